@@ -1,0 +1,24 @@
+# The two everyday commands: `make run` and `make test`.
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: run test deps build-release build-asan clean
+
+deps:
+	@bash scripts/install-deps.sh
+
+build-release: deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS)
+
+build-asan: deps
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS)
+
+run: build-release
+	./build/release/src/cli/kor check examples/quiz.kor
+
+test: build-asan
+	ctest --preset asan
+
+clean:
+	rm -rf build

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs the Debian packages KOR needs to build and test, skipping those
+# already present, so running it again changes nothing.
+set -euo pipefail
+
+packages=(
+  build-essential
+  cmake
+  make
+  libgtest-dev
+  libgmock-dev
+  libbenchmark-dev
+  libcli11-dev
+  nlohmann-json3-dev
+)
+
+missing=()
+for pkg in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$pkg")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+if [ "$(id -u)" -ne 0 ]; then
+  sudo_cmd=sudo
+else
+  sudo_cmd=
+fi
+
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$sudo_cmd apt-get update -qq
+$sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"

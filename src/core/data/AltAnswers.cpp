@@ -1,0 +1,3 @@
+#include "core/data/AltAnswers.h"
+
+namespace kor {}  // namespace kor

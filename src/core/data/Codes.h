@@ -1,0 +1,26 @@
+#pragma once
+// The code tables that turn key and response characters and include
+// characters into the numbers the analysis works with.
+
+#include <cstdint>
+
+namespace kor {
+
+inline constexpr std::uint8_t missing_code = 9;
+
+// The code 0..9 of a key or response character on an item with
+// `item_options` options: 1..8 are options, 0 is "0" on an item that does not
+// have 2 options, 9 is missing (any character not in the table).
+std::uint8_t response_code(char c, int item_options);
+
+// The code digit character ('0'..'9') of response_code.
+char code_digit(std::uint8_t code);
+
+// Include codes: 1 included, 2 included with alternative correct answers, 0 excluded.
+inline constexpr std::uint8_t include_excluded = 0;
+inline constexpr std::uint8_t include_plain = 1;
+inline constexpr std::uint8_t include_alternatives = 2;
+
+std::uint8_t include_code(char c);
+
+}  // namespace kor

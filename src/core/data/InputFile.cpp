@@ -1,0 +1,3 @@
+#include "core/data/InputFile.h"
+
+namespace kor {}  // namespace kor

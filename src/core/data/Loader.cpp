@@ -1,0 +1,3 @@
+#include "core/data/Loader.h"
+
+namespace kor {}  // namespace kor

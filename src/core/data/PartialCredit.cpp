@@ -1,0 +1,3 @@
+#include "core/data/PartialCredit.h"
+
+namespace kor {}  // namespace kor

@@ -1,0 +1,28 @@
+#pragma once
+// Partial credit and the points of a multiple-choice item: the partial-credit
+// dialog's boxes and its OK and "Turn Off Partial Credit".
+
+#include <string>
+
+#include "core/Outcome.h"
+
+namespace kor {
+
+struct ProgramState;
+
+struct PartialCreditForm {
+    std::string txt_pc_points = "0";  // "Total Possible Partial Credit Points:"
+    std::string txt_mc_points = "1";  // "Number of Points for each Multiple Choice Item:"
+};
+
+// OK: switches partial credit on (unless there are more than 98 items), sets
+// the total points and the two digits at the end of the options line, and
+// the points of a multiple-choice item. Never refuses: bad values are
+// replaced and reported.
+Outcome partial_credit_ok(ProgramState& state);
+
+// "Turn Off Partial Credit": MC points back to 1, partial credit off; the
+// options line and the data are left as they are.
+Outcome turn_off_partial_credit(ProgramState& state);
+
+}  // namespace kor

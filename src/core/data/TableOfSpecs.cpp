@@ -1,0 +1,3 @@
+#include "core/data/TableOfSpecs.h"
+
+namespace kor {}  // namespace kor

@@ -1,0 +1,45 @@
+#pragma once
+// The table of specifications dialog's controls and its commands: choosing
+// the counts, Reset, OK and Cancel.
+
+#include <string>
+#include <vector>
+
+#include "core/Outcome.h"
+#include "core/data/OneBased.h"
+#include "core/data/TestData.h"
+
+namespace kor {
+
+struct ProgramState;
+
+struct TosForm {
+    int areas = 0;   // checked radio button rdo_ca0 .. rdo_ca6
+    int levels = 0;  // checked radio button rdo_cs0 .. rdo_cs6
+    OneBased<std::string, max_tos_categories> txt_content;  // area name boxes
+    OneBased<std::string, max_tos_categories> txt_skill;    // level name boxes
+    // Grid cells per item (index 0 unused): row 0 the item number, row 1 the
+    // content area, row 2 the cognitive level. Sized num_items + 1.
+    std::vector<std::string> item_cells;
+    std::vector<std::string> area_cells;
+    std::vector<std::string> level_cells;
+    bool error_mark = false;
+};
+
+// Selecting k content areas / cognitive levels: stores the count, enables
+// boxes 1..k and empties the others.
+void tos_select_areas(ProgramState& state, int k);
+void tos_select_levels(ProgramState& state, int k);
+
+// "Reset": no areas and levels, empty names, grids for `num_items` items with
+// the item numbers in row 0.
+void tos_reset(ProgramState& state, int num_items);
+
+// OK: stores the names and reads the item grid into item_tos. Refused (the
+// error mark) means the dialog is shown again.
+Outcome tos_ok(ProgramState& state);
+
+// Cancel: the table of specifications is switched off.
+void tos_cancel(ProgramState& state);
+
+}  // namespace kor

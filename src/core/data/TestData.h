@@ -1,0 +1,130 @@
+#pragma once
+// The one test data set of a run: the texts the user typed (source layer)
+// and the arrays the loader fills from them (loaded layer).
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/data/OneBased.h"
+
+namespace kor {
+
+inline constexpr int max_examinees_limit = 9999;  // value of max_examinees
+inline constexpr int max_items = 100;
+inline constexpr int max_label_plus_items = 105;
+inline constexpr std::size_t title_length = 70;
+inline constexpr int max_partial_credit_items = 98;
+inline constexpr int answer_slots = 9;  // the key and up to eight more correct answers
+inline constexpr int max_tos_categories = 6;
+inline constexpr std::size_t tos_name_length = 50;
+
+// The editor's boxes as typed, kept exactly: the source layer.
+struct EditorTexts {
+    std::string txt_title;
+    std::string txt_comments;
+    std::string txt_cases;
+    std::string txt_items;
+    std::string txt_missing_data = "9";
+    std::string txt_label_length;
+    std::string txt_answer_key;
+    std::string txt_options;
+    std::string txt_include;
+    std::vector<std::string> memo_data;  // one entry per line of the data window
+};
+
+// Names of the editor's boxes, used as focus targets.
+namespace editor_control {
+inline constexpr const char* title = "txt_title";
+inline constexpr const char* cases = "txt_cases";
+inline constexpr const char* items = "txt_items";
+inline constexpr const char* label_length = "txt_label_length";
+inline constexpr const char* answer_key = "txt_answer_key";
+inline constexpr const char* options = "txt_options";
+inline constexpr const char* include = "txt_include";
+inline constexpr const char* data = "MemoData";
+}  // namespace editor_control
+
+struct ItemTos {
+    int content_area = 0;     // 0 = not assigned
+    int cognitive_level = 0;  // 0 = not assigned
+};
+
+// What the data editor does first when it becomes active.
+enum EditorStartMode : int {
+    start_nothing = 1,
+    start_new = 2,
+    start_open_file = 3,
+    start_generate = 4,
+    start_generate_fixed = 5,
+    start_insert_text = 6,
+};
+
+struct TTestData {
+    // --- loaded layer: written by the loader, read by the analysis ---
+    std::string test_title;
+    std::string test_comments;
+    std::string missing_symbol_text = "9";
+    std::string key_text;
+    std::string options_text;
+    std::string include_text;
+
+    int num_examinees = 0;
+    int num_items = 0;
+    int label_length = 0;
+    int max_options = 8;  // 5 or 8; a program setting, not part of the file
+    int max_examinees = max_examinees_limit;
+
+    OneBased<std::uint8_t, max_items> item_key;
+    std::string key_digits;
+    OneBased<std::uint8_t, max_items> item_options;
+    int max_item_options = 0;
+    OneBased<std::uint8_t, max_items> item_include;
+    int num_included_items = 0;
+    OneBased<std::array<std::int32_t, answer_slots>, max_items> item_correct_answers;
+    OneBased<std::array<std::string, answer_slots>, max_items> alt_answer_cells;
+    int num_alt_items = 0;
+    int num_alt_or_all_correct_items = 0;
+
+    // responses(i, j): code of examinee i on item j, 0..8 or 9 = missing.
+    std::uint8_t& responses(int examinee, int item) { return response_cells_[cell(examinee, item)]; }
+    std::uint8_t responses(int examinee, int item) const { return response_cells_[cell(examinee, item)]; }
+
+    bool partial_credit_on = false;
+    int pc_total_points = 0;
+    OneBasedHeap<std::int32_t, max_examinees_limit> pc_points;
+    double mc_item_points = 1.0;
+    bool data_are_right_wrong = false;
+
+    std::string original_key_text;
+    OneBasedHeap<std::string, max_examinees_limit> original_lines;
+    bool original_lines_saved = false;
+
+    int num_content_areas = 0;
+    int num_cognitive_levels = 0;
+    OneBased<std::string, max_tos_categories> content_area_names;
+    OneBased<std::string, max_tos_categories> cognitive_level_names;
+    OneBased<ItemTos, max_items> item_tos;
+
+    // --- program state that travels with the data set ---
+    int editor_start_mode = start_nothing;
+    bool editor_load_failed = false;
+    bool data_loaded = false;
+    bool opened_from_file = false;
+    std::string input_file_path;
+    std::string data_set_name;  // file name shown in the main window; empty = "UNSAVED"
+    std::string save_file_path;
+    bool include_changed = false;
+    bool alt_answers_set = false;
+    bool show_alt_dialog = true;
+
+private:
+    static std::size_t cell(int examinee, int item) {
+        return static_cast<std::size_t>(examinee) * (max_items + 1) + static_cast<std::size_t>(item);
+    }
+    std::vector<std::uint8_t> response_cells_ =
+        std::vector<std::uint8_t>(static_cast<std::size_t>(max_examinees_limit + 1) * (max_items + 1), 0);
+};
+
+}  // namespace kor

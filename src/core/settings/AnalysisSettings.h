@@ -1,0 +1,69 @@
+#pragma once
+// The settings that steer an analysis and its reports, with their start
+// values, and the grading scale.
+
+#include <string>
+
+#include "core/data/OneBased.h"
+
+namespace kor {
+
+inline constexpr int max_grade_categories = 13;
+
+struct AnalysisSettings {
+    // Order of examinees in the examinee reports (exactly one set).
+    bool sort_exam_none = true;
+    bool sort_exam_label = false;
+    bool sort_exam_score = false;
+
+    // Order of items in the item reports (exactly one set).
+    bool sort_item_number = true;
+    bool sort_item_diff = false;
+    bool sort_item_disc = false;
+    bool sort_item_pbis = false;
+    bool sort_item_adjp = false;
+
+    // Unit of the confidence bands; after "No Grading Categories" none is set.
+    bool band_use_raw = true;
+    bool band_use_percent = false;
+    bool band_use_letters = false;
+
+    bool grade_round_percent = true;
+    bool print_grades_on_reports = true;
+    bool suggest_problem_items = true;
+    bool problem_criteria_off = false;
+
+    double crit_p_low = 0.20;
+    double crit_p_high = 0.95;
+    double crit_disc = 0.0;
+    double crit_pbis = 0.0;
+    double crit_adj_pbis = 0.0;
+
+    // The group sizes are held as the texts of the group dialog's boxes; each
+    // analysis turns them into fractions.
+    std::string txt_disc_top = "27";
+    std::string txt_disc_bottom = "27";
+    double disc_top_fraction = 0.27;
+    double disc_bottom_fraction = 0.27;
+
+    // Grading scale: category 1 is the highest; the last category has no minimum.
+    int num_grade_cats = 0;  // 0 = no grading
+    OneBased<double, max_grade_categories - 1> grade_min_percent;
+    OneBased<std::string, max_grade_categories> grade_label;
+    OneBased<std::string, max_grade_categories - 1> grade_min_percent_text;
+
+    // Companions of the grade dialog.
+    bool grade_user_defined = false;
+    bool grade_values_set = false;
+    int user_cats_entered = 2;
+
+    bool change_seed_each_call = false;
+    bool auto_save_kor_file = true;
+    bool save_exm_file = true;
+    bool save_itm_file = true;
+    bool save_opt_file = true;
+    bool save_rpt_file = false;
+    double sb_target_reliability = 0.8;
+};
+
+}  // namespace kor

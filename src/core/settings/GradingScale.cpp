@@ -1,0 +1,3 @@
+#include "core/settings/GradingScale.h"
+
+namespace kor {}  // namespace kor

@@ -1,0 +1,3 @@
+#include "core/settings/GroupSettings.h"
+
+namespace kor {}  // namespace kor

@@ -44,7 +44,8 @@ Outcome code_options_line(ProgramState& state);
 
 // Fills key_digits and item_key from key_text with the code table (which
 // depends on item_options); refused when the key is shorter than the item
-// count or a key code is above max_options and not 9.
-Outcome code_key_line(ProgramState& state, bool first_of_two_messages);
+// count or a key code is above max_options and not 9. The loader shows two
+// messages for a bad key, the alternative-answers table only the second.
+Outcome code_key_line(ProgramState& state, bool show_both_messages);
 
 }  // namespace kor

@@ -1,1 +1,455 @@
+#include "core/data/Loader.h"
+
 #include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "core/VariablesUnit.h"
+
+namespace kor {
+namespace {
+
+// Two examinees, four items, labels of three characters: a data set that loads.
+std::unique_ptr<ProgramState> quiz() {
+    auto state = std::make_unique<ProgramState>();
+    EditorTexts& e = state->editor;
+    e.txt_title = "Quiz 1";
+    e.txt_comments = "Unit 3";
+    e.txt_cases = "2";
+    e.txt_items = "4";
+    e.txt_label_length = "3";
+    e.txt_answer_key = "ABCD";
+    e.txt_options = "4444";
+    e.txt_include = "YYYY";
+    e.memo_data = {"S01ABCA", "S02ABDD"};
+    return state;
+}
+
+void expect_refused(ProgramState& state, const std::string& message, const std::string& focus) {
+    Outcome outcome = load_test_data(state);
+    ASSERT_TRUE(outcome.refused);
+    ASSERT_FALSE(outcome.messages.empty());
+    EXPECT_EQ(outcome.messages.back(), message);
+    EXPECT_EQ(outcome.focus, focus);
+}
+
+TEST(Loader, LoadsAValidDataSet) {
+    auto state = quiz();
+    Outcome outcome = load_test_data(*state);
+    ASSERT_FALSE(outcome.refused) << outcome.messages.front();
+    EXPECT_TRUE(outcome.messages.empty());
+    const TTestData& d = state->data;
+    EXPECT_EQ(d.num_examinees, 2);
+    EXPECT_EQ(d.num_items, 4);
+    EXPECT_EQ(d.label_length, 3);
+    EXPECT_EQ(d.key_digits, "1234");
+    EXPECT_EQ(d.item_key[4], 4);
+    EXPECT_EQ(d.max_item_options, 4);
+    EXPECT_EQ(d.num_included_items, 4);
+    EXPECT_EQ(d.responses(1, 4), 1);
+    EXPECT_EQ(d.responses(2, 3), 4);
+    EXPECT_EQ(state->results.examinee_records[2].Name, "S02");
+    EXPECT_EQ(state->results.examinee_records[2].IDnum, 2);
+    EXPECT_EQ(state->results.item_records[4].ItemNum, 4);
+    for (int slot = 0; slot < answer_slots; ++slot) {
+        EXPECT_EQ(d.item_correct_answers[3][static_cast<std::size_t>(slot)], 3);
+    }
+}
+
+TEST(Loader, CountChecksComeInOrderWithTheirFocus) {
+    {
+        auto s = quiz();
+        s->editor.txt_cases = "two";
+        expect_refused(*s, "Number of Examinees must be an integer", "txt_cases");
+    }
+    {
+        auto s = quiz();
+        s->editor.txt_cases = "0";
+        s->editor.txt_items = "x";  // a later error is not reported
+        expect_refused(*s, "Number of Examinees must be between 1 and 9999", "txt_cases");
+    }
+    {
+        auto s = quiz();
+        s->editor.txt_cases = "99999999999";
+        expect_refused(*s, "Number of Examinees must be between 1 and 9999", "txt_cases");
+    }
+    {
+        auto s = quiz();
+        s->editor.txt_items = "4.5";
+        expect_refused(*s, "Number of Items must be an integer", "txt_items");
+    }
+    {
+        auto s = quiz();
+        s->editor.txt_items = "101";
+        expect_refused(*s, "Number of Items must be between 1 and 100", "txt_items");
+    }
+    {
+        auto s = quiz();
+        s->editor.txt_label_length = "";
+        expect_refused(*s, "Length of Examinee ID Label must be an integer", "txt_label_length");
+    }
+    {
+        auto s = quiz();
+        s->editor.txt_label_length = "-1";
+        expect_refused(*s, "Length of Examinee ID Label must be positive value", "txt_label_length");
+    }
+}
+
+TEST(Loader, LabelLengthPlusItemsMayBe105) {
+    auto state = quiz();
+    state->editor.txt_items = "100";
+    state->editor.txt_label_length = "6";
+    expect_refused(*state,
+                   "Length of Examinee ID Label plus data must be less than 105 -- maximum label length here "
+                   "must be < 5",
+                   "txt_label_length");
+
+    state->editor.txt_label_length = "5";
+    state->editor.txt_answer_key = std::string(100, 'A');
+    state->editor.txt_options = std::string(100, '4');
+    state->editor.txt_include = "";
+    state->editor.memo_data = {"L0001" + std::string(100, 'A'), "L0002" + std::string(100, 'B')};
+    Outcome outcome = load_test_data(*state);
+    EXPECT_FALSE(outcome.refused) << outcome.messages.back();
+    EXPECT_EQ(state->data.responses(2, 100), 2);
+    EXPECT_EQ(state->results.examinee_records[1].Name, "L0001");
+}
+
+TEST(Loader, AcceptsNineThousandNineHundredNinetyNineExaminees) {
+    auto state = quiz();
+    state->editor.txt_cases = "9999";
+    state->editor.memo_data.assign(9999, "S01ABCA");
+    EXPECT_FALSE(load_test_data(*state).refused);
+    EXPECT_EQ(state->data.responses(9999, 1), 1);
+
+    state->editor.txt_cases = "10000";
+    state->editor.memo_data.assign(10000, "S01ABCA");
+    expect_refused(*state, "Number of Examinees must be between 1 and 9999", "txt_cases");
+}
+
+TEST(Loader, EmptyIncludeAndOptionsLinesAreFilledAndWrittenBack) {
+    auto state = quiz();
+    state->editor.txt_include = "";
+    state->editor.txt_options = "";
+    EXPECT_FALSE(load_test_data(*state).refused);
+    EXPECT_EQ(state->editor.txt_include, "YYYY");
+    EXPECT_EQ(state->editor.txt_options, "5555");
+    EXPECT_EQ(state->data.max_item_options, 5);
+}
+
+TEST(Loader, IncludeCodesAndShortIncludeLine) {
+    auto state = quiz();
+    state->editor.txt_include = "Y N";  // item 4 missing: counts as blank, included
+    EXPECT_FALSE(load_test_data(*state).refused);
+    EXPECT_EQ(state->data.item_include[1], 1);
+    EXPECT_EQ(state->data.item_include[2], 1);
+    EXPECT_EQ(state->data.item_include[3], 0);
+    EXPECT_EQ(state->data.item_include[4], 1);
+    EXPECT_EQ(state->data.num_included_items, 3);
+    EXPECT_EQ(state->editor.txt_include, "Y N");  // not written back
+}
+
+TEST(Loader, OptionsMustBeSingleDigitsWithinTheMaximum) {
+    const std::string text4 =
+        "Check Item #4. All # OPTIONS values should be single digit integers between 1 and 8 (you may want to "
+        "change the Maximum Number of Options in the Options Menu)";
+    {
+        auto s = quiz();
+        s->editor.txt_options = "444x";
+        expect_refused(*s, text4, "txt_options");
+    }
+    {
+        auto s = quiz();
+        s->editor.txt_options = "444";  // too short: the missing column is not a digit
+        expect_refused(*s, text4, "txt_options");
+    }
+    {
+        auto s = quiz();
+        s->editor.txt_options = "4440";
+        expect_refused(*s, text4, "txt_options");
+    }
+    {
+        // With at most 5 options a 6-option item is refused before its key "F" is looked at.
+        auto s = quiz();
+        s->data.max_options = 5;
+        s->editor.txt_options = "4446";
+        s->editor.txt_answer_key = "ABCF";
+        expect_refused(*s,
+                       "Check Item #4. All # OPTIONS values should be single digit integers between 1 and 5 (you "
+                       "may want to change the Maximum Number of Options in the Options Menu)",
+                       "txt_options");
+    }
+}
+
+TEST(Loader, KeyIsCodedWithTheItemsOptionCount) {
+    auto state = quiz();
+    state->editor.txt_options = "2224";
+    state->editor.txt_answer_key = "TF0T";
+    state->editor.memo_data = {"S01TF01", "S02FT0F"};
+    EXPECT_FALSE(load_test_data(*state).refused);
+    EXPECT_EQ(state->data.key_digits, "1229");  // "T" on a 4-option item is unrecognised
+    EXPECT_EQ(state->data.responses(1, 3), 2);
+    EXPECT_EQ(state->data.responses(2, 4), 6);
+    EXPECT_EQ(state->data.num_included_items, 4);
+}
+
+TEST(Loader, KeyAboveMaximumShowsTwoMessages) {
+    auto state = quiz();
+    state->data.max_options = 5;
+    state->editor.txt_options = "5555";
+    state->editor.txt_answer_key = "ABG9";
+    Outcome outcome = load_test_data(*state);
+    ASSERT_TRUE(outcome.refused);
+    ASSERT_EQ(outcome.messages.size(), 2u);
+    EXPECT_EQ(outcome.messages[0],
+              "All ANSWER KEY values should be single digit integers between 1 and 5 (or the letter equivalents: "
+              "A-E or A-H).  You can change the Maximum # Options to either 5 (default) or 8 in the Options Menu. "
+              "Check Item #3. ");
+    EXPECT_EQ(outcome.messages[1],
+              "Check Item #3. All ANSWER KEY values should be single digit integers between 1 and 5 (you may "
+              "want to change the Maximum # Options in the Options Menu)");
+    EXPECT_EQ(outcome.focus, "txt_answer_key");
+}
+
+TEST(Loader, KeyNineOrUnrecognisedPassesAndShortKeyIsRefused) {
+    auto state = quiz();
+    state->editor.txt_answer_key = "9?CD";
+    EXPECT_FALSE(load_test_data(*state).refused);
+    EXPECT_EQ(state->data.key_digits, "99" "34");
+
+    state->editor.txt_answer_key = "AB";
+    expect_refused(*state, "The ANSWER KEY is shorter than the Number of Items -- check Item #3", "txt_answer_key");
+}
+
+TEST(Loader, DataLineCountMustMatch) {
+    auto state = quiz();
+    state->editor.memo_data.push_back("");  // a trailing empty line
+    expect_refused(*state,
+                   "Number of Data Lines greater than Number of Examinees -- you might also check for blank lines "
+                   "at the end of the data.",
+                   "txt_cases");
+    state->editor.memo_data = {"S01ABCA"};
+    expect_refused(*state, "Number of Data Lines less than Number of Examinees", "txt_cases");
+}
+
+TEST(Loader, BlankAndShortDataLines) {
+    auto state = quiz();
+    state->editor.memo_data = {" ", "S02ABDD"};
+    expect_refused(*state,
+                   "You may have a blank line in your data, therefore KOR cannot run --- Check the case following "
+                   "case #0, ",
+                   "MemoData");
+
+    state->editor.memo_data = {"S01ABCA", "S"};
+    expect_refused(*state,
+                   "You may have a blank line in your data, therefore KOR cannot run --- Check the case following "
+                   "case #1, S01",
+                   "MemoData");
+
+    state->editor.memo_data = {"S01ABCA", "S02ABD"};
+    expect_refused(*state,
+                   "You may have a case that is missing data --- even for missing data you must enter something, "
+                   "perhaps a period (.) --- Check case #2, S02",
+                   "MemoData");
+}
+
+TEST(Loader, FirstOfTwoErrorsIsReported) {
+    auto state = quiz();
+    state->editor.txt_options = "44x4";
+    state->editor.memo_data = {"S01"};
+    expect_refused(*state,
+                   "Check Item #3. All # OPTIONS values should be single digit integers between 1 and 8 (you may "
+                   "want to change the Maximum Number of Options in the Options Menu)",
+                   "txt_options");
+}
+
+TEST(Loader, RightWrongDataAllowAtMostTwoOptions) {
+    auto state = quiz();
+    state->data.data_are_right_wrong = true;
+    state->editor.txt_options = "2223";
+    state->editor.txt_answer_key = "1111";
+    state->editor.memo_data = {"S011010", "S020101"};
+    expect_refused(*state,
+                   "For Right-Wrong data, the number of options must be less than or equal to 2 (see Item #4, and "
+                   "maybe others)",
+                   "txt_options");
+}
+
+// Partial credit with label length 3 and 4 items: responses end at column 7.
+class PartialCreditLines : public ::testing::Test {
+protected:
+    void SetUp() override {
+        state = quiz();
+        state->data.partial_credit_on = true;
+        state->editor.txt_cases = "1";
+    }
+    Outcome load_line(const std::string& line) {
+        state->editor.memo_data = {line};
+        return load_test_data(*state);
+    }
+    std::unique_ptr<ProgramState> state;
+};
+
+TEST_F(PartialCreditLines, TwoDigitsAfterTheResponsesArePoints) {
+    EXPECT_FALSE(load_line("S01ABCD7").refused);
+    EXPECT_EQ(state->data.pc_points[1], 7);
+    EXPECT_FALSE(load_line("S01ABCD").refused);
+    EXPECT_EQ(state->data.pc_points[1], 0);
+    EXPECT_FALSE(load_line("S01ABCDx5").refused);
+    EXPECT_EQ(state->data.pc_points[1], 5);
+    EXPECT_FALSE(load_line("S01ABCD42").refused);
+    EXPECT_EQ(state->data.pc_points[1], 42);
+    EXPECT_EQ(state->editor.memo_data[0], "S01ABCD42");  // the data window keeps the line as typed
+}
+
+TEST_F(PartialCreditLines, ExtraCharactersAreRefused) {
+    Outcome outcome = load_line("S01ABCD123");
+    ASSERT_TRUE(outcome.refused);
+    EXPECT_EQ(outcome.messages.back(),
+              "You may have some extra blank spaces after your Partial Credit data (see case # S01).  Check and "
+              "remove blanks, if necessary.");
+}
+
+TEST_F(PartialCreditLines, OptionsLineGetsTwoDigitsOfTotalPoints) {
+    state->editor.txt_options = "44445";
+    EXPECT_FALSE(load_line("S01ABCD").refused);
+    EXPECT_EQ(state->editor.txt_options, "444405");
+    EXPECT_EQ(state->data.pc_total_points, 5);
+
+    state->editor.txt_options = "4444";
+    EXPECT_FALSE(load_line("S01ABCD").refused);
+    EXPECT_EQ(state->editor.txt_options, "444400");
+    EXPECT_EQ(state->data.pc_total_points, 0);
+
+    state->editor.txt_options = "444412";
+    EXPECT_FALSE(load_line("S01ABCD").refused);
+    EXPECT_EQ(state->data.pc_total_points, 12);
+
+    state->editor.txt_options = "444412 ";
+    Outcome outcome = load_line("S01ABCD");
+    EXPECT_FALSE(outcome.refused);
+    ASSERT_EQ(outcome.messages.size(), 1u);
+    EXPECT_EQ(outcome.messages[0],
+              "You may have some extra blank spaces after your OPTIONS information.  Check and remove blanks, if "
+              "necessary.");
+    EXPECT_EQ(state->editor.txt_options, "444412 ");
+}
+
+TEST(Loader, WithoutPartialCreditPointsAreZero) {
+    auto state = quiz();
+    state->editor.memo_data = {"S01ABCA99", "S02ABDD"};
+    EXPECT_FALSE(load_test_data(*state).refused);
+    EXPECT_EQ(state->data.pc_points[1], 0);
+    EXPECT_EQ(state->data.pc_total_points, 0);
+}
+
+TEST(Loader, TitleAndCommentsAreCutTo70ButTheEditorKeepsThem) {
+    auto state = quiz();
+    state->editor.txt_title = std::string(75, 'T');
+    state->editor.txt_comments = std::string(71, 'C');
+    EXPECT_FALSE(load_test_data(*state).refused);
+    EXPECT_EQ(state->data.test_title, std::string(70, 'T'));
+    EXPECT_EQ(state->data.test_comments, std::string(70, 'C'));
+    EXPECT_EQ(state->editor.txt_title.size(), 75u);
+}
+
+TEST(Loader, OriginalKeyIsCapturedUntilTheFirstSuccessfulLoadAndLinesAtIt) {
+    auto state = quiz();
+    state->editor.txt_answer_key = "DCBA";
+    state->editor.txt_cases = "x";
+    EXPECT_TRUE(load_test_data(*state).refused);
+    EXPECT_EQ(state->data.original_key_text, "DCBA");
+    EXPECT_FALSE(state->data.original_lines_saved);
+
+    state->editor.txt_cases = "2";
+    state->editor.txt_answer_key = "ABCD";
+    EXPECT_FALSE(load_test_data(*state).refused);
+    EXPECT_TRUE(state->data.original_lines_saved);
+    EXPECT_EQ(state->data.original_key_text, "ABCD");
+    EXPECT_EQ(state->data.original_lines[2], "S02ABDD");
+
+    state->editor.txt_answer_key = "1111";
+    state->editor.memo_data = {"S011111", "S022222"};
+    EXPECT_FALSE(load_test_data(*state).refused);
+    EXPECT_EQ(state->data.original_key_text, "ABCD");
+    EXPECT_EQ(state->data.original_lines[1], "S01ABCA");
+}
+
+TEST(CloseEditor, CloseAndAnalyzeStartsTheAnalysis) {
+    auto state = quiz();
+    state->editor.txt_include = "YAYY";
+    state->editor.txt_answer_key = "AB9D";
+    state->data.opened_from_file = true;
+    state->data.input_file_path = "/home/teacher/quiz1.kor";
+    EditorCloseResult result = close_editor(*state, EditorExit::close_and_analyze);
+    EXPECT_FALSE(result.show_editor_again);
+    EXPECT_TRUE(result.start_analysis);
+    EXPECT_TRUE(result.enable_analyze);
+    EXPECT_FALSE(result.enable_view_buttons);
+    EXPECT_EQ(result.data_set_box, "quiz1");
+    EXPECT_EQ(state->data.data_set_name, "quiz1.kor");
+    EXPECT_EQ(state->data.num_alt_items, 1);
+    EXPECT_EQ(state->data.num_alt_or_all_correct_items, 2);
+    EXPECT_TRUE(state->data.data_loaded);
+    EXPECT_TRUE(state->analyze_on_return);
+    EXPECT_FALSE(state->data.editor_load_failed);
+    EXPECT_EQ(state->data.editor_start_mode, start_nothing);
+}
+
+TEST(CloseEditor, OkEnablesViewingButDoesNotAnalyze) {
+    auto state = quiz();
+    EditorCloseResult result = close_editor(*state, EditorExit::ok);
+    EXPECT_FALSE(result.show_editor_again);
+    EXPECT_FALSE(result.start_analysis);
+    EXPECT_TRUE(result.enable_view_buttons);
+    EXPECT_FALSE(state->data.data_loaded);
+    EXPECT_EQ(result.data_set_box, "UNSAVED");
+}
+
+TEST(CloseEditor, AFailedLoadShowsTheEditorAgain) {
+    auto state = quiz();
+    state->editor.txt_items = "";
+    state->data.editor_start_mode = start_open_file;
+    EditorCloseResult result = close_editor(*state, EditorExit::close_and_analyze);
+    EXPECT_TRUE(result.show_editor_again);
+    EXPECT_FALSE(result.start_analysis);
+    EXPECT_TRUE(state->data.editor_load_failed);
+    EXPECT_EQ(state->data.editor_start_mode, start_nothing);
+    EXPECT_EQ(result.outcome.messages.back(), "Number of Items must be an integer");
+}
+
+TEST(CloseEditor, ForgottenAlternativesStopOnceThenPass) {
+    const std::string first_two =
+        "You may have changed the Include status of an item to A (for an alternative correct answer) but forgot "
+        "to set that alternative.  Click on the Data Editor OPTIONS menu and then click on SET ALTERNATIVE "
+        "CORRECT ANSWERS.";
+    auto state = quiz();
+    state->editor.txt_include = "YYAY";
+    state->data.include_changed = true;
+    EditorCloseResult first = close_editor(*state, EditorExit::close_and_analyze);
+    EXPECT_TRUE(first.show_editor_again);
+    ASSERT_EQ(first.outcome.messages.size(), 1u);
+    EXPECT_EQ(first.outcome.messages[0],
+              first_two +
+                  "\r\n\r\nSome changes, such as changing to N or back to Y, do not require you to return to the "
+                  "SET ALTERNATIVE CORRECT ANSWERS screen --- just click CLOSE and ANALYZE again.");
+    EXPECT_FALSE(state->data.include_changed);
+
+    EditorCloseResult second = close_editor(*state, EditorExit::close_and_analyze);
+    EXPECT_FALSE(second.show_editor_again);
+    EXPECT_TRUE(second.start_analysis);
+
+    state->data.include_changed = true;
+    EditorCloseResult by_ok = close_editor(*state, EditorExit::ok);
+    ASSERT_EQ(by_ok.outcome.messages.size(), 1u);
+    EXPECT_EQ(by_ok.outcome.messages[0], first_two);
+
+    // While an example fills the editor the check is skipped.
+    state->data.include_changed = true;
+    state->data.alt_answers_set = true;
+    EXPECT_FALSE(close_editor(*state, EditorExit::ok).show_editor_again);
+}
+
+}  // namespace
+}  // namespace kor

@@ -1,3 +1,724 @@
 #include "core/data/InputFile.h"
 
-namespace kor {}  // namespace kor
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "core/FileIO.h"
+#include "core/TextUtil.h"
+#include "core/VariablesUnit.h"
+#include "core/data/AltAnswers.h"
+#include "core/data/PartialCredit.h"
+#include "core/data/TableOfSpecs.h"
+#include "core/settings/GradingScale.h"
+#include "core/settings/GroupSettings.h"
+
+namespace kor {
+
+namespace {
+
+// Every line but the data lines is a 16-character key and a value that
+// starts in column 17.
+constexpr std::size_t key_width = 16;
+constexpr std::size_t grade_label_width = 4;
+constexpr int alternative_entries = answer_slots;
+
+constexpr const char* key_title = "Title         = ";
+constexpr const char* key_comments = "Comments      = ";
+constexpr const char* key_cases = "# Examinees   = ";
+constexpr const char* key_items = "# Items       = ";
+constexpr const char* key_missing = "Missing Data  = ";
+constexpr const char* line_not_reached = "Not reached   = x";
+constexpr const char* key_label_length = "Label Length  = ";
+constexpr const char* key_answer_key = "Answer Key    = ";
+constexpr const char* key_options = "# Options     = ";
+constexpr const char* key_include = "Item Analyzed = ";
+constexpr const char* key_disc_top = "High Group D% = ";
+constexpr const char* key_disc_bottom = "Low Group D%  = ";
+constexpr const char* key_partial_credit = "Partial Credit= ";
+constexpr const char* key_mc_points = "MC Points     = ";
+constexpr const char* key_grades = "# Grades      = ";
+constexpr const char* grade_separator = "          = ";
+constexpr const char* last_grade_tail = "   ";
+constexpr const char* key_alternatives_count = "#Alternatives = ";
+constexpr const char* key_alt_item = "Item #        = ";
+constexpr const char* key_alt_entries = "Alternatives  = ";
+constexpr const char* key_areas = "#Content Areas= ";
+constexpr const char* key_levels = "#Cognitives   = ";
+constexpr const char* switched_off = "NO";
+constexpr const char* empty_alt_cell = "*";
+
+constexpr const char* wrong_signature_message =
+    "Sorry, your input file was not created by KOR (or was created before this feature was "
+    "added).\r\n\r\n"
+    "You can see a sample KOR INPUT file by running of the Sample Data Sets under Help and "
+    "saving the KOR file.\r\n\r\n"
+    "If you created the input file using KOR Version 3 or 4, you can try importing it using "
+    "the options under the Help Menu in the Data Editor";
+
+std::size_t as_index(int k) {
+    return static_cast<std::size_t>(k);
+}
+
+int clamped(int value, int low, int high) {
+    return std::clamp(value, low, high);
+}
+
+// ---------------------------------------------------------------- writing
+
+// "07" for item 7, "100" for item 100.
+std::string item_number_text(int item) {
+    std::string digits = std::to_string(item);
+    return digits.size() < 2 ? "0" + digits : digits;
+}
+
+void add_header_lines(const ProgramState& state, std::vector<std::string>& lines) {
+    const EditorTexts& editor = state.editor;
+    const TTestData& data = state.data;
+    lines.emplace_back(input_file_signature);
+    lines.push_back(key_title + editor.txt_title);
+    lines.push_back(key_comments + editor.txt_comments);
+    lines.push_back(key_cases + editor.txt_cases);
+    lines.push_back(key_items + editor.txt_items);
+    lines.push_back(key_missing + editor.txt_missing_data);
+    lines.emplace_back(line_not_reached);
+    lines.push_back(key_label_length + editor.txt_label_length);
+    lines.push_back(key_answer_key + editor.txt_answer_key);
+    lines.push_back(key_options + editor.txt_options);
+    lines.push_back(key_include + editor.txt_include);
+    lines.push_back(key_disc_top + state.settings.txt_disc_top);
+    lines.push_back(key_disc_bottom + state.settings.txt_disc_bottom);
+    if (data.partial_credit_on) {
+        lines.push_back(key_partial_credit + std::to_string(data.pc_total_points));
+        lines.push_back(key_mc_points + shortest_real(data.mc_item_points));
+    } else {
+        lines.push_back(std::string(key_partial_credit) + switched_off);
+        lines.push_back(std::string(key_mc_points) + switched_off);
+    }
+}
+
+// Labels are written exactly four characters wide so that every minimum
+// starts in column 17, where the reader looks for it.
+std::string grade_label_column(const std::string& label) {
+    return pad_right(cut(label, grade_label_width), grade_label_width);
+}
+
+void add_grade_lines(const AnalysisSettings& settings, std::vector<std::string>& lines) {
+    const int count = clamped(settings.num_grade_cats, 0, max_grade_categories);
+    lines.push_back(key_grades + std::to_string(count));
+    if (count < 2) {
+        return;
+    }
+    for (int k = 1; k < count; ++k) {
+        lines.push_back(grade_label_column(settings.grade_label[as_index(k)]) + grade_separator +
+                        settings.grade_min_percent_text[as_index(k)]);
+    }
+    lines.push_back(grade_label_column(settings.grade_label[as_index(count)]) + last_grade_tail);
+}
+
+// Nine entries, each followed by one blank: the confirmed cell or "*".
+std::string alternative_entries_text(const TTestData& data, std::optional<int> item) {
+    std::string text;
+    const bool known_item = item && *item >= 1 && *item <= max_items;
+    for (int s = 0; s < alternative_entries; ++s) {
+        const std::string* cell =
+            known_item ? &data.alt_answer_cells[as_index(*item)][as_index(s)] : nullptr;
+        text += (cell == nullptr || cell->empty()) ? std::string(empty_alt_cell) : *cell;
+        text += ' ';
+    }
+    return text;
+}
+
+// One pair per row of the alternative-answers table, so the count written
+// always matches the pairs that follow it.
+void add_alternative_lines(const ProgramState& state, std::vector<std::string>& lines) {
+    const auto& rows = state.alt_table.rows;
+    lines.push_back(key_alternatives_count + std::to_string(rows.size()));
+    for (const AltAnswerRow& row : rows) {
+        const std::string& item_text = row.cells[0];
+        lines.push_back(key_alt_item + item_text);
+        lines.push_back(key_alt_entries +
+                        alternative_entries_text(state.data, parse_int(item_text)));
+    }
+}
+
+// The reader takes one item line per item of the "# Items" line, so the
+// writer counts the items the same way; the loaded count stands in when the
+// box holds no usable number.
+int items_in_item_box(const ProgramState& state) {
+    const auto typed = parse_int(state.editor.txt_items);
+    return clamped(typed ? *typed : state.data.num_items, 0, max_items);
+}
+
+void add_table_of_specs_lines(const ProgramState& state, std::vector<std::string>& lines) {
+    const TTestData& data = state.data;
+    const int areas = clamped(data.num_content_areas, 0, max_tos_categories);
+    const int levels = clamped(data.num_cognitive_levels, 0, max_tos_categories);
+    lines.push_back(key_areas + std::to_string(areas));
+    for (int k = 1; k <= areas; ++k) {
+        lines.push_back("Content Area " + std::to_string(k) + "= " +
+                        data.content_area_names[as_index(k)]);
+    }
+    lines.push_back(key_levels + std::to_string(levels));
+    for (int k = 1; k <= levels; ++k) {
+        lines.push_back("Cognitive Lvl" + std::to_string(k) + "= " +
+                        data.cognitive_level_names[as_index(k)]);
+    }
+    if (areas == 0 && levels == 0) {
+        return;
+    }
+    const int items = items_in_item_box(state);
+    for (int j = 1; j <= items; ++j) {
+        const ItemTos& tos = data.item_tos[as_index(j)];
+        lines.push_back(item_number_text(j) + "," + std::to_string(tos.content_area) + "," +
+                        std::to_string(tos.cognitive_level));
+    }
+}
+
+// ---------------------------------------------------------------- reading
+
+std::string value_of(const std::string& line) {
+    return line.size() > key_width ? line.substr(key_width) : std::string();
+}
+
+bool starts_with(const std::string& line, std::string_view prefix) {
+    return line.compare(0, prefix.size(), prefix) == 0;
+}
+
+// The dialogs read reals with the user's own separator; a value read from the
+// file with "." is handed to them in that form.
+std::string with_user_separator(std::string text, char separator) {
+    std::replace(text.begin(), text.end(), '.', separator);
+    return text;
+}
+
+// A value as a message names it: a damaged file can hold a line of any length.
+std::string shown_value(const std::string& text) {
+    constexpr std::size_t longest_shown = 40;
+    return text.size() > longest_shown ? cut(text, longest_shown) + "..." : text;
+}
+
+// The digit after the `nth` comma of an item line; 0 when there is none.
+int digit_after_comma(const std::string& line, int nth) {
+    std::size_t pos = std::string::npos;
+    for (int k = 0; k < nth; ++k) {
+        pos = line.find(',', pos == std::string::npos ? 0 : pos + 1);
+        if (pos == std::string::npos) {
+            return 0;
+        }
+    }
+    if (pos + 1 >= line.size()) {
+        return 0;
+    }
+    const char c = line[pos + 1];
+    return (c >= '0' && c <= '9') ? c - '0' : 0;
+}
+
+// Reads the file line by line in the fixed order of the layout. Every step
+// returns false when reading has to end; the outcome then carries the reason
+// and is refused. Messages of the dialog steps the file drives are collected
+// but do not end the reading.
+class InputReader {
+  public:
+    InputReader(ProgramState& state, std::string_view contents)
+        : state_(state), lines_(split_lines(contents)) {}
+
+    Outcome run() {
+        clear_count_boxes();
+        if (!signature_matches()) {
+            outcome_.refuse(wrong_signature_message);
+            return outcome_;
+        }
+        if (read_counts() && read_settings_lines() && read_partial_credit()) {
+            apply_groups();
+            read_data_lines();
+            if (read_grades() && read_alternatives() && read_table_of_specs()) {
+                select_table_of_specs();
+            }
+        }
+        return outcome_;
+    }
+
+  private:
+    // ---- line access
+
+    bool at_end() const { return next_ >= lines_.size(); }
+
+    // 1-based number of the line read last.
+    std::size_t line_number() const { return next_; }
+
+    const std::string& take_line() { return lines_[next_++]; }
+
+    // The next line, or a refusal naming the line the file lacks.
+    std::optional<std::string> required_line(std::string_view what) {
+        if (at_end()) {
+            outcome_.refuse("The input file ends too early: line " + std::to_string(next_ + 1) +
+                            " (" + std::string(what) + ") is missing.");
+            return std::nullopt;
+        }
+        return take_line();
+    }
+
+    std::optional<std::string> required_value(std::string_view what) {
+        auto line = required_line(what);
+        if (!line) {
+            return std::nullopt;
+        }
+        return value_of(*line);
+    }
+
+    std::string where() const {
+        return " (line " + std::to_string(line_number()) + " of the file)";
+    }
+
+    std::optional<int> integer_of(const std::string& text) {
+        auto value = parse_int(text);
+        if (!value) {
+            outcome_.refuse("'" + shown_value(text) + "' is not a valid integer value" + where());
+        }
+        return value;
+    }
+
+    std::optional<double> real_of(const std::string& text) {
+        auto value = parse_real(text, file_separators(state_));
+        if (!value) {
+            outcome_.refuse("'" + shown_value(text) + "' is not a valid floating point value" +
+                            where());
+        }
+        return value;
+    }
+
+    // An integer on the next line; nullopt when the line is missing or does not convert.
+    std::optional<int> required_integer(std::string_view what) {
+        auto text = required_value(what);
+        return text ? integer_of(*text) : std::nullopt;
+    }
+
+    // A count of table-of-specifications categories; anything outside 0..6
+    // could not be indexed, so it ends the reading.
+    std::optional<int> category_count(std::string_view what, std::string_view name) {
+        auto count = required_integer(what);
+        if (count && (*count < 0 || *count > max_tos_categories)) {
+            outcome_.refuse("The number of " + std::string(name) + " must be between 0 and " +
+                            std::to_string(max_tos_categories) + ", not " + std::to_string(*count) +
+                            where());
+            return std::nullopt;
+        }
+        return count;
+    }
+
+    // The OK steps the file drives report through message boxes; reading goes
+    // on whatever they answer.
+    void take_messages(const Outcome& step) {
+        for (const std::string& message : step.messages) {
+            outcome_.show(message);
+        }
+    }
+
+    // ---- the reading steps
+
+    void clear_count_boxes() {
+        EditorTexts& editor = state_.editor;
+        editor.txt_title.clear();
+        editor.txt_comments.clear();
+        editor.txt_cases.clear();
+        editor.txt_items.clear();
+    }
+
+    bool signature_matches() { return !at_end() && take_line() == input_file_signature; }
+
+    bool read_counts() {
+        EditorTexts& editor = state_.editor;
+        auto title = required_value("Title");
+        if (!title) {
+            return false;
+        }
+        editor.txt_title = std::move(*title);
+        auto comments = required_value("Comments");
+        if (!comments) {
+            return false;
+        }
+        editor.txt_comments = std::move(*comments);
+        return read_count_box("# Examinees", editor.txt_cases, state_.data.num_examinees) &&
+               read_count_box("# Items", editor.txt_items, state_.data.num_items);
+    }
+
+    // The box keeps the text as written, even when it does not convert.
+    bool read_count_box(std::string_view what, std::string& box, int& count) {
+        auto text = required_value(what);
+        if (!text) {
+            return false;
+        }
+        box = *text;
+        auto value = integer_of(*text);
+        if (!value) {
+            return false;
+        }
+        count = *value;
+        return true;
+    }
+
+    bool read_settings_lines() {
+        EditorTexts& editor = state_.editor;
+        AnalysisSettings& settings = state_.settings;
+        for (std::string* box : {&editor.txt_missing_data, &editor.txt_answer_key,
+                                 &editor.txt_options, &editor.txt_label_length, &editor.txt_include,
+                                 &settings.txt_disc_top, &settings.txt_disc_bottom}) {
+            box->clear();
+        }
+        const std::pair<std::string*, const char*> fields[] = {
+            {&editor.txt_missing_data, "Missing Data"}, {nullptr, "Not reached"},
+            {&editor.txt_label_length, "Label Length"}, {&editor.txt_answer_key, "Answer Key"},
+            {&editor.txt_options, "# Options"},         {&editor.txt_include, "Item Analyzed"},
+            {&settings.txt_disc_top, "High Group D%"},  {&settings.txt_disc_bottom, "Low Group D%"},
+        };
+        for (const auto& [box, what] : fields) {
+            auto value = required_value(what);
+            if (!value) {
+                return false;
+            }
+            if (box != nullptr) {
+                *box = std::move(*value);
+            }
+        }
+        return true;
+    }
+
+    bool read_partial_credit() {
+        TTestData& data = state_.data;
+        auto pc_text = required_value("Partial Credit");
+        if (!pc_text) {
+            return false;
+        }
+        const bool pc_on = *pc_text != switched_off;
+        if (pc_on) {
+            auto total = integer_of(*pc_text);
+            if (!total) {
+                return false;
+            }
+            data.pc_total_points = *total;
+        }
+        data.partial_credit_on = pc_on;
+        auto mc_text = required_value("MC Points");
+        if (!mc_text) {
+            return false;
+        }
+        data.mc_item_points = 1.0;
+        if (*mc_text != switched_off) {
+            auto points = real_of(*mc_text);
+            if (!points) {
+                return false;
+            }
+            data.mc_item_points = *points;
+        }
+        if (pc_on) {
+            run_partial_credit_ok();
+        } else {
+            turn_partial_credit_off();
+        }
+        return true;
+    }
+
+    // The dialog's OK checks the values and puts the total at the end of the
+    // options line, as if the user had confirmed them.
+    void run_partial_credit_ok() {
+        state_.pc_form.txt_mc_points = with_user_separator(
+            shortest_real(state_.data.mc_item_points), state_.decimal_separator);
+        state_.pc_form.txt_pc_points = std::to_string(state_.data.pc_total_points);
+        take_messages(partial_credit_ok(state_));
+    }
+
+    void turn_partial_credit_off() {
+        state_.pc_form.txt_mc_points = "1";
+        state_.pc_form.txt_pc_points = "0";
+        state_.data.pc_total_points = 0;
+        state_.data.mc_item_points = 1.0;
+        state_.data.partial_credit_on = false;
+    }
+
+    void apply_groups() {
+        const std::string top = state_.settings.txt_disc_top;
+        const std::string bottom = state_.settings.txt_disc_bottom;
+        take_messages(apply_group_percentages(state_, top, bottom));
+    }
+
+    // The data lines run up to the "# Grades" line. The examinee count is what
+    // the user typed, and the loader compares it with the lines; taking
+    // exactly that many lines would shift every later section of a file
+    // whose count is off, losing the data beyond the count.
+    void read_data_lines() {
+        std::vector<std::string>& memo = state_.editor.memo_data;
+        memo.clear();
+        while (!at_end() && !starts_with(lines_[next_], key_grades)) {
+            const std::string& line = take_line();
+            if (!line.empty()) {
+                memo.push_back(line);
+            }
+        }
+    }
+
+    bool read_grades() {
+        if (at_end()) {
+            outcome_.refuse(
+                "The input file ends too early: the \"# Grades\" line after the data "
+                "lines is missing.");
+            return false;
+        }
+        auto count = integer_of(value_of(take_line()));
+        if (!count) {
+            return false;
+        }
+        if (*count <= 1) {
+            select_no_grading(state_);
+            return true;
+        }
+        if (*count > max_grade_categories) {
+            skip_lines(*count);
+            outcome_.show("Number of Categories must be a whole number between 2-13");
+            select_no_grading(state_);
+            return true;
+        }
+        return read_user_grades(*count);
+    }
+
+    // Passes over lines that cannot be used, so the next section is found in
+    // its place; never beyond the end of the file.
+    void skip_lines(int count) {
+        const std::size_t left = lines_.size() - next_;
+        next_ += std::min(left, static_cast<std::size_t>(count));
+    }
+
+    bool read_user_grades(int count) {
+        take_messages(select_user_scheme(state_, std::to_string(count)));
+        GradeForm& form = state_.grade_form;
+        for (int k = 1; k <= count; ++k) {
+            auto line = required_line("grade category " + std::to_string(k));
+            if (!line) {
+                return false;
+            }
+            form.lbl_grade[as_index(k)] = cut(*line, grade_label_width);
+            if (k == count) {
+                break;
+            }
+            const std::string minimum = value_of(*line);
+            if (!real_of(minimum)) {
+                return false;
+            }
+            form.txt_grade[as_index(k)] = with_user_separator(minimum, state_.decimal_separator);
+        }
+        take_messages(grade_scale_ok(state_));
+        return true;
+    }
+
+    // A file ends without error where a section after the grades would start.
+    bool read_alternatives() {
+        clear_alternatives();
+        if (at_end()) {
+            return true;
+        }
+        auto count = integer_of(value_of(take_line()));
+        if (!count) {
+            return false;
+        }
+        const int pairs = std::max(*count, 0);
+        state_.data.num_alt_items = pairs;
+        for (int k = 0; k < pairs; ++k) {
+            if (!read_alternative_pair()) {
+                return false;
+            }
+        }
+        state_.data.show_alt_dialog = false;
+        if (pairs > 0) {
+            take_messages(prepare_alt_answer_table(state_));
+        }
+        state_.data.show_alt_dialog = true;
+        take_messages(alt_answers_ok(state_));
+        return true;
+    }
+
+    // The file holds the whole table: what a previous data set confirmed does
+    // not belong to this one.
+    void clear_alternatives() {
+        state_.alt_table.rows.clear();
+        state_.data.num_alt_items = 0;
+        for (std::size_t j = 1; j <= max_items; ++j) {
+            state_.data.alt_answer_cells[j].fill(std::string());
+        }
+    }
+
+    bool read_alternative_pair() {
+        auto item = required_integer("Item #");
+        if (!item) {
+            return false;
+        }
+        if (*item < 1 || *item > max_items) {
+            outcome_.refuse("The item number of alternative answers must be between 1 and " +
+                            std::to_string(max_items) + ", not " + std::to_string(*item) + where());
+            return false;
+        }
+        auto line = required_line("Alternatives");
+        if (!line) {
+            return false;
+        }
+        AltAnswerRow row;
+        row.cells[0] = std::to_string(*item);
+        for (int s = 1; s <= alternative_entries; ++s) {
+            auto cell = alternative_cell(*line, s);
+            if (!cell) {
+                return false;
+            }
+            row.cells[as_index(s + 1)] = *cell;
+            state_.data.alt_answer_cells[as_index(*item)][as_index(s - 1)] = *cell;
+        }
+        state_.alt_table.rows.push_back(std::move(row));
+        return true;
+    }
+
+    // Entry s stands alone in column 15 + 2s; "*" and a short line leave the
+    // cell empty, anything else must be a digit.
+    std::optional<std::string> alternative_cell(const std::string& line, int s) {
+        const std::size_t index = key_width + 2 * as_index(s - 1);
+        if (index >= line.size() || line[index] == '*') {
+            return std::string();
+        }
+        const std::string entry(1, line[index]);
+        if (!integer_of(entry)) {
+            return std::nullopt;
+        }
+        return entry;
+    }
+
+    bool read_table_of_specs() {
+        TTestData& data = state_.data;
+        areas_ = 0;
+        levels_ = 0;
+        data.num_content_areas = 0;
+        data.num_cognitive_levels = 0;
+        for (std::size_t k = 1; k <= max_tos_categories; ++k) {
+            data.content_area_names[k].clear();
+            data.cognitive_level_names[k].clear();
+        }
+        for (std::size_t j = 1; j <= max_items; ++j) {
+            data.item_tos[j] = ItemTos{};
+        }
+        if (at_end()) {
+            return true;
+        }
+        auto areas = category_count("#Content Areas", "content areas");
+        if (!areas) {
+            return false;
+        }
+        areas_ = *areas;
+        data.num_content_areas = areas_;
+        if (!read_category_names(areas_, data.content_area_names, "content area")) {
+            return false;
+        }
+        if (at_end()) {
+            return true;
+        }
+        auto levels = category_count("#Cognitives", "cognitive levels");
+        if (!levels) {
+            return false;
+        }
+        levels_ = *levels;
+        data.num_cognitive_levels = levels_;
+        if (!read_category_names(levels_, data.cognitive_level_names, "cognitive level")) {
+            return false;
+        }
+        return areas_ == 0 && levels_ == 0 ? true : read_item_lines();
+    }
+
+    bool read_category_names(int count, OneBased<std::string, max_tos_categories>& names,
+                             std::string_view what) {
+        for (int k = 1; k <= count; ++k) {
+            auto name = required_value(std::string(what) + " " + std::to_string(k));
+            if (!name) {
+                return false;
+            }
+            names[as_index(k)] = cut(*name, tos_name_length);
+        }
+        return true;
+    }
+
+    // One line per item in item order; the number at its start is not read.
+    bool read_item_lines() {
+        const int items = clamped(state_.data.num_items, 0, max_items);
+        for (int j = 1; j <= items; ++j) {
+            auto line = required_line("table of specifications of item " + std::to_string(j));
+            if (!line) {
+                return false;
+            }
+            ItemTos& tos = state_.data.item_tos[as_index(j)];
+            tos.content_area = digit_after_comma(*line, 1);
+            tos.cognitive_level = digit_after_comma(*line, 2);
+        }
+        return true;
+    }
+
+    // Puts what was read into the table-of-specifications dialog and confirms
+    // it, so the dialog shows the file's table the next time it opens.
+    void select_table_of_specs() {
+        const TTestData& data = state_.data;
+        const int items = clamped(data.num_items, 0, max_items);
+        tos_reset(state_, items);
+        tos_select_areas(state_, areas_);
+        tos_select_levels(state_, levels_);
+        TosForm& form = state_.tos_form;
+        for (int k = 1; k <= areas_; ++k) {
+            form.txt_content[as_index(k)] = data.content_area_names[as_index(k)];
+        }
+        for (int k = 1; k <= levels_; ++k) {
+            form.txt_skill[as_index(k)] = data.cognitive_level_names[as_index(k)];
+        }
+        for (int j = 1; j <= items; ++j) {
+            const ItemTos tos = data.item_tos[as_index(j)];
+            set_grid_cell(form.area_cells, j, tos.content_area);
+            set_grid_cell(form.level_cells, j, tos.cognitive_level);
+        }
+        take_messages(tos_ok(state_));
+    }
+
+    // An unassigned item shows an empty cell, as the dialog starts it.
+    static void set_grid_cell(std::vector<std::string>& cells, int item, int value) {
+        if (as_index(item) < cells.size()) {
+            cells[as_index(item)] = value == 0 ? std::string() : std::to_string(value);
+        }
+    }
+
+    ProgramState& state_;
+    std::vector<std::string> lines_;
+    std::size_t next_ = 0;  // index of the next line to read
+    int areas_ = 0;
+    int levels_ = 0;
+    Outcome outcome_;
+};
+
+}  // namespace
+
+std::vector<std::string> input_file_lines(const ProgramState& state) {
+    std::vector<std::string> lines;
+    add_header_lines(state, lines);
+    lines.insert(lines.end(), state.editor.memo_data.begin(), state.editor.memo_data.end());
+    add_grade_lines(state.settings, lines);
+    add_alternative_lines(state, lines);
+    add_table_of_specs_lines(state, lines);
+    return lines;
+}
+
+void write_input_file(const ProgramState& state, const std::string& path) {
+    write_lines_atomic(path, input_file_lines(state));
+}
+
+Outcome read_input_text(ProgramState& state, std::string_view contents) {
+    return InputReader(state, contents).run();
+}
+
+Outcome read_input_file(ProgramState& state, const std::string& path) {
+    const std::string contents = read_file(path, input_file_max_bytes);
+    state.data.opened_from_file = true;
+    state.data.input_file_path = path;
+    return read_input_text(state, contents);
+}
+
+}  // namespace kor

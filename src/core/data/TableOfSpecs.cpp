@@ -1,3 +1,150 @@
 #include "core/data/TableOfSpecs.h"
 
-namespace kor {}  // namespace kor
+#include <algorithm>
+#include <cstddef>
+#include <optional>
+
+#include "core/TextUtil.h"
+#include "core/VariablesUnit.h"
+
+namespace kor {
+
+namespace {
+
+std::size_t at(int k) {
+    return static_cast<std::size_t>(k);
+}
+
+int clamp_count(int k) {
+    return std::clamp(k, 0, max_tos_categories);
+}
+
+// Boxes beyond the chosen count are disabled and lose their text.
+void empty_boxes_after(OneBased<std::string, max_tos_categories>& boxes, int count) {
+    for (int k = count + 1; k <= max_tos_categories; ++k) {
+        boxes[at(k)].clear();
+    }
+}
+
+void empty_stored_names(TTestData& data) {
+    data.content_area_names.fill(std::string());
+    data.cognitive_level_names.fill(std::string());
+}
+
+void store_names(const OneBased<std::string, max_tos_categories>& boxes, int count,
+                 const std::string& fallback, OneBased<std::string, max_tos_categories>& names) {
+    for (int k = 1; k <= clamp_count(count); ++k) {
+        const std::string& box = boxes[at(k)];
+        names[at(k)] = box.empty() ? fallback + std::to_string(k) : cut(box, tos_name_length);
+    }
+}
+
+// The items the grids hold: never more than 100, never beyond a grid row.
+int grid_items(const TosForm& form) {
+    const std::size_t cells = std::min(form.area_cells.size(), form.level_cells.size());
+    return cells == 0 ? 0 : static_cast<int>(std::min(cells - 1, at(max_items)));
+}
+
+// The words of one grid row's messages.
+struct GridRow {
+    const char* plural;  // "Content Areas" or "Cognitive Levels"
+    int count;           // the highest value allowed
+};
+
+// Reads one cell: empty is "not assigned" (0). Values are kept as read, also
+// when out of range, since the dialog comes back until the grid is right. The
+// range is checked only while no error has been found; a negative value is
+// out of range too, because the reports count items per area and level.
+std::optional<int> read_cell(const std::string& cell, const GridRow& row, int item,
+                             bool& error_mark, Outcome& outcome) {
+    if (cell.empty()) {
+        return 0;
+    }
+    std::optional<int> value = parse_int(cell);
+    const std::string check = " -- check item #" + std::to_string(item);
+    if (!value) {
+        outcome.refuse(std::string("One of your ") + row.plural + " is not an integer" + check);
+        error_mark = true;
+        return std::nullopt;
+    }
+    if (!error_mark && (*value > row.count || *value < 0)) {
+        outcome.refuse(std::string("One of your ") + row.plural + " is out of range" + check);
+        error_mark = true;
+    }
+    return value;
+}
+
+// Area cells are read for every item; once an error is found the level cells
+// are no longer read.
+void read_grid(ProgramState& state, Outcome& outcome) {
+    TosForm& form = state.tos_form;
+    TTestData& data = state.data;
+    const GridRow areas{"Content Areas", data.num_content_areas};
+    const GridRow levels{"Cognitive Levels", data.num_cognitive_levels};
+    for (int item = 1; item <= grid_items(form); ++item) {
+        ItemTos& tos = data.item_tos[at(item)];
+        if (auto area =
+                read_cell(form.area_cells[at(item)], areas, item, form.error_mark, outcome)) {
+            tos.content_area = *area;
+        }
+        if (form.error_mark) {
+            continue;
+        }
+        if (auto level =
+                read_cell(form.level_cells[at(item)], levels, item, form.error_mark, outcome)) {
+            tos.cognitive_level = *level;
+        }
+    }
+}
+
+}  // namespace
+
+void tos_select_areas(ProgramState& state, int k) {
+    const int count = clamp_count(k);
+    state.tos_form.areas = count;
+    state.data.num_content_areas = count;
+    empty_boxes_after(state.tos_form.txt_content, count);
+}
+
+void tos_select_levels(ProgramState& state, int k) {
+    const int count = clamp_count(k);
+    state.tos_form.levels = count;
+    state.data.num_cognitive_levels = count;
+    empty_boxes_after(state.tos_form.txt_skill, count);
+}
+
+void tos_reset(ProgramState& state, int num_items) {
+    tos_select_areas(state, 0);
+    tos_select_levels(state, 0);
+    const std::size_t cells = at(std::clamp(num_items, 0, max_items)) + 1;
+    TosForm& form = state.tos_form;
+    form.item_cells.assign(cells, std::string());
+    form.area_cells.assign(cells, std::string());
+    form.level_cells.assign(cells, std::string());
+    for (std::size_t item = 1; item < cells; ++item) {
+        form.item_cells[item] = std::to_string(item);
+    }
+}
+
+Outcome tos_ok(ProgramState& state) {
+    Outcome outcome;
+    TTestData& data = state.data;
+    TosForm& form = state.tos_form;
+    form.error_mark = false;
+    empty_stored_names(data);
+    store_names(form.txt_content, data.num_content_areas, "Content Area ", data.content_area_names);
+    store_names(form.txt_skill, data.num_cognitive_levels, "Cognitive Level ",
+                data.cognitive_level_names);
+    if (data.num_content_areas > 0 || data.num_cognitive_levels > 0) {
+        read_grid(state, outcome);
+    }
+    return outcome;
+}
+
+void tos_cancel(ProgramState& state) {
+    tos_select_areas(state, 0);
+    tos_select_levels(state, 0);
+    empty_stored_names(state.data);
+}
+
+}  // namespace kor

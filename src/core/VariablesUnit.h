@@ -12,6 +12,7 @@
 #include "core/data/TestData.h"
 #include "core/settings/AnalysisSettings.h"
 #include "core/settings/GradingScale.h"
+#include "core/settings/ProblemCriteria.h"
 
 namespace kor {
 
@@ -28,6 +29,7 @@ struct ProgramState {
     PartialCreditForm pc_form;
     AltAnswerTable alt_table;
     TosForm tos_form;
+    ProblemItemForm problem_form;
 
     AnalysisResults results;
 

@@ -1,26 +1,126 @@
 #pragma once
-// The examinee and item records of an analysis. The loader writes the case
-// number, the label and the item number; the analysis fills the rest.
+// The examinee and item records of an analysis and the test-wide results.
+// The loader writes the case number, the label and the item number; the
+// analysis fills the rest. Both record arrays are re-sorted for the reports,
+// so a record's position is not its identity.
 
+#include <array>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/data/OneBased.h"
 #include "core/data/TestData.h"
 
 namespace kor {
 
+// A correlation that cannot be computed is stored as this value.
+inline constexpr double not_computable = 9.0;
+inline constexpr int max_option_columns = 8;
+
 struct Case_Record {
     int IDnum = 0;     // examinee number: position of the data line
     std::string Name;  // label: the first label_length characters of the data line
+    int MC = 0;        // multiple-choice score (equal to Score)
+    int PC = 0;        // partial- or extra-credit points
+    int Score = 0;     // included items answered correctly
+    double PC_Score = 0.0;
+    double Percent = 0.0;
+    double PC_Percent = 0.0;
+    std::string Grade;
+    std::string PC_Grade;
+    int RankScore = 0;
+    int PC_rankscore = 0;
+    double Plus1sem = 0.0, Minus1sem = 0.0, Plus2sem = 0.0, Minus2sem = 0.0;
+    double Plus1pc = 0.0, Minus1pc = 0.0, Plus2pc = 0.0, Minus2pc = 0.0;
+    std::string Plus1grade, Minus1grade, Plus2grade, Minus2grade;
+    int Half1 = 0, Half2 = 0;
+    int Odds = 0, Evens = 0;
 };
+
+// Counts and proportions per option 1..8 (index 0 unused).
+using OptionCounts = std::array<std::int32_t, max_option_columns + 1>;
+using OptionProportions = std::array<double, max_option_columns + 1>;
 
 struct Item_Record {
     int ItemNum = 0;
+    int NumCorrect = 0;
+    int Include = 0;
+    int Key = 0;
+    int NumOptions = 0;
+    double Diff = 0.0;
+    double Disc = 0.0;
+    double PtBis = 0.0;  // not_computable when it cannot be computed
+    double Biserial = 0.0;
+    int HighCorrect = 0;
+    int LowCorrect = 0;
+    double HighProp = 0.0;
+    double LowProp = 0.0;
+    double MeanIfCorrect = 0.0;
+    double KR20IfDeleted = 0.0;
+    double MeanIfDeleted = 0.0;
+    double VarIfDeleted = 0.0;
+    double AdjPtBis = 0.0;  // not_computable when it cannot be computed
+    double SEMIfDeleted = 0.0;
+    double AdjBiserial = 0.0;
+    OptionCounts OptCount{};
+    OptionCounts OptCountHigh{};
+    OptionCounts OptCountLow{};
+    OptionProportions OptProp{};
+    OptionProportions OptPropHigh{};
+    OptionProportions OptPropLow{};
+};
+
+// Descriptive statistics of one score (Score, or PC_Score with partial credit).
+struct ScoreStatistics {
+    double mean = 0.0;
+    double variance = 0.0;
+    double sd = 0.0;
+    double min = 0.0;
+    double max = 0.0;
+    double median = 0.0;
+    double skewness = 0.0;
+    double kurtosis = 0.0;
 };
 
 struct AnalysisResults {
     OneBasedHeap<Case_Record, max_examinees_limit> examinee_records;
     OneBased<Item_Record, max_items> item_records;
+    OneBased<double, max_items> item_normal_ordinate;
+
+    bool analysed = false;  // an analysis has run on the loaded data
+
+    // Scores
+    double total_possible = 0.0;  // with partial credit: k * mc_item_points + pc_total_points
+    ScoreStatistics score;        // of Score: mean_score, var_score, sd_score, ...
+    ScoreStatistics pc_score;     // of PC_Score, with partial credit only
+    double kr20 = 0.0;
+    double kr21 = 0.0;
+    double sem_kr20 = 0.0;
+    double split_half_first_second = 0.0;
+    double split_half_odd_even = 0.0;
+
+    // Items
+    double mean_item_diff = 0.0;
+    double mean_disc = 0.0;
+    double mean_pbis = 0.0;
+    double mean_adj_pbis = 0.0;
+    int high_group_n = 0;
+    int low_group_n = 0;
+    int high_group_min_score = 0;
+    int low_group_max_score = 0;
+    int num_problem_items = 0;
+    int num_prob_p_low = 0;
+    int num_prob_p_high = 0;
+    int num_prob_disc = 0;
+    int num_prob_adj_pbis = 0;
+    int num_excluded_items = 0;
+
+    // Grades
+    OneBased<int, 13> grade_count;
+
+    // Texts of the numerical routines' diagnostics, each once.
+    std::vector<std::string> warnings;
 };
 
 }  // namespace kor

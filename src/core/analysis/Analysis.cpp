@@ -1,0 +1,142 @@
+#include "core/analysis/Analysis.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "core/VariablesUnit.h"
+#include "core/analysis/Grades.h"
+#include "core/analysis/ItemStatistics.h"
+#include "core/analysis/NormalCurve.h"
+#include "core/analysis/OptionCounts.h"
+#include "core/analysis/ScoreStatistics.h"
+#include "core/analysis/Scoring.h"
+
+namespace kor {
+
+namespace {
+
+std::size_t at(int position) { return static_cast<std::size_t>(position); }
+
+// Every analysis starts from fresh records: only the loader's case number,
+// label and item number carry over, so no value of an earlier analysis (of
+// an excluded item, or a grade) can leak into this one.
+void reset_records(ProgramState& state) {
+    AnalysisResults& results = state.results;
+    for (int i = 1; i <= state.data.num_examinees; ++i) {
+        Case_Record& r = results.examinee_records[at(i)];
+        Case_Record fresh;
+        fresh.IDnum = r.IDnum;
+        fresh.Name = std::move(r.Name);
+        r = std::move(fresh);
+    }
+    for (int p = 1; p <= state.data.num_items; ++p) {
+        Item_Record& item = results.item_records[at(p)];
+        Item_Record fresh;
+        fresh.ItemNum = item.ItemNum;
+        item = fresh;
+    }
+    for (int j = 1; j <= max_items; ++j) {
+        results.item_normal_ordinate[at(j)] = 0.0;
+    }
+    results.warnings.clear();
+}
+
+void describe_all_scores(ProgramState& state) {
+    AnalysisResults& results = state.results;
+    const int n = state.data.num_examinees;
+    std::vector<double> scores;
+    std::vector<double> points;
+    scores.reserve(at(n));
+    for (int i = 1; i <= n; ++i) {
+        scores.push_back(results.examinee_records[at(i)].Score);
+        points.push_back(results.examinee_records[at(i)].PC_Score);
+    }
+    results.score = describe_scores(scores);
+    results.pc_score = state.data.partial_credit_on ? describe_scores(points) : ScoreStatistics{};
+}
+
+// Ranks by score: 1 + the number of examinees with a lower score.
+void rank_scores(ProgramState& state) {
+    AnalysisResults& results = state.results;
+    const int n = state.data.num_examinees;
+    std::vector<double> scores, points;
+    for (int i = 1; i <= n; ++i) {
+        scores.push_back(results.examinee_records[at(i)].Score);
+        points.push_back(results.examinee_records[at(i)].PC_Score);
+    }
+    std::sort(scores.begin(), scores.end());
+    std::sort(points.begin(), points.end());
+    for (int i = 1; i <= n; ++i) {
+        Case_Record& r = results.examinee_records[at(i)];
+        r.RankScore = 1 + static_cast<int>(std::lower_bound(scores.begin(), scores.end(), r.Score) - scores.begin());
+        r.PC_rankscore =
+            1 + static_cast<int>(std::lower_bound(points.begin(), points.end(), r.PC_Score) - points.begin());
+    }
+}
+
+void put_records_in_report_order(ProgramState& state) {
+    const AnalysisSettings& settings = state.settings;
+    sort_examinees_by_order(state);
+    if (settings.sort_exam_label) {
+        sort_examinees_by_label(state);
+    } else if (settings.sort_exam_score) {
+        sort_examinees_by_score(state, state.data.partial_credit_on);
+    }
+    sort_items(state, ItemSortKey::number);
+    if (settings.sort_item_diff) {
+        sort_items(state, ItemSortKey::difficulty);
+    } else if (settings.sort_item_disc) {
+        sort_items(state, ItemSortKey::discrimination);
+    } else if (settings.sort_item_pbis) {
+        sort_items(state, ItemSortKey::pbis);
+    } else if (settings.sort_item_adjp) {
+        sort_items(state, ItemSortKey::adj_pbis);
+    }
+}
+
+}  // namespace
+
+Outcome run_analysis(ProgramState& state) {
+    Outcome outcome;
+    const TTestData& data = state.data;
+    if (data.num_examinees < 1 || data.num_items < 1) {
+        outcome.refuse("There are no data to analyze -- enter or open a data set first");
+        return outcome;
+    }
+    if (data.num_included_items < 1) {
+        outcome.refuse("No items are included in the analysis -- mark at least one item Y or A in the INCLUDE line");
+        return outcome;
+    }
+    read_group_fractions(state);
+    sort_examinees_by_order(state);
+    sort_items(state, ItemSortKey::number);
+    reset_records(state);
+    sort_items(state, ItemSortKey::number);  // copies include, key and options into the fresh records
+
+    const CorrectnessMatrix correct = correctness_of(data);
+    score_examinees(state, correct);
+    assign_grades(state);
+    describe_all_scores(state);
+    rank_scores(state);
+
+    Diagnostics diagnostics;
+    compute_item_statistics(state, correct, diagnostics);
+    count_problem_items(state);
+    assign_confidence_bands(state);
+    put_records_in_report_order(state);
+    count_options(state);
+
+    state.results.warnings = diagnostics.texts();
+    state.results.analysed = true;
+    return outcome;
+}
+
+std::string patience_message(const ProgramState& state) {
+    if (state.data.num_examinees <= patience_threshold) {
+        return {};
+    }
+    return "Please be patient... You have a large number of cases. \r\n\r\nYou need to click OK on this message for "
+           "the Analysis to run.";
+}
+
+}  // namespace kor

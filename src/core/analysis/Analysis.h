@@ -1,0 +1,23 @@
+#pragma once
+// The analysis command: scores the loaded data set and computes every
+// statistic, grade, band and option count, leaving the records in report order.
+
+#include <string>
+
+#include "core/Outcome.h"
+
+namespace kor {
+
+struct ProgramState;
+
+inline constexpr int patience_threshold = 4000;
+
+// Runs the whole analysis on the loaded layer. Refused (with nothing
+// computed) when no data set is loaded or no item is included. The
+// diagnostics of the numerical routines are kept in results.warnings.
+Outcome run_analysis(ProgramState& state);
+
+// The notice shown before analysing more than 4000 examinees, or empty.
+std::string patience_message(const ProgramState& state);
+
+}  // namespace kor

@@ -1,0 +1,280 @@
+#include "core/analysis/ItemStatistics.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/TextUtil.h"
+#include "core/VariablesUnit.h"
+#include "core/analysis/NormalCurve.h"
+#include "core/analysis/ScoreStatistics.h"
+#include "core/analysis/Scoring.h"
+
+namespace kor {
+
+namespace {
+
+std::size_t at(int position) { return static_cast<std::size_t>(position); }
+
+bool included(const Item_Record& item) { return item.Include > 0; }
+
+std::optional<double> group_fraction(const std::string& text, const ProgramState& state) {
+    auto percent = parse_real(text, typed_separators(state));
+    if (!percent || *percent < 0.0 || *percent > 100.0) {
+        return std::nullopt;
+    }
+    return *percent / 100.0;
+}
+
+// The high and low groups from the sorted scores. Examinees tied at a cut
+// join its group; the cuts move apart until the groups cannot overlap.
+void form_groups(ProgramState& state, const std::vector<int>& sorted_scores) {
+    AnalysisResults& results = state.results;
+    const int n = static_cast<int>(sorted_scores.size());
+    // Nominal sizes to the nearest integer, halves to even, in extended
+    // precision so that a product just above a half is not rounded down.
+    const auto nominal = [n](double fraction) {
+        return static_cast<int>(std::nearbyint(static_cast<long double>(n) * static_cast<long double>(fraction)));
+    };
+    const int h = std::clamp(nominal(state.settings.disc_top_fraction), 0, n);
+    const int l = std::clamp(nominal(state.settings.disc_bottom_fraction), 0, n);
+    const int k = state.data.num_included_items;
+    // An empty nominal group gets a cut no score reaches: above k for the
+    // high group, below 0 for the low group.
+    int high_min = h > 0 ? sorted_scores[at(n - h)] : k + 1;
+    int low_max = l > 0 ? sorted_scores[at(l - 1)] : -1;
+    while (low_max >= high_min) {
+        --low_max;
+        ++high_min;
+    }
+    results.high_group_min_score = high_min;
+    results.low_group_max_score = low_max;
+    results.high_group_n = static_cast<int>(
+        std::count_if(sorted_scores.begin(), sorted_scores.end(), [high_min](int s) { return s >= high_min; }));
+    results.low_group_n = static_cast<int>(
+        std::count_if(sorted_scores.begin(), sorted_scores.end(), [low_max](int s) { return s <= low_max; }));
+}
+
+double proportion(int count, int group_size) { return group_size > 0 ? static_cast<double>(count) / group_size : 0.0; }
+
+// A biserial from a point-biserial: p(1-p) over the normal ordinate, capped
+// at 1; 0 when the point-biserial cannot be computed or nobody is correct.
+double biserial_of(double point_biserial, double p, double ordinate) {
+    if (point_biserial == not_computable || p == 0.0 || ordinate <= 0.0) {
+        return 0.0;
+    }
+    return std::min(1.0, std::sqrt(p * (1.0 - p)) / ordinate * point_biserial);
+}
+
+double mean_of_computable(const std::vector<double>& values) {
+    double sum = 0.0;
+    int count = 0;
+    for (double v : values) {
+        if (v != not_computable) {
+            sum += v;
+            ++count;
+        }
+    }
+    return count > 0 ? sum / count : 0.0;
+}
+
+// The corrected item-total correlation: the item against the rest of the test.
+double adjusted_point_biserial(double pbis, double p, double sd, double variance) {
+    if (pbis == not_computable) {
+        return not_computable;
+    }
+    const double sigma = std::sqrt(p * (1.0 - p));
+    const double rest_variance = sigma * sigma + variance - 2.0 * sigma * pbis * sd;
+    // The rest of the test has no variance (a single item): nothing to correlate.
+    if (rest_variance <= 1e-12 * (variance + sigma * sigma)) {
+        return not_computable;
+    }
+    return (pbis * sd - sigma) / std::sqrt(rest_variance);
+}
+
+}  // namespace
+
+void read_group_fractions(ProgramState& state) {
+    AnalysisSettings& settings = state.settings;
+    auto top = group_fraction(settings.txt_disc_top, state);
+    auto bottom = group_fraction(settings.txt_disc_bottom, state);
+    if (top && bottom) {
+        settings.disc_top_fraction = *top;
+        settings.disc_bottom_fraction = *bottom;
+    }
+}
+
+void compute_item_statistics(ProgramState& state, const CorrectnessMatrix& correct, Diagnostics& diagnostics) {
+    const TTestData& data = state.data;
+    AnalysisResults& results = state.results;
+    auto& items = results.item_records;
+    const int n_examinees = data.num_examinees;
+    const int k = data.num_included_items;
+    const double n = n_examinees;
+
+    // Scores by examinee number (the records are in that order now).
+    std::vector<int> score(at(n_examinees) + 1);
+    for (int i = 1; i <= n_examinees; ++i) {
+        score[at(i)] = results.examinee_records[at(i)].Score;
+    }
+
+    // Difficulty and the sums over the examinees answering each item correctly.
+    std::vector<double> score_sum_if_correct(at(data.num_items) + 1, 0.0);
+    double sum_p = 0.0;
+    double sum_pq = 0.0;
+    for (int j = 1; j <= data.num_items; ++j) {
+        Item_Record& item = items[at(j)];
+        item.NumCorrect = 0;
+        if (!included(item)) {
+            continue;
+        }
+        for (int i = 1; i <= n_examinees; ++i) {
+            if (correct(i, j)) {
+                ++item.NumCorrect;
+                score_sum_if_correct[at(j)] += score[at(i)];
+            }
+        }
+        item.Diff = item.NumCorrect / n;
+        sum_p += item.Diff;
+        sum_pq += item.Diff * (1.0 - item.Diff);
+    }
+    results.mean_item_diff = sum_p / k;
+
+    // High and low groups and the discrimination index.
+    std::vector<int> sorted_scores(score.begin() + 1, score.end());
+    std::sort(sorted_scores.begin(), sorted_scores.end());
+    form_groups(state, sorted_scores);
+    double sum_disc = 0.0;
+    for (int j = 1; j <= data.num_items; ++j) {
+        Item_Record& item = items[at(j)];
+        item.HighCorrect = item.LowCorrect = 0;
+        if (!included(item)) {
+            continue;
+        }
+        for (int i = 1; i <= n_examinees; ++i) {
+            if (!correct(i, j)) {
+                continue;
+            }
+            if (score[at(i)] >= results.high_group_min_score) {
+                ++item.HighCorrect;
+            }
+            if (score[at(i)] <= results.low_group_max_score) {
+                ++item.LowCorrect;
+            }
+        }
+        item.HighProp = proportion(item.HighCorrect, results.high_group_n);
+        item.LowProp = proportion(item.LowCorrect, results.low_group_n);
+        item.Disc = item.HighProp - item.LowProp;
+        sum_disc += item.Disc;
+    }
+    results.mean_disc = sum_disc / k;
+
+    // Point-biserial and biserial correlations. Without score variance no
+    // correlation can be computed.
+    const double mean = results.score.mean;
+    const double sd = results.score.sd;
+    const double variance = results.score.variance;
+    std::vector<double> pbis_values;
+    for (int j = 1; j <= data.num_items; ++j) {
+        Item_Record& item = items[at(j)];
+        if (!included(item)) {
+            continue;
+        }
+        const double p = item.Diff;
+        item.MeanIfCorrect = item.NumCorrect >= 1 ? score_sum_if_correct[at(j)] / item.NumCorrect : 0.0;
+        if (p == 1.0 || sd <= 0.0) {
+            item.PtBis = not_computable;
+        } else {
+            item.PtBis = std::sqrt(p / (1.0 - p)) * (item.MeanIfCorrect - mean) / sd + 0.0;
+        }
+        pbis_values.push_back(item.PtBis);
+        // At p = 0 and p = 1 the biserial is 0 by definition: no search.
+        double ordinate = 0.0;
+        if (p > 0.0 && p < 1.0) {
+            ordinate = normal_ordinate(normal_deviate_for(p, diagnostics));
+        }
+        results.item_normal_ordinate[at(j)] = ordinate;
+        item.Biserial = biserial_of(item.PtBis, p, ordinate);
+    }
+    results.mean_pbis = mean_of_computable(pbis_values);
+
+    results.kr20 = kr20_of(k, variance, sum_pq);
+    std::vector<int> half1, half2, odds, evens;
+    for (int i = 1; i <= n_examinees; ++i) {
+        const Case_Record& r = results.examinee_records[at(i)];
+        half1.push_back(r.Half1);
+        half2.push_back(r.Half2);
+        odds.push_back(r.Odds);
+        evens.push_back(r.Evens);
+    }
+    results.split_half_first_second = split_half_correlation(half1, half2);
+    results.split_half_odd_even = split_half_correlation(odds, evens);
+
+    // The test without each item, and the corrected item-total correlations.
+    std::vector<double> adj_values;
+    for (int j = 1; j <= data.num_items; ++j) {
+        Item_Record& item = items[at(j)];
+        if (!included(item)) {
+            continue;
+        }
+        double sum = 0.0;
+        double sum_squares = 0.0;
+        for (int i = 1; i <= n_examinees; ++i) {
+            const double s = score[at(i)] - (correct(i, j) ? 1 : 0);
+            sum += s;
+            sum_squares += s * s;
+        }
+        const double p = item.Diff;
+        item.MeanIfDeleted = sum / n;
+        item.VarIfDeleted = std::max(0.0, (sum_squares - sum * sum / n) / n);
+        item.KR20IfDeleted = 0.0;
+        if (k > 2 && item.VarIfDeleted > 0.0) {
+            const double sum_pq_others = sum_pq - p * (1.0 - p);
+            item.KR20IfDeleted = (static_cast<double>(k - 1) / (k - 2)) * (item.VarIfDeleted - sum_pq_others) /
+                                 item.VarIfDeleted;
+        }
+        item.SEMIfDeleted = std::sqrt(item.VarIfDeleted) * std::sqrt(std::max(0.0, 1.0 - item.KR20IfDeleted));
+        item.AdjPtBis = adjusted_point_biserial(item.PtBis, p, sd, variance);
+        adj_values.push_back(item.AdjPtBis);
+        item.AdjBiserial = biserial_of(item.AdjPtBis, p, results.item_normal_ordinate[at(j)]);
+    }
+    results.mean_adj_pbis = mean_of_computable(adj_values);
+
+    results.kr21 = kr21_of(k, variance, results.mean_item_diff);
+    // A KR20 that rounding lifts past 1 gives no error, not a square root of a negative.
+    results.sem_kr20 = std::sqrt(std::max(0.0, 1.0 - results.kr20)) * sd;
+
+    results.num_excluded_items = data.num_items - k;
+}
+
+bool is_problem_item(const Item_Record& item, const AnalysisSettings& settings) {
+    if (!settings.suggest_problem_items || !included(item)) {
+        return false;
+    }
+    return !(item.Diff > settings.crit_p_low && item.Diff < settings.crit_p_high && item.Disc > settings.crit_disc &&
+             item.AdjPtBis > settings.crit_adj_pbis);
+}
+
+void count_problem_items(ProgramState& state) {
+    AnalysisResults& r = state.results;
+    const AnalysisSettings& settings = state.settings;
+    r.num_problem_items = r.num_prob_p_low = r.num_prob_p_high = r.num_prob_disc = r.num_prob_adj_pbis = 0;
+    if (!settings.suggest_problem_items) {
+        return;
+    }
+    for (int p = 1; p <= state.data.num_items; ++p) {
+        const Item_Record& item = r.item_records[at(p)];
+        if (!included(item)) {
+            continue;
+        }
+        r.num_problem_items += is_problem_item(item, settings) ? 1 : 0;
+        r.num_prob_p_low += item.Diff <= settings.crit_p_low ? 1 : 0;
+        r.num_prob_p_high += item.Diff >= settings.crit_p_high ? 1 : 0;
+        r.num_prob_disc += item.Disc <= settings.crit_disc ? 1 : 0;
+        r.num_prob_adj_pbis += item.AdjPtBis <= settings.crit_adj_pbis ? 1 : 0;
+    }
+}
+
+}  // namespace kor

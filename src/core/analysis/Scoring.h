@@ -1,0 +1,44 @@
+#pragma once
+// Scoring: which responses are correct, the examinees' scores, and the
+// orders in which the examinee and item records are kept.
+
+#include <cstdint>
+#include <vector>
+
+namespace kor {
+
+struct ProgramState;
+struct TTestData;
+
+// The one correctness test of the program: the item is included and the
+// response is one of its accepted answers, or its key is 9 (every response
+// counts, a missing one too).
+bool is_correct(const TTestData& data, int examinee, int item);
+
+// is_correct for every examinee and item, computed once per analysis:
+// row-major, examinee i (1-based) at row i-1, item j at column j-1.
+struct CorrectnessMatrix {
+    int examinees = 0;
+    int items = 0;
+    std::vector<std::uint8_t> cells;
+    bool operator()(int examinee, int item) const {
+        return cells[static_cast<std::size_t>(examinee - 1) * static_cast<std::size_t>(items) +
+                     static_cast<std::size_t>(item - 1)] != 0;
+    }
+};
+CorrectnessMatrix correctness_of(const TTestData& data);
+
+// Fills MC, PC, Score, PC_Score, Percent, PC_Percent, the halves and the odd
+// and even counts of every record, and total_possible. The records must be
+// in examinee-number order.
+void score_examinees(ProgramState& state, const CorrectnessMatrix& correct);
+
+// Record orders, each the selection sort of the records' current order.
+void sort_examinees_by_order(ProgramState& state);
+void sort_examinees_by_label(ProgramState& state);
+void sort_examinees_by_score(ProgramState& state, bool use_points);
+
+enum class ItemSortKey { number = 1, difficulty = 2, discrimination = 3, pbis = 4, adj_pbis = 5 };
+void sort_items(ProgramState& state, ItemSortKey key);
+
+}  // namespace kor

@@ -1,7 +1,7 @@
 # The two everyday commands: `make run` and `make test`.
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test deps build-release build-asan clean
+.PHONY: run test bench deps build-release build-asan clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -19,6 +19,9 @@ run: build-release
 
 test: build-asan
 	ctest --preset asan
+
+bench: build-release
+	./build/release/bench/kor_bench
 
 clean:
 	rm -rf build

@@ -8,6 +8,11 @@
 #include <string>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
+#include "../core/analysis/SampleSets.h"
+#include "core/data/InputFile.h"
+
 namespace kor {
 namespace {
 
@@ -95,6 +100,142 @@ TEST_F(KorCheck, UnreadableFileReportsTheSystemMessage) {
     run = kor({"check", folder.string()});
     EXPECT_EQ(run.code, 1);
     EXPECT_NE(run.err.find("Is a directory"), std::string::npos) << run.err;
+}
+
+class KorAnalyze : public KorCheck {
+protected:
+    std::string sample_file(std::unique_ptr<ProgramState> state, const std::string& name) {
+        const std::string path = (folder / name).string();
+        write_input_file(*state, path);
+        return path;
+    }
+    nlohmann::json analyse_json(std::vector<std::string> args) {
+        args.insert(args.begin(), "analyze");
+        args.insert(args.end(), {"--json", "-"});
+        CliRun run = kor(args);
+        EXPECT_EQ(run.code, 0) << run.err;
+        EXPECT_EQ(run.out.find("NaN"), std::string::npos);
+        return nlohmann::json::parse(run.out);
+    }
+};
+
+TEST_F(KorAnalyze, SampleSetOneThroughItsInputFileGivesThePublishedResults) {
+    const auto json = analyse_json({sample_file(testing::sample_set_1(), "set1.kor")});
+    const auto& test = json["test"];
+    EXPECT_EQ(json["data_set"]["examinees"], 23);
+    EXPECT_EQ(json["data_set"]["included_items"], 47);
+    EXPECT_EQ(json["data_set"]["excluded_items"], nlohmann::json::array({9, 45}));
+    EXPECT_EQ(json["settings"]["high_group_percent"], 33.0);
+    EXPECT_NEAR(test["mean"].get<double>(), 32.130, 0.0005);
+    EXPECT_NEAR(test["kr20"].get<double>(), 0.697, 0.0005);
+    EXPECT_NEAR(test["sem"].get<double>(), 2.665, 0.0005);
+    EXPECT_EQ(test["high_group_n"], 10);
+    EXPECT_EQ(test["low_group_max_score"], 27);
+    EXPECT_EQ(json["items"].size(), 49u);
+    EXPECT_EQ(json["items"][0]["correct_answers"], nlohmann::json::array({3, 1, 2, 4}));
+    EXPECT_FALSE(json["items"][8].contains("difficulty"));  // item 9 is excluded
+    EXPECT_EQ(json["items"][1]["options_total"].size(), 8u);
+    EXPECT_EQ(json["examinees"].size(), 23u);
+    EXPECT_EQ(json["examinees"][0]["id"], 1);
+    EXPECT_EQ(json["examinees"][0]["band68"].size(), 2u);
+    EXPECT_FALSE(json.contains("test_points"));
+}
+
+TEST_F(KorAnalyze, DocumentHasEveryKeyOfItsShape) {
+    const auto json = analyse_json({std::string(KOR_EXAMPLES_DIR) + "/quiz.kor"});
+    for (const char* key : {"data_set", "settings", "test", "items", "examinees", "warnings"}) {
+        EXPECT_TRUE(json.contains(key)) << key;
+    }
+    for (const char* key : {"title", "comments", "examinees", "items", "included_items", "excluded_items",
+                            "partial_credit", "mc_item_points", "pc_total_points", "total_possible"}) {
+        EXPECT_TRUE(json["data_set"].contains(key)) << key;
+    }
+    for (const char* key : {"high_group_percent", "low_group_percent", "sort_examinees", "sort_items", "bands",
+                            "round_percent", "suggest_problem_items", "criteria", "grading"}) {
+        EXPECT_TRUE(json["settings"].contains(key)) << key;
+    }
+    for (const char* key : {"min", "max", "median", "mean", "variance", "sd", "skewness", "kurtosis", "kr20", "kr21",
+                            "sem", "split_half_first_second", "split_half_odd_even", "mean_item_difficulty",
+                            "mean_discrimination", "mean_pbis", "mean_adj_pbis", "high_group_n",
+                            "high_group_min_score", "low_group_n", "low_group_max_score", "problem_items",
+                            "problem_counts", "grade_counts"}) {
+        EXPECT_TRUE(json["test"].contains(key)) << key;
+    }
+    for (const char* key : {"item", "include", "key", "options", "correct_answers", "num_correct", "difficulty",
+                            "discrimination", "pbis", "adj_pbis", "biserial", "adj_biserial", "high_correct",
+                            "low_correct", "high_prop", "low_prop", "mean_if_correct", "kr20_if_deleted",
+                            "mean_if_deleted", "sd_if_deleted", "sem_if_deleted", "problem", "options_total",
+                            "options_high", "options_low"}) {
+        EXPECT_TRUE(json["items"][0].contains(key)) << key;
+    }
+    for (const char* key : {"id", "label", "score", "percent", "mc", "pc", "points", "points_percent", "grade",
+                            "half1", "half2", "odds", "evens", "band68", "band95", "band68_percent",
+                            "band95_percent", "band68_grades", "band95_grades"}) {
+        EXPECT_TRUE(json["examinees"][0].contains(key)) << key;
+    }
+    EXPECT_EQ(json["test"]["grade_counts"].size(), 5u);
+    EXPECT_EQ(json["examinees"][0]["label"], "Adams     ");
+}
+
+TEST_F(KorAnalyze, ValuesThatCannotBeComputedAreNull) {
+    // Everybody has the same score: no correlation can be computed.
+    std::string contents = two_examinees;
+    contents.replace(contents.find("S01ABCA"), 7, "S01ABCD");
+    contents.replace(contents.find("S02ABDD"), 7, "S02ABCD");
+    const auto json = analyse_json({write("flat.kor", contents), "--sort-items", "pbis"});
+    EXPECT_TRUE(json["items"][0]["pbis"].is_null());
+    EXPECT_TRUE(json["items"][0]["adj_pbis"].is_null());
+    EXPECT_EQ(json["items"][0]["biserial"], 0.0);
+    EXPECT_EQ(json["test"]["kr20"], 0.0);
+    EXPECT_EQ(json["settings"]["sort_items"], "pbis");
+}
+
+TEST_F(KorAnalyze, SettingsFlagsAreCheckedLikeTheirDialogs) {
+    const std::string file = write("quiz1.kor", two_examinees);
+    CliRun groups = kor({"analyze", file, "--groups", "60,41"});
+    EXPECT_EQ(groups.code, 2);
+    EXPECT_EQ(groups.err, "Percentages cannot total more than 100\n");
+
+    CliRun criteria = kor({"analyze", file, "--criteria", "0.95,0.95,0,0,0"});
+    EXPECT_EQ(criteria.code, 2);
+    EXPECT_EQ(criteria.err,
+              "Item Difficulty (high) criterion must be greater than Item Difficulty (high) criterion\n");
+
+    EXPECT_EQ(kor({"analyze", file, "--criteria", "0.2,0.9"}).code, 2);
+    EXPECT_EQ(kor({"analyze", file, "--sort-items", "alphabet"}).code, 2);
+
+    CliRun warned = kor({"analyze", file, "--groups", "50,31", "--json", "-"});
+    EXPECT_EQ(warned.code, 0);
+    EXPECT_EQ(warned.err, "Percentages provided do not provide a very large middle group\n");
+    EXPECT_EQ(nlohmann::json::parse(warned.out)["settings"]["high_group_percent"], 50.0);
+
+    const auto json = analyse_json({file, "--criteria", "0.25,0.9,0.2,0.2,0.2", "--sort-examinees", "score",
+                                    "--bands", "percent", "--absolute-percentages", "--no-problem-items"});
+    EXPECT_EQ(json["settings"]["criteria"]["p_low"], 0.25);
+    EXPECT_EQ(json["settings"]["sort_examinees"], "score");
+    EXPECT_EQ(json["settings"]["bands"], "percent");
+    EXPECT_EQ(json["settings"]["round_percent"], false);
+    EXPECT_EQ(json["settings"]["suggest_problem_items"], false);
+    EXPECT_EQ(json["test"]["problem_items"], 0);
+}
+
+TEST_F(KorAnalyze, NoIncludedItemIsRefused) {
+    std::string contents = two_examinees;
+    contents.replace(contents.find("Item Analyzed = YYNY"), 20, "Item Analyzed = NNNN");
+    CliRun run = kor({"analyze", write("none.kor", contents)});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.err, "No items are included in the analysis -- mark at least one item Y or A in the INCLUDE line\n");
+}
+
+TEST_F(KorAnalyze, JsonGoesToAFileWhenNamed) {
+    const std::string out = (folder / "result.json").string();
+    CliRun run = kor({"analyze", write("quiz1.kor", two_examinees), "--json", out});
+    EXPECT_EQ(run.code, 0) << run.err;
+    std::ifstream in(out);
+    EXPECT_EQ(nlohmann::json::parse(in)["data_set"]["items"], 4);
+    CliRun bad = kor({"analyze", write("quiz2.kor", two_examinees), "--json", (folder / "no" / "x.json").string()});
+    EXPECT_EQ(bad.code, 1);
+    EXPECT_NE(bad.err.find("No such file or directory"), std::string::npos);
 }
 
 TEST(KorUsage, HelpVersionAndWrongUsage) {

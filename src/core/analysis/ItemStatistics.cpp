@@ -120,55 +120,54 @@ void compute_item_statistics(ProgramState& state, const CorrectnessMatrix& corre
         score[at(i)] = results.examinee_records[at(i)].Score;
     }
 
-    // Difficulty and the sums over the examinees answering each item correctly.
-    std::vector<double> score_sum_if_correct(at(data.num_items) + 1, 0.0);
-    double sum_p = 0.0;
-    double sum_pq = 0.0;
-    for (int j = 1; j <= data.num_items; ++j) {
-        Item_Record& item = items[at(j)];
-        item.NumCorrect = 0;
-        if (!included(item)) {
-            continue;
-        }
-        for (int i = 1; i <= n_examinees; ++i) {
-            if (correct(i, j)) {
-                ++item.NumCorrect;
-                score_sum_if_correct[at(j)] += score[at(i)];
-            }
-        }
-        item.Diff = item.NumCorrect / n;
-        sum_p += item.Diff;
-        sum_pq += item.Diff * (1.0 - item.Diff);
-    }
-    results.mean_item_diff = sum_p / k;
-
-    // High and low groups and the discrimination index.
+    // The high and low groups depend on the scores alone.
     std::vector<int> sorted_scores(score.begin() + 1, score.end());
     std::sort(sorted_scores.begin(), sorted_scores.end());
     form_groups(state, sorted_scores);
+    std::vector<std::uint8_t> in_high(at(n_examinees) + 1), in_low(at(n_examinees) + 1);
+    for (int i = 1; i <= n_examinees; ++i) {
+        in_high[at(i)] = score[at(i)] >= results.high_group_min_score ? 1 : 0;
+        in_low[at(i)] = score[at(i)] <= results.low_group_max_score ? 1 : 0;
+    }
+
+    // One pass over each item's answers: how many are correct, in the whole
+    // group and in the high and low groups, and the sum of the scores of the
+    // examinees answering correctly (whole numbers, summed exactly).
+    std::vector<long long> score_sum_if_correct(at(data.num_items) + 1, 0);
+    double sum_p = 0.0;
+    double sum_pq = 0.0;
     double sum_disc = 0.0;
     for (int j = 1; j <= data.num_items; ++j) {
         Item_Record& item = items[at(j)];
-        item.HighCorrect = item.LowCorrect = 0;
+        item.NumCorrect = item.HighCorrect = item.LowCorrect = 0;
         if (!included(item)) {
             continue;
         }
+        const std::uint8_t* column = correct.column(j);
+        long long sum = 0;
+        int count = 0;
+        int high = 0;
+        int low = 0;
         for (int i = 1; i <= n_examinees; ++i) {
-            if (!correct(i, j)) {
-                continue;
-            }
-            if (score[at(i)] >= results.high_group_min_score) {
-                ++item.HighCorrect;
-            }
-            if (score[at(i)] <= results.low_group_max_score) {
-                ++item.LowCorrect;
-            }
+            const int c = column[at(i - 1)];
+            count += c;
+            sum += c * score[at(i)];
+            high += c & in_high[at(i)];
+            low += c & in_low[at(i)];
         }
+        item.NumCorrect = count;
+        item.HighCorrect = high;
+        item.LowCorrect = low;
+        score_sum_if_correct[at(j)] = sum;
+        item.Diff = item.NumCorrect / n;
+        sum_p += item.Diff;
+        sum_pq += item.Diff * (1.0 - item.Diff);
         item.HighProp = proportion(item.HighCorrect, results.high_group_n);
         item.LowProp = proportion(item.LowCorrect, results.low_group_n);
         item.Disc = item.HighProp - item.LowProp;
         sum_disc += item.Disc;
     }
+    results.mean_item_diff = sum_p / k;
     results.mean_disc = sum_disc / k;
 
     // Point-biserial and biserial correlations. Without score variance no
@@ -183,7 +182,8 @@ void compute_item_statistics(ProgramState& state, const CorrectnessMatrix& corre
             continue;
         }
         const double p = item.Diff;
-        item.MeanIfCorrect = item.NumCorrect >= 1 ? score_sum_if_correct[at(j)] / item.NumCorrect : 0.0;
+        item.MeanIfCorrect =
+            item.NumCorrect >= 1 ? static_cast<double>(score_sum_if_correct[at(j)]) / item.NumCorrect : 0.0;
         if (p == 1.0 || sd <= 0.0) {
             item.PtBis = not_computable;
         } else {
@@ -213,19 +213,23 @@ void compute_item_statistics(ProgramState& state, const CorrectnessMatrix& corre
     results.split_half_odd_even = split_half_correlation(odds, evens);
 
     // The test without each item, and the corrected item-total correlations.
+    // Without item j an examinee's score s drops by c (1 when correct), so
+    // the sums of s and s^2 follow from whole-number sums over the test.
+    long long total = 0;
+    long long total_squares = 0;
+    for (int i = 1; i <= n_examinees; ++i) {
+        total += score[at(i)];
+        total_squares += static_cast<long long>(score[at(i)]) * score[at(i)];
+    }
     std::vector<double> adj_values;
     for (int j = 1; j <= data.num_items; ++j) {
         Item_Record& item = items[at(j)];
         if (!included(item)) {
             continue;
         }
-        double sum = 0.0;
-        double sum_squares = 0.0;
-        for (int i = 1; i <= n_examinees; ++i) {
-            const double s = score[at(i)] - (correct(i, j) ? 1 : 0);
-            sum += s;
-            sum_squares += s * s;
-        }
+        const auto sum = static_cast<double>(total - item.NumCorrect);
+        const auto sum_squares =
+            static_cast<double>(total_squares - 2 * score_sum_if_correct[at(j)] + item.NumCorrect);
         const double p = item.Diff;
         item.MeanIfDeleted = sum / n;
         item.VarIfDeleted = std::max(0.0, (sum_squares - sum * sum / n) / n);

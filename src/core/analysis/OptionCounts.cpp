@@ -1,5 +1,6 @@
 #include "core/analysis/OptionCounts.h"
 
+#include <array>
 #include <vector>
 
 #include "core/VariablesUnit.h"
@@ -31,14 +32,34 @@ double share(int count, int total) { return total > 0 ? static_cast<double>(coun
 void count_options(ProgramState& state) {
     const TTestData& data = state.data;
     AnalysisResults& results = state.results;
-    const bool right_wrong = data.data_are_right_wrong;
-    // Scores by examinee number; the records may be in report order now.
-    std::vector<int> score(at(data.num_examinees) + 1);
+    const int items = data.num_items;
+    // The column of each response code; column 0 collects what is not counted.
+    std::array<int, 10> column_of{};
+    for (int code = 0; code <= 9; ++code) {
+        column_of[at(code)] = option_column(code, data.data_are_right_wrong);
+    }
+    // Counted examinee by examinee, where the responses lie together, into
+    // one table per group: [item][column].
+    constexpr std::size_t width = max_option_columns + 1;
+    std::vector<std::int32_t> total(at(items + 1) * width), high(total.size()), low(total.size());
+    auto add_row = [&](std::vector<std::int32_t>& table, int examinee) {
+        for (int j = 1; j <= items; ++j) {
+            ++table[at(j) * width + at(column_of[data.responses(examinee, j)])];
+        }
+    };
     for (int p = 1; p <= data.num_examinees; ++p) {
         const Case_Record& r = results.examinee_records[at(p)];
-        score[at(r.IDnum)] = r.Score;
+        add_row(total, r.IDnum);
+        if (r.Score >= results.high_group_min_score) {
+            add_row(high, r.IDnum);
+        }
+        if (r.Score <= results.low_group_max_score) {
+            add_row(low, r.IDnum);
+        }
     }
-    for (int p = 1; p <= data.num_items; ++p) {
+    // Into the records (in report order now); excluded items keep what they had.
+    const int columns = data.data_are_right_wrong ? 2 : max_option_columns;
+    for (int p = 1; p <= items; ++p) {
         Item_Record& item = results.item_records[at(p)];
         const int j = item.ItemNum;
         if (data.item_include[at(j)] == 0) {
@@ -47,23 +68,15 @@ void count_options(ProgramState& state) {
         item.OptCount.fill(0);
         item.OptCountHigh.fill(0);
         item.OptCountLow.fill(0);
-        for (int i = 1; i <= data.num_examinees; ++i) {
-            const int column = option_column(data.responses(i, j), right_wrong);
-            if (column == 0) {
-                continue;
-            }
-            ++item.OptCount[at(column)];
-            if (score[at(i)] >= results.high_group_min_score) {
-                ++item.OptCountHigh[at(column)];
-            }
-            if (score[at(i)] <= results.low_group_max_score) {
-                ++item.OptCountLow[at(column)];
-            }
-        }
         item.OptProp.fill(0.0);
         item.OptPropHigh.fill(0.0);
         item.OptPropLow.fill(0.0);
-        const int columns = right_wrong ? 2 : max_option_columns;
+        for (int c = 1; c <= max_option_columns; ++c) {
+            const std::size_t cell = at(j) * width + at(c);
+            item.OptCount[at(c)] = total[cell];
+            item.OptCountHigh[at(c)] = high[cell];
+            item.OptCountLow[at(c)] = low[cell];
+        }
         for (int c = 1; c <= columns; ++c) {
             item.OptProp[at(c)] = share(item.OptCount[at(c)], data.num_examinees);
             item.OptPropHigh[at(c)] = share(item.OptCountHigh[at(c)], results.high_group_n);

@@ -38,7 +38,11 @@ void sort_examinees(ProgramState& state, KeyOf key_of) {
 
 }  // namespace
 
-bool is_correct(const TTestData& data, int examinee, int item) {
+namespace {
+
+// Whether a response code is correct on an item: the item is included and
+// the code is one of its accepted answers, or its key is 9.
+bool item_accepts(const TTestData& data, int item, int code) {
     if (data.item_include[at(item)] == include_excluded) {
         return false;
     }
@@ -46,19 +50,44 @@ bool is_correct(const TTestData& data, int examinee, int item) {
         return true;
     }
     const auto& accepted = data.item_correct_answers[at(item)];
-    const int response = data.responses(examinee, item);
-    return std::find(accepted.begin(), accepted.end(), response) != accepted.end();
+    return std::find(accepted.begin(), accepted.end(), code) != accepted.end();
+}
+
+// The codes 0..9 an item accepts, as bits: one look-up per response.
+unsigned accepted_codes(const TTestData& data, int item) {
+    unsigned mask = 0;
+    for (int code = 0; code <= missing_code; ++code) {
+        mask |= item_accepts(data, item, code) ? 1u << code : 0u;
+    }
+    return mask;
+}
+
+}  // namespace
+
+bool is_correct(const TTestData& data, int examinee, int item) {
+    return item_accepts(data, item, data.responses(examinee, item));
 }
 
 CorrectnessMatrix correctness_of(const TTestData& data) {
     CorrectnessMatrix matrix;
-    matrix.examinees = data.num_examinees;
+    const int n = data.num_examinees;
+    matrix.examinees = n;
     matrix.items = data.num_items;
-    matrix.cells.resize(at(data.num_examinees) * at(data.num_items));
-    std::size_t cell = 0;
-    for (int i = 1; i <= data.num_examinees; ++i) {
+    matrix.cells.resize(at(n) * at(data.num_items));
+    std::vector<unsigned> masks(at(data.num_items) + 1);
+    for (int j = 1; j <= data.num_items; ++j) {
+        masks[at(j)] = accepted_codes(data, j);
+    }
+    // The responses lie examinee by examinee and the cells item by item: work
+    // through blocks of examinees so both stay in the cache.
+    constexpr int block = 64;
+    for (int first = 1; first <= n; first += block) {
+        const int last = std::min(n, first + block - 1);
         for (int j = 1; j <= data.num_items; ++j) {
-            matrix.cells[cell++] = is_correct(data, i, j) ? 1 : 0;
+            std::uint8_t* column = matrix.cells.data() + at(j - 1) * at(n);
+            for (int i = first; i <= last; ++i) {
+                column[at(i - 1)] = static_cast<std::uint8_t>((masks[at(j)] >> data.responses(i, j)) & 1u);
+            }
         }
     }
     return matrix;
@@ -67,20 +96,31 @@ CorrectnessMatrix correctness_of(const TTestData& data) {
 void score_examinees(ProgramState& state, const CorrectnessMatrix& correct) {
     const TTestData& data = state.data;
     AnalysisResults& results = state.results;
+    const int n = data.num_examinees;
     const int k = data.num_included_items;
     const int first_half_end = data.num_items / 2;
     results.total_possible = data.partial_credit_on ? k * data.mc_item_points + data.pc_total_points : 0.0;
-    for (int i = 1; i <= data.num_examinees; ++i) {
-        Case_Record& record = results.examinee_records[at(i)];
-        record.Score = record.Half1 = record.Half2 = record.Odds = record.Evens = 0;
-        for (int j = 1; j <= data.num_items; ++j) {
-            if (!correct(i, j)) {
-                continue;
-            }
-            ++record.Score;
-            ++(j <= first_half_end ? record.Half1 : record.Half2);
-            ++(j % 2 == 1 ? record.Odds : record.Evens);
+
+    // Counted item by item, where the correctness cells lie together.
+    std::vector<int> score(at(n)), half1(at(n)), half2(at(n)), odds(at(n)), evens(at(n));
+    for (int j = 1; j <= data.num_items; ++j) {
+        const std::uint8_t* column = correct.column(j);
+        std::vector<int>& half = j <= first_half_end ? half1 : half2;
+        std::vector<int>& parity = j % 2 == 1 ? odds : evens;
+        for (std::size_t i = 0; i < at(n); ++i) {
+            score[i] += column[i];
+            half[i] += column[i];
+            parity[i] += column[i];
         }
+    }
+    for (int i = 1; i <= n; ++i) {
+        Case_Record& record = results.examinee_records[at(i)];
+        const std::size_t e = at(i - 1);
+        record.Score = score[e];
+        record.Half1 = half1[e];
+        record.Half2 = half2[e];
+        record.Odds = odds[e];
+        record.Evens = evens[e];
         record.MC = record.Score;
         record.PC = data.pc_points[at(i)];
         record.Percent = static_cast<double>(record.Score) / k * 100.0;
@@ -95,8 +135,22 @@ void score_examinees(ProgramState& state, const CorrectnessMatrix& correct) {
     }
 }
 
+// Case numbers are distinct, so the selection sort leaves every record at
+// the position of its number whatever the order it starts from: the records
+// can be put there directly.
 void sort_examinees_by_order(ProgramState& state) {
-    sort_examinees(state, [](const Case_Record& r) { return static_cast<double>(r.IDnum); });
+    auto& records = state.results.examinee_records;
+    const int n = state.data.num_examinees;
+    for (int p = 1; p <= n; ++p) {
+        // Each swap puts one record at its place for good.
+        while (records[at(p)].IDnum != p) {
+            const int home = records[at(p)].IDnum;
+            if (home < 1 || home > n || records[at(home)].IDnum == home) {
+                break;  // not a case number of this data set: leave it
+            }
+            std::swap(records[at(p)], records[at(home)]);
+        }
+    }
 }
 
 void sort_examinees_by_label(ProgramState& state) {

@@ -15,16 +15,17 @@ struct TTestData;
 // counts, a missing one too).
 bool is_correct(const TTestData& data, int examinee, int item);
 
-// is_correct for every examinee and item, computed once per analysis:
-// row-major, examinee i (1-based) at row i-1, item j at column j-1.
+// is_correct for every examinee and item, computed once per analysis. The
+// cells of one item lie together (the item statistics walk the examinees
+// item by item): item j (1-based) holds examinees 1..N at column(j)[0..N-1].
 struct CorrectnessMatrix {
     int examinees = 0;
     int items = 0;
     std::vector<std::uint8_t> cells;
-    bool operator()(int examinee, int item) const {
-        return cells[static_cast<std::size_t>(examinee - 1) * static_cast<std::size_t>(items) +
-                     static_cast<std::size_t>(item - 1)] != 0;
+    const std::uint8_t* column(int item) const {
+        return cells.data() + static_cast<std::size_t>(item - 1) * static_cast<std::size_t>(examinees);
     }
+    bool operator()(int examinee, int item) const { return column(item)[examinee - 1] != 0; }
 };
 CorrectnessMatrix correctness_of(const TTestData& data);
 

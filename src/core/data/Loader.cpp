@@ -109,6 +109,11 @@ void clear_examinees(ProgramState& state) {
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
+// One digit of points becomes two: "7" -> "07" at the end of the text.
+std::string with_zero_before_last(const std::string& text) {
+    return text.substr(0, text.size() - 1) + '0' + text.back();
+}
+
 // Two characters read as points; a character that is not a digit counts as 0.
 int two_digit_points(char tens, char units) {
     return (is_digit(tens) ? tens - '0' : 0) * 10 + (is_digit(units) ? units - '0' : 0);
@@ -129,7 +134,7 @@ void normalize_partial_credit_options(ProgramState& state, Outcome& outcome) {
             "You may have some extra blank spaces after your OPTIONS information.  Check and remove blanks, if "
             "necessary.");
     } else if (options.size() == n + 1) {
-        options.insert(options.size() - 1, "0");
+        options = with_zero_before_last(options);
     } else if (options.size() < n + 2) {
         options += "00";
     }
@@ -172,7 +177,7 @@ bool read_partial_credit_points(ProgramState& state, int i, const std::string& l
     }
     std::string copy = line;
     if (copy.size() == m + 1) {
-        copy.insert(copy.size() - 1, "0");
+        copy = with_zero_before_last(copy);
     } else if (copy.size() == m) {
         copy += "00";
     }

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "core/data/AltAnswers.h"
+
 namespace kor::testing {
 
 namespace {
@@ -43,8 +45,11 @@ std::unique_ptr<ProgramState> sample_set_1() {
     for (std::size_t i = 0; i < responses.size(); ++i) {
         e.memo_data.push_back(label("Examinee number ", static_cast<int>(i + 1), 22) + responses[i]);
     }
-    state->data.item_correct_answers[1] = {3, 1, 2, 4, 3, 3, 3, 3, 3};
-    state->data.item_correct_answers[16] = {1, 2, 1, 1, 1, 1, 1, 1, 1};
+    // Item 1 also accepts 1, 2 and 4; item 16 also accepts 2.
+    state->data.alt_answer_cells[1] = {"3", "1", "2", "4", "", "", "", "", ""};
+    state->data.alt_answer_cells[16] = {"1", "2", "", "", "", "", "", "", ""};
+    prepare_alt_answer_table(*state);
+    alt_answers_ok(*state);
     state->settings.txt_disc_top = "33";
     state->settings.txt_disc_bottom = "27";
     return state;

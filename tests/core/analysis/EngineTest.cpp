@@ -282,14 +282,25 @@ TEST(ItemStatistics, ProblemItemsAndTheirCounts) {
     auto state = typed("AAAA", "4444", {"AAAA", "AAAB", "AABB", "ABBB", "AABA"});
     analyse(*state);
     const AnalysisResults& r = state->results;
-    // Item 1: p = 1 (too easy); the others are judged by p, D and adjusted r.
-    EXPECT_EQ(r.num_prob_p_high, 1);
-    EXPECT_GE(r.num_problem_items, 1);
-    int marked = 0;
-    for (int j = 1; j <= 4; ++j) {
-        marked += is_problem_item(item(*state, j), state->settings) ? 1 : 0;
+    // Scores 4,3,2,1,3: one examinee in each group. Item 1 (p = 1, D = 0) is
+    // too easy and does not discriminate; items 2-4 (p .8, .6, .4, D = 1) pass.
+    EXPECT_TRUE(is_problem_item(item(*state, 1), state->settings));
+    for (int j = 2; j <= 4; ++j) {
+        EXPECT_FALSE(is_problem_item(item(*state, j), state->settings)) << j;
+        EXPECT_GT(item(*state, j).AdjPtBis, 0.0) << j;
     }
-    EXPECT_EQ(marked, r.num_problem_items);
+    EXPECT_EQ(r.num_problem_items, 1);
+    EXPECT_EQ(r.num_prob_p_low, 0);
+    EXPECT_EQ(r.num_prob_p_high, 1);
+    EXPECT_EQ(r.num_prob_disc, 1);
+    EXPECT_EQ(r.num_prob_adj_pbis, 0);  // an adjusted r of 9 (cannot be computed) passes
+
+    // The point-biserial criterion takes no part in the decision.
+    state->settings.crit_pbis = 1.0;
+    state->settings.crit_p_low = 0.6;  // item 3 now fails at p = .6, item 4 below it
+    ASSERT_FALSE(run_analysis(*state).refused);
+    EXPECT_EQ(state->results.num_problem_items, 3);
+    EXPECT_EQ(state->results.num_prob_p_low, 2);
 
     state->settings.suggest_problem_items = false;
     ASSERT_FALSE(run_analysis(*state).refused);

@@ -454,6 +454,18 @@ TEST_F(InputFileTest, FileWithEverySectionReadsBackAndWritesIdentically) {
     EXPECT_EQ(input_file_lines(again), lines);
 }
 
+TEST_F(InputFileTest, ShippedExampleWithGradesWritesBackIdentically) {
+    const std::string path = std::string(KOR_EXAMPLES_DIR) + "/quiz.kor";
+    const std::string original = read_file(path, input_file_max_bytes);
+    Outcome read = read_input_file(state, path);
+    ASSERT_FALSE(read.refused) << read.messages.back();
+    EXPECT_TRUE(read.messages.empty());
+    EXPECT_EQ(state.settings.num_grade_cats, 5);
+    EXPECT_EQ(state.settings.grade_label[5], "F   ");
+    EXPECT_EQ(state.settings.grade_min_percent[4], 60.0);
+    EXPECT_EQ(crlf(input_file_lines(state)), original);
+}
+
 TEST_F(InputFileTest, PartialCreditFileWritesIdentically) {
     auto lines = example_lines();
     lines[9] = "# Options     = 444407";

@@ -1,0 +1,172 @@
+// kor analyze FILE.kor: opens the file, applies the settings given, loads it
+// as "Close && Analyze" does and runs the analysis.
+
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "AnalysisJson.h"
+#include "CliCommon.h"
+#include "core/VariablesUnit.h"
+#include "core/analysis/Analysis.h"
+#include "core/settings/GroupSettings.h"
+#include "core/settings/ProblemCriteria.h"
+
+namespace kor {
+
+namespace {
+
+// The analysis settings a command line may give; each is checked by the
+// same step as the dialog or menu command that sets it in the windows.
+struct AnalysisFlags {
+    std::string path;
+    std::string json_path;
+    std::string sort_examinees;
+    std::string sort_items;
+    std::string bands;
+    bool absolute_percentages = false;
+    bool no_problem_items = false;
+    std::string criteria;
+    std::string groups;
+};
+
+std::vector<std::string> comma_list(const std::string& text) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (true) {
+        const auto comma = text.find(',', start);
+        parts.push_back(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+        if (comma == std::string::npos) {
+            return parts;
+        }
+        start = comma + 1;
+    }
+}
+
+void set_examinee_sort(AnalysisSettings& s, const std::string& name) {
+    s.sort_exam_none = name == "none";
+    s.sort_exam_label = name == "label";
+    s.sort_exam_score = name == "score";
+}
+
+void set_item_sort(AnalysisSettings& s, const std::string& name) {
+    s.sort_item_number = name == "number";
+    s.sort_item_diff = name == "difficulty";
+    s.sort_item_disc = name == "discrimination";
+    s.sort_item_pbis = name == "pbis";
+    s.sort_item_adjp = name == "adjpbis";
+}
+
+void set_bands(AnalysisSettings& s, const std::string& name) {
+    s.band_use_raw = name == "raw";
+    s.band_use_percent = name == "percent";
+    s.band_use_letters = name == "letters";
+}
+
+// Applies the flags; a refused value prints the dialog's message and gives
+// the usage exit code.
+std::optional<int> apply_analysis_flags(ProgramState& state, const AnalysisFlags& flags, std::ostream& err) {
+    AnalysisSettings& settings = state.settings;
+    if (!flags.sort_examinees.empty()) {
+        set_examinee_sort(settings, flags.sort_examinees);
+    }
+    if (!flags.sort_items.empty()) {
+        set_item_sort(settings, flags.sort_items);
+    }
+    if (!flags.bands.empty()) {
+        set_bands(settings, flags.bands);
+    }
+    if (flags.absolute_percentages) {
+        settings.grade_round_percent = false;
+    }
+    if (flags.no_problem_items) {
+        settings.suggest_problem_items = false;
+        state.problem_form.chk_suggest = false;
+    }
+    if (!flags.criteria.empty()) {
+        const auto parts = comma_list(flags.criteria);
+        if (parts.size() != 5) {
+            err << "--criteria takes five values: LOW,HIGH,D,PBIS,ADJ\n";
+            return exit_usage;
+        }
+        ProblemItemForm& form = state.problem_form;
+        form.txt_crit_plo = parts[0];
+        form.txt_crit_phi = parts[1];
+        form.txt_crit_d = parts[2];
+        form.txt_crit_r = parts[3];
+        form.txt_crit_a = parts[4];
+        form.chk_suggest = settings.suggest_problem_items;
+        const Outcome outcome = problem_criteria_ok(state);
+        print_messages(outcome, err);
+        if (outcome.refused) {
+            return exit_usage;
+        }
+    }
+    if (!flags.groups.empty()) {
+        const auto parts = comma_list(flags.groups);
+        if (parts.size() != 2) {
+            err << "--groups takes two values: TOP,BOTTOM\n";
+            return exit_usage;
+        }
+        const Outcome outcome = apply_group_percentages(state, parts[0], parts[1]);
+        print_messages(outcome, err);
+        if (outcome.refused) {
+            return exit_usage;
+        }
+    }
+    return std::nullopt;
+}
+
+int run_analyze(const std::string& path, const AnalysisFlags& flags, std::ostream& out, std::ostream& err) {
+    auto state = std::make_unique<ProgramState>();
+    if (auto refused = open_input_file(*state, path, err)) {
+        return *refused;
+    }
+    if (auto refused = apply_analysis_flags(*state, flags, err)) {
+        return *refused;
+    }
+    if (auto refused = close_and_load(*state, err)) {
+        return *refused;
+    }
+    Outcome analysed = run_analysis(*state);
+    print_messages(analysed, err);
+    if (analysed.refused) {
+        return exit_refused;
+    }
+    for (const std::string& warning : state->results.warnings) {
+        err << warning << '\n';
+    }
+    if (flags.json_path.empty()) {
+        out << analysis_json(*state)["test"].dump(2) << '\n';
+        return exit_ok;
+    }
+    return write_text_output(analysis_json(*state).dump(2) + "\n", flags.json_path, out, err);
+}
+
+}  // namespace
+
+void add_analyze_command(CLI::App& app, CommandContext& context) {
+    auto flags = std::make_shared<AnalysisFlags>();
+    CLI::App* analyze = app.add_subcommand("analyze", "Analyse an input file");
+    analyze->add_option("FILE", flags->path, "input file (.kor)")->required();
+    analyze->add_option("--json", flags->json_path, "write every result as JSON to OUT (- for standard output)")
+        ->type_name("OUT");
+    analyze->add_option("--sort-examinees", flags->sort_examinees, "order of the examinees")
+        ->check(CLI::IsMember({"none", "label", "score"}));
+    analyze->add_option("--sort-items", flags->sort_items, "order of the items")
+        ->check(CLI::IsMember({"number", "difficulty", "discrimination", "pbis", "adjpbis"}));
+    analyze->add_option("--bands", flags->bands, "unit of the confidence bands")
+        ->check(CLI::IsMember({"raw", "percent", "letters", "none"}));
+    analyze->add_flag("--absolute-percentages", flags->absolute_percentages,
+                      "grade by the percentages as they are, not rounded");
+    analyze->add_flag("--no-problem-items", flags->no_problem_items, "do not suggest problem items");
+    analyze->add_option("--criteria", flags->criteria, "problem-item criteria")->type_name("LOW,HIGH,D,PBIS,ADJ");
+    analyze->add_option("--groups", flags->groups, "high and low group percentages")->type_name("TOP,BOTTOM");
+
+    analyze->callback([flags, &context] {
+        context.exit_code = run_analyze(flags->path, *flags, context.out, context.err);
+    });
+}
+
+}  // namespace kor

@@ -1,0 +1,48 @@
+#pragma once
+// What the subcommands of `kor` share: exit codes, printing messages, and
+// the steps a user takes in the windows to get from a file to an analysis.
+
+#include <CLI/CLI.hpp>
+#include <functional>
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+#include "core/Outcome.h"
+
+namespace kor {
+
+struct ProgramState;
+
+inline constexpr int exit_ok = 0;
+inline constexpr int exit_refused = 1;
+inline constexpr int exit_usage = 2;
+
+// The output streams of one run and the exit code its subcommand sets.
+struct CommandContext {
+    std::ostream& out;
+    std::ostream& err;
+    int exit_code = exit_ok;
+};
+
+// Message boxes go to the error stream, one per line; their CR LF pairs
+// become plain line ends.
+void print_messages(const Outcome& outcome, std::ostream& err);
+
+// Opens an input file as the editor's "&Open KOR File" does. Returns an exit
+// code when the file or its contents are refused.
+std::optional<int> open_input_file(ProgramState& state, const std::string& path, std::ostream& err);
+
+// Leaves the editor with "Close && Analyze"; returns an exit code when the
+// loader refuses the data.
+std::optional<int> close_and_load(ProgramState& state, std::ostream& err);
+
+// Writes `text` to `path` with CR LF line ends, or to `out` when the path is
+// "-". Returns the exit code.
+int write_text_output(const std::string& text, const std::string& path, std::ostream& out, std::ostream& err);
+
+// Adds the subcommands; each sets context.exit_code when it runs.
+void add_check_command(CLI::App& app, CommandContext& context);
+void add_analyze_command(CLI::App& app, CommandContext& context);
+
+}  // namespace kor

@@ -21,6 +21,8 @@ namespace {
 // same step as the dialog or menu command that sets it in the windows.
 struct AnalysisFlags {
     std::string path;
+    std::string example;
+    std::vector<std::string> reports;
     std::string json_path;
     std::string sort_examinees;
     std::string sort_items;
@@ -120,7 +122,11 @@ std::optional<int> apply_analysis_flags(ProgramState& state, const AnalysisFlags
 
 int run_analyze(const std::string& path, const AnalysisFlags& flags, std::ostream& out, std::ostream& err) {
     auto state = std::make_unique<ProgramState>();
-    if (auto refused = open_input_file(*state, path, err)) {
+    if (!flags.example.empty()) {
+        if (auto refused = open_example(*state, flags.example, err)) {
+            return *refused;
+        }
+    } else if (auto refused = open_input_file(*state, path, err)) {
         return *refused;
     }
     if (auto refused = apply_analysis_flags(*state, flags, err)) {
@@ -137,11 +143,17 @@ int run_analyze(const std::string& path, const AnalysisFlags& flags, std::ostrea
     for (const std::string& warning : state->results.warnings) {
         err << warning << '\n';
     }
-    if (flags.json_path.empty()) {
-        out << analysis_json(*state)["test"].dump(2) << '\n';
+    if (!flags.json_path.empty()) {
+        return write_text_output(analysis_json(*state).dump(2) + "\n", flags.json_path, out, err);
+    }
+    if (flags.reports.empty()) {
+        out << default_analysis_output(*state);
         return exit_ok;
     }
-    return write_text_output(analysis_json(*state).dump(2) + "\n", flags.json_path, out, err);
+    for (const std::string& report : flags.reports) {
+        out << report_output(*state, report).value_or("");
+    }
+    return exit_ok;
 }
 
 }  // namespace
@@ -149,7 +161,13 @@ int run_analyze(const std::string& path, const AnalysisFlags& flags, std::ostrea
 void add_analyze_command(CLI::App& app, CommandContext& context) {
     auto flags = std::make_shared<AnalysisFlags>();
     CLI::App* analyze = app.add_subcommand("analyze", "Analyse an input file");
-    analyze->add_option("FILE", flags->path, "input file (.kor)")->required();
+    auto* file = analyze->add_option("FILE", flags->path, "input file (.kor)");
+    auto* example = analyze->add_option("--example", flags->example, "analyse a built-in example instead of a file")
+                        ->type_name("NAME");
+    file->excludes(example);
+    analyze->add_option("--report", flags->reports, "print the viewer's text of a report (repeatable)")
+        ->type_name("REPORT")
+        ->check(CLI::IsMember({"examinees", "items", "options", "full", "grades"}));
     analyze->add_option("--json", flags->json_path, "write every result as JSON to OUT (- for standard output)")
         ->type_name("OUT");
     analyze->add_option("--sort-examinees", flags->sort_examinees, "order of the examinees")
@@ -164,7 +182,12 @@ void add_analyze_command(CLI::App& app, CommandContext& context) {
     analyze->add_option("--criteria", flags->criteria, "problem-item criteria")->type_name("LOW,HIGH,D,PBIS,ADJ");
     analyze->add_option("--groups", flags->groups, "high and low group percentages")->type_name("TOP,BOTTOM");
 
-    analyze->callback([flags, &context] {
+    analyze->callback([flags, file, example, &context] {
+        if (file->count() + example->count() != 1) {
+            context.err << "analyze needs an input FILE or --example NAME\n";
+            context.exit_code = exit_usage;
+            return;
+        }
         context.exit_code = run_analyze(flags->path, *flags, context.out, context.err);
     });
 }

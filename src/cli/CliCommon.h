@@ -41,8 +41,21 @@ std::optional<int> close_and_load(ProgramState& state, std::ostream& err);
 // "-". Returns the exit code.
 int write_text_output(const std::string& text, const std::string& path, std::ostream& out, std::ostream& err);
 
+// Puts a built-in example into the program as its menu command does
+// (ExampleCommand.cpp). Returns an exit code when `name` is no example.
+std::optional<int> open_example(ProgramState& state, const std::string& name, std::ostream& err);
+
+// What `kor analyze` prints after an analysis (ReportOutput.cpp): by default
+// the two quick result panes of the main window; with --report the text the
+// viewer shows for each report named. Lines end with LF.
+std::string default_analysis_output(const ProgramState& state);
+// Returns nullopt when `report` names no report.
+std::optional<std::string> report_output(const ProgramState& state, const std::string& report);
+
 // Adds the subcommands; each sets context.exit_code when it runs.
 void add_check_command(CLI::App& app, CommandContext& context);
 void add_analyze_command(CLI::App& app, CommandContext& context);
+void add_generate_command(CLI::App& app, CommandContext& context);
+void add_example_command(CLI::App& app, CommandContext& context);
 
 }  // namespace kor

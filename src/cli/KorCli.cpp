@@ -21,6 +21,8 @@ int run_kor(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     CommandContext context{out, err};
     add_check_command(app, context);
     add_analyze_command(app, context);
+    add_generate_command(app, context);
+    add_example_command(app, context);
 
     std::vector<const char*> argv;
     argv.reserve(args.size() + 1);

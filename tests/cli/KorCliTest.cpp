@@ -10,7 +10,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "../core/analysis/SampleSets.h"
+#include "core/analysis/SampleSets.h"
 #include "core/data/InputFile.h"
 
 namespace kor {

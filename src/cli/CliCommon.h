@@ -57,5 +57,6 @@ void add_check_command(CLI::App& app, CommandContext& context);
 void add_analyze_command(CLI::App& app, CommandContext& context);
 void add_generate_command(CLI::App& app, CommandContext& context);
 void add_example_command(CLI::App& app, CommandContext& context);
+void add_spearman_brown_command(CLI::App& app, CommandContext& context);
 
 }  // namespace kor

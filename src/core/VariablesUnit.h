@@ -7,12 +7,15 @@
 
 #include "core/analysis/Records.h"
 #include "core/data/AltAnswers.h"
+#include "core/data/EditorModel.h"
 #include "core/data/PartialCredit.h"
 #include "core/data/TableOfSpecs.h"
 #include "core/data/TestData.h"
 #include "core/settings/AnalysisSettings.h"
 #include "core/settings/GradingScale.h"
 #include "core/settings/ProblemCriteria.h"
+#include "core/settings/SpearmanBrown.h"
+#include "sample/Generator.h"
 
 namespace kor {
 
@@ -21,6 +24,7 @@ inline constexpr const char* unsaved_name = "UNSAVED";
 
 struct ProgramState {
     EditorTexts editor;  // the data editor's boxes: the source layer
+    EditorForm editor_form;
     TTestData data;
     AnalysisSettings settings;
 
@@ -30,6 +34,10 @@ struct ProgramState {
     AltAnswerTable alt_table;
     TosForm tos_form;
     ProblemItemForm problem_form;
+    GenForm gen_form;
+    SpearmanBrownForm spearman_form;
+
+    GeneratorState generator;  // the generator's random stream and dialog flow
 
     AnalysisResults results;
 

@@ -87,6 +87,8 @@ std::string fixed(double x, int decimals) {
     return result;
 }
 
+std::string whole(long long x) { return std::to_string(x); }
+
 std::string general(double x) {
     if (!std::isfinite(x) || x == 0.0) {
         return "0";

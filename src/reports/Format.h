@@ -14,6 +14,9 @@ namespace kor {
 // x with exactly `decimals` digits after the point ("-0.25", "100.0", "7").
 std::string fixed(double x, int decimals);
 
+// A whole number in plain decimal ("17", "-3", "10000").
+std::string whole(long long x);
+
 // The short general form of a real: up to 15 significant digits, no trailing
 // zeros, no exponent for ordinary sizes ("1", "0.5", "-1", "0.2").
 std::string general(double x);

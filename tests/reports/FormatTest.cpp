@@ -29,6 +29,12 @@ TEST(Fixed, PadsCarriesAndDropsTheSignOfZero) {
     EXPECT_EQ(fixed(32.130434782608695, 3), "32.130");
 }
 
+TEST(Whole, PlainDecimalDigits) {
+    EXPECT_EQ(whole(0), "0");
+    EXPECT_EQ(whole(10000), "10000");
+    EXPECT_EQ(whole(-3), "-3");
+}
+
 TEST(General, ShortFormWithoutTrailingZeros) {
     EXPECT_EQ(general(1.0), "1");
     EXPECT_EQ(general(0.5), "0.5");

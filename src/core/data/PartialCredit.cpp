@@ -5,6 +5,8 @@
 
 #include "core/TextUtil.h"
 #include "core/VariablesUnit.h"
+#include "core/data/EditorModel.h"
+#include "reports/Format.h"
 
 namespace kor {
 
@@ -69,6 +71,7 @@ void put_suffix_on_options_line(ProgramState& state, const std::string& suffix, 
 
 void switch_partial_credit_on(ProgramState& state, Outcome& outcome) {
     state.data.partial_credit_on = true;
+    redraw_rulers(state);  // the units lines now end in "PC" 
     int total = read_total_points(state.pc_form, outcome);
     const std::string suffix = total_points_suffix(total, outcome);
     state.data.pc_total_points = total;
@@ -107,10 +110,21 @@ Outcome partial_credit_ok(ProgramState& state) {
     return outcome;
 }
 
+void open_partial_credit_dialog(ProgramState& state) {
+    state.pc_form.txt_pc_points = std::to_string(state.data.pc_total_points);
+    state.pc_form.txt_mc_points = general(state.data.mc_item_points);
+}
+
+void partial_credit_defaults(ProgramState& state) {
+    state.pc_form.txt_mc_points = "1";
+    state.pc_form.txt_pc_points = "0";
+}
+
 Outcome turn_off_partial_credit(ProgramState& state) {
     Outcome outcome;
     state.data.mc_item_points = 1.0;
     state.data.partial_credit_on = false;
+    redraw_rulers(state);
     outcome.show(
         "Turning off the Partial Credit options does not change your data.\r\n\r\n"
         "You may need to edit your OPTIONS line -- be sure that the last Number of Options lines "

@@ -15,6 +15,12 @@ struct PartialCreditForm {
     std::string txt_mc_points = "1";  // "Number of Points for each Multiple Choice Item:"
 };
 
+// Opening the dialog: the boxes show the points in force.
+void open_partial_credit_dialog(ProgramState& state);
+
+// "Defaults": MC points "1" and partial-credit points "0" in the boxes.
+void partial_credit_defaults(ProgramState& state);
+
 // OK: switches partial credit on (unless there are more than 98 items), sets
 // the total points and the two digits at the end of the options line, and
 // the points of a multiple-choice item. Never refuses: bad values are

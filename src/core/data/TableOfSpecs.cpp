@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstddef>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "core/TextUtil.h"
 #include "core/VariablesUnit.h"
@@ -139,6 +141,63 @@ Outcome tos_ok(ProgramState& state) {
         read_grid(state, outcome);
     }
     return outcome;
+}
+
+std::vector<TosGrid> tos_grids(int num_items) {
+    constexpr int grid_width = 34;
+    std::vector<TosGrid> grids;
+    const int items = std::clamp(num_items, 0, max_items);
+    for (int first = 1; first <= items; first += grid_width) {
+        grids.push_back({first, std::min(grid_width, items - first + 1)});
+    }
+    return grids;
+}
+
+void tos_use_taxonomy(ProgramState& state, Taxonomy taxonomy) {
+    std::vector<std::string> names;
+    switch (taxonomy) {
+        case Taxonomy::popham:
+            names = {"Recall", "Beyond Recall"};
+            break;
+        case Taxonomy::bloom:
+            names = {"Knowledge", "Comprehension", "Application", "Analysis", "Synthesis", "Evaluation"};
+            break;
+        case Taxonomy::gagne:
+            names = {"Verbal Information", "Discriminations", "Concrete Concepts",
+                     "Defined Concepts",   "Rules",           "Higher Order Rules"};
+            break;
+        case Taxonomy::oosterhof:
+            names = {"Declarative Knowledge", "Discriminations", "Concepts", "Rules", "Complex Skills"};
+            break;
+    }
+    tos_select_levels(state, static_cast<int>(names.size()));
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        state.tos_form.txt_skill[k + 1] = names[k];
+    }
+}
+
+void tos_use_default_set(ProgramState& state) {
+    TosForm& form = state.tos_form;
+    tos_select_areas(state, 2);
+    tos_select_levels(state, 2);
+    form.txt_content[1] = "Chapter 1";
+    form.txt_content[2] = "Chapter 2";
+    form.txt_skill[1] = "Recall";
+    form.txt_skill[2] = "Beyond Recall";
+    // Each grid on its own: the first quarter area 1 level 1, up to the half
+    // area 1 level 2, up to the last quarter area 2 level 1, the rest area 2 level 2.
+    const int items = static_cast<int>(form.area_cells.size()) - 1;
+    for (const TosGrid& grid : tos_grids(items)) {
+        const int m = grid.columns;
+        const int q = m / 4;
+        for (int position = 1; position <= m; ++position) {
+            const bool first_area = position <= m / 2;
+            const bool first_level = position <= q || (position > m / 2 && position <= m - q);
+            const auto item = at(grid.first_item + position - 1);
+            form.area_cells[item] = first_area ? "1" : "2";
+            form.level_cells[item] = first_level ? "1" : "2";
+        }
+    }
 }
 
 void tos_cancel(ProgramState& state) {

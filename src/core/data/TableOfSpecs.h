@@ -35,6 +35,22 @@ void tos_select_levels(ProgramState& state, int k);
 // the item numbers in row 0.
 void tos_reset(ProgramState& state, int num_items);
 
+// The grids the dialog shows for `num_items` items: up to 34 items each.
+struct TosGrid {
+    int first_item = 0;  // item of the grid's first column
+    int columns = 0;
+};
+std::vector<TosGrid> tos_grids(int num_items);
+
+// The taxonomies of the Options menu: each selects its number of cognitive
+// levels and fills their names.
+enum class Taxonomy { popham, bloom, gagne, oosterhof };
+void tos_use_taxonomy(ProgramState& state, Taxonomy taxonomy);
+
+// "Use a Default Set of Specifications": two chapters and two levels, each
+// grid split into quarters and halves.
+void tos_use_default_set(ProgramState& state);
+
 // OK: stores the names and reads the item grid into item_tos. Refused (the
 // error mark) means the dialog is shown again.
 Outcome tos_ok(ProgramState& state);

@@ -54,6 +54,11 @@ Outcome group_percentages_ok(ProgramState& state) {
     return outcome;
 }
 
+void group_defaults(ProgramState& state) {
+    state.settings.txt_disc_top = "27";
+    state.settings.txt_disc_bottom = "27";
+}
+
 Outcome apply_group_percentages(ProgramState& state, const std::string& top,
                                 const std::string& bottom) {
     state.settings.txt_disc_top = top;

@@ -19,6 +19,9 @@ inline constexpr const char* bottom = "txt_disc_bottom";
 // warning above 80. Refused means the dialog is shown again.
 Outcome group_percentages_ok(ProgramState& state);
 
+// "Defaults": both boxes back to 27.
+void group_defaults(ProgramState& state);
+
 // Puts `top` and `bottom` into the group boxes and runs their OK, as opening
 // an input file does.
 Outcome apply_group_percentages(ProgramState& state, const std::string& top, const std::string& bottom);

@@ -133,5 +133,22 @@ TEST(TurnOffPartialCredit, LeavesTheDataAndResetsMcPoints) {
     EXPECT_TRUE(message.ends_with("so anything beyond that is ignored)."));
 }
 
+TEST(PartialCreditDialog, OpensWithThePointsInForceAndPutsTheRulersPC) {
+    ProgramState state = dialog(4, "4444", "7", "1.5");
+    state.editor.txt_items = "4";
+    state.editor.txt_label_length = "3";
+    partial_credit_ok(state);
+    EXPECT_EQ(state.editor_form.lbl_key_scale2, "1..4PC");
+    state.pc_form = PartialCreditForm{"x", "y"};
+    open_partial_credit_dialog(state);
+    EXPECT_EQ(state.pc_form.txt_pc_points, "7");
+    EXPECT_EQ(state.pc_form.txt_mc_points, "1.5");
+    partial_credit_defaults(state);
+    EXPECT_EQ(state.pc_form.txt_pc_points, "0");
+    EXPECT_EQ(state.pc_form.txt_mc_points, "1");
+    turn_off_partial_credit(state);
+    EXPECT_EQ(state.editor_form.lbl_key_scale2, "1..4");
+}
+
 }  // namespace
 }  // namespace kor

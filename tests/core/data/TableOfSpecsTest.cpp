@@ -154,5 +154,61 @@ TEST(TosCancel, SwitchesTheTableOff) {
     EXPECT_EQ(state.data.cognitive_level_names[2], "");
 }
 
+TEST(TosLayout, GridsOfThirtyFourItems) {
+    EXPECT_TRUE(tos_grids(0).empty());
+    ASSERT_EQ(tos_grids(34).size(), 1u);
+    ASSERT_EQ(tos_grids(35).size(), 2u);
+    EXPECT_EQ(tos_grids(35)[1].first_item, 35);
+    EXPECT_EQ(tos_grids(35)[1].columns, 1);
+    ASSERT_EQ(tos_grids(100).size(), 3u);
+    EXPECT_EQ(tos_grids(100)[2].first_item, 69);
+    EXPECT_EQ(tos_grids(100)[2].columns, 32);
+}
+
+TEST(TosDefaults, TenItemsInQuartersAndHalves) {
+    ProgramState state;
+    tos_reset(state, 10);
+    tos_use_default_set(state);
+    std::string areas, levels;
+    for (std::size_t item = 1; item <= 10; ++item) {
+        areas += state.tos_form.area_cells[item];
+        levels += state.tos_form.level_cells[item];
+    }
+    EXPECT_EQ(areas, "1111122222");
+    EXPECT_EQ(levels, "1122211122");
+    EXPECT_EQ(state.tos_form.txt_content[2], "Chapter 2");
+    EXPECT_EQ(state.tos_form.txt_skill[2], "Beyond Recall");
+    EXPECT_FALSE(tos_ok(state).refused);
+    EXPECT_EQ(state.data.item_tos[9].content_area, 2);
+    EXPECT_EQ(state.data.item_tos[9].cognitive_level, 2);
+}
+
+TEST(TosDefaults, EachGridIsSplitOnItsOwn) {
+    ProgramState state;
+    tos_reset(state, 38);  // grids of 34 and 4 items
+    tos_use_default_set(state);
+    EXPECT_EQ(state.tos_form.area_cells[35], "1");
+    EXPECT_EQ(state.tos_form.level_cells[35], "1");
+    EXPECT_EQ(state.tos_form.area_cells[36], "1");
+    EXPECT_EQ(state.tos_form.level_cells[36], "2");
+    EXPECT_EQ(state.tos_form.area_cells[38], "2");
+}
+
+TEST(TosTaxonomies, SelectLevelsAndNames) {
+    ProgramState state;
+    tos_reset(state, 5);
+    tos_use_taxonomy(state, Taxonomy::bloom);
+    EXPECT_EQ(state.data.num_cognitive_levels, 6);
+    EXPECT_EQ(state.tos_form.txt_skill[6], "Evaluation");
+    tos_use_taxonomy(state, Taxonomy::popham);
+    EXPECT_EQ(state.data.num_cognitive_levels, 2);
+    EXPECT_EQ(state.tos_form.txt_skill[2], "Beyond Recall");
+    EXPECT_EQ(state.tos_form.txt_skill[3], "");
+    tos_use_taxonomy(state, Taxonomy::oosterhof);
+    EXPECT_EQ(state.tos_form.txt_skill[5], "Complex Skills");
+    tos_use_taxonomy(state, Taxonomy::gagne);
+    EXPECT_EQ(state.tos_form.txt_skill[1], "Verbal Information");
+}
+
 }  // namespace
 }  // namespace kor

@@ -72,5 +72,15 @@ TEST(ApplyGroupPercentages, KeepsTheTextsEvenWhenRefused) {
     EXPECT_EQ(state.settings.txt_disc_bottom, "41");
 }
 
+TEST(GroupDefaults, PutTwentySevenInBothBoxes) {
+    ProgramState state;
+    state.settings.txt_disc_top = "40";
+    state.settings.txt_disc_bottom = "x";
+    group_defaults(state);
+    EXPECT_EQ(state.settings.txt_disc_top, "27");
+    EXPECT_EQ(state.settings.txt_disc_bottom, "27");
+    EXPECT_FALSE(group_percentages_ok(state).refused);
+}
+
 }  // namespace
 }  // namespace kor

@@ -92,5 +92,48 @@ TEST(ProblemCriteria, ADecimalCommaLocaleReadsCommas) {
     EXPECT_DOUBLE_EQ(state->settings.crit_p_low, 0.20);
 }
 
+TEST(ProblemCriteria, UseProblemItemCriteriaRoundTrip) {
+    auto state = std::make_unique<ProgramState>();
+    toggle_problem_criteria(*state);  // unchecked: the remove values
+    const ProblemItemForm& f = state->problem_form;
+    EXPECT_EQ(f.txt_crit_plo + " " + f.txt_crit_phi + " " + f.txt_crit_d + " " + f.txt_crit_r + " " + f.txt_crit_a,
+              "0 1 -1 -1 -1");
+    EXPECT_TRUE(state->settings.problem_criteria_off);
+    EXPECT_DOUBLE_EQ(state->settings.crit_p_low, 0.20);  // nothing in force changes before OK
+    EXPECT_FALSE(problem_criteria_ok(*state).refused);
+    EXPECT_TRUE(state->settings.problem_criteria_off);
+    EXPECT_DOUBLE_EQ(state->settings.crit_disc, -1.0);
+
+    // Changing any one text and pressing OK checks the item again.
+    set_common_criterion(*state, Criterion::disc);
+    EXPECT_EQ(state->problem_form.txt_crit_d, "0.20");
+    EXPECT_FALSE(problem_criteria_ok(*state).refused);
+    EXPECT_FALSE(state->settings.problem_criteria_off);
+
+    toggle_problem_criteria(*state);
+    toggle_problem_criteria(*state);  // checked again: the defaults
+    EXPECT_EQ(state->problem_form.txt_crit_phi, "0.95");
+    EXPECT_FALSE(state->settings.problem_criteria_off);
+}
+
+TEST(ProblemCriteria, CommonAndRemoveButtons) {
+    auto state = std::make_unique<ProgramState>();
+    state->settings.problem_criteria_off = true;
+    set_remove_criterion(*state, Criterion::p_high);
+    EXPECT_EQ(state->problem_form.txt_crit_phi, "1");
+    EXPECT_TRUE(state->settings.problem_criteria_off);
+    set_common_criterion(*state, Criterion::p_low);
+    set_common_criterion(*state, Criterion::p_high);
+    EXPECT_EQ(state->problem_form.txt_crit_plo, "0.25");
+    EXPECT_EQ(state->problem_form.txt_crit_phi, "0.90");
+    EXPECT_FALSE(state->settings.problem_criteria_off);
+
+    state->settings.suggest_problem_items = false;
+    open_problem_dialog(*state);
+    EXPECT_FALSE(state->problem_form.chk_suggest);
+    toggle_suggest_problem_items(*state);
+    EXPECT_TRUE(state->settings.suggest_problem_items);
+}
+
 }  // namespace
 }  // namespace kor

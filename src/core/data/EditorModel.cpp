@@ -1,0 +1,295 @@
+#include "core/data/EditorModel.h"
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
+#include "core/TextUtil.h"
+#include "core/VariablesUnit.h"
+#include "core/data/TableOfSpecs.h"
+#include "core/settings/GradingScale.h"
+
+namespace kor {
+
+namespace {
+
+using std::to_string;
+namespace control = editor_control;
+
+constexpr int unknown = -1;
+constexpr const char* item_heading = "Item#";  // over positions 1..5 of the tens line
+constexpr const char* partial_credit_mark = "PC";
+
+// Writes `text` into `line` so that it ends in column `column` (1-based):
+// a tens count of two digits ("10" at item 100) stays within the item part.
+void put_ending_at(std::string& line, int column, const std::string& text) {
+    const auto end = static_cast<std::size_t>(column);
+    const std::size_t start = end >= text.size() ? end - text.size() : 0;
+    line.replace(start, end - start, text.substr(text.size() - (end - start)));
+}
+
+char units_mark(int p) {
+    if (p == 1) {
+        return '1';
+    }
+    if (p % 10 == 0) {
+        return '0';
+    }
+    return p % 5 == 0 ? '5' : '.';
+}
+
+void item_part(int positions, int item_count, std::string& tens, std::string& units) {
+    tens.assign(static_cast<std::size_t>(positions), ' ');
+    units.assign(static_cast<std::size_t>(positions), '.');
+    for (int p = 1; p <= positions; ++p) {
+        units[static_cast<std::size_t>(p - 1)] = units_mark(p);
+        if (p <= 5) {
+            tens[static_cast<std::size_t>(p - 1)] = item_heading[p - 1];
+        } else if (p % 5 == 0) {
+            put_ending_at(tens, p, to_string(p / 10));
+        }
+    }
+    // The last item's column reads the item count downwards: its tens over its units.
+    if (item_count >= 1 && item_count <= positions) {
+        put_ending_at(tens, item_count, to_string(item_count / 10));
+        units[static_cast<std::size_t>(item_count - 1)] = static_cast<char>('0' + item_count % 10);
+    }
+}
+
+std::string label_heading(int label_length) {
+    if (label_length >= 12) {
+        return "Examinee ID";
+    }
+    if (label_length >= 9) {
+        return "Examinee";
+    }
+    return label_length >= 3 ? "ID" : "";
+}
+
+void label_part(int label_length, std::string& tens, std::string& units) {
+    tens.clear();
+    units.clear();
+    if (label_length <= 0) {
+        return;
+    }
+    tens = pad_right(label_heading(label_length), static_cast<std::size_t>(label_length));
+    units.assign(static_cast<std::size_t>(label_length), '-');
+    tens.back() = '|';
+    units.back() = '|';
+}
+
+std::optional<int> typed_count(const std::string& text) {
+    return text.empty() ? std::nullopt : parse_int(text);
+}
+
+}  // namespace
+
+Rulers make_rulers(int num_items, int label_length) {
+    int positions = num_items;
+    if (positions <= 0) {
+        // No item count yet: as many items as the line can hold.
+        positions = max_items;
+        if (label_length >= 0) {
+            positions = std::min(positions, max_label_plus_items - label_length);
+        }
+    }
+    positions = std::max(positions, 0);
+    Rulers rulers;
+    item_part(positions, num_items, rulers.key_tens, rulers.key_units);
+    std::string label_tens;
+    std::string label_units;
+    label_part(label_length, label_tens, label_units);
+    rulers.data_tens = label_tens + rulers.key_tens;
+    rulers.data_units = label_units + rulers.key_units;
+    return rulers;
+}
+
+void redraw_rulers(ProgramState& state) {
+    const auto items = typed_count(state.editor.txt_items);
+    const auto label = typed_count(state.editor.txt_label_length);
+    const Rulers rulers = make_rulers(items.value_or(0), label.value_or(unknown));
+    EditorForm& form = state.editor_form;
+    form.key_units_plain = rulers.key_units;
+    form.key_units_pc = rulers.key_units + partial_credit_mark;
+    form.data_units_plain = rulers.data_units;
+    form.data_units_pc = rulers.data_units + partial_credit_mark;
+    const bool points = state.data.partial_credit_on;
+    form.lbl_key_scale1 = rulers.key_tens;
+    form.lbl_key_scale2 = points ? form.key_units_pc : form.key_units_plain;
+    form.lbl_scale1 = rulers.data_tens;
+    form.lbl_scale2 = points ? form.data_units_pc : form.data_units_plain;
+}
+
+namespace {
+
+// With both boxes filled, the label and the items must fit in 105 columns.
+bool check_line_width(const ProgramState& state, Outcome& outcome, const char* focus) {
+    const auto items = typed_count(state.editor.txt_items);
+    const auto label = typed_count(state.editor.txt_label_length);
+    if (items && label && *items + *label >= max_label_plus_items + 1) {
+        outcome.refuse(
+            "Length of Examinee ID Label plus data must be less than 105 -- maximum label length here must be < " +
+                to_string(max_label_plus_items - *items),
+            focus);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+Outcome label_length_changed(ProgramState& state) {
+    Outcome outcome;
+    const std::string& text = state.editor.txt_label_length;
+    if (!text.empty()) {
+        const auto label = parse_int(text);
+        if (!label) {
+            outcome.refuse("Length of Examinee ID Label must be an integer", control::label_length);
+            return outcome;
+        }
+        if (*label < 0) {
+            outcome.refuse("Length of Examinee ID Label must be positive value", control::label_length);
+            return outcome;
+        }
+        if (*label > max_label_plus_items) {
+            outcome.refuse("Length of Examinee ID Label plus data must be less than " + to_string(max_label_plus_items) +
+                               " (even smaller if you want any data)",
+                           control::label_length);
+            return outcome;
+        }
+    }
+    if (check_line_width(state, outcome, control::label_length)) {
+        redraw_rulers(state);
+    }
+    return outcome;
+}
+
+Outcome items_changed(ProgramState& state) {
+    Outcome outcome;
+    EditorForm& form = state.editor_form;
+    form.set_tos_enabled = false;
+    const std::string& text = state.editor.txt_items;
+    if (!text.empty()) {
+        const auto items = parse_int(text);
+        if (!items) {
+            outcome.refuse("Number of Items must be an integer", control::items);
+            return outcome;
+        }
+        if (*items < 1 || *items > max_items) {
+            outcome.refuse("Number of Items must be between 1 and " + to_string(max_items), control::items);
+            return outcome;
+        }
+    }
+    if (!check_line_width(state, outcome, control::items)) {
+        return outcome;
+    }
+    form.set_tos_enabled = !text.empty();
+    redraw_rulers(state);
+    return outcome;
+}
+
+void include_changed(ProgramState& state) { state.data.include_changed = true; }
+
+void new_data_set(ProgramState& state) {
+    state.data.partial_credit_on = false;
+    EditorTexts& e = state.editor;
+    e.txt_title.clear();
+    e.txt_comments.clear();
+    e.txt_answer_key.clear();
+    e.txt_cases.clear();
+    e.txt_items.clear();
+    e.txt_label_length.clear();
+    e.txt_options.clear();
+    e.txt_include.clear();
+    e.txt_missing_data = "9";
+    e.memo_data.clear();
+    state.data.num_content_areas = 0;
+    tos_reset(state, 0);
+    select_no_grading(state);
+    state.editor_form.set_tos_enabled = false;
+    redraw_rulers(state);
+}
+
+void count_lines_as_examinees(ProgramState& state) {
+    state.editor.txt_cases = to_string(state.editor.memo_data.size());
+}
+
+void show_example_data(ProgramState& state) {
+    EditorTexts& e = state.editor;
+    e.txt_title = "Sample Data (select NEW/reset under FILE MENU to clear)";
+    e.txt_comments = "Note that both LETTERS and NUMBERS are allowed in answer key and data";
+    e.txt_cases = "10";
+    e.txt_items = "10";
+    e.txt_missing_data = "9";
+    e.txt_label_length = "12";
+    e.txt_answer_key = "12432B1a2d";
+    e.txt_options = "4243242325";
+    e.txt_include = "YYYYYYYYYY";
+    e.memo_data = {"Person_001  124c121124", "Person_002  424312132d", "Person_003  1223231124",
+                   "Person_004  A243142122", "Person_005  12D32b2114", "Person_006  4243112315",
+                   "Person_007  1143121C23", "Person_008  12d3121124", "Person_009  a243141A22",
+                   "Person_010  11431d2314"};
+    items_changed(state);
+}
+
+void change_max_options(ProgramState& state, int maximum) { state.data.max_options = maximum; }
+
+EditorStartAction editor_startup(ProgramState& state) {
+    state.data.editor_load_failed = false;
+    switch (state.data.editor_start_mode) {
+        case start_new:
+            new_data_set(state);
+            return EditorStartAction::nothing;
+        case start_open_file:
+            new_data_set(state);
+            return EditorStartAction::open_file;
+        case start_insert_text:
+            new_data_set(state);
+            return EditorStartAction::insert_data_and_key;
+        case start_generate:
+        case start_generate_fixed:
+            new_data_set(state);
+            return EditorStartAction::generate;
+        default:
+            return EditorStartAction::nothing;
+    }
+}
+
+void cancel_editor(ProgramState& state) {
+    state.data.editor_start_mode = start_nothing;
+    state.data.editor_load_failed = false;
+}
+
+void close_editor_without_loading(ProgramState& state) { state.data.editor_load_failed = false; }
+
+const std::vector<std::string>& data_code_help() {
+    static const std::vector<std::string> lines = {
+        "For up to 8 options",       "------------------------", "",
+        " 1,A,a,T,t = Option 1",     " 2,B,b,F,f = Option 2",   " 3,C,c     = Option 3",
+        " 4,D,d     = Option 4",     " 5,E,e     = Option 5",   " 6,F,f     = Option 6",
+        " 7,G,g     = Option 7",     " 8,H,h     = Option 8",   "",
+        "------------------------",  "Any other value is treated ", "as MISSING DATA"};
+    return lines;
+}
+
+const std::vector<std::string>& include_code_help() {
+    static const std::vector<std::string> lines = {"INCLUDE Codes",
+                                                   "------------------------",
+                                                   "",
+                                                   "  Y = Item is INCLUDED",
+                                                   "      in Analysis",
+                                                   "",
+                                                   "  N = Item is EXCLUDED",
+                                                   "      from Analysis",
+                                                   "",
+                                                   "  A = Alternative Correct",
+                                                   "      Answers Provided",
+                                                   "      for Item (use OPTIONS",
+                                                   "      menu)",
+                                                   "",
+                                                   "  9 = All Answers makrked",
+                                                   "      CORRECT"};
+    return lines;
+}
+
+}  // namespace kor

@@ -1,0 +1,52 @@
+#pragma once
+// The examinee reports of an analysis: the examinee output (one line per
+// examinee, then the score summary), kept by the main window as memo_results,
+// and the quick examinee results shown in its left pane.
+
+#include <string>
+#include <vector>
+
+#include "core/analysis/Records.h"
+
+namespace kor {
+
+struct ProgramState;
+struct AnalysisSettings;
+
+// Which score columns the list has: the number correct alone, or the
+// multiple-choice score with partial-credit or extra-credit points.
+enum class CreditLayout { mc_only, partial_credit, extra_credit };
+
+// The unit of the confidence-band columns.
+enum class BandUnit { raw, percent, letters };
+
+struct ExamineeLayout {
+    CreditLayout credit = CreditLayout::mc_only;
+    BandUnit bands = BandUnit::raw;
+    int label_length = 0;
+    bool grading = false;  // grading categories are in use
+};
+
+ExamineeLayout examinee_layout(const ProgramState& state);
+
+// The title lines (with partial or extra credit only), the two heading lines
+// and the dashed rule above the examinee lines.
+std::vector<std::string> examinee_headings(const ExamineeLayout& layout);
+
+std::string examinee_line(const Case_Record& record, const ExamineeLayout& layout);
+
+// The order the examinee lines are in.
+std::string examinee_sort_note(const AnalysisSettings& settings);
+
+// One or two lines listing each category's label and minimum percentage as
+// typed; empty without grading. The last category has no minimum and is left out.
+std::vector<std::string> grading_scale_lines(const AnalysisSettings& settings);
+
+// The examinee output (memo_results). Build it right after the analysis: it
+// follows the records' report order and the settings of that moment.
+std::vector<std::string> examinee_output(const ProgramState& state);
+
+// The quick examinee results pane (RichEditQE).
+std::vector<std::string> quick_examinee_results(const ProgramState& state);
+
+}  // namespace kor

@@ -1,0 +1,75 @@
+#pragma once
+// The simulated data generator: a reproducible random stream, examinees who
+// answer by a one-parameter logistic model, and the "Generate" button that
+// writes the result into the data editor's boxes.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/Outcome.h"
+#include "sample/GenForm.h"
+
+namespace kor {
+
+struct ProgramState;
+
+inline constexpr int gen_max_cases = 9999;
+inline constexpr int gen_max_items = 100;
+inline constexpr int gen_table_size = 32;
+
+// The state of the random stream and of the dialog's flow; program-wide.
+struct GeneratorState {
+    std::int32_t gen_idum = 0;   // first generator; zero or negative re-initialises
+    std::int32_t gen_idum2 = 0;  // second generator
+    std::int32_t gen_iy = 0;     // last output, picks the shuffle slot
+    std::array<std::int32_t, gen_table_size> gen_table{};
+    bool gen_normal_saved = false;  // gen_normal_spare holds the second deviate of a pair
+    double gen_normal_spare = 0.0;
+    bool generator_first_call = true;
+    bool gen_dialog_again = false;
+    int generator_seed_drawn = 0;  // the last seed suggested from the clock-seeded source
+};
+
+// A uniform deviate in (0, 1): two combined congruential generators with a
+// shuffle table. Reseed by setting gen_idum to a negative value (or zero).
+double gen_uniform(GeneratorState& gen);
+
+// A standard normal deviate by the polar method; every second call returns
+// the spare of the pair drawn before.
+double gen_normal(GeneratorState& gen);
+
+// What one generation is asked for, already checked.
+struct GenRequest {
+    int cases = 20;
+    int items = 30;
+    std::int32_t seed = 1804;
+    GenOptionChoice options = GenOptionChoice::mix;
+    GenDifficulty difficulty = GenDifficulty::medium;
+    bool letters = false;
+};
+
+// A generated data set as the editor's texts.
+struct GeneratedSet {
+    int label_length = 0;
+    std::string title;
+    std::string key;
+    std::string options;
+    std::string include;
+    std::vector<std::string> lines;  // label followed by the responses, one per examinee
+    std::vector<int> key_codes;      // key of item j at [j - 1]
+};
+
+// Reseeds the stream from request.seed and draws the whole data set.
+GeneratedSet generate_data_set(GeneratorState& gen, const GenRequest& request);
+
+// The label of examinee `examinee` of `cases` on a test of `items` items.
+std::string examinee_label(int examinee, int cases, int items);
+
+// The dialog's "Generate" button: checks the three boxes, generates and fills
+// the editor. Refused with the message and the box to focus; the dialog is
+// then shown again and the editor is left as it was.
+Outcome gen_generate_click(ProgramState& state);
+
+}  // namespace kor

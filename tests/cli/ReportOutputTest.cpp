@@ -1,0 +1,86 @@
+// What `kor analyze` prints: the two quick panes by default, the viewer's
+// text of each report named with --report.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "CliCommon.h"
+#include "KorCli.h"
+#include "core/VariablesUnit.h"
+#include "core/analysis/Analysis.h"
+#include "core/analysis/SampleSets.h"
+#include "core/data/InputFile.h"
+#include "core/data/Loader.h"
+
+namespace kor {
+namespace {
+
+std::string golden(const std::string& name) {
+    std::ifstream in(std::string(KOR_TEST_DATA_DIR) + "/golden/" + name, std::ios::binary);
+    EXPECT_TRUE(in) << name;
+    std::ostringstream contents;
+    contents << in.rdbuf();
+    return contents.str();
+}
+
+class ReportOutput : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder = std::filesystem::temp_directory_path() /
+                 ("kor_report_" +
+                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::create_directories(folder);
+        path = (folder / "set2.kor").string();
+        write_input_file(*testing::sample_set_2(), path);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    std::string analyze(std::vector<std::string> args, int expected_code = exit_ok) {
+        args.insert(args.begin(), {"kor", "analyze", path});
+        std::ostringstream out, err;
+        EXPECT_EQ(run_kor(args, out, err), expected_code) << err.str();
+        EXPECT_EQ(err.str(), "");
+        return out.str();
+    }
+
+    std::filesystem::path folder;
+    std::string path;
+};
+
+TEST_F(ReportOutput, DefaultIsTheMainWindowsTwoQuickPanes) {
+    EXPECT_EQ(analyze({}), golden("sample2_panes.txt"));
+}
+
+TEST_F(ReportOutput, EachNamedReportIsTheViewersTextInTheOrderGiven) {
+    EXPECT_EQ(analyze({"--report", "examinees"}), golden("sample2_examinees_view.txt"));
+    EXPECT_EQ(analyze({"--report", "options", "--report", "items"}),
+              golden("sample2_options_view.txt") + golden("sample2_items_view.txt"));
+}
+
+TEST_F(ReportOutput, SettingsFlagsReachTheReports) {
+    const std::string text =
+        analyze({"--report", "examinees", "--sort-examinees", "score", "--bands", "percent"});
+    EXPECT_NE(text.find("ID               Score Percent Grade   (Percents)    (Percents)\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("\nStudent 11         33   50.77%        (46.4- 55.2)  (42.0- 59.6) \n"),
+              std::string::npos);
+    EXPECT_NE(text.find("\nThese results have been sorted by score\n"), std::string::npos);
+}
+
+TEST(ReportOutputText, ReportsStillToComeGiveNothing) {
+    auto state = testing::sample_set_2();
+    ASSERT_FALSE(load_test_data(*state).refused);
+    ASSERT_FALSE(run_analysis(*state).refused);
+    EXPECT_FALSE(report_output(*state, "full").has_value());
+    EXPECT_FALSE(report_output(*state, "grades").has_value());
+    EXPECT_FALSE(report_output(*state, "summary").has_value());
+    EXPECT_TRUE(report_output(*state, "options").has_value());
+}
+
+}  // namespace
+}  // namespace kor

@@ -9,7 +9,7 @@
 #include "AnalysisJson.h"
 #include "CliCommon.h"
 #include "core/VariablesUnit.h"
-#include "core/analysis/Analysis.h"
+#include "reports/FullReport.h"
 #include "core/settings/GroupSettings.h"
 #include "core/settings/ProblemCriteria.h"
 
@@ -135,7 +135,7 @@ int run_analyze(const std::string& path, const AnalysisFlags& flags, std::ostrea
     if (auto refused = close_and_load(*state, err)) {
         return *refused;
     }
-    Outcome analysed = run_analysis(*state);
+    Outcome analysed = analyze_and_report(*state);
     print_messages(analysed, err);
     if (analysed.refused) {
         return exit_refused;

@@ -5,8 +5,7 @@
 #include <vector>
 
 #include "CliCommon.h"
-#include "reports/QuickExaminees.h"
-#include "reports/QuickItems.h"
+#include "core/VariablesUnit.h"
 #include "reports/ViewerText.h"
 
 namespace kor {
@@ -25,20 +24,22 @@ std::string as_text(const std::vector<std::string>& lines) {
 }  // namespace
 
 std::string default_analysis_output(const ProgramState& state) {
-    return as_text(quick_examinee_results(state)) + "\n" + as_text(quick_item_results(state));
+    return as_text(state.reports.rich_edit_qe) + "\n" + as_text(state.reports.rich_edit_qi);
 }
 
 std::optional<std::string> report_output(const ProgramState& state, const std::string& report) {
-    // The viewer shows the outputs as the analysis left them: the records are
-    // still in report order and the settings unchanged.
+    // The viewers show the texts the analysis wrote.
     if (report == "examinees") {
-        return as_text(quick_examinee_view(state, examinee_output(state)));
+        return as_text(quick_examinee_view(state, state.reports.memo_results));
     }
     if (report == "items") {
-        return as_text(quick_item_view(state, item_output(state)));
+        return as_text(quick_item_view(state, state.reports.memo_items));
     }
     if (report == "options") {
         return as_text(quick_options_view(state));
+    }
+    if (report == "full") {
+        return as_text(state.reports.results_box);
     }
     return std::nullopt;
 }

@@ -40,6 +40,7 @@ struct ProgramState {
     GeneratorState generator;  // the generator's random stream and dialog flow
 
     AnalysisResults results;
+    ReportTexts reports;
 
     // Main window flags.
     bool analyze_on_return = false;

@@ -119,8 +119,20 @@ struct AnalysisResults {
     // Grades
     OneBased<int, 13> grade_count;
 
-    // Texts of the numerical routines' diagnostics, each once.
+    // Texts of the numerical routines' diagnostics and of the reports'
+    // warnings, each once.
     std::vector<std::string> warnings;
+};
+
+// The texts an analysis writes for the windows: the hidden examinee and item
+// outputs the viewers show, the main window's two result panes, and the full
+// results report of the results window.
+struct ReportTexts {
+    std::vector<std::string> memo_results;
+    std::vector<std::string> memo_items;
+    std::vector<std::string> rich_edit_qe;
+    std::vector<std::string> rich_edit_qi;
+    std::vector<std::string> results_box;
 };
 
 }  // namespace kor

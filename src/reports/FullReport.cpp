@@ -1,0 +1,71 @@
+#include "reports/FullReport.h"
+
+#include "core/VariablesUnit.h"
+#include "core/analysis/Analysis.h"
+#include "core/analysis/NormalCurve.h"
+#include "core/analysis/Scoring.h"
+#include "reports/AnswerKeyReport.h"
+#include "reports/DistributionReport.h"
+#include "reports/QuickCommon.h"
+#include "reports/QuickExaminees.h"
+#include "reports/QuickItems.h"
+#include "reports/ReliabilityReport.h"
+#include "reports/SpecificationsReport.h"
+
+namespace kor {
+
+namespace {
+
+const char* const form_feed_line = "\f";
+
+std::vector<std::string> page_heading(const TTestData& data, const char* caption) {
+    return {title_line(data), comment_line(data), rule('*', 75), caption, rule('*', 75), ""};
+}
+
+std::vector<std::string> examinee_summary(const ProgramState& state) {
+    std::vector<std::string> lines{rule('=', 23), "Examinee Score Summary ", rule('=', 23), ""};
+    append(lines, score_summary_lines(state, PointsNote::own_line));
+    lines.emplace_back();
+    return lines;
+}
+
+}  // namespace
+
+std::vector<std::string> full_report(ProgramState& state, const std::vector<std::string>& memo_items,
+                                     Diagnostics& warnings) {
+    std::vector<std::string> lines = page_heading(state.data, "Full Test Analysis");
+    append(lines, examinee_summary(state));
+    append(lines, score_distribution_lines(state, warnings));
+    append(lines, {"", form_feed_line});
+
+    append(lines, page_heading(state.data, "Item and Test Analysis"));
+    append(lines, memo_items);
+    lines.emplace_back();
+    append(lines, reliability_lines(state, warnings));
+    sort_items(state, ItemSortKey::number);
+
+    append(lines, specifications_lines(state));
+    append(lines, answer_key_lines(state));
+    append(lines, item_listing_lines(state));
+    return lines;
+}
+
+Outcome analyze_and_report(ProgramState& state) {
+    Outcome outcome = run_analysis(state);
+    if (outcome.refused) {
+        return outcome;
+    }
+    ReportTexts& reports = state.reports;
+    reports.memo_results = examinee_output(state);
+    reports.rich_edit_qe = quick_examinee_results(state);
+    reports.memo_items = item_output(state);
+    reports.rich_edit_qi = quick_item_results(state);
+    Diagnostics warnings;
+    reports.results_box = full_report(state, reports.memo_items, warnings);
+    for (const std::string& warning : warnings.texts()) {
+        state.results.warnings.push_back(warning);
+    }
+    return outcome;
+}
+
+}  // namespace kor

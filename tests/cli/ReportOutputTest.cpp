@@ -13,6 +13,7 @@
 #include "KorCli.h"
 #include "core/VariablesUnit.h"
 #include "core/analysis/Analysis.h"
+#include "reports/FullReport.h"
 #include "core/analysis/SampleSets.h"
 #include "core/data/InputFile.h"
 #include "core/data/Loader.h"
@@ -72,11 +73,14 @@ TEST_F(ReportOutput, SettingsFlagsReachTheReports) {
     EXPECT_NE(text.find("\nThese results have been sorted by score\n"), std::string::npos);
 }
 
-TEST(ReportOutputText, ReportsStillToComeGiveNothing) {
+TEST(ReportOutputText, FullReportIsTheResultsWindowsTextAndUnknownNamesGiveNothing) {
     auto state = testing::sample_set_2();
     ASSERT_FALSE(load_test_data(*state).refused);
-    ASSERT_FALSE(run_analysis(*state).refused);
-    EXPECT_FALSE(report_output(*state, "full").has_value());
+    ASSERT_FALSE(analyze_and_report(*state).refused);
+    const auto full = report_output(*state, "full");
+    ASSERT_TRUE(full.has_value());
+    EXPECT_EQ(full->rfind("TITLE:   Sample Data #2", 0), 0u);
+    EXPECT_NE(full->find("\n\f\nTITLE:"), std::string::npos);
     EXPECT_FALSE(report_output(*state, "grades").has_value());
     EXPECT_FALSE(report_output(*state, "summary").has_value());
     EXPECT_TRUE(report_output(*state, "options").has_value());

@@ -4,7 +4,7 @@
 
 #include "core/VariablesUnit.h"
 #include "core/data/Codes.h"
-#include "reports/Format.h"
+#include "core/Format.h"
 
 namespace kor {
 

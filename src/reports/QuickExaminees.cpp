@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "core/VariablesUnit.h"
-#include "reports/Format.h"
+#include "core/Format.h"
 #include "reports/QuickCommon.h"
 
 namespace kor {

@@ -4,7 +4,7 @@
 
 #include "core/VariablesUnit.h"
 #include "core/analysis/ItemStatistics.h"
-#include "reports/Format.h"
+#include "core/Format.h"
 #include "reports/QuickCommon.h"
 
 namespace kor {

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "core/VariablesUnit.h"
-#include "reports/Format.h"
+#include "core/Format.h"
 #include "reports/Ident.h"
 #include "reports/QuickCommon.h"
 

@@ -6,7 +6,7 @@
 #include "core/VariablesUnit.h"
 #include "core/analysis/NormalCurve.h"
 #include "core/analysis/Reliability.h"
-#include "reports/Format.h"
+#include "core/Format.h"
 
 namespace kor {
 

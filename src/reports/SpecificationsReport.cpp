@@ -4,7 +4,7 @@
 
 #include "core/TextUtil.h"
 #include "core/VariablesUnit.h"
-#include "reports/Format.h"
+#include "core/Format.h"
 
 namespace kor {
 

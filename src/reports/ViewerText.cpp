@@ -1,7 +1,7 @@
 #include "reports/ViewerText.h"
 
 #include "core/VariablesUnit.h"
-#include "reports/Format.h"
+#include "core/Format.h"
 #include "reports/Ident.h"
 #include "reports/QuickCommon.h"
 #include "reports/QuickOptions.h"

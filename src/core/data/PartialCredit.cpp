@@ -6,7 +6,7 @@
 #include "core/TextUtil.h"
 #include "core/VariablesUnit.h"
 #include "core/data/EditorModel.h"
-#include "reports/Format.h"
+#include "core/Format.h"
 
 namespace kor {
 

@@ -1,5 +1,6 @@
 #pragma once
-// Every number written into a report goes through these functions.
+// Every number written into a report or shown in a dialog goes through these
+// functions.
 //
 // Fixed notation rounds the value's shortest decimal form (the digits that
 // read back as the same double) with ties away from zero, so 6.25 gives 6.3

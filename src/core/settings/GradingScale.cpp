@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <optional>
+#include <vector>
 
 #include "core/TextUtil.h"
 #include "core/VariablesUnit.h"
@@ -14,6 +15,40 @@ namespace {
 constexpr std::size_t stored_label_length = 4;
 constexpr int max_percent_edits = max_grade_categories - 1;
 constexpr const char* fail_label = "Fail";
+
+// The preset schemes: the label texts the dialog shows (the stored label is
+// their first four characters) and the preset minimums of categories 1..N-1.
+struct GradePreset {
+    int categories;
+    GradeScheme scheme;
+    std::vector<const char*> label_texts;
+    std::vector<const char*> minimums;
+};
+
+const std::vector<GradePreset>& grade_presets() {
+    static const std::vector<GradePreset> presets = {
+        {2, GradeScheme::two, {"Pass =", "Fail  "}, {"70"}},
+        {5,
+         GradeScheme::five,
+         {"A-  =", "B-  =", "C-  =", "D-  =", "F   "},
+         {"91", "81", "71", "61"}},
+        {12,
+         GradeScheme::twelve,
+         {"A   =", "A-  =", "B+  =", "B   =", "B-  =", "C+  =", "C   =", "C-  =", "D+  =", "D   =",
+          "D-  =", "F   "},
+         {"94", "91", "87", "84", "81", "77", "74", "71", "67", "64", "61"}},
+    };
+    return presets;
+}
+
+const GradePreset* preset_with(int categories) {
+    for (const GradePreset& preset : grade_presets()) {
+        if (preset.categories == categories) {
+            return &preset;
+        }
+    }
+    return nullptr;
+}
 
 std::size_t at(int k) {
     return static_cast<std::size_t>(k);
@@ -152,6 +187,54 @@ void select_no_grading(ProgramState& state) {
     state.settings.num_grade_cats = 0;
     state.settings.grade_user_defined = false;
     state.settings.band_use_letters = false;
+}
+
+void select_grade_preset(ProgramState& state, int categories) {
+    const GradePreset* preset = preset_with(categories);
+    if (preset == nullptr) {
+        select_no_grading(state);
+        return;
+    }
+    AnalysisSettings& settings = state.settings;
+    GradeForm& form = state.grade_form;
+    form.scheme = preset->scheme;
+    settings.num_grade_cats = preset->categories;
+    settings.grade_user_defined = false;
+    empty_rows(form);
+    for (int k = 1; k <= preset->categories; ++k) {
+        form.lbl_grade[at(k)] = preset->label_texts[at(k - 1)];
+    }
+    // Once a scale was stored the presets show it, so that reopening the
+    // dialog does not undo the user's own minimums.
+    for (int k = 1; k < preset->categories; ++k) {
+        form.txt_grade[at(k)] = settings.grade_values_set
+                                    ? shown_percent(state, settings.grade_min_percent[at(k)])
+                                    : std::string(preset->minimums[at(k - 1)]);
+    }
+}
+
+void use_program_defaults(ProgramState& state) {
+    GradeForm& form = state.grade_form;
+    if (state.settings.grade_user_defined) {
+        empty_rows(form);
+        return;
+    }
+    const GradePreset* preset = preset_with(state.settings.num_grade_cats);
+    if (preset == nullptr) {
+        return;
+    }
+    // The button writes each label but the last with one more blank than
+    // the radio button does; the stored four characters are the same.
+    for (int k = 1; k <= preset->categories; ++k) {
+        std::string text = preset->label_texts[at(k - 1)];
+        if (k < preset->categories) {
+            text += ' ';
+        }
+        form.lbl_grade[at(k)] = text;
+    }
+    for (int k = 1; k < preset->categories; ++k) {
+        form.txt_grade[at(k)] = preset->minimums[at(k - 1)];
+    }
 }
 
 Outcome select_user_scheme(ProgramState& state, const std::string& count_text) {

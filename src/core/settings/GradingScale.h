@@ -31,6 +31,17 @@ std::string percent_edit(int k);
 // "No Grading Categories": no categories, and the letter band unit is switched off.
 void select_no_grading(ProgramState& state);
 
+// "2 Categories", "5 Categories" or "12 Categories" (`categories` 2, 5 or 12):
+// the preset's label texts in rows 1..N and, in percentage rows 1..N-1, the
+// stored minimums once a scale was stored, else the preset's own. Any other
+// count selects "No Grading Categories", as loading a scale file does.
+void select_grade_preset(ProgramState& state, int categories);
+
+// "Use Program Defaults": the preset's label texts and minimums for the
+// current preset, or empty edits for the user scheme; nothing without
+// categories. Nothing is stored until OK.
+void use_program_defaults(ProgramState& state);
+
 // "User Defined:" with `count` typed into the category-count box; runs the
 // count change of the box. Returns the message the box shows, if any.
 Outcome select_user_scheme(ProgramState& state, const std::string& count_text);

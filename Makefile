@@ -15,7 +15,7 @@ build-asan: deps
 	cmake --build --preset asan -j $(JOBS)
 
 run: build-release
-	./build/release/src/cli/kor check examples/quiz.kor
+	./build/release/src/cli/kor analyze --example set1
 
 test: build-asan
 	ctest --preset asan

@@ -1,66 +1,42 @@
 // Time of the whole analysis (scoring, statistics, grades, bands, option
-// counts; no report text) of synthetic data sets.
+// counts; no report text) of generated data sets, and of the command line's
+// `kor analyze` on a generated file from reading to the printed panes.
 
 #include <benchmark/benchmark.h>
 
-#include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
-#include <random>
+#include <sstream>
 #include <string>
 
+#include "KorCli.h"
 #include "core/VariablesUnit.h"
 #include "core/analysis/Analysis.h"
+#include "core/data/InputFile.h"
 #include "core/data/Loader.h"
+#include "sample/Generator.h"
 
 namespace {
 
-// A data set whose examinees differ in ability and whose items differ in
-// difficulty, with option counts from 2 to 5; made with a fixed seed.
-std::unique_ptr<kor::ProgramState> synthetic(int examinees, int items) {
+// A data set from the program's own generator: fixed seed, mixed option
+// counts, a moderately difficult exam.
+std::unique_ptr<kor::ProgramState> generated(int cases, int items) {
     auto state = std::make_unique<kor::ProgramState>();
-    std::mt19937 random(1804);
-    std::normal_distribution<double> normal(0.0, 1.0);
-    std::string key;
-    std::string options;
-    for (int j = 0; j < items; ++j) {
-        const int count = 2 + j % 4;
-        options += static_cast<char>('0' + count);
-        key += static_cast<char>('1' + static_cast<int>(random() % static_cast<unsigned>(count)));
-    }
-    std::vector<double> difficulty;
-    for (int j = 0; j < items; ++j) {
-        difficulty.push_back(normal(random));
-    }
-    kor::EditorTexts& e = state->editor;
-    e.txt_cases = std::to_string(examinees);
-    e.txt_items = std::to_string(items);
-    e.txt_label_length = "5";
-    e.txt_answer_key = key;
-    e.txt_options = options;
-    std::uniform_real_distribution<double> uniform(0.0, 1.0);
-    for (int i = 0; i < examinees; ++i) {
-        const double ability = normal(random);
-        std::string line = std::to_string(10000 + i).substr(1) + " ";
-        for (int j = 0; j < items; ++j) {
-            const double p = 1.0 / (1.0 + std::exp(-(ability - difficulty[static_cast<std::size_t>(j)] + 0.8)));
-            const int count = options[static_cast<std::size_t>(j)] - '0';
-            char response = key[static_cast<std::size_t>(j)];
-            if (uniform(random) > p) {
-                response = static_cast<char>('1' + static_cast<int>(random() % static_cast<unsigned>(count)));
-            }
-            line += response;
-        }
-        e.memo_data.push_back(line);
-    }
-    if (kor::load_test_data(*state).refused) {
+    kor::GenForm& form = state->gen_form;
+    form.edit_num_cases = std::to_string(cases);
+    form.edit_num_items = std::to_string(items);
+    form.edit_seed = "1804";
+    form.options = kor::GenOptionChoice::mix;
+    form.difficulty = kor::GenDifficulty::medium;
+    if (kor::gen_generate_click(*state).refused || kor::load_test_data(*state).refused) {
         std::abort();
     }
     return state;
 }
 
-void analyse(benchmark::State& bench, int examinees, int items) {
-    auto state = synthetic(examinees, items);
+void analyse(benchmark::State& bench, int cases, int items) {
+    auto state = generated(cases, items);
     for (auto _ : bench) {
         const kor::Outcome outcome = kor::run_analysis(*state);
         benchmark::DoNotOptimize(outcome.refused);
@@ -70,8 +46,22 @@ void analyse(benchmark::State& bench, int examinees, int items) {
 void BM_Analysis_9999x100(benchmark::State& bench) { analyse(bench, 9999, 100); }
 void BM_Analysis_1000x50(benchmark::State& bench) { analyse(bench, 1000, 50); }
 
+// `kor analyze FILE` in-process: read, load, analyse, write every report.
+void BM_KorAnalyze_9999x100(benchmark::State& bench) {
+    const auto path = (std::filesystem::temp_directory_path() / "kor_bench_9999x100.kor").string();
+    kor::write_input_file(*generated(9999, 100), path);
+    for (auto _ : bench) {
+        std::ostringstream out;
+        std::ostringstream err;
+        const int code = kor::run_kor({"kor", "analyze", path}, out, err);
+        benchmark::DoNotOptimize(code);
+    }
+    std::filesystem::remove(path);
+}
+
 BENCHMARK(BM_Analysis_9999x100)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Analysis_1000x50)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_KorAnalyze_9999x100)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace
 

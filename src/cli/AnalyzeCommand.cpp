@@ -9,7 +9,12 @@
 #include "AnalysisJson.h"
 #include "CliCommon.h"
 #include "core/VariablesUnit.h"
+#include "core/FileIO.h"
+#include "core/data/Conversions.h"
+#include "reports/Exports.h"
 #include "reports/FullReport.h"
+#include "reports/GradeReports.h"
+#include "reports/ResultsFiles.h"
 #include "core/settings/GroupSettings.h"
 #include "core/settings/ProblemCriteria.h"
 
@@ -31,6 +36,23 @@ struct AnalysisFlags {
     bool no_problem_items = false;
     std::string criteria;
     std::string groups;
+
+    // Files written after the analysis.
+    std::string save_path;
+    bool no_exm = false;
+    bool no_itm = false;
+    bool no_opt = false;
+    bool rpt = false;
+    bool no_kor = false;
+    std::string grade_reports_path;
+    std::string item_stats_path;
+    std::string zero_one_path;
+    std::string alt_base;
+
+    bool writes_files() const {
+        return !save_path.empty() || !grade_reports_path.empty() || !item_stats_path.empty() ||
+               !zero_one_path.empty() || !alt_base.empty();
+    }
 };
 
 std::vector<std::string> comma_list(const std::string& text) {
@@ -120,6 +142,52 @@ std::optional<int> apply_analysis_flags(ProgramState& state, const AnalysisFlags
     return std::nullopt;
 }
 
+// The check boxes' start values, less what the flags leave out.
+SaveChoices save_choices(const ProgramState& state, const AnalysisFlags& flags) {
+    SaveChoices choices = save_choices_of(state);
+    choices.exm = choices.exm && !flags.no_exm;
+    choices.itm = choices.itm && !flags.no_itm;
+    choices.opt = choices.opt && !flags.no_opt;
+    choices.rpt = choices.rpt || flags.rpt;
+    choices.kor = choices.kor && !flags.no_kor;
+    return choices;
+}
+
+// Writes the files asked for, in the order of the flags' help. Stops at the
+// first refusal or file-system failure; files already written stay.
+std::optional<int> write_files(ProgramState& state, const AnalysisFlags& flags, std::ostream& err) {
+    try {
+        if (!flags.save_path.empty()) {
+            print_messages(save_results(state, flags.save_path, save_choices(state, flags)).outcome, err);
+        }
+        if (!flags.grade_reports_path.empty()) {
+            const Outcome saved = save_grade_reports(state, flags.grade_reports_path);
+            print_messages(saved, err);
+            if (saved.refused) {
+                return exit_refused;
+            }
+        }
+        if (!flags.item_stats_path.empty()) {
+            save_item_stats(state, flags.item_stats_path);
+        }
+        if (!flags.zero_one_path.empty()) {
+            ConvertMenu menu;
+            const Outcome saved = save_zero_one_data(state, menu, flags.zero_one_path);
+            print_messages(saved, err);
+            if (saved.refused) {
+                return exit_refused;
+            }
+        }
+        if (!flags.alt_base.empty()) {
+            save_alt_files(state, flags.alt_base);
+        }
+    } catch (const FileError& error) {
+        err << error.what() << '\n';
+        return exit_refused;
+    }
+    return std::nullopt;
+}
+
 int run_analyze(const std::string& path, const AnalysisFlags& flags, std::ostream& out, std::ostream& err) {
     auto state = std::make_unique<ProgramState>();
     if (!flags.example.empty()) {
@@ -143,15 +211,25 @@ int run_analyze(const std::string& path, const AnalysisFlags& flags, std::ostrea
     for (const std::string& warning : state->results.warnings) {
         err << warning << '\n';
     }
+    if (auto failed = write_files(*state, flags, err)) {
+        return *failed;
+    }
     if (!flags.json_path.empty()) {
         return write_text_output(analysis_json(*state).dump(2) + "\n", flags.json_path, out, err);
     }
     if (flags.reports.empty()) {
-        out << default_analysis_output(*state);
+        if (!flags.writes_files()) {
+            out << default_analysis_output(*state);
+        }
         return exit_ok;
     }
     for (const std::string& report : flags.reports) {
-        out << report_output(*state, report).value_or("");
+        Outcome messages;
+        out << report_output(*state, report, &messages).value_or("");
+        print_messages(messages, err);
+        if (messages.refused) {
+            return exit_refused;
+        }
     }
     return exit_ok;
 }
@@ -181,6 +259,22 @@ void add_analyze_command(CLI::App& app, CommandContext& context) {
     analyze->add_flag("--no-problem-items", flags->no_problem_items, "do not suggest problem items");
     analyze->add_option("--criteria", flags->criteria, "problem-item criteria")->type_name("LOW,HIGH,D,PBIS,ADJ");
     analyze->add_option("--groups", flags->groups, "high and low group percentages")->type_name("TOP,BOTTOM");
+
+    analyze->add_option("--save", flags->save_path, "write the results file and its companions beside it")
+        ->type_name("RESULTS.txt");
+    analyze->add_flag("--no-exm", flags->no_exm, "with --save: no quick examinee results (.exm)");
+    analyze->add_flag("--no-itm", flags->no_itm, "with --save: no quick item analysis (.itm)");
+    analyze->add_flag("--no-opt", flags->no_opt, "with --save: no quick options analysis (.opt)");
+    analyze->add_flag("--rpt", flags->rpt, "with --save: also the individual grade reports (.rpt)");
+    analyze->add_flag("--no-kor", flags->no_kor, "with --save: do not save the data set as an input file");
+    analyze->add_option("--grade-reports", flags->grade_reports_path, "write the printable grade reports")
+        ->type_name("FILE");
+    analyze->add_option("--item-stats", flags->item_stats_path, "write the comma-delimited item statistics")
+        ->type_name("FILE");
+    analyze->add_option("--01-data", flags->zero_one_path, "write the comma-delimited right-wrong data")
+        ->type_name("FILE");
+    analyze->add_option("--alt", flags->alt_base, "write the ALT files BASE.alt and BASE.alx")
+        ->type_name("BASE");
 
     analyze->callback([flags, file, example, &context] {
         if (file->count() + example->count() != 1) {

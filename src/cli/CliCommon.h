@@ -49,8 +49,11 @@ std::optional<int> open_example(ProgramState& state, const std::string& name, st
 // the two quick result panes of the main window; with --report the text the
 // viewer shows for each report named. Lines end with LF.
 std::string default_analysis_output(const ProgramState& state);
-// Returns nullopt when `report` names no report.
-std::optional<std::string> report_output(const ProgramState& state, const std::string& report);
+// Returns nullopt when `report` names no report. The grade reports put the
+// records into data order; a refusal (too many examinees to view) gives an
+// empty text and its message in `messages`.
+std::optional<std::string> report_output(ProgramState& state, const std::string& report,
+                                         Outcome* messages = nullptr);
 
 // Adds the subcommands; each sets context.exit_code when it runs.
 void add_check_command(CLI::App& app, CommandContext& context);
@@ -58,5 +61,8 @@ void add_analyze_command(CLI::App& app, CommandContext& context);
 void add_generate_command(CLI::App& app, CommandContext& context);
 void add_example_command(CLI::App& app, CommandContext& context);
 void add_spearman_brown_command(CLI::App& app, CommandContext& context);
+void add_convert_command(CLI::App& app, CommandContext& context);
+void add_import_command(CLI::App& app, CommandContext& context);
+void add_export_command(CLI::App& app, CommandContext& context);
 
 }  // namespace kor

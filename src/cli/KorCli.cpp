@@ -24,6 +24,9 @@ int run_kor(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     add_generate_command(app, context);
     add_example_command(app, context);
     add_spearman_brown_command(app, context);
+    add_convert_command(app, context);
+    add_import_command(app, context);
+    add_export_command(app, context);
 
     std::vector<const char*> argv;
     argv.reserve(args.size() + 1);

@@ -6,6 +6,7 @@
 
 #include "CliCommon.h"
 #include "core/VariablesUnit.h"
+#include "reports/GradeReports.h"
 #include "reports/ViewerText.h"
 
 namespace kor {
@@ -27,7 +28,7 @@ std::string default_analysis_output(const ProgramState& state) {
     return as_text(state.reports.rich_edit_qe) + "\n" + as_text(state.reports.rich_edit_qi);
 }
 
-std::optional<std::string> report_output(const ProgramState& state, const std::string& report) {
+std::optional<std::string> report_output(ProgramState& state, const std::string& report, Outcome* messages) {
     // The viewers show the texts the analysis wrote.
     if (report == "examinees") {
         return as_text(quick_examinee_view(state, state.reports.memo_results));
@@ -40,6 +41,14 @@ std::optional<std::string> report_output(const ProgramState& state, const std::s
     }
     if (report == "full") {
         return as_text(state.reports.results_box);
+    }
+    if (report == "grades") {
+        // The report viewer's text; beyond its size limit nothing but the message.
+        GradeReport grades = grade_report_view(state);
+        if (messages != nullptr) {
+            messages->append(grades.outcome);
+        }
+        return as_text(grades.lines);
     }
     return std::nullopt;
 }

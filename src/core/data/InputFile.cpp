@@ -1,9 +1,11 @@
 #include "core/data/InputFile.h"
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "core/FileIO.h"
 #include "core/TextUtil.h"
@@ -47,6 +49,8 @@ constexpr const char* key_alt_entries = "Alternatives  = ";
 constexpr const char* key_areas = "#Content Areas= ";
 constexpr const char* key_levels = "#Cognitives   = ";
 constexpr const char* switched_off = "NO";
+// Version 3 kept no cognitive levels; its data sets are read with these two.
+constexpr const char* standard_level_names[] = {"Knowledge", "Beyond Knowledge"};
 constexpr const char* empty_alt_cell = "*";
 
 constexpr const char* wrong_signature_message =
@@ -215,18 +219,45 @@ int digit_after_comma(const std::string& line, int nth) {
     return (c >= '0' && c <= '9') ? c - '0' : 0;
 }
 
+// The minimum-percentage boxes that the grade lines of versions 3 and 4 fill,
+// in line order, for a preset of `categories`. Version 3 kept its minimums in
+// other boxes than the current dialog reads (2, 5, 8, 11 for five categories);
+// the boxes are filled as the file places them, and OK then stores the scale
+// from the boxes the preset uses, so boxes it does not fill keep the preset's.
+std::vector<int> preset_grade_boxes(InputLayout layout, int categories) {
+    std::vector<int> boxes;
+    if (layout == InputLayout::version4) {
+        for (int k = 1; k < categories; ++k) {
+            boxes.push_back(k);
+        }
+    } else if (categories == 2) {
+        boxes = {2};
+    } else if (categories == 5) {
+        boxes = {2, 5, 8, 11};
+    } else if (categories == 12) {
+        for (int k = 2; k <= 12; ++k) {
+            boxes.push_back(k);
+        }
+    }
+    return boxes;
+}
+
+bool is_grade_preset(int categories) {
+    return categories == 0 || categories == 2 || categories == 5 || categories == 12;
+}
+
 // Reads the file line by line in the fixed order of the layout. Every step
 // returns false when reading has to end; the outcome then carries the reason
 // and is refused. Messages of the dialog steps the file drives are collected
 // but do not end the reading.
 class InputReader {
   public:
-    InputReader(ProgramState& state, std::string_view contents)
-        : state_(state), lines_(split_lines(contents)) {}
+    InputReader(ProgramState& state, std::string_view contents, InputLayout layout)
+        : state_(state), lines_(split_lines(contents)), layout_(layout) {}
 
     Outcome run() {
         clear_count_boxes();
-        if (!signature_matches()) {
+        if (has_signature() && !signature_matches()) {
             outcome_.refuse(wrong_signature_message);
             return outcome_;
         }
@@ -241,6 +272,19 @@ class InputReader {
     }
 
   private:
+    // ---- what the layout holds
+
+    bool has_signature() const { return layout_ == InputLayout::version6; }
+    bool has_group_lines() const { return layout_ != InputLayout::version3; }
+    bool has_partial_credit_lines() const {
+        return layout_ == InputLayout::version5 || layout_ == InputLayout::version6;
+    }
+    bool has_preset_grades() const {
+        return layout_ == InputLayout::version3 || layout_ == InputLayout::version4;
+    }
+    // Version 3 has no alternatives and no cognitive levels.
+    bool has_alternatives_and_levels() const { return layout_ != InputLayout::version3; }
+
     // ---- line access
 
     bool at_end() const { return next_ >= lines_.size(); }
@@ -362,17 +406,21 @@ class InputReader {
     bool read_settings_lines() {
         EditorTexts& editor = state_.editor;
         AnalysisSettings& settings = state_.settings;
-        for (std::string* box : {&editor.txt_missing_data, &editor.txt_answer_key,
-                                 &editor.txt_options, &editor.txt_label_length, &editor.txt_include,
-                                 &settings.txt_disc_top, &settings.txt_disc_bottom}) {
-            box->clear();
-        }
-        const std::pair<std::string*, const char*> fields[] = {
+        std::vector<std::pair<std::string*, const char*>> fields = {
             {&editor.txt_missing_data, "Missing Data"}, {nullptr, "Not reached"},
             {&editor.txt_label_length, "Label Length"}, {&editor.txt_answer_key, "Answer Key"},
             {&editor.txt_options, "# Options"},         {&editor.txt_include, "Item Analyzed"},
-            {&settings.txt_disc_top, "High Group D%"},  {&settings.txt_disc_bottom, "Low Group D%"},
         };
+        // Without group lines the group percentages stay as they are.
+        if (has_group_lines()) {
+            fields.emplace_back(&settings.txt_disc_top, "High Group D%");
+            fields.emplace_back(&settings.txt_disc_bottom, "Low Group D%");
+        }
+        for (const auto& field : fields) {
+            if (field.first != nullptr) {
+                field.first->clear();
+            }
+        }
         for (const auto& [box, what] : fields) {
             auto value = required_value(what);
             if (!value) {
@@ -385,7 +433,11 @@ class InputReader {
         return true;
     }
 
+    // Layouts without these lines leave partial credit and MC points as they are.
     bool read_partial_credit() {
+        if (!has_partial_credit_lines()) {
+            return true;
+        }
         TTestData& data = state_.data;
         auto pc_text = required_value("Partial Credit");
         if (!pc_text) {
@@ -406,7 +458,7 @@ class InputReader {
         }
         data.mc_item_points = 1.0;
         if (*mc_text != switched_off) {
-            auto points = real_of(*mc_text);
+            auto points = mc_points_of(*mc_text);
             if (!points) {
                 return false;
             }
@@ -418,6 +470,15 @@ class InputReader {
             turn_partial_credit_off();
         }
         return true;
+    }
+
+    // Version 5 wrote whole points only and read them back as an integer.
+    std::optional<double> mc_points_of(const std::string& text) {
+        if (layout_ != InputLayout::version5) {
+            return real_of(text);
+        }
+        auto points = integer_of(text);
+        return points ? std::optional<double>(*points) : std::nullopt;
     }
 
     // The dialog's OK checks the values and puts the total at the end of the
@@ -438,6 +499,9 @@ class InputReader {
     }
 
     void apply_groups() {
+        if (!has_group_lines()) {
+            return;
+        }
         const std::string top = state_.settings.txt_disc_top;
         const std::string bottom = state_.settings.txt_disc_bottom;
         take_messages(apply_group_percentages(state_, top, bottom));
@@ -468,6 +532,9 @@ class InputReader {
         auto count = integer_of(value_of(take_line()));
         if (!count) {
             return false;
+        }
+        if (has_preset_grades()) {
+            return read_preset_grades(*count);
         }
         if (*count <= 1) {
             select_no_grading(state_);
@@ -511,10 +578,30 @@ class InputReader {
         return true;
     }
 
+    // Versions 3 and 4: the count chooses a preset scale, and each grade line
+    // holds one whole minimum for the box the layout assigns to it. Any other
+    // count chooses nothing and has no grade lines.
+    bool read_preset_grades(int count) {
+        if (is_grade_preset(count)) {
+            select_grade_preset(state_, count);
+        }
+        GradeForm& form = state_.grade_form;
+        for (int box : preset_grade_boxes(layout_, is_grade_preset(count) ? count : 0)) {
+            auto minimum = required_integer("grade minimum for box " + std::to_string(box));
+            if (!minimum) {
+                return false;
+            }
+            form.txt_grade[as_index(box)] = std::to_string(*minimum);
+            state_.settings.grade_min_percent[as_index(box)] = *minimum;
+        }
+        take_messages(grade_scale_ok(state_));
+        return true;
+    }
+
     // A file ends without error where a section after the grades would start.
     bool read_alternatives() {
         clear_alternatives();
-        if (at_end()) {
+        if (!has_alternatives_and_levels() || at_end()) {
             return true;
         }
         auto count = integer_of(value_of(take_line()));
@@ -602,6 +689,15 @@ class InputReader {
         for (std::size_t j = 1; j <= max_items; ++j) {
             data.item_tos[j] = ItemTos{};
         }
+        const bool complete = read_areas_levels_and_items();
+        if (complete && !has_alternatives_and_levels()) {
+            set_standard_levels();
+        }
+        return complete;
+    }
+
+    bool read_areas_levels_and_items() {
+        TTestData& data = state_.data;
         if (at_end()) {
             return true;
         }
@@ -613,6 +709,10 @@ class InputReader {
         data.num_content_areas = areas_;
         if (!read_category_names(areas_, data.content_area_names, "content area")) {
             return false;
+        }
+        // Version 3 follows its areas with one line per item, whatever their number.
+        if (!has_alternatives_and_levels()) {
+            return read_item_lines();
         }
         if (at_end()) {
             return true;
@@ -627,6 +727,16 @@ class InputReader {
             return false;
         }
         return areas_ == 0 && levels_ == 0 ? true : read_item_lines();
+    }
+
+    // Version 3 classified every item as knowledge or beyond it.
+    void set_standard_levels() {
+        TTestData& data = state_.data;
+        levels_ = static_cast<int>(std::size(standard_level_names));
+        data.num_cognitive_levels = levels_;
+        for (int k = 1; k <= levels_; ++k) {
+            data.cognitive_level_names[as_index(k)] = standard_level_names[k - 1];
+        }
     }
 
     bool read_category_names(int count, OneBased<std::string, max_tos_categories>& names,
@@ -688,6 +798,7 @@ class InputReader {
 
     ProgramState& state_;
     std::vector<std::string> lines_;
+    InputLayout layout_;
     std::size_t next_ = 0;  // index of the next line to read
     int areas_ = 0;
     int levels_ = 0;
@@ -710,15 +821,15 @@ void write_input_file(const ProgramState& state, const std::string& path) {
     write_lines_atomic(path, input_file_lines(state));
 }
 
-Outcome read_input_text(ProgramState& state, std::string_view contents) {
-    return InputReader(state, contents).run();
+Outcome read_input_text(ProgramState& state, std::string_view contents, InputLayout layout) {
+    return InputReader(state, contents, layout).run();
 }
 
-Outcome read_input_file(ProgramState& state, const std::string& path) {
+Outcome read_input_file(ProgramState& state, const std::string& path, InputLayout layout) {
     const std::string contents = read_file(path, input_file_max_bytes);
     state.data.opened_from_file = true;
     state.data.input_file_path = path;
-    return read_input_text(state, contents);
+    return read_input_text(state, contents, layout);
 }
 
 }  // namespace kor

@@ -97,6 +97,13 @@ struct TTestData {
     double mc_item_points = 1.0;
     bool data_are_right_wrong = false;
 
+    // The key, options and responses before the right-wrong conversion, so
+    // that converting back restores them.
+    OneBased<std::uint8_t, max_items> saved_item_key;
+    OneBased<std::uint8_t, max_items> saved_item_options;
+    std::uint8_t& saved_responses(int examinee, int item) { return saved_response_cells_[cell(examinee, item)]; }
+    std::uint8_t saved_responses(int examinee, int item) const { return saved_response_cells_[cell(examinee, item)]; }
+
     std::string original_key_text;
     OneBasedHeap<std::string, max_examinees_limit> original_lines;
     bool original_lines_saved = false;
@@ -124,6 +131,8 @@ private:
         return static_cast<std::size_t>(examinee) * (max_items + 1) + static_cast<std::size_t>(item);
     }
     std::vector<std::uint8_t> response_cells_ =
+        std::vector<std::uint8_t>(static_cast<std::size_t>(max_examinees_limit + 1) * (max_items + 1), 0);
+    std::vector<std::uint8_t> saved_response_cells_ =
         std::vector<std::uint8_t>(static_cast<std::size_t>(max_examinees_limit + 1) * (max_items + 1), 0);
 };
 

@@ -1,0 +1,64 @@
+#pragma once
+// Saving the results of an analysis: the results file with the full report,
+// the companion files of the quick reports, the grade reports and the input
+// file beside it, and the quick viewer's save file. Every file is written
+// atomically; a file-system failure throws FileError and leaves the files
+// already written in place.
+
+#include <string>
+#include <vector>
+
+#include "core/Outcome.h"
+#include "reports/ViewerText.h"
+
+namespace kor {
+
+struct ProgramState;
+
+// The lines that open the results file and the grade-report file: how to
+// view them, framed identification lines.
+std::vector<std::string> file_preface_lines();
+
+// Preface, form-feed line, title, the full report as it stands, closing lines.
+std::vector<std::string> results_file_lines(const ProgramState& state);
+
+// The companions: the kept quick examinee and item outputs with their
+// summaries, and the quick options report rebuilt from the results.
+std::vector<std::string> exm_file_lines(const ProgramState& state);
+std::vector<std::string> itm_file_lines(const ProgramState& state);
+std::vector<std::string> opt_file_lines(const ProgramState& state);
+
+// `results_path` with its extension replaced by `extension` (".exm"), in the
+// same folder: a companion always lies beside the file it belongs to.
+std::string companion_path(const std::string& results_path, const std::string& extension);
+
+// Which files "Save Results" writes besides the results file; the start
+// values are those of the main window's check boxes.
+struct SaveChoices {
+    bool exm = true;
+    bool itm = true;
+    bool opt = true;
+    bool rpt = false;
+    bool kor = true;  // the data set as an input file
+};
+SaveChoices save_choices_of(const ProgramState& state);
+
+struct SavedFiles {
+    std::vector<std::string> paths;  // in the order written
+    Outcome outcome;                 // messages of steps that were left out (grade-report limit)
+};
+
+// "Save Results": puts the records into data and item-number order, writes
+// the results file to `results_path` and the chosen files beside it.
+SavedFiles save_results(ProgramState& state, const std::string& results_path, const SaveChoices& choices);
+
+// The viewer's Save: writes the saved form of `viewer_lines` to `path` and,
+// with automatic saving on, the data set as an input file beside it.
+SavedFiles save_viewer_file(const ProgramState& state, QuickReport report,
+                            const std::vector<std::string>& viewer_lines, const std::string& path);
+
+// The name the viewer's save dialog proposes: the results name with "_QE",
+// "_QI" or "_QO", or "Q_Examinee", "Q_Items" or "Q_Options" without one.
+std::string viewer_file_name(const std::string& results_name, QuickReport report);
+
+}  // namespace kor

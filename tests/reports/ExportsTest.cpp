@@ -1,0 +1,148 @@
+// The item statistics file, the comma-delimited 0/1 data file and the ALT files.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/FileIO.h"
+#include "core/TextUtil.h"
+#include "core/VariablesUnit.h"
+#include "core/analysis/SampleSets.h"
+#include "core/data/Conversions.h"
+#include "core/data/Loader.h"
+#include "reports/Exports.h"
+#include "reports/FullReport.h"
+
+namespace kor {
+namespace {
+
+using Lines = std::vector<std::string>;
+namespace fs = std::filesystem;
+
+std::unique_ptr<ProgramState> analysed_quiz() {
+    auto state = std::make_unique<ProgramState>();
+    EditorTexts& e = state->editor;
+    e.txt_title = "Quiz";
+    e.txt_cases = "4";
+    e.txt_items = "4";
+    e.txt_label_length = "3";
+    e.txt_answer_key = "ABCD";
+    e.txt_options = "4444";
+    e.txt_include = "YYNY";
+    // Item 1 is answered right by everybody.
+    e.memo_data = {"S01ABCD", "S02ABCA", "S03AC.D", "S04ADAB"};
+    EXPECT_FALSE(close_editor(*state, EditorExit::close_and_analyze).show_editor_again);
+    EXPECT_FALSE(analyze_and_report(*state).refused);
+    return state;
+}
+
+class Export : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() /
+                 ("kor_export_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+    std::string path(const std::string& name) const { return (folder / name).string(); }
+    static Lines read_lines(const std::string& file) { return split_lines(read_file(file, 1 << 20)); }
+    fs::path folder;
+};
+
+TEST(ExportNames, AnUnsavedDataSetGetsThePlainNames) {
+    EXPECT_EQ(item_stats_file_name("UNSAVED"), "item_stats.txt");
+    EXPECT_EQ(zero_one_file_name("UNSAVED"), "data_01.txt");
+    EXPECT_EQ(alt_base_name(""), "alt");
+    EXPECT_EQ(item_stats_file_name("midterm"), "midterm_item_stats.txt");
+    EXPECT_EQ(zero_one_file_name("midterm"), "midterm_01_data.txt");
+    EXPECT_EQ(alt_base_name("midterm"), "midterm_alt");
+}
+
+TEST(ItemStats, AnItemEverybodyGotRightHasNoCorrelations) {
+    auto state = analysed_quiz();
+    const Lines lines = item_stats_lines(*state);
+    ASSERT_EQ(lines.size(), 4u);  // header and the three included items
+    EXPECT_EQ(lines[0], "item,correct,diff,pbis,biserial,pbis_del,discrim,high,low,kr20_del,mean_del,sd_del,sem_del");
+    EXPECT_EQ(lines[1].rfind("1,4,1.000,9.000,", 0), 0u) << lines[1];
+    std::vector<std::string> fields;
+    std::string field;
+    for (char c : lines[1] + ",") {
+        if (c == ',') {
+            fields.push_back(field);
+            field.clear();
+        } else {
+            field += c;
+        }
+    }
+    ASSERT_EQ(fields.size(), 13u);
+    EXPECT_EQ(fields[5], "9.000");  // pbis_del
+    EXPECT_EQ(lines[3].rfind("4,", 0), 0u);  // item 3 is excluded
+}
+
+TEST(ZeroOne, HeaderNamesTwelveItemsWithTwoDigits) {
+    EXPECT_EQ(zero_one_header(12),
+              "Examinee,Item01,Item02,Item03,Item04,Item05,Item06,Item07,Item08,Item09,Item10,Item11,Item12");
+}
+
+TEST_F(Export, ZeroOneDataAreWrittenAndTheEditorGetsItsLinesBack) {
+    auto state = analysed_quiz();
+    ConvertMenu menu;
+    ASSERT_FALSE(save_zero_one_data(*state, menu, path("data_01.txt")).refused);
+    EXPECT_EQ(read_lines(path("data_01.txt")),
+              (Lines{"Examinee,Item01,Item02,Item03,Item04", "S01,1,1,1,1", "S02,1,1,1,0", "S03,1,0,0,1",
+                     "S04,1,0,0,0"}));
+    EXPECT_EQ(state->editor.memo_data, (Lines{"S01ABCD", "S02ABCA", "S03AC.D", "S04ADAB"}));
+    EXPECT_EQ(state->editor.txt_answer_key, "ABCD");
+    EXPECT_FALSE(state->data.data_are_right_wrong);
+    EXPECT_EQ(state->data.responses(4, 2), 4);
+}
+
+TEST_F(Export, ZeroOneExportWhoseLoadFailsWritesNothing) {
+    auto state = analysed_quiz();
+    state->editor.memo_data[1] = "S02AB";
+    ConvertMenu menu;
+    const Outcome outcome = save_zero_one_data(*state, menu, path("data_01.txt"));
+    EXPECT_TRUE(outcome.refused);
+    EXPECT_NE(outcome.messages.at(0).find("Check case #2, S02"), std::string::npos);
+    EXPECT_FALSE(fs::exists(path("data_01.txt")));
+}
+
+TEST_F(Export, DataAlreadyRightWrongExportAsZeroAndOne) {
+    auto state = std::make_unique<ProgramState>();
+    EditorTexts& e = state->editor;
+    e.txt_cases = "2";
+    e.txt_items = "3";
+    e.txt_label_length = "2";
+    e.txt_answer_key = "111";
+    e.txt_options = "222";
+    e.memo_data = {"A1101", "A2010"};
+    state->data.data_are_right_wrong = true;
+    ConvertMenu menu;
+    ASSERT_FALSE(save_zero_one_data(*state, menu, path("d.txt")).refused);
+    EXPECT_EQ(read_lines(path("d.txt")), (Lines{"Examinee,Item01,Item02,Item03", "A1,1,0,1", "A2,0,1,0"}));
+    EXPECT_TRUE(state->data.data_are_right_wrong);
+    EXPECT_EQ(state->editor.memo_data, (Lines{"A1101", "A2010"}));
+}
+
+TEST_F(Export, AltFilesHoldTheControlLineAndTheAlternatives) {
+    auto state = testing::sample_set_1();
+    ASSERT_FALSE(close_editor(*state, EditorExit::close_and_analyze).show_editor_again);
+    ASSERT_FALSE(analyze_and_report(*state).refused);
+    const Lines written = save_alt_files(*state, path("set1_alt"));
+    EXPECT_EQ(written, (Lines{path("set1_alt.alt"), path("set1_alt.alx")}));
+    const Lines data = read_lines(path("set1_alt.alt"));
+    ASSERT_EQ(data.size(), 4u + 23u);
+    EXPECT_EQ(data[0], "049 9 x 22");
+    EXPECT_EQ(data[1], state->editor.txt_answer_key);
+    EXPECT_EQ(data[3], "YYYYYYYYNYYYYYYYYYYYYYYYYYYYYYYYYYYYYYYYYYYYNYYYY");
+    EXPECT_EQ(data[4], state->editor.memo_data[0]);
+    EXPECT_EQ(read_lines(path("set1_alt.alx")),
+              (Lines{"ALT exceptions: item, correct answers", " 01  3 1 2 4", " 16  1 2"}));
+}
+
+}  // namespace
+}  // namespace kor

@@ -1,0 +1,177 @@
+// Saving results: the results file, its companions beside it, the viewer's
+// save file, and what a failed write leaves behind.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/FileIO.h"
+#include "core/VariablesUnit.h"
+#include "core/analysis/SampleSets.h"
+#include "core/data/Loader.h"
+#include "reports/FullReport.h"
+#include "reports/Ident.h"
+#include "reports/ResultsFiles.h"
+
+namespace kor {
+namespace {
+
+using Lines = std::vector<std::string>;
+namespace fs = std::filesystem;
+
+class SaveResults : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() /
+                 ("kor_save_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        state = testing::sample_set_1();
+        ASSERT_FALSE(close_editor(*state, EditorExit::close_and_analyze).show_editor_again);
+        ASSERT_FALSE(analyze_and_report(*state).refused);
+    }
+    void TearDown() override {
+        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(folder);
+    }
+
+    std::string path(const std::string& name) const { return (folder / name).string(); }
+
+    // The file's lines; every line must end with CR LF.
+    static Lines read_lines(const std::string& file) {
+        const std::string text = read_file(file, 1 << 24);
+        Lines lines;
+        std::size_t start = 0;
+        while (start < text.size()) {
+            const auto end = text.find("\r\n", start);
+            EXPECT_NE(end, std::string::npos) << file << " has a line without CR LF";
+            if (end == std::string::npos) {
+                break;
+            }
+            const std::string line = text.substr(start, end - start);
+            EXPECT_EQ(line.find('\n'), std::string::npos) << file << " has a bare LF";
+            lines.push_back(line);
+            start = end + 2;
+        }
+        return lines;
+    }
+
+    static Lines tail(const Lines& lines, std::size_t count) {
+        return Lines(lines.end() - static_cast<std::ptrdiff_t>(count), lines.end());
+    }
+
+    fs::path folder;
+    std::unique_ptr<ProgramState> state;
+};
+
+Lines with_ident(Lines lines) {
+    const Lines id = ident_lines();
+    lines.insert(lines.end(), id.begin(), id.end());
+    return lines;
+}
+
+TEST_F(SaveResults, CompanionsLieBesideTheResultsFile) {
+    SaveChoices choices;
+    choices.rpt = true;
+    const SavedFiles saved = save_results(*state, path("midterm.txt"), choices);
+    EXPECT_EQ(saved.paths, (Lines{path("midterm.txt"), path("midterm.exm"), path("midterm.itm"),
+                                  path("midterm.opt"), path("midterm.rpt"), path("midterm.kor")}));
+    for (const std::string& file : saved.paths) {
+        EXPECT_FALSE(read_lines(file).empty()) << file;
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator{}), 6);
+}
+
+TEST_F(SaveResults, TheChoicesLeaveOutWhatTheyName) {
+    SaveChoices choices;
+    choices.exm = false;
+    choices.opt = false;
+    choices.kor = false;
+    save_results(*state, path("midterm.txt"), choices);
+    EXPECT_TRUE(fs::exists(path("midterm.itm")));
+    EXPECT_FALSE(fs::exists(path("midterm.exm")));
+    EXPECT_FALSE(fs::exists(path("midterm.opt")));
+    EXPECT_FALSE(fs::exists(path("midterm.rpt")));
+    EXPECT_FALSE(fs::exists(path("midterm.kor")));
+}
+
+TEST_F(SaveResults, ResultsFileFramesTheFullReport) {
+    save_results(*state, path("midterm.txt"), SaveChoices{});
+    const Lines lines = read_lines(path("midterm.txt"));
+    const Lines preface = with_ident({"For best results,", "  set font to COURIER or COURIER NEW 9-10 Point, ",
+                                      "  turn WORD WRAP on, and/or reduce margins.", "", std::string(54, '*'), ""});
+    EXPECT_EQ(Lines(lines.begin(), lines.begin() + 9), preface);
+    EXPECT_EQ(Lines(lines.begin() + 9, lines.begin() + 16),
+              (Lines{"", std::string(54, '*'), "", "\f", state->data.test_title, "",
+                     state->reports.results_box.front()}));
+    EXPECT_EQ(lines.size(), 15 + state->reports.results_box.size() + 5);
+    EXPECT_EQ(tail(lines, 5), with_ident({"", std::string(40, '~')}));
+}
+
+TEST_F(SaveResults, ExamineeAndItemFilesCloseWithTheirSummaries) {
+    save_results(*state, path("midterm.txt"), SaveChoices{});
+    const Lines exm = read_lines(path("midterm.exm"));
+    EXPECT_EQ(Lines(exm.begin(), exm.begin() + 4),
+              (Lines{"TITLE:   " + state->data.test_title, "COMMENT: " + state->data.test_comments,
+                     std::string(42, '~'), ""}));
+    EXPECT_EQ(exm[4], state->reports.memo_results.front());
+    EXPECT_EQ(tail(exm, 12), with_ident({"", std::string(42, '-'), "", "Number of Items Analyzed= 47",
+                                         "Mean Item Difficulty    = 0.684", "KR20 (Alpha)            = 0.697",
+                                         "SEM (from KR20)         = 2.665", "", std::string(42, '~')}));
+    const Lines itm = read_lines(path("midterm.itm"));
+    EXPECT_EQ(tail(itm, 11), with_ident({"", std::string(42, '-'), "", "Number of Examinees = 23",
+                                         "Mean Score          = 32.130 = 68.4%", "Standard Deviation  = 4.839",
+                                         "", std::string(43, '~')}));
+    const Lines opt = read_lines(path("midterm.opt"));
+    EXPECT_EQ(opt[2], std::string(72, '~'));
+    EXPECT_EQ(tail(opt, 3), ident_lines());
+}
+
+TEST_F(SaveResults, AResultsFileNamedLikeACompanionIsNotOverwritten) {
+    const SavedFiles saved = save_results(*state, path("marks.kor"), SaveChoices{});
+    EXPECT_EQ(saved.outcome.messages,
+              (Lines{"The .kor file was not written: it would replace the file marks.kor."}));
+    EXPECT_EQ(read_lines(path("marks.kor"))[0], "For best results,");
+}
+
+TEST_F(SaveResults, AMissingFolderReportsTheSystemMessageAndLeavesNoFile) {
+    try {
+        save_results(*state, path("nowhere/midterm.txt"), SaveChoices{});
+        FAIL() << "no error";
+    } catch (const FileError& error) {
+        EXPECT_NE(std::string(error.what()).find("No such file or directory"), std::string::npos) << error.what();
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator{}), 0);
+}
+
+TEST_F(SaveResults, AReadOnlyFolderKeepsTheEarlierFile) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "the superuser writes into read-only folders";
+    }
+    std::ofstream(path("midterm.txt")) << "earlier results\r\n";
+    fs::permissions(folder, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    EXPECT_THROW(save_results(*state, path("midterm.txt"), SaveChoices{}), FileError);
+    fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
+    EXPECT_EQ(read_lines(path("midterm.txt")), (Lines{"earlier results"}));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator{}), 1);
+}
+
+TEST_F(SaveResults, ViewerSaveWritesTheInputFileBesideIt) {
+    const SavedFiles saved =
+        save_viewer_file(*state, QuickReport::options, {"a line"}, path("Results_QO.txt"));
+    EXPECT_EQ(saved.paths, (Lines{path("Results_QO.txt"), path("Results_QO.kor")}));
+    EXPECT_EQ(read_lines(path("Results_QO.txt"))[4], "a line");
+    EXPECT_EQ(viewer_file_name("", QuickReport::examinees), "Q_Examinee");
+    EXPECT_EQ(viewer_file_name("midterm", QuickReport::items), "midterm_QI");
+    EXPECT_EQ(viewer_file_name("", QuickReport::options), "Q_Options");
+}
+
+}  // namespace
+}  // namespace kor

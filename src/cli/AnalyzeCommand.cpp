@@ -8,15 +8,16 @@
 
 #include "AnalysisJson.h"
 #include "CliCommon.h"
-#include "core/VariablesUnit.h"
 #include "core/FileIO.h"
+#include "core/VariablesUnit.h"
 #include "core/data/Conversions.h"
+#include "core/settings/GradingScaleFile.h"
+#include "core/settings/GroupSettings.h"
+#include "core/settings/ProblemCriteria.h"
 #include "reports/Exports.h"
 #include "reports/FullReport.h"
 #include "reports/GradeReports.h"
 #include "reports/ResultsFiles.h"
-#include "core/settings/GroupSettings.h"
-#include "core/settings/ProblemCriteria.h"
 
 namespace kor {
 
@@ -33,6 +34,7 @@ struct AnalysisFlags {
     std::string sort_items;
     std::string bands;
     bool absolute_percentages = false;
+    std::string grading;
     bool no_problem_items = false;
     std::string criteria;
     std::string groups;
@@ -90,8 +92,31 @@ void set_bands(AnalysisSettings& s, const std::string& name) {
 
 // Applies the flags; a refused value prints the dialog's message and gives
 // the usage exit code.
+// A scale file is applied as "Use Grade Letters in Confidence Bands" applies
+// kor.ini: read into the grade dialog, confirmed with its OK, bands in letters.
+std::optional<int> apply_grading_file(ProgramState& state, const std::string& path, std::ostream& err) {
+    if (path.empty()) {
+        return std::nullopt;
+    }
+    try {
+        read_file(path, 64 * 1024);  // a file that cannot be read is reported as such
+        const Outcome outcome = use_grade_letters(state, path);
+        print_messages(outcome, err);
+        if (outcome.refused) {
+            return exit_refused;
+        }
+    } catch (const FileError& error) {
+        err << error.what() << '\n';
+        return exit_refused;
+    }
+    return std::nullopt;
+}
+
 std::optional<int> apply_analysis_flags(ProgramState& state, const AnalysisFlags& flags, std::ostream& err) {
     AnalysisSettings& settings = state.settings;
+    if (auto refused = apply_grading_file(state, flags.grading, err)) {
+        return refused;
+    }
     if (!flags.sort_examinees.empty()) {
         set_examinee_sort(settings, flags.sort_examinees);
     }
@@ -254,6 +279,8 @@ void add_analyze_command(CLI::App& app, CommandContext& context) {
         ->check(CLI::IsMember({"number", "difficulty", "discrimination", "pbis", "adjpbis"}));
     analyze->add_option("--bands", flags->bands, "unit of the confidence bands")
         ->check(CLI::IsMember({"raw", "percent", "letters", "none"}));
+    analyze->add_option("--grading", flags->grading, "apply a grading-scale file, with the bands in letters")
+        ->type_name("FILE.ini");
     analyze->add_flag("--absolute-percentages", flags->absolute_percentages,
                       "grade by the percentages as they are, not rounded");
     analyze->add_flag("--no-problem-items", flags->no_problem_items, "do not suggest problem items");

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "CliRun.h"
 #include "KorCli.h"
 #include "core/VariablesUnit.h"
 #include "core/data/InputFile.h"
@@ -16,22 +17,8 @@
 namespace kor {
 namespace {
 
-struct CliRun {
-    int code = -1;
-    std::string out;
-    std::string err;
-};
-
-CliRun kor(std::vector<std::string> args) {
-    args.insert(args.begin(), "kor");
-    std::ostringstream out;
-    std::ostringstream err;
-    CliRun run;
-    run.code = run_kor(args, out, err);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
-}
+using testing::CliRun;
+using testing::kor;
 
 class KorExample : public ::testing::Test {
   protected:

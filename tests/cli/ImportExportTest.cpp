@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "CliRun.h"
 #include "KorCli.h"
 #include "core/FileIO.h"
 #include "core/TextUtil.h"
@@ -14,22 +15,8 @@
 namespace kor {
 namespace {
 
-struct CliRun {
-    int code = -1;
-    std::string out;
-    std::string err;
-};
-
-CliRun kor(std::vector<std::string> args) {
-    args.insert(args.begin(), "kor");
-    std::ostringstream out;
-    std::ostringstream err;
-    CliRun run;
-    run.code = run_kor(args, out, err);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
-}
+using testing::CliRun;
+using testing::kor;
 
 std::string crlf(const std::vector<std::string>& lines) {
     std::string text;

@@ -1,3 +1,4 @@
+#include "CliRun.h"
 #include "KorCli.h"
 
 #include <gtest/gtest.h>
@@ -16,22 +17,8 @@
 namespace kor {
 namespace {
 
-struct CliRun {
-    int code = -1;
-    std::string out;
-    std::string err;
-};
-
-CliRun kor(std::vector<std::string> args) {
-    args.insert(args.begin(), "kor");
-    std::ostringstream out;
-    std::ostringstream err;
-    CliRun run;
-    run.code = run_kor(args, out, err);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
-}
+using testing::CliRun;
+using testing::kor;
 
 class KorCheck : public ::testing::Test {
 protected:

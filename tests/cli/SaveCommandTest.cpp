@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "CliRun.h"
 #include "KorCli.h"
 #include "core/FileIO.h"
 
@@ -16,22 +17,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-    int code = -1;
-    std::string out;
-    std::string err;
-};
-
-CliRun kor(std::vector<std::string> args) {
-    args.insert(args.begin(), "kor");
-    std::ostringstream out;
-    std::ostringstream err;
-    CliRun run;
-    run.code = run_kor(args, out, err);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
-}
+using testing::CliRun;
+using testing::kor;
 
 const char* const quiz =
     "KOR: Korvath (version 6)\r\nTitle         = Quiz 1\r\nComments      = Unit 3\r\n"

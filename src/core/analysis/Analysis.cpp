@@ -55,20 +55,29 @@ void describe_all_scores(ProgramState& state) {
     results.pc_score = state.data.partial_credit_on ? describe_scores(points) : ScoreStatistics{};
 }
 
-// Ranks by score: 1 + the number of examinees with a lower score.
+// Ranks by score: 1 + the number of examinees with a lower score. Scores
+// are whole numbers from 0 to the item count, so they are counted, not
+// sorted; the points are sorted only when partial credit gives them.
 void rank_scores(ProgramState& state) {
     AnalysisResults& results = state.results;
     const int n = state.data.num_examinees;
-    std::vector<double> scores, points;
+    std::vector<int> below(at(state.data.num_items) + 2, 0);  // below[s]: examinees scoring under s
     for (int i = 1; i <= n; ++i) {
-        scores.push_back(results.examinee_records[at(i)].Score);
-        points.push_back(results.examinee_records[at(i)].PC_Score);
+        ++below[at(results.examinee_records[at(i)].Score) + 1];
     }
-    std::sort(scores.begin(), scores.end());
-    std::sort(points.begin(), points.end());
+    for (std::size_t s = 1; s < below.size(); ++s) {
+        below[s] += below[s - 1];
+    }
+    std::vector<double> points;
+    if (state.data.partial_credit_on) {
+        for (int i = 1; i <= n; ++i) {
+            points.push_back(results.examinee_records[at(i)].PC_Score);
+        }
+        std::sort(points.begin(), points.end());
+    }
     for (int i = 1; i <= n; ++i) {
         Case_Record& r = results.examinee_records[at(i)];
-        r.RankScore = 1 + static_cast<int>(std::lower_bound(scores.begin(), scores.end(), r.Score) - scores.begin());
+        r.RankScore = 1 + below[at(r.Score)];
         r.PC_rankscore =
             1 + static_cast<int>(std::lower_bound(points.begin(), points.end(), r.PC_Score) - points.begin());
     }

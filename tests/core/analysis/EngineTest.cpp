@@ -379,6 +379,11 @@ TEST(ReportOrder, ByScoreStartsFromDataOrderAndKeepsTheSortsTieOrder) {
     for (int p = 1; p <= 5; ++p) order.push_back(state->results.examinee_records[static_cast<std::size_t>(p)].IDnum);
     // Scores 2,0,1,0,2 sorted by the selection sort: 4 2 3 1 5.
     EXPECT_EQ(order, (std::vector<int>{4, 2, 3, 1, 5}));
+    // Ranks: 1 + the number of lower scores, ties sharing theirs.
+    EXPECT_EQ(examinee(*state, 1).RankScore, 4);
+    EXPECT_EQ(examinee(*state, 2).RankScore, 1);
+    EXPECT_EQ(examinee(*state, 3).RankScore, 3);
+    EXPECT_EQ(examinee(*state, 5).PC_rankscore, 1);
 }
 
 }  // namespace

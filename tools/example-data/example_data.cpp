@@ -25,6 +25,7 @@
 #include <utility>
 #include <vector>
 
+#include "sample/ExampleData.h"
 #include "core/VariablesUnit.h"
 #include "core/analysis/Analysis.h"
 #include "core/analysis/ScoreStatistics.h"
@@ -626,32 +627,21 @@ int make_set3() {
 
 // ------------------------------------------------------------------ QXM
 
-const std::string set1_key = "3441413131422221211124423331141331223441341314321";
-const std::string set1_options = "4442444334422222222244444444442342244444444434423";
-const std::vector<std::string> set1_responses = {
-    "3441413133322221222124122442132232223441342314321",
-    "3321423133412222211114422332121132223441342214321",
-    "3432413124421221112124423331132332123441323414321",
-    "3231413112422222111124222442132131123442132111123",
-    "3341413131411221111124211342141331143441311211311",
-    "3131413131422221112124422332132132223411344214321",
-    "3241413121412221121124322221111332223441321214321",
-    "3231321221422222211234321322131121224114123432321",
-    "3122413122411221211134422312131132123411131213221",
-    "3441413132422221111124442342241332223441341314321",
-    "3431423122412122112124423232132331123441313214321",
-    "3132413231412221121131312142121331123441343214211",
-    "3431423131112211211123422332131332223441343214311",
-    "3231443121312221112124422332242111123412323311121",
-    "3431413131422221112124423331131331123441311214321",
-    "3311413112412221111121423332142332223441144221322",
-    "3441443133322222111224412442131312223444421311121",
-    "3241414132312221111124411332112231123441122213221",
-    "3441413121412221111124422331141331123441344111322",
-    "3341413131412221211124423332121232223241311214321",
-    "1331424134112222112124322432121132223441123323221",
-    "3441413121422221111134422422221231223412322211221",
-    "3341413131422221111121422331121332223441313314321"};
+// Set 1 as the program's example holds it: key, options and the answers
+// after each 22-character label. Read when first asked for, after the
+// program's own constants exist.
+const kor::ExampleTexts& set1() { return kor::sample_set_1_texts(); }
+
+const std::vector<std::string>& set1_answers() {
+    static const std::vector<std::string> answers = [] {
+        std::vector<std::string> list;
+        for (const std::string& line : set1().lines) {
+            list.push_back(line.substr(static_cast<std::size_t>(set1().label_length)));
+        }
+        return list;
+    }();
+    return answers;
+}
 const std::string qxm_first_responses = "C441413133322221222124a224421322322234413423A4321";
 
 // Set 1 counts a response right when it is the key, and on items 1 and 16
@@ -663,7 +653,7 @@ bool set1_right(std::size_t j, char response) {
     if (j == 15) {
         return response == '1' || response == '2';
     }
-    return response == set1_key[j];
+    return response == set1().key[j];
 }
 
 // One response in another writing with the same code: digits, upper and
@@ -688,7 +678,7 @@ int make_qxm() {
     const std::string invalid = ".x*Z?-h";  // no code, or (h) an option the item does not have
     std::size_t next_invalid = 0;
     std::vector<std::string> lines;
-    for (std::size_t i = 0; i < set1_responses.size(); ++i) {
+    for (std::size_t i = 0; i < set1_answers().size(); ++i) {
         char label[32];
         std::snprintf(label, sizeof label, "%-12s%2d  %2d  ", names[i].c_str(),
                       55 + random.below(45), 55 + random.below(45));
@@ -696,9 +686,9 @@ int make_qxm() {
         if (i == 0) {
             responses = qxm_first_responses;
         } else {
-            for (std::size_t j = 0; j < set1_key.size(); ++j) {
-                const char digit = set1_responses[i][j];
-                const int options = set1_options[j] - '0';
+            for (std::size_t j = 0; j < set1().key.size(); ++j) {
+                const char digit = set1_answers()[i][j];
+                const int options = set1().options[j] - '0';
                 // A wrong answer may be written as a character that is no
                 // answer at all: it stays wrong, so the scores stay set 1's.
                 if (!set1_right(j, digit) && random.uniform() < 0.12) {

@@ -1,7 +1,7 @@
 # The two everyday commands: `make run` and `make test`.
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test bench deps build-release build-asan clean
+.PHONY: run test bench fuzz fuzz-smoke deps build-release build-asan clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -17,11 +17,19 @@ build-asan: deps
 run: build-release
 	./build/release/src/cli/kor analyze --example set1
 
-test: build-asan
+# The fuzz targets run a few seconds each so that they keep building and
+# working; `make fuzz` runs them for ten minutes each.
+test: build-asan fuzz-smoke
 	ctest --preset asan
 
 bench: build-release
 	./build/release/bench/kor_bench
+
+fuzz: deps
+	bash scripts/fuzz.sh
+
+fuzz-smoke: deps
+	FUZZ_SECONDS=5 bash scripts/fuzz.sh
 
 clean:
 	rm -rf build

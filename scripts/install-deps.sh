@@ -12,6 +12,8 @@ packages=(
   libbenchmark-dev
   libcli11-dev
   nlohmann-json3-dev
+  clang
+  libclang-rt-14-dev
 )
 
 missing=()

@@ -126,7 +126,8 @@ namespace {
 bool check_line_width(const ProgramState& state, Outcome& outcome, const char* focus) {
     const auto items = typed_count(state.editor.txt_items);
     const auto label = typed_count(state.editor.txt_label_length);
-    if (items && label && *items + *label >= max_label_plus_items + 1) {
+    // Summed wide: either box may hold a number near the largest int.
+    if (items && label && static_cast<long long>(*items) + *label >= max_label_plus_items + 1) {
         outcome.refuse(
             "Length of Examinee ID Label plus data must be less than 105 -- maximum label length here must be < " +
                 to_string(max_label_plus_items - *items),

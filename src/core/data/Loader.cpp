@@ -63,7 +63,8 @@ bool read_counts(ProgramState& state, Outcome& outcome) {
         outcome.refuse("Length of Examinee ID Label must be positive value", control::label_length);
         return false;
     }
-    if (data.label_length + data.num_items > max_label_plus_items) {
+    // Compared without adding: a typed length near the largest int must not overflow.
+    if (data.label_length > max_label_plus_items - data.num_items) {
         outcome.refuse(
             "Length of Examinee ID Label plus data must be less than 105 -- maximum label length here must be < " +
                 to_string(max_label_plus_items - data.num_items),

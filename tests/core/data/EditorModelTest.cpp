@@ -57,6 +57,11 @@ TEST(EditorChecks, TypedCountsAreCheckedAndEnableTheTable) {
     EXPECT_EQ(wide.messages.back(),
               "Length of Examinee ID Label plus data must be less than 105 -- maximum label length here must be < 83");
 
+    state->editor.txt_items = "99999999999";
+    state->editor.txt_label_length = "12";
+    EXPECT_TRUE(label_length_changed(*state).refused);  // summed without overflow
+    state->editor.txt_items = "22";
+
     state->editor.txt_label_length = "106";
     EXPECT_EQ(label_length_changed(*state).messages.back(),
               "Length of Examinee ID Label plus data must be less than 105 (even smaller if you want any data)");

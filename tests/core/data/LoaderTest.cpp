@@ -105,6 +105,13 @@ TEST(Loader, LabelLengthPlusItemsMayBe105) {
                    "must be < 5",
                    "txt_label_length");
 
+    // A huge typed length is refused the same way, without overflowing the sum.
+    state->editor.txt_label_length = "99999999999";
+    expect_refused(*state,
+                   "Length of Examinee ID Label plus data must be less than 105 -- maximum label length here "
+                   "must be < 5",
+                   "txt_label_length");
+
     state->editor.txt_label_length = "5";
     state->editor.txt_answer_key = std::string(100, 'A');
     state->editor.txt_options = std::string(100, '4');

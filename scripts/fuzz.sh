@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang and runs each for FUZZ_SECONDS (600 by
+# default) on its seed corpus in tests/fuzz/corpus/<target>. A finding is
+# kept in build/fuzz/findings and makes the script fail.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${FUZZ_SECONDS:-600}
+CXX=clang++ cmake -S tests/fuzz -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build/fuzz -j "$(nproc)" >/dev/null
+mkdir -p build/fuzz/findings
+failed=0
+for target in input_v6 input_v5 input_v4 input_v3 scale_file insert_text insert_data_key testscore; do
+    corpus=build/fuzz/corpus/$target
+    mkdir -p "$corpus"
+    log=build/fuzz/$target.log
+    if ./build/fuzz/fuzz_$target "$corpus" "tests/fuzz/corpus/$target" -max_total_time="$seconds" \
+        -max_len=200000 -rss_limit_mb=2048 -timeout=10 -artifact_prefix="build/fuzz/findings/$target-" \
+        -print_final_stats=1 >"$log" 2>&1; then
+        echo "fuzz $target: $(grep -o 'number_of_executed_units: [0-9]*' "$log" | grep -o '[0-9]*') runs in $seconds s, no finding"
+    else
+        echo "fuzz $target: FINDING (see $log)"
+        grep -E "ERROR|SUMMARY" "$log" | head -5
+        failed=1
+    fi
+done
+exit $failed

@@ -13,7 +13,9 @@ for target in input_v6 input_v5 input_v4 input_v3 scale_file insert_text insert_
     corpus=build/fuzz/corpus/$target
     mkdir -p "$corpus"
     log=build/fuzz/$target.log
-    if ./build/fuzz/fuzz_$target "$corpus" "tests/fuzz/corpus/$target" -max_total_time="$seconds" \
+    dictionary=()
+    case $target in input_v*) dictionary=(-dict=tests/fuzz/input_file.dict) ;; esac
+    if ./build/fuzz/fuzz_$target "$corpus" "tests/fuzz/corpus/$target" "${dictionary[@]}" -max_total_time="$seconds" \
         -max_len=200000 -rss_limit_mb=2048 -timeout=10 -artifact_prefix="build/fuzz/findings/$target-" \
         -print_final_stats=1 >"$log" 2>&1; then
         echo "fuzz $target: $(grep -o 'number_of_executed_units: [0-9]*' "$log" | grep -o '[0-9]*') runs in $seconds s, no finding"

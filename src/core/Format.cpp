@@ -1,5 +1,6 @@
 #include "core/Format.h"
 
+#include <cassert>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -35,8 +36,11 @@ Decimal shortest_decimal(double x) {
 }  // namespace
 
 std::string fixed(double x, int decimals) {
+    // Every value reaching a report is decided before it gets here; checked
+    // builds stop on one that was not, release builds print it as 0.
+    assert(std::isfinite(x));
     if (!std::isfinite(x)) {
-        x = 0.0;  // never printed: every value reaching a report is decided before
+        x = 0.0;
     }
     if (decimals < 0) {
         decimals = 0;
@@ -90,6 +94,7 @@ std::string fixed(double x, int decimals) {
 std::string whole(long long x) { return std::to_string(x); }
 
 std::string general(double x) {
+    assert(std::isfinite(x));
     if (!std::isfinite(x) || x == 0.0) {
         return "0";
     }

@@ -1,18 +1,30 @@
 // libFuzzer entry points for every reader of outside input. Each target is
 // this file built with KOR_FUZZ_TARGET set to one of the readers below; every
 // input must be read (or refused with a message) without a crash, a hang, a
-// sanitizer report or memory out of proportion to its size.
+// sanitizer report or memory out of proportion to its size. Data the loader
+// accepts goes on through the analysis and every report and file text, so
+// odd but accepted data is exercised there too (checked builds stop when a
+// value that is not a finite number reaches a report).
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/VariablesUnit.h"
+#include "core/data/EditorModel.h"
 #include "core/data/InputFile.h"
 #include "core/data/Loader.h"
 #include "core/data/TextImport.h"
 #include "core/settings/GradingScaleFile.h"
+#include "reports/Exports.h"
+#include "reports/FullReport.h"
+#include "reports/GradeReports.h"
+#include "reports/ResultsFiles.h"
+#include "reports/ViewerText.h"
 
 namespace {
 
@@ -20,43 +32,112 @@ std::string_view as_text(const std::uint8_t* data, std::size_t size) {
     return {reinterpret_cast<const char*>(data), size};
 }
 
-// A file read into the editor is then loaded as "Close && Analyze" would.
-void read_then_load(std::string_view contents, kor::InputLayout layout) {
-    auto state = std::make_unique<kor::ProgramState>();
-    kor::read_input_text(*state, contents, layout);
-    kor::close_editor(*state, kor::EditorExit::close_and_analyze);
+// Every input starts from the state the program starts with. A program state
+// holds its examinee records at the full limit (several megabytes of mostly
+// empty strings), so building or copying one per input would spend nearly the
+// whole run on them. The kept state is reset by assigning a start-up copy of
+// everything but the records; of the records, only those the last input can
+// have written are set back: the loader, the analysis and the reports write
+// records 1..num_examinees, and the count is set once per load and never
+// lowered. Now and then every record is checked, so a change to that rule
+// shows up as a finding instead of state leaking between inputs.
+kor::ProgramState& fresh_state() {
+    static const auto start = std::make_unique<kor::ProgramState>();
+    static const auto state = std::make_unique<kor::ProgramState>();
+    static const kor::Case_Record fresh_record;
+    static unsigned runs = 0;
+
+    auto& records = state->results.examinee_records;
+    const auto written = static_cast<std::size_t>(std::max(state->data.num_examinees, 0));
+    for (std::size_t i = 1; i <= std::min(written, records.size()); ++i) {
+        records[i] = fresh_record;
+    }
+    if (++runs % 4096 == 0) {
+        for (std::size_t i = 1; i <= records.size(); ++i) {
+            if (!(records[i] == fresh_record)) {
+                __builtin_trap();  // a record beyond num_examinees was written
+            }
+        }
+    }
+
+    auto kept = std::move(records);
+    auto start_records = std::move(start->results.examinee_records);
+    *state = *start;
+    start->results.examinee_records = std::move(start_records);
+    state->results.examinee_records = std::move(kept);
+    return *state;
+}
+
+// Plain text brings only the data lines; the rest is typed as a user would
+// after inserting it: the lines counted as examinees, no label, the first
+// line's length as the item count and a key of option 1 for every item.
+void fill_boxes_for_plain_text(kor::ProgramState& state) {
+    kor::EditorTexts& editor = state.editor;
+    kor::count_lines_as_examinees(state);
+    const std::size_t first = editor.memo_data.empty() ? 0 : editor.memo_data.front().size();
+    const std::size_t items = std::clamp<std::size_t>(first, 1, kor::max_items);
+    editor.txt_label_length = "0";
+    editor.txt_items = std::to_string(items);
+    editor.txt_answer_key = std::string(items, 'A');
+}
+
+// What "Close && Analyze" leads to: the loader, and when it accepts the data
+// the analysis with every report, file text and grade report built from it.
+void load_and_analyse(kor::ProgramState& state) {
+    const kor::EditorCloseResult closed = kor::close_editor(state, kor::EditorExit::close_and_analyze);
+    if (!closed.start_analysis) {
+        return;
+    }
+    if (kor::analyze_and_report(state).refused) {
+        return;
+    }
+    (void)kor::results_file_lines(state);
+    (void)kor::exm_file_lines(state);
+    (void)kor::itm_file_lines(state);
+    (void)kor::opt_file_lines(state);
+    (void)kor::item_stats_lines(state);
+    (void)kor::alt_data_lines(state);
+    (void)kor::quick_examinee_view(state, state.reports.memo_results);
+    (void)kor::quick_item_view(state, state.reports.memo_items);
+    (void)kor::quick_options_view(state);
+    (void)kor::grade_report_file(state);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view contents = as_text(data, size);
+    kor::ProgramState& state = fresh_state();
 #if KOR_FUZZ_TARGET == 1
-    read_then_load(contents, kor::InputLayout::version6);
+    kor::read_input_text(state, contents, kor::InputLayout::version6);
+    load_and_analyse(state);
 #elif KOR_FUZZ_TARGET == 2
-    read_then_load(contents, kor::InputLayout::version5);
+    kor::read_input_text(state, contents, kor::InputLayout::version5);
+    load_and_analyse(state);
 #elif KOR_FUZZ_TARGET == 3
-    read_then_load(contents, kor::InputLayout::version4);
+    kor::read_input_text(state, contents, kor::InputLayout::version4);
+    load_and_analyse(state);
 #elif KOR_FUZZ_TARGET == 4
-    read_then_load(contents, kor::InputLayout::version3);
+    kor::read_input_text(state, contents, kor::InputLayout::version3);
+    load_and_analyse(state);
 #elif KOR_FUZZ_TARGET == 5
-    auto state = std::make_unique<kor::ProgramState>();
-    kor::load_scale_text(*state, contents, true);
-    kor::load_scale_text(*state, contents, false);
+    kor::load_scale_text(state, contents, true);
+    kor::load_scale_text(state, contents, false);
 #elif KOR_FUZZ_TARGET == 6
-    auto state = std::make_unique<kor::ProgramState>();
-    kor::insert_text(*state, "fuzz.txt", contents);
-    kor::close_editor(*state, kor::EditorExit::close_and_analyze);
+    kor::insert_text(state, "fuzz.txt", contents);
+    fill_boxes_for_plain_text(state);
+    load_and_analyse(state);
 #elif KOR_FUZZ_TARGET == 7
-    auto state = std::make_unique<kor::ProgramState>();
-    kor::insert_data_and_key_text(*state, "fuzz.txt", contents);
-    kor::close_editor(*state, kor::EditorExit::close_and_analyze);
+    kor::insert_data_and_key_text(state, "fuzz.txt", contents);
+    kor::count_lines_as_examinees(state);
+    state.editor.txt_label_length = "0";
+    state.editor.txt_items = std::to_string(state.editor.txt_answer_key.size());
+    load_and_analyse(state);
 #elif KOR_FUZZ_TARGET == 8
-    auto state = std::make_unique<kor::ProgramState>();
-    kor::insert_text(*state, "fuzz.txt", contents);
-    state->editor.txt_items = "36";
-    kor::import_testscore_data(*state);
-    kor::close_editor(*state, kor::EditorExit::close_and_analyze);
+    kor::insert_text(state, "fuzz.txt", contents);
+    state.editor.txt_items = "36";
+    kor::import_testscore_data(state);
+    load_and_analyse(state);
 #else
 #error "KOR_FUZZ_TARGET must name a reader"
 #endif

@@ -36,6 +36,8 @@ struct Case_Record {
     std::string Plus1grade, Minus1grade, Plus2grade, Minus2grade;
     int Half1 = 0, Half2 = 0;
     int Odds = 0, Evens = 0;
+
+    friend bool operator==(const Case_Record&, const Case_Record&) = default;
 };
 
 // Counts and proportions per option 1..8 (index 0 unused).

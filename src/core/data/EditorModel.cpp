@@ -82,6 +82,20 @@ std::optional<int> typed_count(const std::string& text) {
     return text.empty() ? std::nullopt : parse_int(text);
 }
 
+// Counts the typing checks would refuse draw nothing: the rulers stay as they
+// were, as after a refused entry. Other commands (partial credit, a file's
+// counts) redraw without those checks, and a label length near the largest
+// int would otherwise ask for a ruler of that many columns.
+bool rulers_can_show(const std::optional<int>& items, const std::optional<int>& label) {
+    if (items && (*items < 1 || *items > max_items)) {
+        return false;
+    }
+    if (label && (*label < 0 || *label > max_label_plus_items)) {
+        return false;
+    }
+    return !(items && label && *items + *label > max_label_plus_items);
+}
+
 }  // namespace
 
 Rulers make_rulers(int num_items, int label_length) {
@@ -107,6 +121,9 @@ Rulers make_rulers(int num_items, int label_length) {
 void redraw_rulers(ProgramState& state) {
     const auto items = typed_count(state.editor.txt_items);
     const auto label = typed_count(state.editor.txt_label_length);
+    if (!rulers_can_show(items, label)) {
+        return;
+    }
     const Rulers rulers = make_rulers(items.value_or(0), label.value_or(unknown));
     EditorForm& form = state.editor_form;
     form.key_units_plain = rulers.key_units;

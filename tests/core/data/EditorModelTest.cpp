@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/VariablesUnit.h"
+#include "core/data/PartialCredit.h"
 
 namespace kor {
 namespace {
@@ -81,6 +82,30 @@ TEST(EditorChecks, PartialCreditUnitsLinesCarryPC) {
     EXPECT_EQ(state->editor_form.lbl_key_scale2, "1..4PC");
     EXPECT_EQ(state->editor_form.lbl_scale2, "--|1..4PC");
     EXPECT_EQ(state->editor_form.data_units_plain, "--|1..4");
+}
+
+TEST(EditorChecks, CountsTheChecksRefuseLeaveTheRulersAsTheyWere) {
+    auto state = std::make_unique<ProgramState>();
+    state->editor.txt_items = "4";
+    state->editor.txt_label_length = "3";
+    redraw_rulers(*state);
+    ASSERT_EQ(state->editor_form.lbl_scale2, "--|1..4");
+
+    // Switching partial credit on redraws without the typing checks; a file
+    // can hold any label length there, and one near the largest int once
+    // asked for a ruler of two thousand million columns.
+    for (const char* label : {"2147483647", "106", "-5"}) {
+        state->editor.txt_label_length = label;
+        state->pc_form.txt_pc_points = "5";
+        partial_credit_ok(*state);
+        EXPECT_EQ(state->editor_form.lbl_scale2, "--|1..4") << label;
+    }
+    state->editor.txt_label_length = "3";
+    for (const char* items : {"2147483647", "103", "0"}) {
+        state->editor.txt_items = items;
+        redraw_rulers(*state);
+        EXPECT_EQ(state->editor_form.lbl_key_scale1, "Ite0") << items;
+    }
 }
 
 TEST(EditorCommands, NewCountAndExample) {

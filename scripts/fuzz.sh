@@ -2,7 +2,8 @@
 # Builds the fuzz targets with clang and runs each for FUZZ_SECONDS (600 by
 # default) on its seed corpus in tests/fuzz/corpus/<target>. FUZZ_TARGETS
 # names a subset. A finding is kept in build/fuzz/findings and makes the
-# script fail.
+# script fail. A single allocation above 256 MB counts as a finding: no input
+# of at most 200 kB may ask for that much.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-600}
@@ -18,7 +19,7 @@ for target in $targets; do
     dictionary=()
     case $target in input_v*) dictionary=(-dict=tests/fuzz/input_file.dict) ;; esac
     if ./build/fuzz/fuzz_$target "$corpus" "tests/fuzz/corpus/$target" "${dictionary[@]}" -max_total_time="$seconds" \
-        -max_len=200000 -rss_limit_mb=2048 -timeout=10 -artifact_prefix="build/fuzz/findings/$target-" \
+        -max_len=200000 -rss_limit_mb=2048 -malloc_limit_mb=256 -timeout=10 -artifact_prefix="build/fuzz/findings/$target-" \
         -print_final_stats=1 >"$log" 2>&1; then
         echo "fuzz $target: $(grep -o 'number_of_executed_units: [0-9]*' "$log" | grep -o '[0-9]*') runs in $seconds s, no finding"
     else

@@ -11,13 +11,13 @@ CXX=clang++ cmake -S tests/fuzz -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo 
 cmake --build build/fuzz -j "$(nproc)" >/dev/null
 mkdir -p build/fuzz/findings
 failed=0
-targets=${FUZZ_TARGETS:-input_v6 input_v5 input_v4 input_v3 scale_file insert_text insert_data_key testscore}
+targets=${FUZZ_TARGETS:-input_v6 input_v5 input_v4 input_v3 scale_file insert_text insert_data_key testscore conversions}
 for target in $targets; do
     corpus=build/fuzz/corpus/$target
     mkdir -p "$corpus"
     log=build/fuzz/$target.log
     dictionary=()
-    case $target in input_v*) dictionary=(-dict=tests/fuzz/input_file.dict) ;; esac
+    case $target in input_v* | conversions) dictionary=(-dict=tests/fuzz/input_file.dict) ;; esac
     if ./build/fuzz/fuzz_$target "$corpus" "tests/fuzz/corpus/$target" "${dictionary[@]}" -max_total_time="$seconds" \
         -max_len=200000 -rss_limit_mb=2048 -malloc_limit_mb=256 -timeout=10 -artifact_prefix="build/fuzz/findings/$target-" \
         -print_final_stats=1 >"$log" 2>&1; then

@@ -4,7 +4,9 @@
 // sanitizer report or memory out of proportion to its size. Data the loader
 // accepts goes on through the analysis and every report and file text, so
 // odd but accepted data is exercised there too (checked builds stop when a
-// value that is not a finite number reaches a report).
+// value that is not a finite number reaches a report). One more target reads
+// input files and checks that the data editor's conversions always lead back
+// to the user's lines.
 
 #include <algorithm>
 #include <cstddef>
@@ -15,6 +17,7 @@
 #include <utility>
 
 #include "core/VariablesUnit.h"
+#include "core/data/Conversions.h"
 #include "core/data/EditorModel.h"
 #include "core/data/InputFile.h"
 #include "core/data/Loader.h"
@@ -103,6 +106,31 @@ void load_and_analyse(kor::ProgramState& state) {
     (void)kor::grade_report_file(state);
 }
 
+// The conversions rewrite the user's lines; their way back must give the
+// lines as the user had them when the data were loaded (the load itself may
+// fill or end the options box), whatever the data. A difference stops the run.
+void convert_and_back(kor::ProgramState& state) {
+    if (kor::load_test_data(state).refused) {
+        return;
+    }
+    const kor::EditorTexts loaded = state.editor;
+    kor::ConvertMenu menu;
+    if (kor::convert_to_right_wrong(state, menu).refused) {
+        __builtin_trap();  // the same lines loaded a moment ago
+    }
+    kor::convert_back_from_right_wrong(state, menu);
+    if (!(state.editor == loaded)) {
+        __builtin_trap();  // right-wrong and back changed the data
+    }
+    if (kor::convert_to_letters(state, menu).refused) {
+        __builtin_trap();  // the same lines loaded a moment ago
+    }
+    kor::convert_back_to_original_lines(state, menu);
+    if (!(state.editor == loaded)) {
+        __builtin_trap();  // letters and back changed the data
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -138,6 +166,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     state.editor.txt_items = "36";
     kor::import_testscore_data(state);
     load_and_analyse(state);
+#elif KOR_FUZZ_TARGET == 9
+    kor::read_input_text(state, contents, kor::InputLayout::version6);
+    convert_and_back(state);
 #else
 #error "KOR_FUZZ_TARGET must name a reader"
 #endif

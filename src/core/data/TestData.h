@@ -32,6 +32,8 @@ struct EditorTexts {
     std::string txt_options;
     std::string txt_include;
     std::vector<std::string> memo_data;  // one entry per line of the data window
+
+    friend bool operator==(const EditorTexts&, const EditorTexts&) = default;
 };
 
 // Names of the editor's boxes, used as focus targets.

@@ -1,7 +1,7 @@
 # The two everyday commands: `make run` and `make test`.
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test bench fuzz fuzz-smoke deps build-release build-asan clean
+.PHONY: run test bench fuzz fuzz-smoke deps build-release build-dev build-asan clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -9,6 +9,10 @@ deps:
 build-release: deps
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS)
+
+build-dev: deps
+	cmake --preset dev
+	cmake --build --preset dev -j $(JOBS)
 
 build-asan: deps
 	cmake --preset asan
@@ -22,8 +26,8 @@ run: build-release
 test: build-asan fuzz-smoke
 	ctest --preset asan
 
-bench: build-release
-	./build/release/bench/kor_bench
+bench: build-dev
+	./build/dev/bench/kor_bench
 
 fuzz: deps
 	bash scripts/fuzz.sh

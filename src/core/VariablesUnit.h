@@ -15,7 +15,7 @@
 #include "core/settings/GradingScale.h"
 #include "core/settings/ProblemCriteria.h"
 #include "core/settings/SpearmanBrown.h"
-#include "sample/Generator.h"
+#include "core/data/GeneratorState.h"
 
 namespace kor {
 

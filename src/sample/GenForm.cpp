@@ -1,7 +1,6 @@
 #include "sample/GenForm.h"
 
 #include <array>
-#include <chrono>
 #include <cstddef>
 
 #include "core/TextUtil.h"
@@ -29,12 +28,6 @@ constexpr std::array<GenOptionInfo, 5> option_table{{
     {"rdo_mix", "Mix It Up", 0, "mix"},
 }};
 
-constexpr int largest_suggested_seed = 999999;
-
-std::uint64_t system_clock_ticks() {
-    return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
-}
-
 void put_suggested_seed(ProgramState& state) {
     const int seed = state.gen_form.suggestions.next();
     state.generator.generator_seed_drawn = seed;
@@ -56,21 +49,6 @@ const GenDifficultyInfo& difficulty_info(GenDifficulty difficulty) {
 
 const GenOptionInfo& option_info(GenOptionChoice choice) {
     return option_table[static_cast<std::size_t>(choice)];
-}
-
-void SeedSuggestions::seed_from_clock() {
-    const std::uint64_t ticks = clock ? clock() : system_clock_ticks();
-    // Both halves of the tick count, so that clocks differing only in their
-    // high bits still give different seeds.
-    engine.seed(static_cast<std::mt19937::result_type>(ticks ^ (ticks >> 32)));
-    seeded = true;
-}
-
-int SeedSuggestions::next() {
-    if (!seeded) {
-        seed_from_clock();
-    }
-    return static_cast<int>(engine() % (largest_suggested_seed + 1));
 }
 
 void gen_dialog_start(ProgramState& state) {

@@ -3,10 +3,7 @@
 // choices, how it is filled when it opens, its seed button and Cancel. The
 // "Generate" button lives in Generator.h.
 
-#include <cstdint>
-#include <functional>
-#include <random>
-#include <string>
+#include "core/data/GeneratorState.h"
 
 namespace kor {
 
@@ -25,12 +22,6 @@ inline constexpr const char* num_items = "edit_num_items";
 inline constexpr const char* seed = "edit_seed";
 }  // namespace gen_control
 
-// "# of Options per Item:" radio buttons.
-enum class GenOptionChoice { two, three, four, five, mix };
-
-// "Difficulty of Exam:" radio buttons, from the easiest exam to the hardest.
-enum class GenDifficulty { easiest, very_easy, easy, medium, hard, very_hard, hardest };
-
 struct GenDifficultyInfo {
     const char* control;  // radio button name
     const char* caption;
@@ -47,28 +38,6 @@ struct GenOptionInfo {
 
 const GenDifficultyInfo& difficulty_info(GenDifficulty difficulty);
 const GenOptionInfo& option_info(GenOptionChoice choice);
-
-// The source of suggested seeds 0..999999. It is seeded once from the clock;
-// the clock is a member so that tests can fix it.
-struct SeedSuggestions {
-    std::function<std::uint64_t()> clock;  // empty: the system clock
-    std::mt19937 engine;
-    bool seeded = false;
-
-    void seed_from_clock();
-    int next();  // seeds from the clock first if that has not happened yet
-};
-
-struct GenForm {
-    std::string edit_num_cases;
-    std::string edit_num_items;
-    std::string edit_seed;
-    GenOptionChoice options = GenOptionChoice::mix;
-    GenDifficulty difficulty = GenDifficulty::medium;
-    bool gen_let = false;  // letters A, B, C ...; unchecked means numbers 1, 2, 3 ...
-    bool lbl_largen_visible = false;
-    SeedSuggestions suggestions;
-};
 
 // Opening the dialog from the editor's "&Generate Data": fills the boxes for
 // the editor's start mode and asks for the dialog to be shown

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/Outcome.h"
+#include "core/data/GeneratorState.h"
 #include "sample/GenForm.h"
 
 namespace kor {
@@ -17,21 +18,6 @@ struct ProgramState;
 
 inline constexpr int gen_max_cases = 9999;
 inline constexpr int gen_max_items = 100;
-inline constexpr int gen_table_size = 32;
-
-// The state of the random stream and of the dialog's flow; program-wide.
-struct GeneratorState {
-    std::int32_t gen_idum = 0;   // first generator; zero or negative re-initialises
-    std::int32_t gen_idum2 = 0;  // second generator
-    std::int32_t gen_iy = 0;     // last output, picks the shuffle slot
-    std::array<std::int32_t, gen_table_size> gen_table{};
-    bool gen_normal_saved = false;  // gen_normal_spare holds the second deviate of a pair
-    double gen_normal_spare = 0.0;
-    bool generator_first_call = true;
-    bool gen_dialog_again = false;
-    int generator_seed_drawn = 0;  // the last seed suggested from the clock-seeded source
-};
-
 // A uniform deviate in (0, 1): two combined congruential generators with a
 // shuffle table. Reseed by setting gen_idum to a negative value (or zero).
 double gen_uniform(GeneratorState& gen);

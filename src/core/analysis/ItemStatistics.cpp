@@ -94,51 +94,51 @@ double adjusted_point_biserial(double pbis, double p, double sd, double variance
     return (pbis * sd - sigma) / std::sqrt(rest_variance);
 }
 
-}  // namespace
+// What the passes over the items share: each examinee's score by examinee
+// number, the group memberships, and per item the sum of the scores of the
+// examinees answering it correctly (whole numbers, summed exactly).
+struct ItemPassData {
+    std::vector<int> score;
+    std::vector<std::uint8_t> in_high;
+    std::vector<std::uint8_t> in_low;
+    std::vector<long long> score_sum_if_correct;
+    double sum_pq = 0.0;  // of p(1 - p) over the included items
+};
 
-void read_group_fractions(ProgramState& state) {
-    AnalysisSettings& settings = state.settings;
-    auto top = group_fraction(settings.txt_disc_top, state);
-    auto bottom = group_fraction(settings.txt_disc_bottom, state);
-    if (top && bottom) {
-        settings.disc_top_fraction = *top;
-        settings.disc_bottom_fraction = *bottom;
-    }
-}
-
-void compute_item_statistics(ProgramState& state, const CorrectnessMatrix& correct, Diagnostics& diagnostics) {
-    const TTestData& data = state.data;
-    AnalysisResults& results = state.results;
-    auto& items = results.item_records;
-    const int n_examinees = data.num_examinees;
-    const int k = data.num_included_items;
-    const double n = n_examinees;
-
-    // Scores by examinee number (the records are in that order now).
-    std::vector<int> score(at(n_examinees) + 1);
+// Scores by examinee number (the records are in that order now), and the
+// high and low groups, which depend on the scores alone.
+ItemPassData scores_and_groups(ProgramState& state) {
+    const AnalysisResults& results = state.results;
+    const int n_examinees = state.data.num_examinees;
+    ItemPassData pass;
+    pass.score.assign(at(n_examinees) + 1, 0);
     for (int i = 1; i <= n_examinees; ++i) {
-        score[at(i)] = results.examinee_records[at(i)].Score;
+        pass.score[at(i)] = results.examinee_records[at(i)].Score;
     }
-
-    // The high and low groups depend on the scores alone.
-    std::vector<int> sorted_scores(score.begin() + 1, score.end());
+    std::vector<int> sorted_scores(pass.score.begin() + 1, pass.score.end());
     std::sort(sorted_scores.begin(), sorted_scores.end());
     form_groups(state, sorted_scores);
-    std::vector<std::uint8_t> in_high(at(n_examinees) + 1), in_low(at(n_examinees) + 1);
+    pass.in_high.assign(at(n_examinees) + 1, 0);
+    pass.in_low.assign(at(n_examinees) + 1, 0);
     for (int i = 1; i <= n_examinees; ++i) {
-        in_high[at(i)] = score[at(i)] >= results.high_group_min_score ? 1 : 0;
-        in_low[at(i)] = score[at(i)] <= results.low_group_max_score ? 1 : 0;
+        pass.in_high[at(i)] = pass.score[at(i)] >= results.high_group_min_score ? 1 : 0;
+        pass.in_low[at(i)] = pass.score[at(i)] <= results.low_group_max_score ? 1 : 0;
     }
+    pass.score_sum_if_correct.assign(at(state.data.num_items) + 1, 0);
+    return pass;
+}
 
-    // One pass over each item's answers: how many are correct, in the whole
-    // group and in the high and low groups, and the sum of the scores of the
-    // examinees answering correctly (whole numbers, summed exactly).
-    std::vector<long long> score_sum_if_correct(at(data.num_items) + 1, 0);
+// One pass over each item's answers: how many are correct, in the whole
+// group and in the high and low groups, and the score sum of those correct;
+// from them the difficulty and the discrimination index.
+void count_correct_answers(ProgramState& state, const CorrectnessMatrix& correct, ItemPassData& pass) {
+    const TTestData& data = state.data;
+    AnalysisResults& results = state.results;
+    const int n_examinees = data.num_examinees;
     double sum_p = 0.0;
-    double sum_pq = 0.0;
     double sum_disc = 0.0;
     for (int j = 1; j <= data.num_items; ++j) {
-        Item_Record& item = items[at(j)];
+        Item_Record& item = results.item_records[at(j)];
         item.NumCorrect = item.HighCorrect = item.LowCorrect = 0;
         if (!included(item)) {
             continue;
@@ -151,39 +151,42 @@ void compute_item_statistics(ProgramState& state, const CorrectnessMatrix& corre
         for (int i = 1; i <= n_examinees; ++i) {
             const int c = column[at(i - 1)];
             count += c;
-            sum += c * score[at(i)];
-            high += c & in_high[at(i)];
-            low += c & in_low[at(i)];
+            sum += c * pass.score[at(i)];
+            high += c & pass.in_high[at(i)];
+            low += c & pass.in_low[at(i)];
         }
         item.NumCorrect = count;
         item.HighCorrect = high;
         item.LowCorrect = low;
-        score_sum_if_correct[at(j)] = sum;
-        item.Diff = item.NumCorrect / n;
+        pass.score_sum_if_correct[at(j)] = sum;
+        item.Diff = item.NumCorrect / static_cast<double>(n_examinees);
         sum_p += item.Diff;
-        sum_pq += item.Diff * (1.0 - item.Diff);
+        pass.sum_pq += item.Diff * (1.0 - item.Diff);
         item.HighProp = proportion(item.HighCorrect, results.high_group_n);
         item.LowProp = proportion(item.LowCorrect, results.low_group_n);
         item.Disc = item.HighProp - item.LowProp;
         sum_disc += item.Disc;
     }
+    const int k = data.num_included_items;
     results.mean_item_diff = sum_p / k;
     results.mean_disc = sum_disc / k;
+}
 
-    // Point-biserial and biserial correlations. Without score variance no
-    // correlation can be computed.
+// Point-biserial and biserial correlations. Without score variance no
+// correlation can be computed.
+void item_total_correlations(ProgramState& state, const ItemPassData& pass, Diagnostics& diagnostics) {
+    AnalysisResults& results = state.results;
     const double mean = results.score.mean;
     const double sd = results.score.sd;
-    const double variance = results.score.variance;
     std::vector<double> pbis_values;
-    for (int j = 1; j <= data.num_items; ++j) {
-        Item_Record& item = items[at(j)];
+    for (int j = 1; j <= state.data.num_items; ++j) {
+        Item_Record& item = results.item_records[at(j)];
         if (!included(item)) {
             continue;
         }
         const double p = item.Diff;
         item.MeanIfCorrect =
-            item.NumCorrect >= 1 ? static_cast<double>(score_sum_if_correct[at(j)]) / item.NumCorrect : 0.0;
+            item.NumCorrect >= 1 ? static_cast<double>(pass.score_sum_if_correct[at(j)]) / item.NumCorrect : 0.0;
         if (p == 1.0 || sd <= 0.0) {
             item.PtBis = not_computable;
         } else {
@@ -199,10 +202,14 @@ void compute_item_statistics(ProgramState& state, const CorrectnessMatrix& corre
         item.Biserial = biserial_of(item.PtBis, p, ordinate);
     }
     results.mean_pbis = mean_of_computable(pbis_values);
+}
 
-    results.kr20 = kr20_of(k, variance, sum_pq);
+// The correlations of the first half with the second and of the odd items
+// with the even ones.
+void split_halves(ProgramState& state) {
+    AnalysisResults& results = state.results;
     std::vector<int> half1, half2, odds, evens;
-    for (int i = 1; i <= n_examinees; ++i) {
+    for (int i = 1; i <= state.data.num_examinees; ++i) {
         const Case_Record& r = results.examinee_records[at(i)];
         half1.push_back(r.Half1);
         half2.push_back(r.Half2);
@@ -211,46 +218,73 @@ void compute_item_statistics(ProgramState& state, const CorrectnessMatrix& corre
     }
     results.split_half_first_second = split_half_correlation(half1, half2);
     results.split_half_odd_even = split_half_correlation(odds, evens);
+}
 
-    // The test without each item, and the corrected item-total correlations.
-    // Without item j an examinee's score s drops by c (1 when correct), so
-    // the sums of s and s^2 follow from whole-number sums over the test.
+// The test without each item, and the corrected item-total correlations.
+// Without item j an examinee's score s drops by c (1 when correct), so the
+// sums of s and s^2 follow from whole-number sums over the test.
+void item_deleted_statistics(ProgramState& state, const ItemPassData& pass) {
+    AnalysisResults& results = state.results;
+    const int n_examinees = state.data.num_examinees;
+    const int k = state.data.num_included_items;
+    const double n = n_examinees;
     long long total = 0;
     long long total_squares = 0;
     for (int i = 1; i <= n_examinees; ++i) {
-        total += score[at(i)];
-        total_squares += static_cast<long long>(score[at(i)]) * score[at(i)];
+        total += pass.score[at(i)];
+        total_squares += static_cast<long long>(pass.score[at(i)]) * pass.score[at(i)];
     }
     std::vector<double> adj_values;
-    for (int j = 1; j <= data.num_items; ++j) {
-        Item_Record& item = items[at(j)];
+    for (int j = 1; j <= state.data.num_items; ++j) {
+        Item_Record& item = results.item_records[at(j)];
         if (!included(item)) {
             continue;
         }
         const auto sum = static_cast<double>(total - item.NumCorrect);
         const auto sum_squares =
-            static_cast<double>(total_squares - 2 * score_sum_if_correct[at(j)] + item.NumCorrect);
+            static_cast<double>(total_squares - 2 * pass.score_sum_if_correct[at(j)] + item.NumCorrect);
         const double p = item.Diff;
         item.MeanIfDeleted = sum / n;
         item.VarIfDeleted = std::max(0.0, (sum_squares - sum * sum / n) / n);
         item.KR20IfDeleted = 0.0;
         if (k > 2 && item.VarIfDeleted > 0.0) {
-            const double sum_pq_others = sum_pq - p * (1.0 - p);
+            const double sum_pq_others = pass.sum_pq - p * (1.0 - p);
             item.KR20IfDeleted = (static_cast<double>(k - 1) / (k - 2)) * (item.VarIfDeleted - sum_pq_others) /
                                  item.VarIfDeleted;
         }
         item.SEMIfDeleted = std::sqrt(item.VarIfDeleted) * std::sqrt(std::max(0.0, 1.0 - item.KR20IfDeleted));
-        item.AdjPtBis = adjusted_point_biserial(item.PtBis, p, sd, variance);
+        item.AdjPtBis = adjusted_point_biserial(item.PtBis, p, results.score.sd, results.score.variance);
         adj_values.push_back(item.AdjPtBis);
         item.AdjBiserial = biserial_of(item.AdjPtBis, p, results.item_normal_ordinate[at(j)]);
     }
     results.mean_adj_pbis = mean_of_computable(adj_values);
+}
 
-    results.kr21 = kr21_of(k, variance, results.mean_item_diff);
+}  // namespace
+
+void read_group_fractions(ProgramState& state) {
+    AnalysisSettings& settings = state.settings;
+    auto top = group_fraction(settings.txt_disc_top, state);
+    auto bottom = group_fraction(settings.txt_disc_bottom, state);
+    if (top && bottom) {
+        settings.disc_top_fraction = *top;
+        settings.disc_bottom_fraction = *bottom;
+    }
+}
+
+void compute_item_statistics(ProgramState& state, const CorrectnessMatrix& correct, Diagnostics& diagnostics) {
+    AnalysisResults& results = state.results;
+    const int k = state.data.num_included_items;
+    ItemPassData pass = scores_and_groups(state);
+    count_correct_answers(state, correct, pass);
+    item_total_correlations(state, pass, diagnostics);
+    results.kr20 = kr20_of(k, results.score.variance, pass.sum_pq);
+    split_halves(state);
+    item_deleted_statistics(state, pass);
+    results.kr21 = kr21_of(k, results.score.variance, results.mean_item_diff);
     // A KR20 that rounding lifts past 1 gives no error, not a square root of a negative.
-    results.sem_kr20 = std::sqrt(std::max(0.0, 1.0 - results.kr20)) * sd;
-
-    results.num_excluded_items = data.num_items - k;
+    results.sem_kr20 = std::sqrt(std::max(0.0, 1.0 - results.kr20)) * results.score.sd;
+    results.num_excluded_items = state.data.num_items - k;
 }
 
 bool is_problem_item(const Item_Record& item, const AnalysisSettings& settings) {

@@ -22,13 +22,26 @@ namespace kor {
 inline constexpr const char* program_caption = "KOR: Korvath (version 14.7.4) N<10K version";
 inline constexpr const char* unsaved_name = "UNSAVED";
 
-struct ProgramState {
-    EditorTexts editor;  // the data editor's boxes: the source layer
-    EditorForm editor_form;
-    TTestData data;
-    AnalysisSettings settings;
+// The program state comes in named parts, so that a function can say in its
+// signature which parts it reads and which it changes (the analysis reads
+// the data set and the settings and writes the results).
 
-    // Dialog boxes that keep their texts between showings.
+// The data set: the editor's boxes (the source layer) and the loaded layer.
+struct DataSetPart {
+    EditorTexts editor;
+    TTestData data;
+};
+
+// The settings that steer the analysis and how typed numbers are read.
+struct SettingsPart {
+    AnalysisSettings settings;
+    // The user's decimal separator; "." unless the windows pass the locale's.
+    char decimal_separator = '.';
+};
+
+// The dialogs' boxes and state that outlive a showing.
+struct FormsPart {
+    EditorForm editor_form;
     GradeForm grade_form;
     PartialCreditForm pc_form;
     AltAnswerTable alt_table;
@@ -36,18 +49,21 @@ struct ProgramState {
     ProblemItemForm problem_form;
     GenForm gen_form;
     SpearmanBrownForm spearman_form;
-
     GeneratorState generator;  // the generator's random stream and dialog flow
+};
 
+// The main window's flags between commands.
+struct FlowPart {
+    bool analyze_on_return = false;
+};
+
+// What the last analysis computed and the report texts it wrote.
+struct ResultsPart {
     AnalysisResults results;
     ReportTexts reports;
-
-    // Main window flags.
-    bool analyze_on_return = false;
-
-    // The user's decimal separator; "." unless the windows pass the locale's.
-    char decimal_separator = '.';
 };
+
+struct ProgramState : DataSetPart, SettingsPart, FormsPart, FlowPart, ResultsPart {};
 
 // The separators a typed real may use: the user's own only.
 std::string typed_separators(const ProgramState& state);

@@ -10,6 +10,9 @@ namespace {
 constexpr std::string_view byte_order_mark = "\xEF\xBB\xBF";
 constexpr char32_t last_ascii = 0x7F;
 constexpr char32_t last_latin1 = 0xFF;
+// The byte-order mark's character. Where files were joined it also stands
+// inside a text; it shows nothing, so it is dropped wherever it stands.
+constexpr char32_t zero_width_no_break_space = 0xFEFF;
 
 unsigned char byte_at(std::string_view text, std::size_t pos) {
     return static_cast<unsigned char>(text[pos]);
@@ -94,9 +97,11 @@ TextPosition position_of(std::string_view text, std::size_t offset) {
             pos += crlf ? 2 : 1;
             continue;
         }
-        const std::size_t length = character_at(text, pos).length;
-        pos += length == 0 ? 1 : length;
-        ++position.column;
+        const Utf8Character character = character_at(text, pos);
+        pos += character.length == 0 ? 1 : character.length;
+        if (character.code != zero_width_no_break_space) {
+            ++position.column;
+        }
     }
     return position;
 }
@@ -141,19 +146,23 @@ std::size_t first_byte_not_utf8(std::string_view text) {
 }
 
 // Valid UTF-8 text as Latin-1 bytes; the first character beyond Latin-1
-// refuses it.
+// refuses it. Marks inside the text are dropped.
 std::optional<std::string> latin1_from_utf8(std::string_view text, Outcome& outcome) {
     std::string converted;
     converted.reserve(text.size());
     std::size_t pos = 0;
     while (pos < text.size()) {
         const Utf8Character character = character_at(text, pos);
+        pos += character.length;
+        if (character.code == zero_width_no_break_space) {
+            continue;
+        }
         if (character.code > last_latin1) {
-            outcome.refuse(no_single_byte_form_message(text, pos, character.code));
+            const std::size_t start = pos - character.length;
+            outcome.refuse(no_single_byte_form_message(text, start, character.code));
             return std::nullopt;
         }
         converted += static_cast<char>(character.code);
-        pos += character.length;
     }
     return converted;
 }

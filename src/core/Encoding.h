@@ -17,7 +17,8 @@ namespace kor {
 // The program's single-byte text for the bytes of a file:
 // - a UTF-8 byte-order mark at the start is dropped;
 // - when the rest is valid UTF-8 and holds characters beyond ASCII, every
-//   character becomes its one Latin-1 byte; a character beyond Latin-1
+//   character becomes its one Latin-1 byte, a further mark inside the text
+//   (where files were joined) is dropped, and a character beyond Latin-1
 //   (U+0100 and up) refuses the file;
 // - bytes that are not valid UTF-8 are single-byte text already (every file
 //   the program writes is) and are kept as they are; only after a byte-order

@@ -27,6 +27,8 @@ TEST(SingleByteText, Utf8BecomesLatin1AndTheMarkIsDropped) {
     EXPECT_EQ(read(bom + "ABCD").text, "ABCD");
     EXPECT_EQ(read("\xC2\x80 \xC3\xBF").text, "\x80 \xFF");  // the two ends of Latin-1
     EXPECT_TRUE(read(bom).text->empty());
+    // Files joined together carry the mark inside too; it shows nothing and goes.
+    EXPECT_EQ(read(bom + "A\r\n" + bom + "M\xC3\xBCller").text, "A\r\nM\xFCller");
 }
 
 TEST(SingleByteText, TextThatIsNotUtf8IsKeptByteForByte) {
@@ -66,6 +68,8 @@ TEST(SingleByteText, ACharacterBeyondLatin1IsRefusedWithItsLineAndColumn) {
               "Line 3, column 2: the character U+1F600 cannot");
     EXPECT_EQ(read("\xC4\x80").outcome.messages[0].substr(0, 40),
               "Line 1, column 1: the character U+0100 c");
+    EXPECT_EQ(read("x\n" + bom + "\xC4\x80").outcome.messages[0].substr(0, 40),
+              "Line 2, column 1: the character U+0100 c");
 }
 
 TEST(SingleByteText, AfterTheUtf8MarkAByteThatIsNotUtf8IsRefused) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Encoding.h"
 #include "core/VariablesUnit.h"
 #include "core/analysis/ItemStatistics.h"
 
@@ -25,21 +26,9 @@ json number(double value) {
     return value + 0.0;
 }
 
-// Texts are single-byte characters shown as Latin-1; JSON wants UTF-8.
-std::string text(const std::string& latin1) {
-    std::string utf8;
-    utf8.reserve(latin1.size());
-    for (char c : latin1) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            utf8 += c;
-        } else {
-            utf8 += static_cast<char>(0xC0 | (byte >> 6));
-            utf8 += static_cast<char>(0x80 | (byte & 0x3F));
-        }
-    }
-    return utf8;
-}
+// Texts are single-byte characters shown as Latin-1; JSON wants UTF-8. Every
+// text of the document goes through here.
+std::string text(const std::string& latin1) { return utf8_from_latin1(latin1); }
 
 json texts(const std::vector<std::string>& list) {
     json out = json::array();

@@ -69,7 +69,10 @@ void fill_from_flags(ProgramState& state, const ImportFlags& flags) {
 // The old records are pasted into the data window and then rebuilt, which
 // needs the item count first.
 Outcome import_testscore_file(ProgramState& state, const ImportFlags& flags) {
-    insert_text_file(state, flags.path);
+    const Outcome inserted = insert_text_file(state, flags.path);
+    if (inserted.refused) {
+        return inserted;
+    }
     set_box(state.editor.txt_items, flags.items);
     return import_testscore_data(state);
 }
@@ -80,9 +83,9 @@ Outcome read_source(ProgramState& state, const ImportFlags& flags) {
     }
     Outcome outcome;
     if (flags.format == "text") {
-        insert_text_file(state, flags.path);
+        outcome = insert_text_file(state, flags.path);
     } else if (flags.format == "text-with-key") {
-        insert_data_and_key_file(state, flags.path);
+        outcome = insert_data_and_key_file(state, flags.path);
     } else {
         outcome = import_testscore_file(state, flags);
     }

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/Encoding.h"
 #include "core/FileIO.h"
 #include "core/TextUtil.h"
 #include "core/VariablesUnit.h"
@@ -822,7 +823,9 @@ void write_input_file(const ProgramState& state, const std::string& path) {
 }
 
 Outcome read_input_text(ProgramState& state, std::string_view contents, InputLayout layout) {
-    return InputReader(state, contents, layout).run();
+    Outcome refused;
+    const std::optional<std::string> text = single_byte_text(contents, refused);
+    return text ? InputReader(state, *text, layout).run() : refused;
 }
 
 Outcome read_input_file(ProgramState& state, const std::string& path, InputLayout layout) {

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <optional>
 
+#include "core/Encoding.h"
 #include "core/FileIO.h"
 #include "core/TextUtil.h"
 #include "core/VariablesUnit.h"
@@ -136,16 +137,27 @@ std::string line_of_dashes() {
 
 }  // namespace
 
-void insert_text(ProgramState& state, const std::string& path, std::string_view contents) {
+Outcome insert_text(ProgramState& state, const std::string& path, std::string_view contents) {
+    Outcome outcome;
+    const std::optional<std::string> text = single_byte_text(contents, outcome);
+    if (!text) {
+        return outcome;
+    }
     remember_source(state, path);
-    state.editor.memo_data = lines_read(contents);
+    state.editor.memo_data = lines_read(*text);
     state.editor.txt_cases = std::to_string(state.editor.memo_data.size());
+    return outcome;
 }
 
-void insert_data_and_key_text(ProgramState& state, const std::string& path,
-                              std::string_view contents) {
+Outcome insert_data_and_key_text(ProgramState& state, const std::string& path,
+                                 std::string_view contents) {
+    Outcome outcome;
+    const std::optional<std::string> text = single_byte_text(contents, outcome);
+    if (!text) {
+        return outcome;
+    }
     remember_source(state, path);
-    std::vector<std::string> lines = split_lines(contents);
+    std::vector<std::string> lines = split_lines(*text);
     state.editor.txt_answer_key = lines.empty() ? std::string() : key_from_first_digit(lines[0]);
     if (!lines.empty()) {
         lines.erase(lines.begin());
@@ -154,14 +166,15 @@ void insert_data_and_key_text(ProgramState& state, const std::string& path,
         lines.emplace_back();
     }
     state.editor.memo_data = std::move(lines);
+    return outcome;
 }
 
-void insert_text_file(ProgramState& state, const std::string& path) {
-    insert_text(state, path, read_file(path, text_file_max_bytes));
+Outcome insert_text_file(ProgramState& state, const std::string& path) {
+    return insert_text(state, path, read_file(path, text_file_max_bytes));
 }
 
-void insert_data_and_key_file(ProgramState& state, const std::string& path) {
-    insert_data_and_key_text(state, path, read_file(path, text_file_max_bytes));
+Outcome insert_data_and_key_file(ProgramState& state, const std::string& path) {
+    return insert_data_and_key_text(state, path, read_file(path, text_file_max_bytes));
 }
 
 void save_data_only(const ProgramState& state, const std::string& path) {

@@ -27,20 +27,24 @@ inline constexpr const char* comma_delimited_filter = "TXT files (*.txt)|*.txt";
 // A text file to insert is read whole; none of a usable size comes near this.
 inline constexpr std::size_t text_file_max_bytes = 16u * 1024u * 1024u;
 
+// Both inserts read `contents` as single-byte text (single_byte_text: a
+// UTF-8 file is converted, its byte-order mark dropped). A character the
+// program cannot store refuses the insert, and nothing changes.
+
 // "&Insert Text File into Data Window": the data window becomes the lines of
-// `contents` byte for byte, empty ones included (an empty file gives one
-// empty line), and the examinee box their number.
-void insert_text(ProgramState& state, const std::string& path, std::string_view contents);
+// the text, empty ones included (an empty file gives one empty line), and
+// the examinee box their number.
+Outcome insert_text(ProgramState& state, const std::string& path, std::string_view contents);
 
 // "Insert Data && Answer Key from Text File": the key box takes the first
 // line from its first digit on (nothing when it has no digit), the data
 // window the other lines (at least one). The examinee box is left alone.
-void insert_data_and_key_text(ProgramState& state, const std::string& path,
-                              std::string_view contents);
+Outcome insert_data_and_key_text(ProgramState& state, const std::string& path,
+                                 std::string_view contents);
 
 // The same two commands reading the file at `path`. Throw FileError.
-void insert_text_file(ProgramState& state, const std::string& path);
-void insert_data_and_key_file(ProgramState& state, const std::string& path);
+Outcome insert_text_file(ProgramState& state, const std::string& path);
+Outcome insert_data_and_key_file(ProgramState& state, const std::string& path);
 
 // "&Save Data Only to Text File": every line of the data window. Throws FileError.
 void save_data_only(const ProgramState& state, const std::string& path);

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 
+#include "core/Encoding.h"
 #include "core/FileIO.h"
 #include "core/TextUtil.h"
 #include "core/VariablesUnit.h"
@@ -57,9 +59,13 @@ void write_scale_file(const ProgramState& state, const std::string& path) {
 
 Outcome load_scale_text(ProgramState& state, std::string_view contents, bool store) {
     Outcome outcome;
+    const std::optional<std::string> text = single_byte_text(contents, outcome);
+    if (!text) {
+        return outcome;
+    }
     AnalysisSettings& settings = state.settings;
     GradeForm& form = state.grade_form;
-    LineReader reader(contents);
+    LineReader reader(*text);
     const bool user = reader.next() == user_line;
     const std::string count_text = reader.next();
     const auto count = parse_int(count_text);

@@ -47,9 +47,10 @@ int write_and_close(std::FILE* file, const std::string& text) {
 // A device or a pipe is opened and written like a terminal: there is nothing
 // beside it to rename, and replacing it would break what it stands for.
 void write_into(const std::string& path, const std::string& text) {
+    errno = 0;
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) {
-        fail("Cannot open", path, errno);
+        fail("Cannot open", path, errno != 0 ? errno : EIO);
     }
     if (const int error = write_and_close(file, text); error != 0) {
         fail("Cannot write", path, error);
@@ -223,7 +224,8 @@ std::optional<std::string> write_targets_refusal(const std::vector<std::string>&
         const std::string& target = targets[i];
         std::error_code ec;
         if (fs::is_directory(target, ec)) {
-            return "Cannot write " + quoted(target) + ": " + system_message(EISDIR);
+            return nothing_written + "cannot write " + quoted(target) + ": " +
+                   system_message(EISDIR);
         }
         if (is_written_into(target)) {
             continue;

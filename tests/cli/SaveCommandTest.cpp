@@ -193,8 +193,9 @@ TEST_F(SaveCommand, TwoFilesOfOneRunMayNotShareAName) {
 
 TEST_F(SaveCommand, AFolderAmongTheTargetsRefusesEverything) {
     fs::create_directory(folder / "out" / "r.itm");
-    expect_refused_unchanged({"analyze", input, "--save", at("out/r.txt")},
-                             "Cannot write \"" + at("out/r.itm") + "\": Is a directory");
+    expect_refused_unchanged(
+        {"analyze", input, "--save", at("out/r.txt")},
+        "Nothing was written: cannot write \"" + at("out/r.itm") + "\": Is a directory");
 }
 
 TEST_F(SaveCommand, AnUnrelatedInputFileBesideTheResultsIsKept) {

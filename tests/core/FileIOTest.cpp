@@ -176,8 +176,9 @@ TEST_F(FileIO, TargetsThatClashAreRefusedNamingBothPaths) {
     EXPECT_EQ(write_targets_refusal({source}, ""), std::nullopt);
 
     fs::create_directory(folder / "out");
-    EXPECT_EQ(write_targets_refusal({results, (folder / "out").string()}, source),
-              "Cannot write \"" + (folder / "out").string() + "\": Is a directory");
+    EXPECT_EQ(
+        write_targets_refusal({results, (folder / "out").string()}, source),
+        "Nothing was written: cannot write \"" + (folder / "out").string() + "\": Is a directory");
 
     // A pipe is written into, never replaced: naming it twice loses nothing.
     const fs::path pipe = folder / "pipe";

@@ -90,10 +90,10 @@ void set_bands(AnalysisSettings& s, const std::string& name) {
     s.band_use_letters = name == "letters";
 }
 
-// Applies the flags; a refused value prints the dialog's message and gives
-// the usage exit code.
 // A scale file is applied as "Use Grade Letters in Confidence Bands" applies
 // kor.ini: read into the grade dialog, confirmed with its OK, bands in letters.
+// Like every other setting, a scale that is refused or cannot be read gives
+// the usage exit code.
 std::optional<int> apply_grading_file(ProgramState& state, const std::string& path, std::ostream& err) {
     if (path.empty()) {
         return std::nullopt;
@@ -103,15 +103,17 @@ std::optional<int> apply_grading_file(ProgramState& state, const std::string& pa
         const Outcome outcome = use_grade_letters(state, path);
         print_messages(outcome, err);
         if (outcome.refused) {
-            return exit_refused;
+            return exit_usage;
         }
     } catch (const FileError& error) {
         err << error.what() << '\n';
-        return exit_refused;
+        return exit_usage;
     }
     return std::nullopt;
 }
 
+// Applies the flags; a refused value prints the dialog's message and gives
+// the usage exit code.
 std::optional<int> apply_analysis_flags(ProgramState& state, const AnalysisFlags& flags, std::ostream& err) {
     AnalysisSettings& settings = state.settings;
     if (auto refused = apply_grading_file(state, flags.grading, err)) {
@@ -178,12 +180,58 @@ SaveChoices save_choices(const ProgramState& state, const AnalysisFlags& flags) 
     return choices;
 }
 
+// The files the flags name besides the results file and its companions, in
+// the order they are written; "-" (standard output) is no file.
+std::vector<std::string> other_targets(const AnalysisFlags& flags) {
+    std::vector<std::string> targets;
+    for (const std::string* path :
+         {&flags.grade_reports_path, &flags.item_stats_path, &flags.zero_one_path}) {
+        if (!path->empty()) {
+            targets.push_back(*path);
+        }
+    }
+    if (!flags.alt_base.empty()) {
+        const std::vector<std::string> alt = alt_file_paths(flags.alt_base);
+        targets.insert(targets.end(), alt.begin(), alt.end());
+    }
+    if (!flags.json_path.empty() && flags.json_path != "-") {
+        targets.push_back(flags.json_path);
+    }
+    return targets;
+}
+
+// Every file of the run is checked before the first is written: none may
+// replace the input file or another file of the same run.
+std::optional<int> refuse_clashes(const ProgramState& state, const AnalysisFlags& flags,
+                                  std::ostream& err) {
+    const std::vector<std::string> others = other_targets(flags);
+    if (flags.save_path.empty()) {
+        return refuse_clashing_targets(others, state.data.input_file_path, err);
+    }
+    if (const auto refusal =
+            save_results_refusal(state, flags.save_path, save_choices(state, flags), others)) {
+        err << *refusal << '\n';
+        return exit_refused;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> save_results_files(ProgramState& state, const AnalysisFlags& flags,
+                                      std::ostream& err) {
+    const SavedFiles saved = save_results(state, flags.save_path, save_choices(state, flags));
+    print_written(saved.paths, err);
+    print_messages(saved.outcome, err);
+    return saved.outcome.refused ? std::optional<int>(exit_refused) : std::nullopt;
+}
+
 // Writes the files asked for, in the order of the flags' help. Stops at the
 // first refusal or file-system failure; files already written stay.
 std::optional<int> write_files(ProgramState& state, const AnalysisFlags& flags, std::ostream& err) {
     try {
         if (!flags.save_path.empty()) {
-            print_messages(save_results(state, flags.save_path, save_choices(state, flags)).outcome, err);
+            if (auto refused = save_results_files(state, flags, err)) {
+                return refused;
+            }
         }
         if (!flags.grade_reports_path.empty()) {
             const Outcome saved = save_grade_reports(state, flags.grade_reports_path);
@@ -191,9 +239,11 @@ std::optional<int> write_files(ProgramState& state, const AnalysisFlags& flags, 
             if (saved.refused) {
                 return exit_refused;
             }
+            print_written(flags.grade_reports_path, err);
         }
         if (!flags.item_stats_path.empty()) {
             save_item_stats(state, flags.item_stats_path);
+            print_written(flags.item_stats_path, err);
         }
         if (!flags.zero_one_path.empty()) {
             ConvertMenu menu;
@@ -202,15 +252,29 @@ std::optional<int> write_files(ProgramState& state, const AnalysisFlags& flags, 
             if (saved.refused) {
                 return exit_refused;
             }
+            print_written(flags.zero_one_path, err);
         }
         if (!flags.alt_base.empty()) {
-            save_alt_files(state, flags.alt_base);
+            print_written(save_alt_files(state, flags.alt_base), err);
         }
     } catch (const FileError& error) {
         err << error.what() << '\n';
         return exit_refused;
     }
     return std::nullopt;
+}
+
+int print_reports(ProgramState& state, const AnalysisFlags& flags, std::ostream& out,
+                  std::ostream& err) {
+    for (const std::string& report : flags.reports) {
+        Outcome messages;
+        out << report_output(state, report, &messages).value_or("");
+        print_messages(messages, err);
+        if (messages.refused) {
+            return exit_refused;
+        }
+    }
+    return exit_ok;
 }
 
 int run_analyze(const std::string& path, const AnalysisFlags& flags, std::ostream& out, std::ostream& err) {
@@ -220,6 +284,9 @@ int run_analyze(const std::string& path, const AnalysisFlags& flags, std::ostrea
             return *refused;
         }
     } else if (auto refused = open_input_file(*state, path, err)) {
+        return *refused;
+    }
+    if (auto refused = refuse_clashes(*state, flags, err)) {
         return *refused;
     }
     if (auto refused = apply_analysis_flags(*state, flags, err)) {
@@ -240,23 +307,20 @@ int run_analyze(const std::string& path, const AnalysisFlags& flags, std::ostrea
         return *failed;
     }
     if (!flags.json_path.empty()) {
-        return write_text_output(analysis_json(*state).dump(2) + "\n", flags.json_path, out, err);
+        if (const int written =
+                write_text_output(analysis_json(*state).dump(2) + "\n", flags.json_path, out, err);
+            written != exit_ok) {
+            return written;
+        }
     }
     if (flags.reports.empty()) {
-        if (!flags.writes_files()) {
+        // Without a report named, the panes are printed only when nothing else was asked for.
+        if (!flags.writes_files() && flags.json_path.empty()) {
             out << default_analysis_output(*state);
         }
         return exit_ok;
     }
-    for (const std::string& report : flags.reports) {
-        Outcome messages;
-        out << report_output(*state, report, &messages).value_or("");
-        print_messages(messages, err);
-        if (messages.refused) {
-            return exit_refused;
-        }
-    }
-    return exit_ok;
+    return print_reports(*state, flags, out, err);
 }
 
 }  // namespace
@@ -287,13 +351,21 @@ void add_analyze_command(CLI::App& app, CommandContext& context) {
     analyze->add_option("--criteria", flags->criteria, "problem-item criteria")->type_name("LOW,HIGH,D,PBIS,ADJ");
     analyze->add_option("--groups", flags->groups, "high and low group percentages")->type_name("TOP,BOTTOM");
 
-    analyze->add_option("--save", flags->save_path, "write the results file and its companions beside it")
-        ->type_name("RESULTS.txt");
-    analyze->add_flag("--no-exm", flags->no_exm, "with --save: no quick examinee results (.exm)");
-    analyze->add_flag("--no-itm", flags->no_itm, "with --save: no quick item analysis (.itm)");
-    analyze->add_flag("--no-opt", flags->no_opt, "with --save: no quick options analysis (.opt)");
-    analyze->add_flag("--rpt", flags->rpt, "with --save: also the individual grade reports (.rpt)");
-    analyze->add_flag("--no-kor", flags->no_kor, "with --save: do not save the data set as an input file");
+    auto* save = analyze
+                     ->add_option("--save", flags->save_path,
+                                  "write the results file and its companions beside it")
+                     ->type_name("RESULTS.txt");
+    // The companion flags mean nothing without a results file to go with.
+    analyze->add_flag("--no-exm", flags->no_exm, "with --save: no quick examinee results (.exm)")
+        ->needs(save);
+    analyze->add_flag("--no-itm", flags->no_itm, "with --save: no quick item analysis (.itm)")
+        ->needs(save);
+    analyze->add_flag("--no-opt", flags->no_opt, "with --save: no quick options analysis (.opt)")
+        ->needs(save);
+    analyze->add_flag("--rpt", flags->rpt, "with --save: also the individual grade reports (.rpt)")
+        ->needs(save);
+    analyze->add_flag("--no-kor", flags->no_kor, "with --save: no input file beside the results (.kor)")
+        ->needs(save);
     analyze->add_option("--grade-reports", flags->grade_reports_path, "write the printable grade reports")
         ->type_name("FILE");
     analyze->add_option("--item-stats", flags->item_stats_path, "write the comma-delimited item statistics")
@@ -306,6 +378,13 @@ void add_analyze_command(CLI::App& app, CommandContext& context) {
     analyze->callback([flags, file, example, &context] {
         if (file->count() + example->count() != 1) {
             context.err << "analyze needs an input FILE or --example NAME\n";
+            context.exit_code = exit_usage;
+            return;
+        }
+        // One standard output cannot carry a JSON document and report texts.
+        if (flags->json_path == "-" && !flags->reports.empty()) {
+            context.err << "--json - and --report both write to standard output: "
+                           "name a file for --json or leave out --report\n";
             context.exit_code = exit_usage;
             return;
         }

@@ -7,6 +7,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/Outcome.h"
 
@@ -30,15 +31,28 @@ struct CommandContext {
 void print_messages(const Outcome& outcome, std::ostream& err);
 
 // Opens an input file as the editor's "&Open KOR File" does. Returns an exit
-// code when the file or its contents are refused.
+// code when the file or its contents are refused; a file that is no input
+// file gets a line on how to import other files from the command line.
 std::optional<int> open_input_file(ProgramState& state, const std::string& path, std::ostream& err);
+
+// The line printed for every file a command wrote, so the user sees what
+// appeared where.
+void print_written(const std::string& path, std::ostream& err);
+void print_written(const std::vector<std::string>& paths, std::ostream& err);
+
+// Checks the files one command is about to write against each other and
+// against the file its data were read from (write_targets_refusal); an empty
+// name is a file not asked for and is left out. Prints the refusal and returns
+// the exit code when they may not all be written.
+std::optional<int> refuse_clashing_targets(const std::vector<std::string>& targets,
+                                           const std::string& source, std::ostream& err);
 
 // Leaves the editor with "Close && Analyze"; returns an exit code when the
 // loader refuses the data.
 std::optional<int> close_and_load(ProgramState& state, std::ostream& err);
 
-// Writes `text` to `path` with CR LF line ends, or to `out` when the path is
-// "-". Returns the exit code.
+// Writes `text` to `path` with CR LF line ends (and prints that it did), or
+// to `out` when the path is "-". Returns the exit code.
 int write_text_output(const std::string& text, const std::string& path, std::ostream& out, std::ostream& err);
 
 // Puts a built-in example into the program as its menu command does

@@ -38,6 +38,10 @@ int run_convert(const ConvertFlags& flags, std::ostream& err) {
     if (auto refused = open_input_file(*state, flags.path, err)) {
         return *refused;
     }
+    if (auto refused =
+            refuse_clashing_targets({flags.out_path}, state->data.input_file_path, err)) {
+        return *refused;
+    }
     const Outcome converted = convert_to(*state, flags.form);
     print_messages(converted, err);
     if (converted.refused) {
@@ -49,6 +53,7 @@ int run_convert(const ConvertFlags& flags, std::ostream& err) {
         err << error.what() << '\n';
         return exit_refused;
     }
+    print_written(flags.out_path, err);
     return exit_ok;
 }
 

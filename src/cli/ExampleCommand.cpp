@@ -62,6 +62,7 @@ int write_example(const std::string& name, const std::string& path, CommandConte
         context.err << error.what() << '\n';
         return exit_refused;
     }
+    print_written(path, context.err);
     return exit_ok;
 }
 

@@ -36,11 +36,12 @@ std::optional<int> export_raw(ProgramState& state, const std::string& path, std:
     return std::nullopt;
 }
 
-// The 0/1 export loads and converts the data itself and converts them back.
+// The 0/1 export loads and converts the data itself and converts them back;
+// like the raw export it is the data editor's, with the key line.
 std::optional<int> export_zero_one(ProgramState& state, const std::string& path,
                                    std::ostream& err) {
     ConvertMenu menu;
-    const Outcome saved = save_zero_one_data(state, menu, path);
+    const Outcome saved = save_zero_one_data(state, menu, path, ZeroOneLayout::data_editor);
     print_messages(saved, err);
     return saved.refused ? std::optional<int>(exit_refused) : std::nullopt;
 }
@@ -54,20 +55,28 @@ int run_export(const ExportFlags& flags, CommandContext& context) {
     if (auto refused = open_input_file(*state, flags.path, context.err)) {
         return *refused;
     }
+    if (auto refused =
+            refuse_clashing_targets({flags.data_only_path, flags.raw_path, flags.zero_one_path},
+                                    state->data.input_file_path, context.err)) {
+        return *refused;
+    }
     try {
         // The data lines are written as typed, before a load or conversion touches the boxes.
         if (!flags.data_only_path.empty()) {
             save_data_only(*state, flags.data_only_path);
+            print_written(flags.data_only_path, context.err);
         }
         if (!flags.raw_path.empty()) {
             if (auto refused = export_raw(*state, flags.raw_path, context.err)) {
                 return *refused;
             }
+            print_written(flags.raw_path, context.err);
         }
         if (!flags.zero_one_path.empty()) {
             if (auto refused = export_zero_one(*state, flags.zero_one_path, context.err)) {
                 return *refused;
             }
+            print_written(flags.zero_one_path, context.err);
         }
     } catch (const FileError& error) {
         context.err << error.what() << '\n';

@@ -89,6 +89,7 @@ int run_generate(const GenerateFlags& flags, std::ostream& out, std::ostream& er
         err << error.what() << '\n';
         return exit_refused;
     }
+    print_written(flags.path, err);
     out << file_name_of(flags.path) << ": " << state->editor.txt_title << '\n';
     return exit_ok;
 }

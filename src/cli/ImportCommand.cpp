@@ -101,6 +101,10 @@ int run_import(const ImportFlags& flags, CommandContext& context) {
                        "formats only\n";
         return exit_usage;
     }
+    // The file to import is the source, whatever its format, before it is read.
+    if (auto refused = refuse_clashing_targets({flags.out_path}, flags.path, context.err)) {
+        return *refused;
+    }
     auto state = std::make_unique<ProgramState>();
     try {
         const Outcome read = read_source(*state, flags);
@@ -118,6 +122,7 @@ int run_import(const ImportFlags& flags, CommandContext& context) {
         context.err << error.what() << '\n';
         return exit_refused;
     }
+    print_written(flags.out_path, context.err);
     context.out << file_name_of(flags.out_path) << ": " << state->data.num_examinees
                 << " examinees, " << state->data.num_items << " items\n";
     return exit_ok;

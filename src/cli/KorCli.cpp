@@ -1,6 +1,7 @@
 #include "KorCli.h"
 
 #include <CLI/CLI.hpp>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -12,6 +13,31 @@
 #endif
 
 namespace kor {
+
+namespace {
+
+// "kor help" and "kor help COMMAND" print what --help prints.
+void add_help_command(CLI::App& app, CommandContext& context) {
+    auto topic = std::make_shared<std::string>();
+    CLI::App* help = app.add_subcommand("help", "Show this help, or the help of one command");
+    help->add_option("COMMAND", *topic, "the command to explain");
+    help->callback([&app, topic, &context] {
+        // App::help() would describe the selected subcommand, this one.
+        if (topic->empty()) {
+            context.out << app.get_formatter()->make_help(&app, app.get_name(),
+                                                          CLI::AppFormatMode::Normal);
+            return;
+        }
+        try {
+            context.out << app.get_subcommand(*topic)->help(app.get_name());
+        } catch (const CLI::OptionNotFound&) {
+            context.err << "There is no command named " << *topic << "; kor help lists them\n";
+            context.exit_code = exit_usage;
+        }
+    });
+}
+
+}  // namespace
 
 int run_kor(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     CLI::App app{"KOR (Korvath): item analysis of multiple-choice tests", "kor"};
@@ -27,6 +53,7 @@ int run_kor(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     add_convert_command(app, context);
     add_import_command(app, context);
     add_export_command(app, context);
+    add_help_command(app, context);
 
     std::vector<const char*> argv;
     argv.reserve(args.size() + 1);

@@ -12,10 +12,16 @@ namespace kor {
 
 namespace {
 
+namespace fs = std::filesystem;
+
 std::string system_message(int error_number) { return std::generic_category().message(error_number); }
 
+std::string quoted(const std::string& path) {
+    return "\"" + path + "\"";
+}
+
 [[noreturn]] void fail(const std::string& what, const std::string& path, int error_number) {
-    throw FileError(what + " \"" + path + "\": " + system_message(error_number));
+    throw FileError(what + " " + quoted(path) + ": " + system_message(error_number));
 }
 
 // A name beside the target that no other save uses at the same moment.
@@ -25,11 +31,105 @@ std::string temporary_path_for(const std::string& path) {
     return path + ".tmp" + std::to_string(random() % 1000000u);
 }
 
+// Writes all of `text` to the open `file` and closes it; the error number of
+// the first failure, or 0.
+int write_and_close(std::FILE* file, const std::string& text) {
+    int error = 0;
+    if (std::fwrite(text.data(), 1, text.size(), file) != text.size()) {
+        error = errno != 0 ? errno : EIO;
+    }
+    if (std::fclose(file) != 0 && error == 0) {
+        error = errno != 0 ? errno : EIO;
+    }
+    return error;
+}
+
+// A device or a pipe is opened and written like a terminal: there is nothing
+// beside it to rename, and replacing it would break what it stands for.
+void write_into(const std::string& path, const std::string& text) {
+    errno = 0;
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) {
+        fail("Cannot open", path, errno != 0 ? errno : EIO);
+    }
+    if (const int error = write_and_close(file, text); error != 0) {
+        fail("Cannot write", path, error);
+    }
+}
+
+// An exclusive create, so that a file that happens to carry the temporary
+// name is never truncated; a few names are tried. Sets `error` on failure.
+std::FILE* create_temporary_beside(const std::string& target, std::string& temporary, int& error) {
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        temporary = temporary_path_for(target);
+        errno = 0;
+        if (std::FILE* file = std::fopen(temporary.c_str(), "wbx")) {
+            return file;
+        }
+        error = errno != 0 ? errno : EIO;
+        if (error != EEXIST) {
+            break;
+        }
+    }
+    return nullptr;
+}
+
+// `path` is what the user named (for messages), `target` the regular file or
+// new name that receives the text.
+void replace_atomically(const std::string& path, const std::string& target,
+                        const std::string& text) {
+    std::string temporary;
+    int create_error = 0;
+    std::FILE* file = create_temporary_beside(target, temporary, create_error);
+    if (file == nullptr) {
+        fail("Cannot create", path, create_error);
+    }
+    if (const int error = write_and_close(file, text); error != 0) {
+        std::remove(temporary.c_str());
+        fail("Cannot write", path, error);
+    }
+    // The new file keeps the permissions of the one it replaces.
+    std::error_code ignored;
+    const fs::file_status old = fs::status(target, ignored);
+    if (fs::is_regular_file(old)) {
+        fs::permissions(temporary, old.permissions(), ignored);
+    }
+    if (std::rename(temporary.c_str(), target.c_str()) != 0) {
+        const int rename_error = errno;
+        std::remove(temporary.c_str());
+        fail("Cannot write", path, rename_error);
+    }
+}
+
+// `path` with the links of its last part followed, a dangling one too, made
+// absolute and free of "." and "..": two spellings of one file not yet
+// written give the same text.
+fs::path comparable_form(const std::string& path) {
+    std::error_code ec;
+    fs::path resolved = fs::absolute(path, ec);
+    for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(resolved, ec)); ++hops) {
+        const fs::path link = fs::read_symlink(resolved, ec);
+        if (ec) {
+            break;
+        }
+        resolved = link.is_absolute() ? link : resolved.parent_path() / link;
+    }
+    const fs::path canonical = fs::weakly_canonical(resolved, ec);
+    return ec ? resolved.lexically_normal() : canonical;
+}
+
+// Written into, not replaced: a device, a pipe or a socket (also through a link).
+bool is_written_into(const std::string& path) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    return fs::exists(status) && !fs::is_regular_file(status) && !fs::is_directory(status);
+}
+
 }  // namespace
 
 std::string read_file(const std::string& path, std::size_t max_bytes) {
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
+    if (fs::is_directory(path, ec)) {
         fail("Cannot read", path, EISDIR);
     }
     std::ifstream in(path, std::ios::binary);
@@ -42,8 +142,9 @@ std::string read_file(const std::string& path, std::size_t max_bytes) {
         in.read(buffer, sizeof buffer);
         contents.append(buffer, static_cast<std::size_t>(in.gcount()));
         if (contents.size() > max_bytes) {
-            throw FileError("Cannot read \"" + path + "\": the file is larger than " +
-                            std::to_string(max_bytes / (1024 * 1024)) + " MB and cannot be a file of this program");
+            throw FileError("Cannot read " + quoted(path) + ": the file is larger than " +
+                            std::to_string(max_bytes / (1024 * 1024)) +
+                            " MB and cannot be a file of this program");
         }
     }
     if (in.bad()) {
@@ -52,33 +153,95 @@ std::string read_file(const std::string& path, std::size_t max_bytes) {
     return contents;
 }
 
-void write_lines_atomic(const std::string& path, const std::vector<std::string>& lines) {
-    const std::string temporary = temporary_path_for(path);
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (file == nullptr) {
-        fail("Cannot create", path, errno);
-    }
-    bool ok = true;
+std::string crlf_text(const std::vector<std::string>& lines) {
+    std::string text;
     for (const std::string& line : lines) {
-        if (std::fwrite(line.data(), 1, line.size(), file) != line.size() || std::fwrite("\r\n", 1, 2, file) != 2) {
-            ok = false;
-            break;
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+void write_lines_atomic(const std::string& path, const std::vector<std::string>& lines) {
+    const std::string text = crlf_text(lines);
+    std::error_code ec;
+    const fs::file_status target = fs::status(path, ec);
+    if (fs::is_directory(target)) {
+        fail("Cannot write", path, EISDIR);
+    }
+    if (is_written_into(path)) {
+        write_into(path, text);
+        return;
+    }
+    if (fs::is_symlink(fs::symlink_status(path, ec))) {
+        // A dangling link is written through, creating the file it names; a
+        // link to a regular file keeps pointing to the replaced file.
+        if (!fs::exists(target)) {
+            write_into(path, text);
+            return;
+        }
+        const fs::path real = fs::canonical(path, ec);
+        replace_atomically(path, ec ? path : real.string(), text);
+        return;
+    }
+    replace_atomically(path, path, text);
+}
+
+bool same_file(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    const bool a_exists = fs::exists(a, ec);
+    const bool b_exists = fs::exists(b, ec);
+    if (a_exists && b_exists) {
+        const bool same = fs::equivalent(a, b, ec);
+        return !ec && same;
+    }
+    if (a_exists || b_exists) {
+        return false;
+    }
+    return comparable_form(a) == comparable_form(b);
+}
+
+bool file_holds(const std::string& path, const std::string& bytes) {
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) {
+        return false;
+    }
+    const auto size = fs::file_size(path, ec);
+    if (ec || size != bytes.size()) {
+        return false;
+    }
+    try {
+        return read_file(path, bytes.size()) == bytes;
+    } catch (const FileError&) {
+        return false;
+    }
+}
+
+std::optional<std::string> write_targets_refusal(const std::vector<std::string>& targets,
+                                                 const std::string& source) {
+    const std::string nothing_written = "Nothing was written: ";
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+        const std::string& target = targets[i];
+        std::error_code ec;
+        if (fs::is_directory(target, ec)) {
+            return nothing_written + "cannot write " + quoted(target) + ": " +
+                   system_message(EISDIR);
+        }
+        if (is_written_into(target)) {
+            continue;
+        }
+        if (!source.empty() && same_file(target, source)) {
+            return nothing_written + quoted(target) + " is the file the data were read from, " +
+                   quoted(source) + ".";
+        }
+        for (std::size_t j = 0; j < i; ++j) {
+            if (same_file(targets[j], target)) {
+                return nothing_written + quoted(targets[j]) + " and " + quoted(target) +
+                       " name the same file.";
+            }
         }
     }
-    int write_error = ok ? 0 : errno;
-    if (std::fclose(file) != 0 && ok) {
-        ok = false;
-        write_error = errno;
-    }
-    if (!ok) {
-        std::remove(temporary.c_str());
-        fail("Cannot write", path, write_error != 0 ? write_error : EIO);
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        int rename_error = errno;
-        std::remove(temporary.c_str());
-        fail("Cannot write", path, rename_error);
-    }
+    return std::nullopt;
 }
 
 std::string file_name_of(const std::string& path) {

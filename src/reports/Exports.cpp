@@ -40,9 +40,21 @@ std::string item_stats_line(const Item_Record& item) {
     return line;
 }
 
-std::vector<std::string> zero_one_lines(const ProgramState& state, bool recoded_here) {
+std::string zero_one_key_line(int num_items) {
+    std::string line = zero_one_key_label;
+    for (int j = 1; j <= num_items; ++j) {
+        line += ",1";
+    }
+    return line;
+}
+
+std::vector<std::string> zero_one_lines(const ProgramState& state, bool recoded_here,
+                                        ZeroOneLayout layout) {
     const TTestData& data = state.data;
     std::vector<std::string> lines{zero_one_header(data.num_items)};
+    if (layout == ZeroOneLayout::data_editor) {
+        lines.push_back(zero_one_key_line(data.num_items));
+    }
     for (int i = 1; i <= data.num_examinees; ++i) {
         std::string line = state.results.examinee_records[at(i)].Name;
         for (int j = 1; j <= data.num_items; ++j) {
@@ -119,7 +131,8 @@ std::string zero_one_header(int num_items) {
     return header;
 }
 
-Outcome save_zero_one_data(ProgramState& state, ConvertMenu& menu, const std::string& path) {
+Outcome save_zero_one_data(ProgramState& state, ConvertMenu& menu, const std::string& path,
+                           ZeroOneLayout layout) {
     put_in_data_order(state);
     const bool already_right_wrong = state.data.data_are_right_wrong;
     Outcome loaded = convert_to_right_wrong(state, menu);
@@ -127,7 +140,7 @@ Outcome save_zero_one_data(ProgramState& state, ConvertMenu& menu, const std::st
         return loaded;
     }
     const ConvertBackOnExit back(state, menu, !already_right_wrong);
-    write_lines_atomic(path, zero_one_lines(state, !already_right_wrong));
+    write_lines_atomic(path, zero_one_lines(state, !already_right_wrong, layout));
     return loaded;
 }
 
@@ -162,13 +175,18 @@ std::vector<std::string> alt_exceptions_lines(const ProgramState& state) {
     return lines;
 }
 
+std::vector<std::string> alt_file_paths(const std::string& base) {
+    return {base + alt_data_extension, base + alt_exceptions_extension};
+}
+
 std::vector<std::string> save_alt_files(ProgramState& state, const std::string& base) {
     put_in_data_order(state);
-    std::vector<std::string> written{base + alt_data_extension};
-    write_lines_atomic(written.back(), alt_data_lines(state));
+    const std::vector<std::string> paths = alt_file_paths(base);
+    std::vector<std::string> written{paths[0]};
+    write_lines_atomic(paths[0], alt_data_lines(state));
     if (state.data.num_alt_or_all_correct_items > 0) {
-        written.push_back(base + alt_exceptions_extension);
-        write_lines_atomic(written.back(), alt_exceptions_lines(state));
+        written.push_back(paths[1]);
+        write_lines_atomic(paths[1], alt_exceptions_lines(state));
     }
     return written;
 }

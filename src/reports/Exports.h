@@ -29,15 +29,25 @@ void save_item_stats(ProgramState& state, const std::string& path);
 // "Examinee,Item01,...": the header of the 0/1 file.
 std::string zero_one_header(int num_items);
 
-// Loads the data, converts them to right-wrong codes and writes the header
-// and one line per examinee, then converts back. When the load is refused
-// nothing is written and its messages are returned.
-Outcome save_zero_one_data(ProgramState& state, ConvertMenu& menu, const std::string& path);
+// The two layouts of the comma-delimited 0/1 file: the main window's has the
+// header and the examinee lines; the data editor's has a key line after the
+// header, "Answer Key          " with the key code 1 for every item.
+enum class ZeroOneLayout { main_window, data_editor };
+inline constexpr const char* zero_one_key_label = "Answer Key          ";
+
+// Loads the data, converts them to right-wrong codes and writes the file in
+// `layout`, then converts back. When the load is refused nothing is written
+// and its messages are returned.
+Outcome save_zero_one_data(ProgramState& state, ConvertMenu& menu, const std::string& path,
+                           ZeroOneLayout layout = ZeroOneLayout::main_window);
 
 // The ALT data file, and the exceptions file of items with alternative
 // answers or a key of 9 (needed only when there are such items).
 std::vector<std::string> alt_data_lines(const ProgramState& state);
 std::vector<std::string> alt_exceptions_lines(const ProgramState& state);
+
+// base + ".alt" and base + ".alx": the names the ALT files may take.
+std::vector<std::string> alt_file_paths(const std::string& base);
 
 // Writes base + ".alt" and, when needed, base + ".alx"; returns the paths written.
 std::vector<std::string> save_alt_files(ProgramState& state, const std::string& base);

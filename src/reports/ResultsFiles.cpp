@@ -1,7 +1,9 @@
 #include "reports/ResultsFiles.h"
 
-#include <algorithm>
-#include <cctype>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+#include <utility>
 
 #include "core/FileIO.h"
 #include "core/Format.h"
@@ -21,39 +23,38 @@ std::vector<std::string> companion_opening(const ProgramState& state, int tildes
     return {title_line(state.data), comment_line(state.data), rule('~', tildes), ""};
 }
 
-std::string lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
-// A results file named like one of its companions ("marks.kor") would be
-// overwritten by it; that companion is left out and the user told so.
-bool is_results_file(const std::string& results_path, const std::string& companion) {
-    return lower(results_path) == lower(companion);
-}
-
 void write_companion(SavedFiles& saved, const std::string& results_path, const std::string& extension,
                      const std::vector<std::string>& lines) {
     const std::string path = companion_path(results_path, extension);
-    if (is_results_file(results_path, path)) {
-        saved.outcome.show("The " + extension + " file was not written: it would replace the results file " +
-                           file_name_of(results_path) + ".");
-        return;
-    }
     write_lines_atomic(path, lines);
     saved.paths.push_back(path);
 }
 
-void write_input_file_beside(SavedFiles& saved, const ProgramState& state, const std::string& path) {
-    const std::string kor_path = companion_path(path, ".kor");
-    if (is_results_file(path, kor_path)) {
-        saved.outcome.show("The .kor file was not written: it would replace the file " + file_name_of(path) +
-                           ".");
-        return;
+// No target may be the data's own file or share a name with another; the
+// input file beside them may be the data's own file, which is then rewritten.
+std::optional<std::string> refusal_beside_input_file(const ProgramState& state,
+                                                     std::vector<std::string> targets,
+                                                     const std::optional<std::string>& kor_path) {
+    if (auto refusal = write_targets_refusal(targets, state.data.input_file_path)) {
+        return refusal;
     }
-    write_input_file(state, kor_path);
-    saved.paths.push_back(kor_path);
+    if (!kor_path) {
+        return std::nullopt;
+    }
+    targets.push_back(*kor_path);
+    return write_targets_refusal(targets, std::string());
+}
+
+bool is_file_opened(const ProgramState& state, const std::string& path) {
+    return state.data.opened_from_file && !state.data.input_file_path.empty() &&
+           same_file(path, state.data.input_file_path);
+}
+
+std::string kept_input_file_message(const std::string& kor_path) {
+    return "The existing file \"" + kor_path +
+           "\" was kept: it holds other contents than this data set and is not the file the "
+           "data were read from. To save the data set as an input file too, save the results "
+           "under another name.";
 }
 
 }  // namespace
@@ -109,10 +110,38 @@ SaveChoices save_choices_of(const ProgramState& state) {
     return {s.save_exm_file, s.save_itm_file, s.save_opt_file, s.save_rpt_file, s.auto_save_kor_file};
 }
 
+std::vector<std::string> results_file_targets(const std::string& results_path,
+                                              const SaveChoices& choices) {
+    std::vector<std::string> targets{results_path};
+    const std::pair<bool, const char*> companions[] = {
+        {choices.exm, ".exm"}, {choices.itm, ".itm"}, {choices.opt, ".opt"}, {choices.rpt, ".rpt"}};
+    for (const auto& [chosen, extension] : companions) {
+        if (chosen) {
+            targets.push_back(companion_path(results_path, extension));
+        }
+    }
+    return targets;
+}
+
+std::optional<std::string> save_results_refusal(const ProgramState& state,
+                                                const std::string& results_path,
+                                                const SaveChoices& choices,
+                                                const std::vector<std::string>& other_targets) {
+    std::vector<std::string> targets = results_file_targets(results_path, choices);
+    targets.insert(targets.end(), other_targets.begin(), other_targets.end());
+    return refusal_beside_input_file(
+        state, targets,
+        choices.kor ? std::optional(companion_path(results_path, ".kor")) : std::nullopt);
+}
+
 SavedFiles save_results(ProgramState& state, const std::string& results_path, const SaveChoices& choices) {
+    SavedFiles saved;
+    if (auto refusal = save_results_refusal(state, results_path, choices)) {
+        saved.outcome.refuse(*refusal);
+        return saved;
+    }
     sort_examinees_by_order(state);
     sort_items(state, ItemSortKey::number);
-    SavedFiles saved;
     write_lines_atomic(results_path, results_file_lines(state));
     saved.paths.push_back(results_path);
     if (choices.exm) {
@@ -126,33 +155,52 @@ SavedFiles save_results(ProgramState& state, const std::string& results_path, co
     }
     if (choices.rpt) {
         const std::string rpt_path = companion_path(results_path, ".rpt");
-        if (is_results_file(results_path, rpt_path)) {
-            saved.outcome.show("The .rpt file was not written: it would replace the results file " +
-                               file_name_of(results_path) + ".");
-        } else {
-            const Outcome grades = save_grade_reports(state, rpt_path);
-            // Beyond the size limit the grade reports are left out; the other files still follow.
-            for (const std::string& message : grades.messages) {
-                saved.outcome.show(message);
-            }
-            if (grades.accepted()) {
-                saved.paths.push_back(rpt_path);
-            }
+        const Outcome grades = save_grade_reports(state, rpt_path);
+        // Beyond the size limit the grade reports are left out; the other files still follow.
+        for (const std::string& message : grades.messages) {
+            saved.outcome.show(message);
+        }
+        if (grades.accepted()) {
+            saved.paths.push_back(rpt_path);
         }
     }
     if (choices.kor) {
-        write_input_file_beside(saved, state, results_path);
+        save_input_file_beside(state, companion_path(results_path, ".kor"), saved);
     }
     return saved;
+}
+
+void save_input_file_beside(const ProgramState& state, const std::string& kor_path,
+                            SavedFiles& saved) {
+    const std::vector<std::string> lines = input_file_lines(state);
+    // A regular file that is neither the data's own file nor a copy of these
+    // very data may be another data set: it is never replaced unasked.
+    std::error_code ec;
+    const bool unrelated = std::filesystem::is_regular_file(kor_path, ec) &&
+                           !is_file_opened(state, kor_path) &&
+                           !file_holds(kor_path, crlf_text(lines));
+    if (unrelated) {
+        saved.outcome.show(kept_input_file_message(kor_path));
+        return;
+    }
+    write_lines_atomic(kor_path, lines);
+    saved.paths.push_back(kor_path);
 }
 
 SavedFiles save_viewer_file(const ProgramState& state, QuickReport report,
                             const std::vector<std::string>& viewer_lines, const std::string& path) {
     SavedFiles saved;
+    const bool with_input_file = state.settings.auto_save_kor_file;
+    const std::optional<std::string> kor_path =
+        with_input_file ? std::optional(companion_path(path, ".kor")) : std::nullopt;
+    if (auto refusal = refusal_beside_input_file(state, {path}, kor_path)) {
+        saved.outcome.refuse(*refusal);
+        return saved;
+    }
     write_lines_atomic(path, viewer_save_lines(state, report, viewer_lines));
     saved.paths.push_back(path);
-    if (state.settings.auto_save_kor_file) {
-        write_input_file_beside(saved, state, path);
+    if (kor_path) {
+        save_input_file_beside(state, *kor_path, saved);
     }
     return saved;
 }

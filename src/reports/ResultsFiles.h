@@ -1,10 +1,12 @@
 #pragma once
 // Saving the results of an analysis: the results file with the full report,
 // the companion files of the quick reports, the grade reports and the input
-// file beside it, and the quick viewer's save file. Every file is written
-// atomically; a file-system failure throws FileError and leaves the files
-// already written in place.
+// file beside it, and the quick viewer's save file. All names a save writes
+// are checked before the first file is written; a clash refuses the whole
+// save. Every file is written atomically; a file-system failure throws
+// FileError and leaves the files already written in place.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,15 +47,40 @@ SaveChoices save_choices_of(const ProgramState& state);
 
 struct SavedFiles {
     std::vector<std::string> paths;  // in the order written
-    Outcome outcome;                 // messages of steps that were left out (grade-report limit)
+    // Refused when the names clash (nothing is written then); otherwise the
+    // messages of steps that were left out (grade-report limit, a kept input file).
+    Outcome outcome;
 };
+
+// The files "Save Results" writes before the input file, in the order written.
+std::vector<std::string> results_file_targets(const std::string& results_path,
+                                              const SaveChoices& choices);
+
+// Why "Save Results" to `results_path` may not write its files, together with
+// `other_targets` that the same command writes too: no file may be the one the
+// data were read from or share its name with another, except that the input
+// file beside the results may be the data's own file. Nothing when all may be
+// written.
+std::optional<std::string> save_results_refusal(const ProgramState& state,
+                                                const std::string& results_path,
+                                                const SaveChoices& choices,
+                                                const std::vector<std::string>& other_targets = {});
 
 // "Save Results": puts the records into data and item-number order, writes
 // the results file to `results_path` and the chosen files beside it.
+// Refused, with nothing written, when save_results_refusal finds a clash.
 SavedFiles save_results(ProgramState& state, const std::string& results_path, const SaveChoices& choices);
 
+// Automatic saving of the data set as the input file `kor_path` beside a
+// saved file: written when no file is there, when it is the file the data were
+// opened from, or when it already holds exactly these bytes. Any other file is
+// kept unchanged and `saved.outcome` tells the user so.
+void save_input_file_beside(const ProgramState& state, const std::string& kor_path,
+                            SavedFiles& saved);
+
 // The viewer's Save: writes the saved form of `viewer_lines` to `path` and,
-// with automatic saving on, the data set as an input file beside it.
+// with automatic saving on, the data set as an input file beside it. Refused
+// like save_results when the names clash.
 SavedFiles save_viewer_file(const ProgramState& state, QuickReport report,
                             const std::vector<std::string>& viewer_lines, const std::string& path);
 

@@ -41,13 +41,16 @@ TEST(GradingFlag, AScaleFileGradesTheAnalysisInLetters) {
     EXPECT_EQ(json["test"]["grade_counts"].size(), 3u);
 
     write_lines_atomic(ini, {"USER=YES", "3", "Good", "50", "Fair", "80", "Poor"});
-    EXPECT_EQ(kor_run({"analyze", std::string(KOR_EXAMPLES_DIR) + "/quiz.kor", "--grading", ini}, out, err), 1);
+    // A refused scale is a refused setting.
+    EXPECT_EQ(kor_run({"analyze", std::string(KOR_EXAMPLES_DIR) + "/quiz.kor", "--grading", ini},
+                      out, err),
+              2);
     EXPECT_EQ(err, "Grades are not in numerical order (check Category 1 or 2\n");
 
     EXPECT_EQ(kor_run({"analyze", std::string(KOR_EXAMPLES_DIR) + "/quiz.kor", "--grading",
                        (folder / "none.ini").string()},
                       out, err),
-              1);
+              2);
     EXPECT_NE(err.find("No such file or directory"), std::string::npos);
     fs::remove_all(folder);
 }

@@ -78,6 +78,18 @@ TEST_F(KorCheck, ForeignFileIsRefused) {
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.err.rfind("Sorry, your input file was not created by KOR", 0), 0u) << run.err;
     EXPECT_EQ(run.err.find('\r'), std::string::npos);
+    // The windows' menus are no help on the command line: the last line names kor import.
+    const std::string hint =
+        "On the command line, kor import FILE --format v3|v4|v5|text|text-with-key|testscore "
+        "-o OUT.kor turns older input files and text files into input files; the README and "
+        "docs/formats.md describe the formats.\n";
+    ASSERT_GE(run.err.size(), hint.size());
+    EXPECT_EQ(run.err.substr(run.err.size() - hint.size()), hint);
+    // A file that is an input file but holds bad data gets no such line.
+    std::string contents = two_examinees;
+    contents.replace(contents.find("S02ABDD"), 7, "S02AB");
+    EXPECT_EQ(kor({"analyze", write("short.kor", contents)}).err.find("kor import"),
+              std::string::npos);
 }
 
 TEST_F(KorCheck, UnreadableFileReportsTheSystemMessage) {
@@ -236,6 +248,14 @@ TEST(KorUsage, HelpVersionAndWrongUsage) {
     CliRun version = kor({"--version"});
     EXPECT_EQ(version.code, 0);
     EXPECT_EQ(version.out, "kor 14.7.4\n");
+
+    CliRun help_command = kor({"help"});
+    EXPECT_EQ(help_command.code, 0);
+    EXPECT_EQ(help_command.out, help.out);
+    CliRun analyze_help = kor({"help", "analyze"});
+    EXPECT_EQ(analyze_help.code, 0);
+    EXPECT_EQ(analyze_help.out, kor({"analyze", "--help"}).out);
+    EXPECT_EQ(kor({"help", "frobnicate"}).code, 2);
 
     EXPECT_EQ(kor({}).code, 2);
     EXPECT_EQ(kor({"check"}).code, 2);

@@ -101,6 +101,18 @@ TEST_F(Export, ZeroOneDataAreWrittenAndTheEditorGetsItsLinesBack) {
     EXPECT_EQ(state->data.responses(4, 2), 4);
 }
 
+TEST_F(Export, TheDataEditorsZeroOneLayoutHasAKeyLineOfOnes) {
+    auto state = analysed_quiz();
+    ConvertMenu menu;
+    ASSERT_FALSE(
+        save_zero_one_data(*state, menu, path("d.txt"), ZeroOneLayout::data_editor).refused);
+    EXPECT_EQ(read_file(path("d.txt"), 1000),
+              "Examinee,Item01,Item02,Item03,Item04\r\n"
+              "Answer Key          ,1,1,1,1\r\n"
+              "S01,1,1,1,1\r\nS02,1,1,1,0\r\nS03,1,0,0,1\r\nS04,1,0,0,0\r\n");
+    EXPECT_EQ(state->editor.memo_data, (Lines{"S01ABCD", "S02ABCA", "S03AC.D", "S04ADAB"}));
+}
+
 TEST_F(Export, ZeroOneExportWhoseLoadFailsWritesNothing) {
     auto state = analysed_quiz();
     state->editor.memo_data[1] = "S02AB";

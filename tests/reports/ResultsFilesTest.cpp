@@ -133,11 +133,69 @@ TEST_F(SaveResults, ExamineeAndItemFilesCloseWithTheirSummaries) {
     EXPECT_EQ(tail(opt, 3), ident_lines());
 }
 
-TEST_F(SaveResults, AResultsFileNamedLikeACompanionIsNotOverwritten) {
-    const SavedFiles saved = save_results(*state, path("marks.kor"), SaveChoices{});
+TEST_F(SaveResults, NamesThatClashRefuseTheWholeSave) {
+    // The results file would be replaced by the input file beside it.
+    SavedFiles saved = save_results(*state, path("marks.kor"), SaveChoices{});
+    EXPECT_TRUE(saved.outcome.refused);
     EXPECT_EQ(saved.outcome.messages,
-              (Lines{"The .kor file was not written: it would replace the file marks.kor."}));
-    EXPECT_EQ(read_lines(path("marks.kor"))[0], "For best results,");
+              (Lines{"Nothing was written: \"" + path("marks.kor") + "\" and \"" +
+                     path("marks.kor") + "\" name the same file."}));
+    EXPECT_TRUE(saved.paths.empty());
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator{}), 0);
+
+    // Without the input file that name is no clash.
+    SaveChoices no_kor;
+    no_kor.kor = false;
+    EXPECT_FALSE(save_results(*state, path("marks.kor"), no_kor).outcome.refused);
+
+    // The file the data were read from is never replaced by results.
+    std::ofstream(path("quiz.kor"), std::ios::binary) << "the data\r\n";
+    state->data.opened_from_file = true;
+    state->data.input_file_path = path("quiz.kor");
+    fs::create_directory(path("sub"));
+    saved = save_results(*state, path("sub/../quiz.kor"), no_kor);
+    EXPECT_TRUE(saved.outcome.refused);
+    EXPECT_EQ(saved.outcome.messages.at(0), "Nothing was written: \"" + path("sub/../quiz.kor") +
+                                                "\" is the file the data were read from, \"" +
+                                                path("quiz.kor") + "\".");
+    EXPECT_EQ(read_file(path("quiz.kor"), 100), "the data\r\n");
+}
+
+TEST_F(SaveResults, TheInputFileBesideTheResultsMayBeTheDataFileItself) {
+    // Saving as quiz.txt rewrites quiz.kor when the data came from it.
+    std::ofstream(path("quiz.kor"), std::ios::binary) << "an older state of these data\r\n";
+    state->data.opened_from_file = true;
+    state->data.input_file_path = path("./quiz.kor");
+    const SavedFiles saved = save_results(*state, path("quiz.txt"), SaveChoices{});
+    EXPECT_FALSE(saved.outcome.refused);
+    EXPECT_TRUE(saved.outcome.messages.empty());
+    EXPECT_EQ(saved.paths.back(), path("quiz.kor"));
+    EXPECT_EQ(read_lines(path("quiz.kor"))[0], "KOR: Korvath (version 6)");
+}
+
+TEST_F(SaveResults, AnUnrelatedInputFileBesideTheResultsIsKept) {
+    std::ofstream(path("quiz.kor"), std::ios::binary) << "another data set\r\n";
+    const SavedFiles saved = save_results(*state, path("quiz.txt"), SaveChoices{});
+    EXPECT_FALSE(saved.outcome.refused);
+    EXPECT_EQ(
+        saved.outcome.messages,
+        (Lines{
+            "The existing file \"" + path("quiz.kor") +
+            "\" was kept: it holds other contents than this data set and is not the file the data "
+            "were read from. To save the data set as an input file too, save the results under "
+            "another name."}));
+    EXPECT_EQ(read_file(path("quiz.kor"), 100), "another data set\r\n");
+    EXPECT_EQ(saved.paths,
+              (Lines{path("quiz.txt"), path("quiz.exm"), path("quiz.itm"), path("quiz.opt")}));
+
+    // A file that already holds exactly these data is written again without a word.
+    fs::remove(path("quiz.kor"));
+    save_results(*state, path("quiz.txt"), SaveChoices{});
+    const std::string first = read_file(path("quiz.kor"), 1 << 20);
+    const SavedFiles again = save_results(*state, path("quiz.txt"), SaveChoices{});
+    EXPECT_TRUE(again.outcome.messages.empty());
+    EXPECT_EQ(again.paths.back(), path("quiz.kor"));
+    EXPECT_EQ(read_file(path("quiz.kor"), 1 << 20), first);
 }
 
 TEST_F(SaveResults, AMissingFolderReportsTheSystemMessageAndLeavesNoFile) {
@@ -171,6 +229,18 @@ TEST_F(SaveResults, ViewerSaveWritesTheInputFileBesideIt) {
     EXPECT_EQ(viewer_file_name("", QuickReport::examinees), "Q_Examinee");
     EXPECT_EQ(viewer_file_name("midterm", QuickReport::items), "midterm_QI");
     EXPECT_EQ(viewer_file_name("", QuickReport::options), "Q_Options");
+
+    // A viewer file named like its input file is refused; an unrelated input file is kept.
+    const SavedFiles clash =
+        save_viewer_file(*state, QuickReport::items, {"a line"}, path("Q.kor"));
+    EXPECT_TRUE(clash.outcome.refused);
+    EXPECT_FALSE(fs::exists(path("Q.kor")));
+    std::ofstream(path("Q_Items.kor"), std::ios::binary) << "kept\r\n";
+    const SavedFiles kept =
+        save_viewer_file(*state, QuickReport::items, {"a line"}, path("Q_Items.txt"));
+    EXPECT_EQ(kept.paths, (Lines{path("Q_Items.txt")}));
+    EXPECT_EQ(kept.outcome.messages.size(), 1u);
+    EXPECT_EQ(read_file(path("Q_Items.kor"), 100), "kept\r\n");
 }
 
 }  // namespace

@@ -9,15 +9,9 @@
 #include "AnalysisJson.h"
 #include "CliCommon.h"
 #include "core/FileIO.h"
-#include "core/VariablesUnit.h"
-#include "core/data/Conversions.h"
 #include "core/settings/GradingScaleFile.h"
 #include "core/settings/GroupSettings.h"
 #include "core/settings/ProblemCriteria.h"
-#include "reports/Exports.h"
-#include "reports/FullReport.h"
-#include "reports/GradeReports.h"
-#include "reports/ResultsFiles.h"
 
 namespace kor {
 
@@ -202,113 +196,82 @@ std::vector<std::string> other_targets(const AnalysisFlags& flags) {
 
 // Every file of the run is checked before the first is written: none may
 // replace the input file or another file of the same run.
-std::optional<int> refuse_clashes(const ProgramState& state, const AnalysisFlags& flags,
-                                  std::ostream& err) {
+std::optional<int> refuse_clashes(Application& app, const AnalysisFlags& flags, std::ostream& err) {
     const std::vector<std::string> others = other_targets(flags);
     if (flags.save_path.empty()) {
-        return refuse_clashing_targets(others, state.data.input_file_path, err);
+        return refuse_clashing_targets(app, others, err);
     }
-    if (const auto refusal =
-            save_results_refusal(state, flags.save_path, save_choices(state, flags), others)) {
-        err << *refusal << '\n';
-        return exit_refused;
-    }
-    return std::nullopt;
-}
-
-std::optional<int> save_results_files(ProgramState& state, const AnalysisFlags& flags,
-                                      std::ostream& err) {
-    const SavedFiles saved = save_results(state, flags.save_path, save_choices(state, flags));
-    print_written(saved.paths, err);
-    print_messages(saved.outcome, err);
-    return saved.outcome.refused ? std::optional<int>(exit_refused) : std::nullopt;
+    return print_outcome(app.check_save_results(flags.save_path, save_choices(app.state(), flags), others), err);
 }
 
 // Writes the files asked for, in the order of the flags' help. Stops at the
 // first refusal or file-system failure; files already written stay.
-std::optional<int> write_files(ProgramState& state, const AnalysisFlags& flags, std::ostream& err) {
-    try {
-        if (!flags.save_path.empty()) {
-            if (auto refused = save_results_files(state, flags, err)) {
-                return refused;
-            }
+std::optional<int> write_files(Application& app, const AnalysisFlags& flags, std::ostream& err) {
+    if (!flags.save_path.empty()) {
+        if (auto refused = print_outcome(app.save_results(flags.save_path, save_choices(app.state(), flags)), err)) {
+            return refused;
         }
-        if (!flags.grade_reports_path.empty()) {
-            const Outcome saved = save_grade_reports(state, flags.grade_reports_path);
-            print_messages(saved, err);
-            if (saved.refused) {
-                return exit_refused;
-            }
-            print_written(flags.grade_reports_path, err);
+    }
+    if (!flags.grade_reports_path.empty()) {
+        if (auto refused = print_outcome(app.save_grade_reports(flags.grade_reports_path), err)) {
+            return refused;
         }
-        if (!flags.item_stats_path.empty()) {
-            save_item_stats(state, flags.item_stats_path);
-            print_written(flags.item_stats_path, err);
+    }
+    if (!flags.item_stats_path.empty()) {
+        if (auto refused = print_outcome(app.save_item_stats(flags.item_stats_path), err)) {
+            return refused;
         }
-        if (!flags.zero_one_path.empty()) {
-            ConvertMenu menu;
-            const Outcome saved = save_zero_one_data(state, menu, flags.zero_one_path);
-            print_messages(saved, err);
-            if (saved.refused) {
-                return exit_refused;
-            }
-            print_written(flags.zero_one_path, err);
+    }
+    if (!flags.zero_one_path.empty()) {
+        if (auto refused =
+                print_outcome(app.save_zero_one_data(flags.zero_one_path, ZeroOneLayout::main_window), err)) {
+            return refused;
         }
-        if (!flags.alt_base.empty()) {
-            print_written(save_alt_files(state, flags.alt_base), err);
-        }
-    } catch (const FileError& error) {
-        err << error.what() << '\n';
-        return exit_refused;
+    }
+    if (!flags.alt_base.empty()) {
+        return print_outcome(app.save_alt_files(flags.alt_base), err);
     }
     return std::nullopt;
 }
 
-int print_reports(ProgramState& state, const AnalysisFlags& flags, std::ostream& out,
-                  std::ostream& err) {
+int print_reports(Application& app, const AnalysisFlags& flags, std::ostream& out, std::ostream& err) {
     for (const std::string& report : flags.reports) {
         Outcome messages;
-        out << report_output(state, report, &messages).value_or("");
-        print_messages(messages, err);
-        if (messages.refused) {
-            return exit_refused;
+        out << report_output(app, report, &messages).value_or("");
+        if (auto refused = print_outcome(messages, err)) {
+            return *refused;
         }
     }
     return exit_ok;
 }
 
 int run_analyze(const std::string& path, const AnalysisFlags& flags, std::ostream& out, std::ostream& err) {
-    auto state = std::make_unique<ProgramState>();
+    Application app;
     if (!flags.example.empty()) {
-        if (auto refused = open_example(*state, flags.example, err)) {
+        if (auto refused = open_example(app, flags.example, err)) {
             return *refused;
         }
-    } else if (auto refused = open_input_file(*state, path, err)) {
+    } else if (auto refused = open_input_file(app, path, err)) {
         return *refused;
     }
-    if (auto refused = refuse_clashes(*state, flags, err)) {
+    if (auto refused = refuse_clashes(app, flags, err)) {
         return *refused;
     }
-    if (auto refused = apply_analysis_flags(*state, flags, err)) {
+    if (auto refused = apply_analysis_flags(app.state(), flags, err)) {
         return *refused;
     }
-    if (auto refused = close_and_load(*state, err)) {
+    if (auto refused = close_and_load(app, err)) {
         return *refused;
     }
-    Outcome analysed = analyze_and_report(*state);
-    print_messages(analysed, err);
-    if (analysed.refused) {
-        return exit_refused;
+    if (auto refused = print_outcome(app.analyze(), err)) {
+        return *refused;
     }
-    for (const std::string& warning : state->results.warnings) {
-        err << warning << '\n';
-    }
-    if (auto failed = write_files(*state, flags, err)) {
+    if (auto failed = write_files(app, flags, err)) {
         return *failed;
     }
     if (!flags.json_path.empty()) {
-        if (const int written =
-                write_text_output(analysis_json(*state).dump(2) + "\n", flags.json_path, out, err);
+        if (const int written = write_text_output(app, analysis_json(app.state()).dump(2) + "\n", flags.json_path,
+                                                  out, err);
             written != exit_ok) {
             return written;
         }
@@ -316,11 +279,11 @@ int run_analyze(const std::string& path, const AnalysisFlags& flags, std::ostrea
     if (flags.reports.empty()) {
         // Without a report named, the panes are printed only when nothing else was asked for.
         if (!flags.writes_files() && flags.json_path.empty()) {
-            out << default_analysis_output(*state);
+            out << default_analysis_output(app);
         }
         return exit_ok;
     }
-    return print_reports(*state, flags, out, err);
+    return print_reports(app, flags, out, err);
 }
 
 }  // namespace
@@ -334,7 +297,7 @@ void add_analyze_command(CLI::App& app, CommandContext& context) {
     file->excludes(example);
     analyze->add_option("--report", flags->reports, "print the viewer's text of a report (repeatable)")
         ->type_name("REPORT")
-        ->check(CLI::IsMember({"examinees", "items", "options", "full", "grades"}));
+        ->check(CLI::IsMember(report_names()));
     analyze->add_option("--json", flags->json_path, "write every result as JSON to OUT (- for standard output)")
         ->type_name("OUT");
     analyze->add_option("--sort-examinees", flags->sort_examinees, "order of the examinees")

@@ -6,7 +6,6 @@
 
 #include "CliCommon.h"
 #include "core/FileIO.h"
-#include "core/VariablesUnit.h"
 
 namespace kor {
 
@@ -28,14 +27,14 @@ std::string summary_line(const ProgramState& state, const std::string& path) {
 }
 
 int run_check(const std::string& path, CommandContext& context) {
-    auto state = std::make_unique<ProgramState>();
-    if (auto refused = open_input_file(*state, path, context.err)) {
+    Application app;
+    if (auto refused = open_input_file(app, path, context.err)) {
         return *refused;
     }
-    if (auto refused = close_and_load(*state, context.err)) {
+    if (auto refused = close_and_load(app, context.err)) {
         return *refused;
     }
-    context.out << summary_line(*state, path) << '\n';
+    context.out << summary_line(app.state(), path) << '\n';
     return exit_ok;
 }
 

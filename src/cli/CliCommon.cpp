@@ -2,11 +2,7 @@
 
 #include <ostream>
 
-#include "core/FileIO.h"
 #include "core/TextUtil.h"
-#include "core/VariablesUnit.h"
-#include "core/data/InputFile.h"
-#include "core/data/Loader.h"
 
 namespace kor {
 
@@ -41,70 +37,43 @@ void print_messages(const Outcome& outcome, std::ostream& err) {
     }
 }
 
-std::optional<int> open_input_file(ProgramState& state, const std::string& path, std::ostream& err) {
-    try {
-        const Outcome read = read_input_file(state, path);
-        print_messages(read, err);
-        if (is_foreign_file_refusal(read)) {
-            err << import_hint << '\n';
-        }
-        if (read.refused) {
-            return exit_refused;
-        }
-    } catch (const FileError& error) {
-        err << error.what() << '\n';
-        return exit_refused;
+void print_written(const std::string& path, std::ostream& err) { err << "Wrote " << path << '\n'; }
+
+std::optional<int> print_outcome(const Outcome& outcome, std::ostream& err, int refused_code) {
+    for (const std::string& path : outcome.written) {
+        print_written(path, err);
     }
-    return std::nullopt;
+    print_messages(outcome, err);
+    return outcome.refused ? std::optional<int>(refused_code) : std::nullopt;
 }
 
-std::optional<int> close_and_load(ProgramState& state, std::ostream& err) {
-    const EditorCloseResult closed = close_editor(state, EditorExit::close_and_analyze);
+std::optional<int> open_input_file(Application& app, const std::string& path, std::ostream& err) {
+    const Outcome read = app.open_input_file(path);
+    print_messages(read, err);
+    if (is_foreign_file_refusal(read)) {
+        err << import_hint << '\n';
+    }
+    return read.refused ? std::optional<int>(exit_refused) : std::nullopt;
+}
+
+std::optional<int> close_and_load(Application& app, std::ostream& err, EditorExit how) {
+    const EditorCloseResult closed = app.close_editor(how);
     print_messages(closed.outcome, err);
-    if (closed.show_editor_again) {
-        return exit_refused;
-    }
-    return std::nullopt;
+    return closed.show_editor_again ? std::optional<int>(exit_refused) : std::nullopt;
 }
 
-int write_text_output(const std::string& text, const std::string& path, std::ostream& out, std::ostream& err) {
+int write_text_output(Application& app, const std::string& text, const std::string& path, std::ostream& out,
+                      std::ostream& err) {
     if (path == "-") {
         out << text;
         return exit_ok;
     }
-    try {
-        write_lines_atomic(path, split_lines(text));
-    } catch (const FileError& error) {
-        err << error.what() << '\n';
-        return exit_refused;
-    }
-    print_written(path, err);
-    return exit_ok;
+    return print_outcome(app.save_text_file(path, split_lines(text)), err).value_or(exit_ok);
 }
 
-void print_written(const std::string& path, std::ostream& err) {
-    err << "Wrote " << path << '\n';
-}
-
-void print_written(const std::vector<std::string>& paths, std::ostream& err) {
-    for (const std::string& path : paths) {
-        print_written(path, err);
-    }
-}
-
-std::optional<int> refuse_clashing_targets(const std::vector<std::string>& targets,
-                                           const std::string& source, std::ostream& err) {
-    std::vector<std::string> files;
-    for (const std::string& target : targets) {
-        if (!target.empty()) {
-            files.push_back(target);
-        }
-    }
-    if (const std::optional<std::string> refusal = write_targets_refusal(files, source)) {
-        err << *refusal << '\n';
-        return exit_refused;
-    }
-    return std::nullopt;
+std::optional<int> refuse_clashing_targets(const Application& app, const std::vector<std::string>& targets,
+                                           std::ostream& err) {
+    return print_outcome(app.check_targets(targets), err);
 }
 
 }  // namespace kor

@@ -9,11 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "app/Application.h"
 #include "core/Outcome.h"
 
 namespace kor {
-
-struct ProgramState;
 
 inline constexpr int exit_ok = 0;
 inline constexpr int exit_refused = 1;
@@ -30,43 +29,50 @@ struct CommandContext {
 // become plain line ends.
 void print_messages(const Outcome& outcome, std::ostream& err);
 
-// Opens an input file as the editor's "&Open KOR File" does. Returns an exit
-// code when the file or its contents are refused; a file that is no input
-// file gets a line on how to import other files from the command line.
-std::optional<int> open_input_file(ProgramState& state, const std::string& path, std::ostream& err);
-
 // The line printed for every file a command wrote, so the user sees what
 // appeared where.
 void print_written(const std::string& path, std::ostream& err);
-void print_written(const std::vector<std::string>& paths, std::ostream& err);
+
+// Prints what a workflow did: a line for every file it wrote, then its
+// messages. Returns `refused_code` when it was refused, nothing otherwise.
+std::optional<int> print_outcome(const Outcome& outcome, std::ostream& err, int refused_code = exit_refused);
+
+// Opens an input file as the editor's "&Open KOR File" does. Returns an exit
+// code when the file or its contents are refused; a file that is no input
+// file gets a line on how to import other files from the command line.
+std::optional<int> open_input_file(Application& app, const std::string& path, std::ostream& err);
 
 // Checks the files one command is about to write against each other and
-// against the file its data were read from (write_targets_refusal); an empty
-// name is a file not asked for and is left out. Prints the refusal and returns
-// the exit code when they may not all be written.
-std::optional<int> refuse_clashing_targets(const std::vector<std::string>& targets,
-                                           const std::string& source, std::ostream& err);
+// against the file its data were read from; an empty name is a file not asked
+// for and is left out. Prints the refusal and returns the exit code when they
+// may not all be written.
+std::optional<int> refuse_clashing_targets(const Application& app, const std::vector<std::string>& targets,
+                                           std::ostream& err);
 
-// Leaves the editor with "Close && Analyze"; returns an exit code when the
-// loader refuses the data.
-std::optional<int> close_and_load(ProgramState& state, std::ostream& err);
+// Leaves the editor with "Close && Analyze" (or OK); returns an exit code
+// when the loader refuses the data.
+std::optional<int> close_and_load(Application& app, std::ostream& err,
+                                  EditorExit how = EditorExit::close_and_analyze);
 
 // Writes `text` to `path` with CR LF line ends (and prints that it did), or
 // to `out` when the path is "-". Returns the exit code.
-int write_text_output(const std::string& text, const std::string& path, std::ostream& out, std::ostream& err);
+int write_text_output(Application& app, const std::string& text, const std::string& path, std::ostream& out,
+                      std::ostream& err);
 
 // Puts a built-in example into the program as its menu command does
 // (ExampleCommand.cpp). Returns an exit code when `name` is no example.
-std::optional<int> open_example(ProgramState& state, const std::string& name, std::ostream& err);
+std::optional<int> open_example(Application& app, const std::string& name, std::ostream& err);
 
 // What `kor analyze` prints after an analysis (ReportOutput.cpp): by default
 // the two quick result panes of the main window; with --report the text the
 // viewer shows for each report named. Lines end with LF.
-std::string default_analysis_output(const ProgramState& state);
-// Returns nullopt when `report` names no report. The grade reports put the
-// records into data order; a refusal (too many examinees to view) gives an
-// empty text and its message in `messages`.
-std::optional<std::string> report_output(ProgramState& state, const std::string& report,
+std::string default_analysis_output(const Application& app);
+// The report names of --report, in the order of its help.
+const std::vector<std::string>& report_names();
+// Returns nullopt when `report` names no report. A refusal (the grade reports
+// of too many examinees to view) gives an empty text and its message in
+// `messages`.
+std::optional<std::string> report_output(Application& app, const std::string& report,
                                          Outcome* messages = nullptr);
 
 // Adds the subcommands; each sets context.exit_code when it runs.

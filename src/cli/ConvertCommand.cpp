@@ -7,10 +7,6 @@
 #include <string>
 
 #include "CliCommon.h"
-#include "core/FileIO.h"
-#include "core/VariablesUnit.h"
-#include "core/data/Conversions.h"
-#include "core/data/InputFile.h"
 
 namespace kor {
 
@@ -22,39 +18,28 @@ struct ConvertFlags {
     std::string out_path;
 };
 
-Outcome convert_to(ProgramState& state, const std::string& form) {
-    ConvertMenu menu;
+Conversion conversion_named(const std::string& form) {
     if (form == "letters") {
-        return convert_to_letters(state, menu);
+        return Conversion::letters;
     }
     if (form == "numbers") {
-        return convert_to_numbers(state, menu);
+        return Conversion::numbers;
     }
-    return convert_to_right_wrong(state, menu);
+    return Conversion::right_wrong;
 }
 
 int run_convert(const ConvertFlags& flags, std::ostream& err) {
-    auto state = std::make_unique<ProgramState>();
-    if (auto refused = open_input_file(*state, flags.path, err)) {
+    Application app;
+    if (auto refused = open_input_file(app, flags.path, err)) {
         return *refused;
     }
-    if (auto refused =
-            refuse_clashing_targets({flags.out_path}, state->data.input_file_path, err)) {
+    if (auto refused = refuse_clashing_targets(app, {flags.out_path}, err)) {
         return *refused;
     }
-    const Outcome converted = convert_to(*state, flags.form);
-    print_messages(converted, err);
-    if (converted.refused) {
-        return exit_refused;
+    if (auto refused = print_outcome(app.convert(conversion_named(flags.form)), err)) {
+        return *refused;
     }
-    try {
-        write_input_file(*state, flags.out_path);
-    } catch (const FileError& error) {
-        err << error.what() << '\n';
-        return exit_refused;
-    }
-    print_written(flags.out_path, err);
-    return exit_ok;
+    return print_outcome(app.save_input_file(flags.out_path), err).value_or(exit_ok);
 }
 
 }  // namespace

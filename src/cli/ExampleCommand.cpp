@@ -8,10 +8,6 @@
 #include <string>
 
 #include "CliCommon.h"
-#include "core/FileIO.h"
-#include "core/VariablesUnit.h"
-#include "core/data/InputFile.h"
-#include "sample/Examples.h"
 
 namespace kor {
 
@@ -25,19 +21,26 @@ struct ExampleFlags {
 
 void print_example_names(std::ostream& err) {
     err << "The examples are:";
-    for (const ExampleInfo& example : example_list()) {
+    for (const Application::ExampleEntry& example : Application::examples()) {
         err << ' ' << example.name;
     }
     err << '\n';
 }
 
+bool is_example(const std::string& name) {
+    const auto examples = Application::examples();
+    return std::any_of(examples.begin(), examples.end(),
+                       [&name](const Application::ExampleEntry& example) { return example.name == name; });
+}
+
 // One line per example: its name, then its title.
 void print_example_list(std::ostream& out) {
+    const auto examples = Application::examples();
     std::size_t width = 0;
-    for (const ExampleInfo& example : example_list()) {
+    for (const Application::ExampleEntry& example : examples) {
         width = std::max(width, example.name.size());
     }
-    for (const ExampleInfo& example : example_list()) {
+    for (const Application::ExampleEntry& example : examples) {
         out << example.name << std::string(width + 2 - example.name.size(), ' ') << example.title
             << '\n';
     }
@@ -46,24 +49,17 @@ void print_example_list(std::ostream& out) {
 // The example as an input file: the editor's texts with the groups, the
 // grading scale, the alternative answers and the table of specifications.
 int write_example(const std::string& name, const std::string& path, CommandContext& context) {
-    auto state = std::make_unique<ProgramState>();
-    if (auto refused = open_example(*state, name, context.err)) {
+    Application app;
+    if (auto refused = open_example(app, name, context.err)) {
         return *refused;
     }
     if (path == "-") {
-        for (const std::string& line : input_file_lines(*state)) {
+        for (const std::string& line : app.input_file_lines()) {
             context.out << line << '\n';
         }
         return exit_ok;
     }
-    try {
-        write_input_file(*state, path);
-    } catch (const FileError& error) {
-        context.err << error.what() << '\n';
-        return exit_refused;
-    }
-    print_written(path, context.err);
-    return exit_ok;
+    return print_outcome(app.save_input_file(path), context.err).value_or(exit_ok);
 }
 
 int run_example_command(const ExampleFlags& flags, CommandContext& context) {
@@ -84,19 +80,15 @@ int run_example_command(const ExampleFlags& flags, CommandContext& context) {
 
 }  // namespace
 
-std::optional<int> open_example(ProgramState& state, const std::string& name, std::ostream& err) {
-    const ExampleInfo* example = find_example(name);
-    if (example == nullptr) {
-        err << "There is no example called \"" << name << "\"\n";
+std::optional<int> open_example(Application& app, const std::string& name, std::ostream& err) {
+    const bool known = is_example(name);
+    const Outcome outcome = app.open_example(name);
+    print_messages(outcome, err);
+    if (!known) {
         print_example_names(err);
         return exit_usage;
     }
-    const Outcome outcome = example->run(state);
-    print_messages(outcome, err);
-    if (outcome.refused) {
-        return exit_refused;
-    }
-    return std::nullopt;
+    return outcome.refused ? std::optional<int>(exit_refused) : std::nullopt;
 }
 
 void add_example_command(CLI::App& app, CommandContext& context) {

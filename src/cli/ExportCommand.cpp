@@ -7,12 +7,6 @@
 #include <string>
 
 #include "CliCommon.h"
-#include "core/FileIO.h"
-#include "core/VariablesUnit.h"
-#include "core/data/Conversions.h"
-#include "core/data/Loader.h"
-#include "core/data/TextImport.h"
-#include "reports/Exports.h"
 
 namespace kor {
 
@@ -25,62 +19,41 @@ struct ExportFlags {
     std::string data_only_path;
 };
 
-// The raw codes are those of the last load, so the data are loaded first.
-std::optional<int> export_raw(ProgramState& state, const std::string& path, std::ostream& err) {
-    const EditorCloseResult closed = close_editor(state, EditorExit::ok);
-    print_messages(closed.outcome, err);
-    if (closed.show_editor_again) {
-        return exit_refused;
-    }
-    save_raw_data(state, path);
-    return std::nullopt;
-}
-
-// The 0/1 export loads and converts the data itself and converts them back;
-// like the raw export it is the data editor's, with the key line.
-std::optional<int> export_zero_one(ProgramState& state, const std::string& path,
-                                   std::ostream& err) {
-    ConvertMenu menu;
-    const Outcome saved = save_zero_one_data(state, menu, path, ZeroOneLayout::data_editor);
-    print_messages(saved, err);
-    return saved.refused ? std::optional<int>(exit_refused) : std::nullopt;
-}
-
 int run_export(const ExportFlags& flags, CommandContext& context) {
     if (flags.raw_path.empty() && flags.zero_one_path.empty() && flags.data_only_path.empty()) {
         context.err << "Name at least one of --raw, --01 and --data-only\n";
         return exit_usage;
     }
-    auto state = std::make_unique<ProgramState>();
-    if (auto refused = open_input_file(*state, flags.path, context.err)) {
+    Application app;
+    if (auto refused = open_input_file(app, flags.path, context.err)) {
         return *refused;
     }
     if (auto refused =
-            refuse_clashing_targets({flags.data_only_path, flags.raw_path, flags.zero_one_path},
-                                    state->data.input_file_path, context.err)) {
+            refuse_clashing_targets(app, {flags.data_only_path, flags.raw_path, flags.zero_one_path}, context.err)) {
         return *refused;
     }
-    try {
-        // The data lines are written as typed, before a load or conversion touches the boxes.
-        if (!flags.data_only_path.empty()) {
-            save_data_only(*state, flags.data_only_path);
-            print_written(flags.data_only_path, context.err);
+    // The data lines are written as typed, before a load or conversion touches the boxes.
+    if (!flags.data_only_path.empty()) {
+        if (auto refused = print_outcome(app.export_data_only(flags.data_only_path), context.err)) {
+            return *refused;
         }
-        if (!flags.raw_path.empty()) {
-            if (auto refused = export_raw(*state, flags.raw_path, context.err)) {
-                return *refused;
-            }
-            print_written(flags.raw_path, context.err);
+    }
+    // The raw codes are those of the last load, so the data are loaded first.
+    if (!flags.raw_path.empty()) {
+        if (auto refused = close_and_load(app, context.err, EditorExit::ok)) {
+            return *refused;
         }
-        if (!flags.zero_one_path.empty()) {
-            if (auto refused = export_zero_one(*state, flags.zero_one_path, context.err)) {
-                return *refused;
-            }
-            print_written(flags.zero_one_path, context.err);
+        if (auto refused = print_outcome(app.export_raw_data(flags.raw_path), context.err)) {
+            return *refused;
         }
-    } catch (const FileError& error) {
-        context.err << error.what() << '\n';
-        return exit_refused;
+    }
+    // The 0/1 export loads and converts the data itself and converts them
+    // back; like the raw export it is the data editor's, with the key line.
+    if (!flags.zero_one_path.empty()) {
+        if (auto refused = print_outcome(app.save_zero_one_data(flags.zero_one_path, ZeroOneLayout::data_editor),
+                                         context.err)) {
+            return *refused;
+        }
     }
     return exit_ok;
 }

@@ -11,9 +11,6 @@
 
 #include "CliCommon.h"
 #include "core/FileIO.h"
-#include "core/VariablesUnit.h"
-#include "core/data/InputFile.h"
-#include "sample/Generator.h"
 
 namespace kor {
 
@@ -52,10 +49,10 @@ std::vector<std::string> names_of(const auto& table) {
 
 // The dialog as the hidden "Generate" command opens it (20 cases, 30 items,
 // seed 1804, mixed options, medium), then what the flags type over it.
-void fill_dialog(ProgramState& state, const GenerateFlags& flags) {
-    state.data.editor_start_mode = start_generate_fixed;
-    gen_dialog_start(state);
-    GenForm& form = state.gen_form;
+void fill_dialog(Application& app, const GenerateFlags& flags) {
+    app.state().data.editor_start_mode = start_generate_fixed;
+    app.start_generator();
+    GenForm& form = app.state().gen_form;
     if (flags.cases) {
         form.edit_num_cases = *flags.cases;
     }
@@ -75,22 +72,15 @@ void fill_dialog(ProgramState& state, const GenerateFlags& flags) {
 }
 
 int run_generate(const GenerateFlags& flags, std::ostream& out, std::ostream& err) {
-    auto state = std::make_unique<ProgramState>();
-    fill_dialog(*state, flags);
-    const Outcome generated = gen_generate_click(*state);
-    print_messages(generated, err);
-    if (generated.refused) {
-        return exit_usage;
+    Application app;
+    fill_dialog(app, flags);
+    if (auto refused = print_outcome(app.generate(), err, exit_usage)) {
+        return *refused;
     }
-    gen_dialog_finish(*state);
-    try {
-        write_input_file(*state, flags.path);
-    } catch (const FileError& error) {
-        err << error.what() << '\n';
-        return exit_refused;
+    if (auto refused = print_outcome(app.save_input_file(flags.path), err)) {
+        return *refused;
     }
-    print_written(flags.path, err);
-    out << file_name_of(flags.path) << ": " << state->editor.txt_title << '\n';
+    out << file_name_of(flags.path) << ": " << app.state().editor.txt_title << '\n';
     return exit_ok;
 }
 

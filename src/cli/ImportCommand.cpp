@@ -10,11 +10,8 @@
 
 #include "CliCommon.h"
 #include "core/FileIO.h"
-#include "core/VariablesUnit.h"
-#include "core/data/InputFile.h"
+#include "core/data/EditorModel.h"
 #include "core/data/LegacyInput.h"
-#include "core/data/Loader.h"
-#include "core/data/TextImport.h"
 
 namespace kor {
 
@@ -68,29 +65,29 @@ void fill_from_flags(ProgramState& state, const ImportFlags& flags) {
 
 // The old records are pasted into the data window and then rebuilt, which
 // needs the item count first.
-Outcome import_testscore_file(ProgramState& state, const ImportFlags& flags) {
-    const Outcome inserted = insert_text_file(state, flags.path);
-    if (inserted.refused) {
-        return inserted;
+Outcome import_testscore_file(Application& app, const ImportFlags& flags) {
+    Outcome outcome = app.insert_text_file(flags.path, TextSource::text);
+    if (outcome.accepted()) {
+        set_box(app.state().editor.txt_items, flags.items);
+        outcome.append(app.import_testscore_data());
     }
-    set_box(state.editor.txt_items, flags.items);
-    return import_testscore_data(state);
+    return outcome;
 }
 
-Outcome read_source(ProgramState& state, const ImportFlags& flags) {
+Outcome read_source(Application& app, const ImportFlags& flags) {
     if (const std::optional<InputLayout> layout = input_layout_named(flags.format)) {
-        return read_input_file(state, flags.path, *layout);
+        return app.open_input_file(flags.path, *layout);
     }
     Outcome outcome;
     if (flags.format == "text") {
-        outcome = insert_text_file(state, flags.path);
+        outcome = app.insert_text_file(flags.path, TextSource::text);
     } else if (flags.format == "text-with-key") {
-        outcome = insert_data_and_key_file(state, flags.path);
+        outcome = app.insert_text_file(flags.path, TextSource::text_with_key);
     } else {
-        outcome = import_testscore_file(state, flags);
+        outcome = import_testscore_file(app, flags);
     }
     if (outcome.accepted()) {
-        fill_from_flags(state, flags);
+        fill_from_flags(app.state(), flags);
     }
     return outcome;
 }
@@ -101,30 +98,22 @@ int run_import(const ImportFlags& flags, CommandContext& context) {
                        "formats only\n";
         return exit_usage;
     }
+    Application app;
     // The file to import is the source, whatever its format, before it is read.
-    if (auto refused = refuse_clashing_targets({flags.out_path}, flags.path, context.err)) {
+    if (auto refused = print_outcome(app.check_targets({flags.out_path}, flags.path), context.err)) {
         return *refused;
     }
-    auto state = std::make_unique<ProgramState>();
-    try {
-        const Outcome read = read_source(*state, flags);
-        print_messages(read, context.err);
-        if (read.refused) {
-            return exit_refused;
-        }
-        const EditorCloseResult closed = close_editor(*state, EditorExit::ok);
-        print_messages(closed.outcome, context.err);
-        if (closed.show_editor_again) {
-            return exit_refused;
-        }
-        write_input_file(*state, flags.out_path);
-    } catch (const FileError& error) {
-        context.err << error.what() << '\n';
-        return exit_refused;
+    if (auto refused = print_outcome(read_source(app, flags), context.err)) {
+        return *refused;
     }
-    print_written(flags.out_path, context.err);
-    context.out << file_name_of(flags.out_path) << ": " << state->data.num_examinees
-                << " examinees, " << state->data.num_items << " items\n";
+    if (auto refused = close_and_load(app, context.err, EditorExit::ok)) {
+        return *refused;
+    }
+    if (auto refused = print_outcome(app.save_input_file(flags.out_path), context.err)) {
+        return *refused;
+    }
+    context.out << file_name_of(flags.out_path) << ": " << app.state().data.num_examinees << " examinees, "
+                << app.state().data.num_items << " items\n";
     return exit_ok;
 }
 

@@ -1,13 +1,12 @@
 // The report texts `kor analyze` prints: the main window's quick panes by
-// default, and on request the text the quick viewer shows for a report.
+// default, and on request the text a viewer shows for a report.
 
+#include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "CliCommon.h"
-#include "core/VariablesUnit.h"
-#include "reports/GradeReports.h"
-#include "reports/ViewerText.h"
 
 namespace kor {
 
@@ -22,33 +21,42 @@ std::string as_text(const std::vector<std::string>& lines) {
     return text;
 }
 
+// The names of --report, in the order of its help.
+const std::array<std::pair<const char*, ReportKind>, 5> report_table{{
+    {"examinees", ReportKind::examinees},
+    {"items", ReportKind::items},
+    {"options", ReportKind::options},
+    {"full", ReportKind::full},
+    {"grades", ReportKind::grades},
+}};
+
 }  // namespace
 
-std::string default_analysis_output(const ProgramState& state) {
-    return as_text(state.reports.rich_edit_qe) + "\n" + as_text(state.reports.rich_edit_qi);
+const std::vector<std::string>& report_names() {
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> all;
+        for (const auto& entry : report_table) {
+            all.emplace_back(entry.first);
+        }
+        return all;
+    }();
+    return names;
 }
 
-std::optional<std::string> report_output(ProgramState& state, const std::string& report, Outcome* messages) {
-    // The viewers show the texts the analysis wrote.
-    if (report == "examinees") {
-        return as_text(quick_examinee_view(state, state.reports.memo_results));
-    }
-    if (report == "items") {
-        return as_text(quick_item_view(state, state.reports.memo_items));
-    }
-    if (report == "options") {
-        return as_text(quick_options_view(state));
-    }
-    if (report == "full") {
-        return as_text(state.reports.results_box);
-    }
-    if (report == "grades") {
-        // The report viewer's text; beyond its size limit nothing but the message.
-        GradeReport grades = grade_report_view(state);
-        if (messages != nullptr) {
-            messages->append(grades.outcome);
+std::string default_analysis_output(const Application& app) {
+    return as_text(app.examinee_pane()) + "\n" + as_text(app.item_pane());
+}
+
+std::optional<std::string> report_output(Application& app, const std::string& report, Outcome* messages) {
+    for (const auto& [name, kind] : report_table) {
+        if (report == name) {
+            Outcome shown;
+            std::string text = as_text(app.report_lines(kind, shown));
+            if (messages != nullptr) {
+                messages->append(shown);
+            }
+            return text;
         }
-        return as_text(grades.lines);
     }
     return std::nullopt;
 }

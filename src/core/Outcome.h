@@ -1,7 +1,7 @@
 #pragma once
 // The result of a command that checks what the user typed: every message box
-// it showed, in order, and whether it refused (then with the control that
-// takes the focus).
+// it showed, in order, whether it refused (then with the control that takes
+// the focus), and the files it wrote.
 
 #include <string>
 #include <utility>
@@ -13,6 +13,7 @@ struct Outcome {
     bool refused = false;
     std::vector<std::string> messages;  // message boxes, in the order shown
     std::string focus;                  // control name that takes the focus; empty for none
+    std::vector<std::string> written;   // paths of the files written, in order
 
     // A message box that does not stop the command.
     void show(std::string text) { messages.push_back(std::move(text)); }
@@ -24,9 +25,12 @@ struct Outcome {
         focus = std::move(focus_control);
     }
 
-    // Takes over the messages of a step run on behalf of this command.
+    void wrote(std::string path) { written.push_back(std::move(path)); }
+
+    // Takes over the messages and files of a step run on behalf of this command.
     void append(const Outcome& other) {
         messages.insert(messages.end(), other.messages.begin(), other.messages.end());
+        written.insert(written.end(), other.written.begin(), other.written.end());
         if (other.refused && !refused) {
             refused = true;
             focus = other.focus;

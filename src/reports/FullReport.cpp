@@ -1,7 +1,6 @@
 #include "reports/FullReport.h"
 
 #include "core/VariablesUnit.h"
-#include "core/analysis/Analysis.h"
 #include "core/analysis/NormalCurve.h"
 #include "core/analysis/Scoring.h"
 #include "reports/AnswerKeyReport.h"
@@ -48,24 +47,6 @@ std::vector<std::string> full_report(ProgramState& state, const std::vector<std:
     append(lines, answer_key_lines(state));
     append(lines, item_listing_lines(state));
     return lines;
-}
-
-Outcome analyze_and_report(ProgramState& state) {
-    Outcome outcome = run_analysis(state);
-    if (outcome.refused) {
-        return outcome;
-    }
-    ReportTexts& reports = state.reports;
-    reports.memo_results = examinee_output(state);
-    reports.rich_edit_qe = quick_examinee_results(state);
-    reports.memo_items = item_output(state);
-    reports.rich_edit_qi = quick_item_results(state);
-    Diagnostics warnings;
-    reports.results_box = full_report(state, reports.memo_items, warnings);
-    for (const std::string& warning : warnings.texts()) {
-        state.results.warnings.push_back(warning);
-    }
-    return outcome;
 }
 
 }  // namespace kor

@@ -1,6 +1,5 @@
 #pragma once
-// The full results report, and the analysis command that writes it together
-// with the quick reports.
+// The full results report.
 
 #include <string>
 #include <vector>
@@ -20,10 +19,5 @@ struct ProgramState;
 // later sections and every later view expect.
 std::vector<std::string> full_report(ProgramState& state, const std::vector<std::string>& memo_items,
                                      Diagnostics& warnings);
-
-// "Analyze": runs the analysis and writes every report text into
-// state.reports; the reports' warnings join results.warnings. Refused (with
-// nothing written) when the analysis is refused.
-Outcome analyze_and_report(ProgramState& state);
 
 }  // namespace kor

@@ -13,6 +13,7 @@
 #include "KorCli.h"
 #include "core/VariablesUnit.h"
 #include "core/analysis/Analysis.h"
+#include "app/Analyze.h"
 #include "reports/FullReport.h"
 #include "core/analysis/SampleSets.h"
 #include "core/data/InputFile.h"
@@ -74,16 +75,16 @@ TEST_F(ReportOutput, SettingsFlagsReachTheReports) {
 }
 
 TEST(ReportOutputText, FullReportIsTheResultsWindowsTextAndUnknownNamesGiveNothing) {
-    auto state = testing::sample_set_2();
-    ASSERT_FALSE(load_test_data(*state).refused);
-    ASSERT_FALSE(analyze_and_report(*state).refused);
-    const auto full = report_output(*state, "full");
+    Application app(testing::sample_set_2());
+    ASSERT_FALSE(load_test_data(app.state()).refused);
+    ASSERT_FALSE(app.analyze().refused);
+    const auto full = report_output(app, "full");
     ASSERT_TRUE(full.has_value());
     EXPECT_EQ(full->rfind("TITLE:   Sample Data #2", 0), 0u);
     EXPECT_NE(full->find("\n\f\nTITLE:"), std::string::npos);
-    EXPECT_TRUE(report_output(*state, "grades").has_value());
-    EXPECT_FALSE(report_output(*state, "summary").has_value());
-    EXPECT_TRUE(report_output(*state, "options").has_value());
+    EXPECT_TRUE(report_output(app, "grades").has_value());
+    EXPECT_FALSE(report_output(app, "summary").has_value());
+    EXPECT_TRUE(report_output(app, "options").has_value());
 }
 
 }  // namespace

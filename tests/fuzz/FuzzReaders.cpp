@@ -24,6 +24,7 @@
 #include "core/data/TextImport.h"
 #include "core/settings/GradingScaleFile.h"
 #include "reports/Exports.h"
+#include "app/Analyze.h"
 #include "reports/FullReport.h"
 #include "reports/GradeReports.h"
 #include "reports/ResultsFiles.h"

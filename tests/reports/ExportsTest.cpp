@@ -14,6 +14,7 @@
 #include "core/data/Conversions.h"
 #include "core/data/Loader.h"
 #include "reports/Exports.h"
+#include "app/Analyze.h"
 #include "reports/FullReport.h"
 
 namespace kor {

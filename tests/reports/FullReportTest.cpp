@@ -1,6 +1,7 @@
 // The full results report: its page structure and summary block, and the
 // whole reports of Sample Data #1 and #2 against reviewed golden files.
 
+#include "app/Analyze.h"
 #include "reports/FullReport.h"
 
 #include <gtest/gtest.h>

@@ -12,6 +12,7 @@
 #include "core/VariablesUnit.h"
 #include "core/analysis/SampleSets.h"
 #include "core/data/Loader.h"
+#include "app/Analyze.h"
 #include "reports/FullReport.h"
 #include "reports/GradeReports.h"
 #include "reports/Ident.h"

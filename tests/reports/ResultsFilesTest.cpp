@@ -15,6 +15,7 @@
 #include "core/VariablesUnit.h"
 #include "core/analysis/SampleSets.h"
 #include "core/data/Loader.h"
+#include "app/Analyze.h"
 #include "reports/FullReport.h"
 #include "reports/Ident.h"
 #include "reports/ResultsFiles.h"

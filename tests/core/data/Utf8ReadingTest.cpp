@@ -16,6 +16,7 @@
 #include "core/data/Loader.h"
 #include "core/data/TextImport.h"
 #include "core/settings/GradingScaleFile.h"
+#include "app/Analyze.h"
 #include "reports/FullReport.h"
 #include "reports/ResultsFiles.h"
 

@@ -1,0 +1,281 @@
+#include "app/Application.h"
+
+#include <utility>
+
+#include "app/Analyze.h"
+#include "core/FileIO.h"
+#include "core/data/Conversions.h"
+#include "core/data/TextImport.h"
+#include "reports/GradeReports.h"
+#include "reports/ViewerText.h"
+#include "sample/Examples.h"
+#include "sample/GenForm.h"
+
+namespace kor {
+
+namespace {
+
+// Runs a step that may fail in the file system: its failure becomes a
+// refusal with the system's message, after what the step had done so far.
+template <typename Step>
+Outcome guarded(Step&& step) {
+    Outcome outcome;
+    try {
+        step(outcome);
+    } catch (const FileError& error) {
+        outcome.refuse(error.what());
+    }
+    return outcome;
+}
+
+Outcome from_saved(const SavedFiles& saved) {
+    Outcome outcome = saved.outcome;
+    outcome.written.insert(outcome.written.begin(), saved.paths.begin(), saved.paths.end());
+    return outcome;
+}
+
+}  // namespace
+
+Application::Application() : state_(std::make_unique<ProgramState>()) {}
+
+Application::Application(std::unique_ptr<ProgramState> state) : state_(std::move(state)) {}
+
+Outcome Application::open_input_file(const std::string& path, InputLayout layout) {
+    return guarded([&](Outcome& outcome) { outcome.append(read_input_file(*state_, path, layout)); });
+}
+
+Outcome Application::open_example(const std::string& name) {
+    Outcome outcome;
+    const ExampleInfo* example = find_example(name);
+    if (example == nullptr) {
+        outcome.refuse("There is no example called \"" + name + "\"");
+        return outcome;
+    }
+    return example->run(*state_);
+}
+
+std::vector<Application::ExampleEntry> Application::examples() {
+    std::vector<ExampleEntry> entries;
+    for (const ExampleInfo& example : example_list()) {
+        entries.push_back({std::string(example.name), example.title});
+    }
+    return entries;
+}
+
+Outcome Application::insert_text_file(const std::string& path, TextSource source) {
+    return guarded([&](Outcome& outcome) {
+        outcome.append(source == TextSource::text ? kor::insert_text_file(*state_, path)
+                                                  : insert_data_and_key_file(*state_, path));
+    });
+}
+
+Outcome Application::import_testscore_data() { return kor::import_testscore_data(*state_); }
+
+void Application::start_generator() { gen_dialog_start(*state_); }
+
+Outcome Application::generate() {
+    Outcome outcome = gen_generate_click(*state_);
+    if (outcome.accepted()) {
+        gen_dialog_finish(*state_);
+    }
+    return outcome;
+}
+
+void Application::cancel_generator() {
+    gen_cancel_click(*state_);
+    gen_dialog_finish(*state_);
+}
+
+EditorCloseResult Application::close_editor(EditorExit how) { return kor::close_editor(*state_, how); }
+
+Outcome Application::analyze() {
+    Outcome outcome = analyze_and_report(*state_);
+    if (outcome.accepted()) {
+        for (const std::string& warning : state_->results.warnings) {
+            outcome.show(warning);
+        }
+    }
+    return outcome;
+}
+
+std::vector<std::string> Application::report_lines(ReportKind kind, Outcome& messages) {
+    const ProgramState& state = *state_;
+    switch (kind) {
+        case ReportKind::examinees:
+            return quick_examinee_view(state, state.reports.memo_results);
+        case ReportKind::items:
+            return quick_item_view(state, state.reports.memo_items);
+        case ReportKind::options:
+            return quick_options_view(state);
+        case ReportKind::full:
+            return state.reports.results_box;
+        case ReportKind::grades: {
+            GradeReport grades = grade_report_view(*state_);
+            messages.append(grades.outcome);
+            return std::move(grades.lines);
+        }
+    }
+    return {};
+}
+
+std::vector<std::string> Application::examinee_pane() const { return state_->reports.rich_edit_qe; }
+
+std::vector<std::string> Application::item_pane() const { return state_->reports.rich_edit_qi; }
+
+Outcome Application::check_targets(const std::vector<std::string>& targets) const {
+    return check_targets(targets, state_->data.input_file_path);
+}
+
+Outcome Application::check_targets(const std::vector<std::string>& targets, const std::string& source) const {
+    Outcome outcome;
+    std::vector<std::string> files;
+    for (const std::string& target : targets) {
+        if (!target.empty()) {
+            files.push_back(target);
+        }
+    }
+    if (const std::optional<std::string> refusal = write_targets_refusal(files, source)) {
+        outcome.refuse(*refusal);
+    }
+    return outcome;
+}
+
+Outcome Application::check_save_results(const std::string& path, const SaveChoices& choices,
+                                        const std::vector<std::string>& other_targets) const {
+    Outcome outcome;
+    if (const auto refusal = save_results_refusal(*state_, path, choices, other_targets)) {
+        outcome.refuse(*refusal);
+    }
+    return outcome;
+}
+
+Outcome Application::save_results(const std::string& path, const SaveChoices& choices,
+                                  const std::vector<std::string>& other_targets) {
+    if (Outcome checked = check_save_results(path, choices, other_targets); checked.refused) {
+        return checked;
+    }
+    return guarded([&](Outcome& outcome) { outcome.append(from_saved(kor::save_results(*state_, path, choices))); });
+}
+
+Outcome Application::save_grade_reports(const std::string& path) {
+    Outcome outcome = check_targets({path});
+    if (outcome.refused) {
+        return outcome;
+    }
+    return guarded([&](Outcome& saved) {
+        saved.append(kor::save_grade_reports(*state_, path));
+        if (saved.accepted()) {
+            saved.wrote(path);
+        }
+    });
+}
+
+Outcome Application::save_item_stats(const std::string& path) {
+    Outcome outcome = check_targets({path});
+    if (outcome.refused) {
+        return outcome;
+    }
+    return guarded([&](Outcome& saved) {
+        kor::save_item_stats(*state_, path);
+        saved.wrote(path);
+    });
+}
+
+Outcome Application::save_zero_one_data(const std::string& path, ZeroOneLayout layout) {
+    Outcome outcome = check_targets({path});
+    if (outcome.refused) {
+        return outcome;
+    }
+    return guarded([&](Outcome& saved) {
+        saved.append(kor::save_zero_one_data(*state_, convert_menu_, path, layout));
+        if (saved.accepted()) {
+            saved.wrote(path);
+        }
+    });
+}
+
+Outcome Application::save_alt_files(const std::string& base) {
+    Outcome outcome = check_targets(alt_file_paths(base));
+    if (outcome.refused) {
+        return outcome;
+    }
+    return guarded([&](Outcome& saved) {
+        for (const std::string& path : kor::save_alt_files(*state_, base)) {
+            saved.wrote(path);
+        }
+    });
+}
+
+Outcome Application::save_viewer_file(QuickReport report, const std::vector<std::string>& viewer_lines,
+                                      const std::string& path) {
+    return guarded([&](Outcome& outcome) {
+        outcome.append(from_saved(kor::save_viewer_file(*state_, report, viewer_lines, path)));
+    });
+}
+
+Outcome Application::save_input_file(const std::string& path) {
+    Outcome outcome = check_targets({path});
+    if (outcome.refused) {
+        return outcome;
+    }
+    return guarded([&](Outcome& saved) {
+        write_input_file(*state_, path);
+        saved.wrote(path);
+    });
+}
+
+std::vector<std::string> Application::input_file_lines() const { return kor::input_file_lines(*state_); }
+
+Outcome Application::save_text_file(const std::string& path, const std::vector<std::string>& lines) {
+    Outcome outcome = check_targets({path});
+    if (outcome.refused) {
+        return outcome;
+    }
+    return guarded([&](Outcome& saved) {
+        write_lines_atomic(path, lines);
+        saved.wrote(path);
+    });
+}
+
+Outcome Application::export_raw_data(const std::string& path) {
+    Outcome outcome = check_targets({path});
+    if (outcome.refused) {
+        return outcome;
+    }
+    return guarded([&](Outcome& saved) {
+        save_raw_data(*state_, path);
+        saved.wrote(path);
+    });
+}
+
+Outcome Application::export_data_only(const std::string& path) {
+    Outcome outcome = check_targets({path});
+    if (outcome.refused) {
+        return outcome;
+    }
+    return guarded([&](Outcome& saved) {
+        save_data_only(*state_, path);
+        saved.wrote(path);
+    });
+}
+
+Outcome Application::convert(Conversion conversion) {
+    Outcome outcome;
+    switch (conversion) {
+        case Conversion::right_wrong:
+            return convert_to_right_wrong(*state_, convert_menu_);
+        case Conversion::letters:
+            return convert_to_letters(*state_, convert_menu_);
+        case Conversion::numbers:
+            return convert_to_numbers(*state_, convert_menu_);
+        case Conversion::back_from_right_wrong:
+            convert_back_from_right_wrong(*state_, convert_menu_);
+            break;
+        case Conversion::back_to_original_lines:
+            convert_back_to_original_lines(*state_, convert_menu_);
+            break;
+    }
+    return outcome;
+}
+
+}  // namespace kor

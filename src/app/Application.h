@@ -1,0 +1,132 @@
+#pragma once
+// The application: it owns the program state of one run and carries out each
+// workflow a user starts, from the command line or from the windows, to its
+// end. Every workflow returns an Outcome with the messages to show, whether it
+// was refused (and which control takes the focus) and the files it wrote; it
+// never prints and never throws a file-system failure at its caller, which it
+// turns into a refusal carrying the system's message.
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/Outcome.h"
+#include "core/VariablesUnit.h"
+#include "core/data/Conversions.h"
+#include "core/data/InputFile.h"
+#include "core/data/Loader.h"
+#include "reports/Exports.h"
+#include "reports/ResultsFiles.h"
+#include "sample/Generator.h"
+
+namespace kor {
+
+// The reports a viewer shows.
+enum class ReportKind { examinees, items, options, full, grades };
+
+// The text files the data editor can insert into its boxes.
+enum class TextSource { text, text_with_key };
+
+// The forms the data editor's Convert menu rewrites the data into.
+enum class Conversion { right_wrong, letters, numbers, back_from_right_wrong, back_to_original_lines };
+
+class Application {
+public:
+    Application();
+    // Takes over a program state prepared elsewhere (a test's data set).
+    explicit Application(std::unique_ptr<ProgramState> state);
+
+    ProgramState& state() { return *state_; }
+    const ProgramState& state() const { return *state_; }
+
+    // --- Getting a data set into the editor's boxes
+
+    // "&Open KOR File" (version 6) or one of the older layouts' readers.
+    Outcome open_input_file(const std::string& path, InputLayout layout = InputLayout::version6);
+    // The Examples menu: the editor's boxes and the settings of the example.
+    Outcome open_example(const std::string& name);
+    // The built-in examples' names and titles, in the menu's order.
+    struct ExampleEntry {
+        std::string name;
+        std::string title;
+    };
+    static std::vector<ExampleEntry> examples();
+    // The text-file inserts of the editor's Data menu.
+    Outcome insert_text_file(const std::string& path, TextSource source);
+    // "Import VZ Testscore Data (old system)": rebuilds the records pasted
+    // into the data window, for the item count in the item box.
+    Outcome import_testscore_data();
+    // Opening the generator dialog: its boxes as the editor's start mode fills them.
+    void start_generator();
+    // The generator dialog's "Generate" with the boxes as they stand; the
+    // dialog is done when it is accepted.
+    Outcome generate();
+    // The generator dialog's Cancel.
+    void cancel_generator();
+
+    // --- Leaving the editor: the loader and the closing steps. Refused when
+    // the data are refused; the editor is then to be shown again.
+    EditorCloseResult close_editor(EditorExit how);
+
+    // --- The analysis: scores, statistics and every report text. The
+    // numerical routines' diagnostics follow the analysis's own messages.
+    Outcome analyze();
+
+    // The text a viewer shows for a report of the last analysis. The grade
+    // reports may be refused (too many examinees to view): then no lines and
+    // the message.
+    std::vector<std::string> report_lines(ReportKind kind, Outcome& messages);
+    // The main window's two panes after an analysis.
+    std::vector<std::string> examinee_pane() const;
+    std::vector<std::string> item_pane() const;
+
+    // --- Files. Each command first checks all the files it is to write; a
+    // clash refuses it with nothing written.
+
+    // Why one command may not write all of `targets` (none may be the file the
+    // data were read from, nor two of them the same file): a refused outcome,
+    // or an accepted one.
+    Outcome check_targets(const std::vector<std::string>& targets) const;
+    // The same against `source` instead, for a command that names its source
+    // before reading it.
+    Outcome check_targets(const std::vector<std::string>& targets, const std::string& source) const;
+
+    // "Save Results": the results file, the companions `choices` picks and the
+    // input file beside it. `other_targets` are the files the same command
+    // writes afterwards, checked together with these.
+    Outcome save_results(const std::string& path, const SaveChoices& choices,
+                         const std::vector<std::string>& other_targets = {});
+    // The check save_results makes before it writes anything.
+    Outcome check_save_results(const std::string& path, const SaveChoices& choices,
+                               const std::vector<std::string>& other_targets = {}) const;
+    Outcome save_grade_reports(const std::string& path);
+    Outcome save_item_stats(const std::string& path);
+    Outcome save_zero_one_data(const std::string& path, ZeroOneLayout layout);
+    Outcome save_alt_files(const std::string& base);
+    // The quick viewer's Save of `report` as the viewer shows it.
+    Outcome save_viewer_file(QuickReport report, const std::vector<std::string>& viewer_lines,
+                             const std::string& path);
+
+    // "&Save KOR File": the data set as an input file.
+    Outcome save_input_file(const std::string& path);
+    // The lines of the input file the data set would be saved as.
+    std::vector<std::string> input_file_lines() const;
+    // Any other text written by a front end (for example a machine-readable
+    // form of the results), checked like every other target.
+    Outcome save_text_file(const std::string& path, const std::vector<std::string>& lines);
+    // The data editor's exports: the response codes of a fresh load
+    // (comma-delimited) and the data lines as they stand.
+    Outcome export_raw_data(const std::string& path);
+    Outcome export_data_only(const std::string& path);
+
+    // --- The editor's Convert menu.
+    Outcome convert(Conversion conversion);
+    const ConvertMenu& convert_menu() const { return convert_menu_; }
+
+private:
+    std::unique_ptr<ProgramState> state_;  // large: kept on the heap
+    ConvertMenu convert_menu_;
+};
+
+}  // namespace kor

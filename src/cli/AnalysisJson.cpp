@@ -8,6 +8,7 @@
 #include "core/Encoding.h"
 #include "core/VariablesUnit.h"
 #include "core/analysis/ItemStatistics.h"
+#include "core/settings/Choices.h"
 
 namespace kor {
 
@@ -39,27 +40,6 @@ json texts(const std::vector<std::string>& list) {
 }
 
 json correlation(double value) { return value == not_computable ? json(nullptr) : number(value); }
-
-const char* examinee_sort_name(const AnalysisSettings& s) {
-    if (s.sort_exam_label) return "label";
-    if (s.sort_exam_score) return "score";
-    return "none";
-}
-
-const char* item_sort_name(const AnalysisSettings& s) {
-    if (s.sort_item_diff) return "difficulty";
-    if (s.sort_item_disc) return "discrimination";
-    if (s.sort_item_pbis) return "pbis";
-    if (s.sort_item_adjp) return "adjpbis";
-    return "number";
-}
-
-const char* band_name(const AnalysisSettings& s) {
-    if (s.band_use_raw) return "raw";
-    if (s.band_use_percent) return "percent";
-    if (s.band_use_letters) return "letters";
-    return "none";
-}
 
 json data_set_json(const ProgramState& state) {
     const TTestData& d = state.data;
@@ -93,9 +73,9 @@ json settings_json(const ProgramState& state) {
     }
     return {{"high_group_percent", number(s.disc_top_fraction * 100.0)},
             {"low_group_percent", number(s.disc_bottom_fraction * 100.0)},
-            {"sort_examinees", examinee_sort_name(s)},
-            {"sort_items", item_sort_name(s)},
-            {"bands", band_name(s)},
+            {"sort_examinees", name_of(examinee_order_of(s))},
+            {"sort_items", name_of(item_order_of(s))},
+            {"bands", name_of(band_unit_of(s))},
             {"round_percent", s.grade_round_percent},
             {"suggest_problem_items", s.suggest_problem_items},
             {"criteria",

@@ -11,6 +11,7 @@
 #include "core/FileIO.h"
 #include "core/settings/GradingScaleFile.h"
 #include "core/settings/GroupSettings.h"
+#include "core/settings/MainCommands.h"
 #include "core/settings/ProblemCriteria.h"
 
 namespace kor {
@@ -64,26 +65,6 @@ std::vector<std::string> comma_list(const std::string& text) {
     }
 }
 
-void set_examinee_sort(AnalysisSettings& s, const std::string& name) {
-    s.sort_exam_none = name == "none";
-    s.sort_exam_label = name == "label";
-    s.sort_exam_score = name == "score";
-}
-
-void set_item_sort(AnalysisSettings& s, const std::string& name) {
-    s.sort_item_number = name == "number";
-    s.sort_item_diff = name == "difficulty";
-    s.sort_item_disc = name == "discrimination";
-    s.sort_item_pbis = name == "pbis";
-    s.sort_item_adjp = name == "adjpbis";
-}
-
-void set_bands(AnalysisSettings& s, const std::string& name) {
-    s.band_use_raw = name == "raw";
-    s.band_use_percent = name == "percent";
-    s.band_use_letters = name == "letters";
-}
-
 // A scale file is applied as "Use Grade Letters in Confidence Bands" applies
 // kor.ini: read into the grade dialog, confirmed with its OK, bands in letters.
 // Like every other setting, a scale that is refused or cannot be read gives
@@ -113,14 +94,15 @@ std::optional<int> apply_analysis_flags(ProgramState& state, const AnalysisFlags
     if (auto refused = apply_grading_file(state, flags.grading, err)) {
         return refused;
     }
-    if (!flags.sort_examinees.empty()) {
-        set_examinee_sort(settings, flags.sort_examinees);
+    // The flags' names were checked against the same tables when parsed.
+    if (const auto order = examinee_order_named(flags.sort_examinees)) {
+        choose_examinee_order(state, *order);
     }
-    if (!flags.sort_items.empty()) {
-        set_item_sort(settings, flags.sort_items);
+    if (const auto order = item_order_named(flags.sort_items)) {
+        choose_item_order(state, *order);
     }
-    if (!flags.bands.empty()) {
-        set_bands(settings, flags.bands);
+    if (const auto unit = band_unit_named(flags.bands)) {
+        choose_band_unit(state, *unit);
     }
     if (flags.absolute_percentages) {
         settings.grade_round_percent = false;
@@ -301,11 +283,11 @@ void add_analyze_command(CLI::App& app, CommandContext& context) {
     analyze->add_option("--json", flags->json_path, "write every result as JSON to OUT (- for standard output)")
         ->type_name("OUT");
     analyze->add_option("--sort-examinees", flags->sort_examinees, "order of the examinees")
-        ->check(CLI::IsMember({"none", "label", "score"}));
+        ->check(CLI::IsMember(examinee_order_names()));
     analyze->add_option("--sort-items", flags->sort_items, "order of the items")
-        ->check(CLI::IsMember({"number", "difficulty", "discrimination", "pbis", "adjpbis"}));
+        ->check(CLI::IsMember(item_order_names()));
     analyze->add_option("--bands", flags->bands, "unit of the confidence bands")
-        ->check(CLI::IsMember({"raw", "percent", "letters", "none"}));
+        ->check(CLI::IsMember(band_unit_names()));
     analyze->add_option("--grading", flags->grading, "apply a grading-scale file, with the bands in letters")
         ->type_name("FILE.ini");
     analyze->add_flag("--absolute-percentages", flags->absolute_percentages,

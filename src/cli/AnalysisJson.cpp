@@ -213,24 +213,15 @@ json analysis_json(const ProgramState& state) {
     if (d.partial_credit_on) {
         document["test_points"] = score_statistics_json(r.pc_score);
     }
-    // Records are kept in report order; the document lists items by number
-    // and examinees by their place in the data.
-    std::vector<const Item_Record*> items(at(d.num_items) + 1, nullptr);
-    for (int p = 1; p <= d.num_items; ++p) {
-        items[at(r.item_records[at(p)].ItemNum)] = &r.item_records[at(p)];
-    }
+    // The document lists items by number and examinees by their place in the data.
     json item_list = json::array();
     for (int j = 1; j <= d.num_items; ++j) {
-        item_list.push_back(item_json(state, *items[at(j)]));
+        item_list.push_back(item_json(state, r.item_records[at(j)]));
     }
     document["items"] = item_list;
-    std::vector<const Case_Record*> examinees(at(d.num_examinees) + 1, nullptr);
-    for (int p = 1; p <= d.num_examinees; ++p) {
-        examinees[at(r.examinee_records[at(p)].IDnum)] = &r.examinee_records[at(p)];
-    }
     json examinee_list = json::array();
     for (int i = 1; i <= d.num_examinees; ++i) {
-        examinee_list.push_back(examinee_json(state, *examinees[at(i)]));
+        examinee_list.push_back(examinee_json(state, r.examinee_records[at(i)]));
     }
     document["examinees"] = examinee_list;
     document["warnings"] = texts(r.warnings);

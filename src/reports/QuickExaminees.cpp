@@ -245,8 +245,8 @@ std::vector<std::string> grading_scale_lines(const AnalysisSettings& settings) {
 std::vector<std::string> examinee_output(const ProgramState& state) {
     const ExamineeLayout layout = examinee_layout(state);
     std::vector<std::string> lines = examinee_headings(layout);
-    for (int p = 1; p <= state.data.num_examinees; ++p) {
-        lines.push_back(examinee_line(state.results.examinee_records[at(p)], layout));
+    for (const int examinee : examinees_in_report_order(state.results, state.data.num_examinees)) {
+        lines.push_back(examinee_line(state.results.examinee_records[at(examinee)], layout));
     }
     lines.push_back(equals_rule());
     lines.push_back(examinee_sort_note(state.settings));

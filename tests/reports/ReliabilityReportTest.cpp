@@ -185,8 +185,9 @@ TEST(ReliabilityReport, TableFollowsTheQuickItemOrder) {
     analyse(*state);
     const Lines lines = additional_item_analysis_lines(*state);
     std::size_t row = 8;
-    for (int p = 1; p <= state->data.num_items; ++p) {
-        const Item_Record& item = state->results.item_records[static_cast<std::size_t>(p)];
+    ASSERT_EQ(state->results.item_order.size(), static_cast<std::size_t>(state->data.num_items));
+    for (const int j : state->results.item_order) {
+        const Item_Record& item = state->results.item_records[static_cast<std::size_t>(j)];
         if (item.Include == 0) {
             continue;
         }

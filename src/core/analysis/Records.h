@@ -1,8 +1,9 @@
 #pragma once
 // The examinee and item records of an analysis and the test-wide results.
 // The loader writes the case number, the label and the item number; the
-// analysis fills the rest. Both record arrays are re-sorted for the reports,
-// so a record's position is not its identity.
+// analysis fills the rest. The records stay in examinee-number and
+// item-number order (record i is examinee i, record j item j); the reports'
+// orders are lists of those numbers.
 
 #include <array>
 #include <cstdint>
@@ -92,6 +93,11 @@ struct AnalysisResults {
 
     bool analysed = false;  // an analysis has run on the loaded data
 
+    // The orders of the examinee and item reports, as examinee and item
+    // numbers, by the sort settings of the analysis.
+    std::vector<int> examinee_order;
+    std::vector<int> item_order;
+
     // Scores
     double total_possible = 0.0;  // with partial credit: k * mc_item_points + pc_total_points
     ScoreStatistics score;        // of Score: mean_score, var_score, sd_score, ...
@@ -129,6 +135,11 @@ struct AnalysisResults {
 // The texts an analysis writes for the windows: the hidden examinee and item
 // outputs the viewers show, the main window's two result panes, and the full
 // results report of the results window.
+// The examinee or item numbers in the reports' order; 1..count in number
+// order when no analysis has set an order for that many records.
+std::vector<int> examinees_in_report_order(const AnalysisResults& results, int num_examinees);
+std::vector<int> items_in_report_order(const AnalysisResults& results, int num_items);
+
 struct ReportTexts {
     std::vector<std::string> memo_results;
     std::vector<std::string> memo_items;

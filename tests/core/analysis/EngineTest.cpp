@@ -375,10 +375,12 @@ TEST(ReportOrder, ByScoreStartsFromDataOrderAndKeepsTheSortsTieOrder) {
     state->settings.sort_exam_none = false;
     state->settings.sort_exam_score = true;
     analyse(*state);
-    std::vector<int> order;
-    for (int p = 1; p <= 5; ++p) order.push_back(state->results.examinee_records[static_cast<std::size_t>(p)].IDnum);
-    // Scores 2,0,1,0,2 sorted by the selection sort: 4 2 3 1 5.
-    EXPECT_EQ(order, (std::vector<int>{4, 2, 3, 1, 5}));
+    // Scores 2,0,1,0,2 sorted by the selection sort: 4 2 3 1 5. The records
+    // themselves stay in examinee order.
+    EXPECT_EQ(state->results.examinee_order, (std::vector<int>{4, 2, 3, 1, 5}));
+    for (int i = 1; i <= 5; ++i) {
+        EXPECT_EQ(state->results.examinee_records[static_cast<std::size_t>(i)].IDnum, i);
+    }
     // Ranks: 1 + the number of lower scores, ties sharing theirs.
     EXPECT_EQ(examinee(*state, 1).RankScore, 4);
     EXPECT_EQ(examinee(*state, 2).RankScore, 1);

@@ -28,6 +28,7 @@ test: build-asan fuzz-smoke
 
 bench: build-dev
 	./build/dev/bench/kor_bench
+	./build/dev/bench/kor_process_bench
 
 fuzz: deps
 	bash scripts/fuzz.sh

@@ -621,6 +621,7 @@ class InputReader {
         state_.data.num_alt_items = 0;
         for (std::size_t j = 1; j <= max_items; ++j) {
             state_.data.alt_answer_cells[j].fill(std::string());
+            state_.data.confirmed_alternatives[j].fill(0);
         }
     }
 

@@ -90,15 +90,6 @@ void fill_empty_options_line(ProgramState& state) {
     }
 }
 
-void set_plain_items_to_key(TTestData& data) {
-    for (int j = 1; j <= data.num_items; ++j) {
-        if (data.item_include[static_cast<std::size_t>(j)] == include_plain) {
-            auto& slots = data.item_correct_answers[static_cast<std::size_t>(j)];
-            slots.fill(data.item_key[static_cast<std::size_t>(j)]);
-        }
-    }
-}
-
 void clear_examinees(ProgramState& state) {
     for (int i = 1; i <= state.data.num_examinees; ++i) {
         state.results.examinee_records[static_cast<std::size_t>(i)].Name.clear();
@@ -341,6 +332,34 @@ Outcome code_key_line(ProgramState& state, bool show_both_messages) {
     return outcome;
 }
 
+namespace {
+
+// An alternative counts only while the table still shows it as confirmed:
+// cells read from a file that the table's OK then refused, or cells cleared
+// since, give nothing.
+bool alternative_stands(const TTestData& data, std::size_t item, std::size_t slot) {
+    const std::uint8_t code = data.confirmed_alternatives[item][slot];
+    return code != 0 && data.alt_answer_cells[item][slot] == std::string(1, code_digit(code));
+}
+
+}  // namespace
+
+void set_correct_answers(TTestData& data) {
+    const int items = std::clamp(data.num_items, 0, max_items);
+    for (std::size_t j = 1; j <= static_cast<std::size_t>(items); ++j) {
+        auto& slots = data.item_correct_answers[j];
+        slots.fill(data.item_key[j]);
+        if (data.item_include[j] != include_alternatives) {
+            continue;
+        }
+        for (std::size_t slot = 1; slot < slots.size(); ++slot) {
+            if (alternative_stands(data, j, slot)) {
+                slots[slot] = data.confirmed_alternatives[j][slot];
+            }
+        }
+    }
+}
+
 Outcome load_test_data(ProgramState& state) {
     TTestData& data = state.data;
     const EditorTexts& editor = state.editor;
@@ -370,7 +389,7 @@ Outcome load_test_data(ProgramState& state) {
     if (outcome.refused) {
         return outcome;
     }
-    set_plain_items_to_key(data);
+    set_correct_answers(data);
     clear_examinees(state);
     normalize_partial_credit_options(state, outcome);
     if (!check_line_count(state, outcome) || !read_data_lines(state, outcome)) {
@@ -393,15 +412,13 @@ const char* const forgotten_alternatives_more =
     "\r\n\r\nSome changes, such as changing to N or back to Y, do not require you to return to the SET ALTERNATIVE "
     "CORRECT ANSWERS screen --- just click CLOSE and ANALYZE again.";
 
-// Refreshes the correct answers of plain items and stops on an "A" item whose
-// alternatives may not have been set since the include line changed.
+// Stops on an "A" item whose alternatives may not have been set since the
+// include line changed. (The load has just set every item's correct answers.)
 bool alternatives_confirmed(ProgramState& state, EditorExit how, Outcome& outcome) {
     TTestData& data = state.data;
     for (int j = 1; j <= data.num_items; ++j) {
         const auto include = data.item_include[static_cast<std::size_t>(j)];
-        if (include == include_plain) {
-            data.item_correct_answers[static_cast<std::size_t>(j)].fill(data.item_key[static_cast<std::size_t>(j)]);
-        } else if (include == include_alternatives && data.include_changed && !data.alt_answers_set) {
+        if (include == include_alternatives && data.include_changed && !data.alt_answers_set) {
             std::string message = forgotten_alternatives;
             if (how == EditorExit::close_and_analyze) {
                 message += forgotten_alternatives_more;

@@ -86,6 +86,9 @@ struct TTestData {
     int num_included_items = 0;
     OneBased<std::array<std::int32_t, answer_slots>, max_items> item_correct_answers;
     OneBased<std::array<std::string, answer_slots>, max_items> alt_answer_cells;
+    // The answers the alternative-answers table's last accepted OK confirmed,
+    // by item and slot 1..8; 0 where none was. Slot 0 is always the key.
+    OneBased<std::array<std::uint8_t, answer_slots>, max_items> confirmed_alternatives;
     int num_alt_items = 0;
     int num_alt_or_all_correct_items = 0;
 

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/VariablesUnit.h"
+#include "core/data/AltAnswers.h"
 
 namespace kor {
 namespace {
@@ -227,6 +230,34 @@ TEST(Loader, KeyNineOrUnrecognisedPassesAndShortKeyIsRefused) {
 
     state->editor.txt_answer_key = "AB";
     expect_refused(*state, "The ANSWER KEY is shorter than the Number of Items -- check Item #3", "txt_answer_key");
+}
+
+// Slot 0 is the key of the latest load and a confirmed alternative joins it
+// only while the table's cell still shows it.
+TEST(Loader, ConfirmedAlternativesJoinTheKeyOfEachLoad) {
+    using Slots = std::array<std::int32_t, answer_slots>;
+    auto state = quiz();
+    state->editor.txt_include = "YYAY";
+    ASSERT_FALSE(prepare_alt_answer_table(*state).refused);
+    state->alt_table.rows[0].cells[3] = "1";
+    ASSERT_FALSE(alt_answers_ok(*state).refused);
+
+    state->editor.txt_answer_key = "ABDD";
+    ASSERT_FALSE(load_test_data(*state).refused);
+    EXPECT_EQ(state->data.item_correct_answers[3], (Slots{4, 1, 4, 4, 4, 4, 4, 4, 4}));
+
+    // An "A" item turned "Y" accepts only its key; turned back, its alternative again.
+    state->editor.txt_include = "YYYY";
+    ASSERT_FALSE(load_test_data(*state).refused);
+    EXPECT_EQ(state->data.item_correct_answers[3], (Slots{4, 4, 4, 4, 4, 4, 4, 4, 4}));
+    state->editor.txt_include = "YYAY";
+    ASSERT_FALSE(load_test_data(*state).refused);
+    EXPECT_EQ(state->data.item_correct_answers[3][1], 1);
+
+    // Cells cleared without the table's OK (a new example) confirm nothing.
+    state->data.alt_answer_cells[3].fill(std::string());
+    ASSERT_FALSE(load_test_data(*state).refused);
+    EXPECT_EQ(state->data.item_correct_answers[3], (Slots{4, 4, 4, 4, 4, 4, 4, 4, 4}));
 }
 
 TEST(Loader, DataLineCountMustMatch) {

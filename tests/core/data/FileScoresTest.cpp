@@ -111,5 +111,23 @@ TEST(FileScores, AConfirmedAlternativeCountsBesideTheKey) {
     EXPECT_EQ(analysed.scores, (std::vector<int>{2, 2, 1}));
 }
 
+// Partial credit is refused for 99 items, and the analysis then runs
+// without it: 99 points possible, no extra credit from the last columns.
+TEST(FileScores, RefusedPartialCreditIsOff) {
+    const std::string key(99, 'A');
+    ProgramState state;
+    const Analysed analysed = analyse(
+        state, {"99", key, std::string(99, '4') + "05", std::string(99, 'Y'), {"S01" + key + "05"}, {}, "5"});
+    EXPECT_EQ(analysed.read.messages,
+              Lines{"Partial Credit can only be given if Number of Items is less than 99."});
+    EXPECT_FALSE(state.data.partial_credit_on);
+    EXPECT_EQ(state.data.pc_total_points, 0);
+    EXPECT_EQ(state.data.pc_points[1], 0);
+    EXPECT_EQ(analysed.scores, (std::vector<int>{99}));
+    EXPECT_EQ(state.results.examinee_records[1].Percent, 100.0);
+    // Saved again, the file says so.
+    EXPECT_EQ(input_file_lines(state)[13], "Partial Credit= NO");
+}
+
 }  // namespace
 }  // namespace kor

@@ -177,6 +177,17 @@ bool read_partial_credit_points(ProgramState& state, int i, const std::string& l
     return true;
 }
 
+// A tab shows as several columns but counts as one, so responses that look
+// lined up after it are read under other items. The line is read as it
+// stands; the user is told where to look.
+void warn_about_tab(const std::string& line, int i, Outcome& outcome) {
+    if (line.find('\t') != std::string::npos) {
+        outcome.show("Data line " + to_string(i) +
+                     " holds a tab character: a tab counts as one column, not as a separator, so check that "
+                     "the responses after it stand under their items");
+    }
+}
+
 bool read_data_lines(ProgramState& state, Outcome& outcome) {
     TTestData& data = state.data;
     auto& records = state.results.examinee_records;
@@ -194,6 +205,7 @@ bool read_data_lines(ProgramState& state, Outcome& outcome) {
         }
         std::string& label = records[static_cast<std::size_t>(i)].Name;
         label = cut(line, label_length);
+        warn_about_tab(line, i, outcome);
         if (line.size() < label_length + static_cast<std::size_t>(data.num_items)) {
             outcome.refuse(
                 "You may have a case that is missing data --- even for missing data you must enter something, "
@@ -360,6 +372,31 @@ void set_correct_answers(TTestData& data) {
     }
 }
 
+namespace {
+
+// Key characters that load but cannot mean what the user typed: a character
+// outside the code table is read as 9 (every answer right), and an option
+// beyond the item's own options can never be chosen. Both stay as coded,
+// because files rely on 9 meaning "all correct", but each such item gets a
+// warning; a "9" typed on purpose gets none.
+void warn_about_key(const TTestData& data, Outcome& outcome) {
+    for (int j = 1; j <= data.num_items; ++j) {
+        const char typed = data.key_text[column(j)];
+        const int key = data.item_key[static_cast<std::size_t>(j)];
+        const int options = data.item_options[static_cast<std::size_t>(j)];
+        const std::string item = "Item #" + to_string(j);
+        if (key == missing_code && typed != '9') {
+            outcome.show(item + ": the ANSWER KEY character '" + std::string(1, typed) +
+                         "' is not an option, so every answer to this item counts as correct (use 9 to mean this)");
+        } else if (key != missing_code && key > options) {
+            outcome.show(item + ": the ANSWER KEY is option " + to_string(key) + " but the item has only " +
+                         to_string(options) + " options, so nobody can answer it correctly");
+        }
+    }
+}
+
+}  // namespace
+
 Outcome load_test_data(ProgramState& state) {
     TTestData& data = state.data;
     const EditorTexts& editor = state.editor;
@@ -389,6 +426,7 @@ Outcome load_test_data(ProgramState& state) {
     if (outcome.refused) {
         return outcome;
     }
+    warn_about_key(data, outcome);
     set_correct_answers(data);
     clear_examinees(state);
     normalize_partial_credit_options(state, outcome);

@@ -257,6 +257,8 @@ void capture_original_lines(ProgramState& state) {
         return;
     }
     data.original_lines_saved = true;
+    // What a conversion kept belongs to the lines of an earlier data set.
+    data.right_wrong_kept.held = false;
     for (int i = 1; i <= data.num_examinees; ++i) {
         data.original_lines[static_cast<std::size_t>(i)] = state.editor.memo_data[static_cast<std::size_t>(i - 1)];
     }

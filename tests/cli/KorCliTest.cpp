@@ -198,7 +198,7 @@ TEST_F(KorAnalyze, SettingsFlagsAreCheckedLikeTheirDialogs) {
     CliRun criteria = kor({"analyze", file, "--criteria", "0.95,0.95,0,0,0"});
     EXPECT_EQ(criteria.code, 2);
     EXPECT_EQ(criteria.err,
-              "Item Difficulty (high) criterion must be greater than Item Difficulty (high) criterion\n");
+              "Item Difficulty (high) criterion must be greater than Item Difficulty (low) criterion\n");
 
     EXPECT_EQ(kor({"analyze", file, "--criteria", "0.2,0.9"}).code, 2);
     EXPECT_EQ(kor({"analyze", file, "--sort-items", "alphabet"}).code, 2);

@@ -221,24 +221,14 @@ int digit_after_comma(const std::string& line, int nth) {
 }
 
 // The minimum-percentage boxes that the grade lines of versions 3 and 4 fill,
-// in line order, for a preset of `categories`. Version 3 kept its minimums in
-// other boxes than the current dialog reads (2, 5, 8, 11 for five categories);
-// the boxes are filled as the file places them, and OK then stores the scale
-// from the boxes the preset uses, so boxes it does not fill keep the preset's.
-std::vector<int> preset_grade_boxes(InputLayout layout, int categories) {
+// in line order, for a preset of `categories`: boxes 1 .. N-1, the ones OK
+// stores the scale from. (Version 3's own dialog kept them in other boxes,
+// 2, 5, 8, 11 for five categories; filling those would lose the file's
+// minimums to the preset's, so both layouts fill the boxes in use now.)
+std::vector<int> preset_grade_boxes(int categories) {
     std::vector<int> boxes;
-    if (layout == InputLayout::version4) {
-        for (int k = 1; k < categories; ++k) {
-            boxes.push_back(k);
-        }
-    } else if (categories == 2) {
-        boxes = {2};
-    } else if (categories == 5) {
-        boxes = {2, 5, 8, 11};
-    } else if (categories == 12) {
-        for (int k = 2; k <= 12; ++k) {
-            boxes.push_back(k);
-        }
+    for (int k = 1; k < categories; ++k) {
+        boxes.push_back(k);
     }
     return boxes;
 }
@@ -580,14 +570,14 @@ class InputReader {
     }
 
     // Versions 3 and 4: the count chooses a preset scale, and each grade line
-    // holds one whole minimum for the box the layout assigns to it. Any other
+    // holds one whole minimum, for boxes 1 .. N-1 in line order. Any other
     // count chooses nothing and has no grade lines.
     bool read_preset_grades(int count) {
         if (is_grade_preset(count)) {
             select_grade_preset(state_, count);
         }
         GradeForm& form = state_.grade_form;
-        for (int box : preset_grade_boxes(layout_, is_grade_preset(count) ? count : 0)) {
+        for (int box : preset_grade_boxes(is_grade_preset(count) ? count : 0)) {
             auto minimum = required_integer("grade minimum for box " + std::to_string(box));
             if (!minimum) {
                 return false;
@@ -632,6 +622,7 @@ class InputReader {
         state_.data.num_alt_items = 0;
         for (std::size_t j = 1; j <= max_items; ++j) {
             state_.data.alt_answer_cells[j].fill(std::string());
+            state_.data.confirmed_alternatives[j].fill(0);
         }
     }
 

@@ -3,13 +3,20 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "core/FileIO.h"
 #include "core/VariablesUnit.h"
+#include "core/analysis/Analysis.h"
+#include "core/analysis/Scoring.h"
 #include "core/data/AltAnswers.h"
 #include "core/data/Conversions.h"
+#include "core/data/InputFile.h"
+#include "core/data/Loader.h"
 
 namespace kor {
 namespace {
@@ -65,6 +72,84 @@ TEST(RightWrong, AlternativeAnswersAndKeyNineCountAsRightMissingAsWrong) {
     ConvertMenu menu;
     ASSERT_FALSE(convert_to_right_wrong(*state, menu).refused);
     EXPECT_EQ(state->editor.memo_data, (Lines{"S011110", "S020011"}));
+}
+
+// Scores of the data set in the editor, in data-line order.
+std::vector<int> analysed_scores(ProgramState& state) {
+    EXPECT_FALSE(close_editor(state, EditorExit::close_and_analyze).show_editor_again);
+    EXPECT_TRUE(run_analysis(state).accepted());
+    sort_examinees_by_order(state);
+    std::vector<int> scores;
+    for (int i = 1; i <= state.data.num_examinees; ++i) {
+        scores.push_back(state.results.examinee_records[static_cast<std::size_t>(i)].Score);
+    }
+    return scores;
+}
+
+std::string saved_input_file(const ProgramState& state, const std::string& name) {
+    const std::string path = ::testing::TempDir() + "kor_conversions_" + name;
+    write_input_file(state, path);
+    std::string bytes = read_file(path, input_file_max_bytes);
+    std::remove(path.c_str());
+    return bytes;
+}
+
+// In right-wrong data an alternative "2" would count the wrong answers as
+// right: the converted data set has no alternatives, scores as before, and
+// the way back brings the include line and the alternatives back.
+TEST(RightWrong, AlternativesAreFoldedInAndComeBackWithTheOriginalData) {
+    const Lines file = {"KOR: Korvath (version 6)", "Title         = Alternatives", "Comments      = ",
+                        "# Examinees   = 4",        "# Items       = 3",            "Missing Data  = 9",
+                        "Not reached   = x",        "Label Length  = 3",            "Answer Key    = ABC",
+                        "# Options     = 444",      "Item Analyzed = AYY",          "High Group D% = 27",
+                        "Low Group D%  = 27",       "Partial Credit= NO",           "MC Points     = NO",
+                        "S01ABC",                   "S02BBC",                       "S03CAB",
+                        "S04ABA",                   "# Grades      = 0",            "#Alternatives = 1",
+                        "Item #        = 1",        "Alternatives  = 1 2 * * * * * * * ",
+                        "#Content Areas= 0",        "#Cognitives   = 0"};
+    std::string text;
+    for (const std::string& line : file) {
+        text += line + "\r\n";
+    }
+    ProgramState state;
+    ASSERT_TRUE(read_input_text(state, text).messages.empty());
+    const std::string before = saved_input_file(state, "before.kor");
+    ASSERT_EQ(before, text);
+    const std::vector<int> scores = analysed_scores(state);
+    ASSERT_EQ(scores, (std::vector<int>{3, 3, 0, 2}));
+
+    ConvertMenu menu;
+    ASSERT_FALSE(convert_to_right_wrong(state, menu).refused);
+    EXPECT_EQ(state.editor.txt_include, "YYY");
+    EXPECT_EQ(state.editor.memo_data, (Lines{"S01111", "S02111", "S03000", "S04110"}));
+    const Lines converted = input_file_lines(state);
+    EXPECT_EQ(std::count(converted.begin(), converted.end(), "#Alternatives = 0"), 1);
+    EXPECT_EQ(analysed_scores(state), scores);
+
+    convert_back_from_right_wrong(state, menu);
+    EXPECT_EQ(saved_input_file(state, "after.kor"), before);
+    EXPECT_EQ(analysed_scores(state), scores);
+}
+
+// The hidden toggle leaves the converted lines as they are; the way back to
+// the original lines then also brings the alternatives back.
+TEST(RightWrong, OriginalLinesAfterTheToggleBringTheAlternativesBack) {
+    auto state = typed("AB", "44", "aY", {"S01BB"});
+    state->data.alt_answer_cells[1] = {"1", "2", "", "", "", "", "", "", ""};
+    ASSERT_FALSE(prepare_alt_answer_table(*state).refused);
+    ASSERT_FALSE(alt_answers_ok(*state).refused);
+    ConvertMenu menu;
+    ASSERT_FALSE(convert_to_right_wrong(*state, menu).refused);
+    EXPECT_EQ(state->editor.txt_include, "YY");
+    EXPECT_TRUE(state->alt_table.rows.empty());
+
+    toggle_right_wrong(*state, menu);
+    convert_back_to_original_lines(*state, menu);
+    EXPECT_EQ(state->editor.txt_include, "aY");
+    ASSERT_EQ(state->alt_table.rows.size(), 1u);
+    EXPECT_EQ(state->data.alt_answer_cells[1][1], "2");
+    ASSERT_FALSE(load_test_data(*state).refused);
+    EXPECT_EQ(state->data.item_correct_answers[1][1], 2);
 }
 
 TEST(RightWrong, ARefusedLoadChangesNothing) {

@@ -78,7 +78,6 @@ TEST(RightWrong, AlternativeAnswersAndKeyNineCountAsRightMissingAsWrong) {
 std::vector<int> analysed_scores(ProgramState& state) {
     EXPECT_FALSE(close_editor(state, EditorExit::close_and_analyze).show_editor_again);
     EXPECT_TRUE(run_analysis(state).accepted());
-    sort_examinees_by_order(state);
     std::vector<int> scores;
     for (int i = 1; i <= state.data.num_examinees; ++i) {
         scores.push_back(state.results.examinee_records[static_cast<std::size_t>(i)].Score);

@@ -70,7 +70,6 @@ Analysed analyse(ProgramState& state, const FileParts& parts) {
     EXPECT_FALSE(closed.show_editor_again) << closed.outcome.messages.back();
     const Outcome analysed = run_analysis(state);
     EXPECT_TRUE(analysed.accepted());
-    sort_examinees_by_order(state);
     for (int i = 1; i <= state.data.num_examinees; ++i) {
         result.scores.push_back(state.results.examinee_records[static_cast<std::size_t>(i)].Score);
     }

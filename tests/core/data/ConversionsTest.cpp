@@ -10,6 +10,7 @@
 #include "core/VariablesUnit.h"
 #include "core/data/AltAnswers.h"
 #include "core/data/Conversions.h"
+#include "support/DataSets.h"
 
 namespace kor {
 namespace {
@@ -18,17 +19,12 @@ using Lines = std::vector<std::string>;
 
 std::unique_ptr<ProgramState> typed(const std::string& key, const std::string& options, const std::string& include,
                                     const Lines& lines, int label_length = 3) {
-    auto state = std::make_unique<ProgramState>();
-    EditorTexts& e = state->editor;
-    e.txt_title = "Quiz";
-    e.txt_cases = std::to_string(lines.size());
-    e.txt_items = std::to_string(key.size());
-    e.txt_label_length = std::to_string(label_length);
-    e.txt_answer_key = key;
-    e.txt_options = options;
-    e.txt_include = include;
-    e.memo_data = lines;
-    return state;
+    return testing::typed({.title = "Quiz",
+                           .label_length = label_length,
+                           .key = key,
+                           .options = options,
+                           .include = include,
+                           .lines = lines});
 }
 
 TEST(RightWrong, ScoresEveryResponseAndKeepsTheOriginalsForTheWayBack) {

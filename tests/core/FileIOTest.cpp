@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -11,6 +10,7 @@
 #include <thread>
 
 #include "support/TempFolder.h"
+#include "support/Unprivileged.h"
 
 namespace kor {
 namespace {
@@ -45,14 +45,25 @@ TEST_F(FileIO, AFailedWriteThrowsTheSystemMessageAndKeepsNothingHalfWritten) {
         EXPECT_NE(std::string(error.what()).find("No such file or directory"), std::string::npos) << error.what();
     }
 
-    if (::geteuid() != 0) {  // root may write into a read-only folder
-        const std::string path = (folder / "kept.txt").string();
-        write_lines_atomic(path, {"kept"});
-        fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
-        EXPECT_THROW(write_lines_atomic(path, {"lost"}), FileError);
-        fs::permissions(folder.path(), fs::perms::owner_all);
-        EXPECT_EQ(read_file(path, 1000), "kept\r\n");
-    }
+    const std::string path = (folder / "kept.txt").string();
+    write_lines_atomic(path, {"kept"});
+    testing::give_to_unprivileged_user(folder.path());
+    fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    const std::string refused = testing::as_unprivileged_user([&] {
+        const std::string access = testing::folder_access(folder.path());
+        if (access != "read-only") {
+            return access;
+        }
+        try {
+            write_lines_atomic(path, {"lost"});
+            return std::string("written");
+        } catch (const FileError&) {
+            return std::string("FileError");
+        }
+    });
+    EXPECT_EQ(refused, "FileError");
+    fs::permissions(folder.path(), fs::perms::owner_all);
+    EXPECT_EQ(read_file(path, 1000), "kept\r\n");
 }
 
 TEST_F(FileIO, ReadRefusesMissingFilesFoldersAndOversizedFiles) {

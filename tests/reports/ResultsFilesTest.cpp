@@ -2,7 +2,6 @@
 // save file, and what a failed write leaves behind.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -20,6 +19,7 @@
 #include "reports/ResultsFiles.h"
 #include "support/DataSets.h"
 #include "support/TempFolder.h"
+#include "support/Unprivileged.h"
 
 namespace kor {
 namespace {
@@ -203,14 +203,24 @@ TEST_F(SaveResults, AMissingFolderReportsTheSystemMessageAndLeavesNoFile) {
 }
 
 TEST_F(SaveResults, AReadOnlyFolderKeepsTheEarlierFile) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "the superuser writes into read-only folders";
-    }
     std::ofstream(path("midterm.txt")) << "earlier results\r\n";
+    testing::give_to_unprivileged_user(folder.path());
     fs::permissions(folder.path(),
                     fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
-    EXPECT_THROW(save_results(*state, path("midterm.txt"), SaveChoices{}), FileError);
+    const std::string refused = testing::as_unprivileged_user([&] {
+        const std::string access = testing::folder_access(folder.path());
+        if (access != "read-only") {
+            return access;
+        }
+        try {
+            save_results(*state, path("midterm.txt"), SaveChoices{});
+            return std::string("saved");
+        } catch (const FileError&) {
+            return std::string("FileError");
+        }
+    });
+    EXPECT_EQ(refused, "FileError");
     fs::permissions(folder.path(), fs::perms::owner_all, fs::perm_options::add);
     EXPECT_EQ(read_lines(path("midterm.txt")), (Lines{"earlier results"}));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator{}), 1);

@@ -2,11 +2,14 @@
 // for the wrong reason or trip over each other.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 
 #include "support/TempFolder.h"
+#include "support/Unprivileged.h"
 
 namespace kor {
 namespace {
@@ -36,6 +39,20 @@ TEST(TempFolder, GoesWithEverythingInItEvenReadOnlyFolders) {
         fs::permissions(folder / "a", fs::perms::owner_read | fs::perms::owner_exec);
     }
     EXPECT_FALSE(fs::exists(kept));
+}
+
+TEST(UnprivilegedUser, TheStepRunsAsAnOrdinaryUserAndReportsWhatHappened) {
+    EXPECT_EQ(testing::as_unprivileged_user([] { return std::to_string(::geteuid() != 0); }), "1");
+    EXPECT_EQ(
+        testing::as_unprivileged_user([]() -> std::string { throw std::runtime_error("no"); }),
+        "exception: no");
+    const testing::TempFolder folder;
+    testing::give_to_unprivileged_user(folder.path());
+    EXPECT_EQ(testing::as_unprivileged_user([&] { return testing::folder_access(folder.path()); }),
+              "may write in " + folder.path().string());
+    fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_EQ(testing::as_unprivileged_user([&] { return testing::folder_access(folder.path()); }),
+              "read-only");
 }
 
 }  // namespace

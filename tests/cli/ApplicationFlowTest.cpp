@@ -17,6 +17,7 @@
 #include "reports/QuickExaminees.h"
 #include "reports/QuickItems.h"
 #include "reports/ResultsFiles.h"
+#include "support/TempFolder.h"
 
 namespace kor {
 namespace {
@@ -26,17 +27,13 @@ namespace fs = std::filesystem;
 class ApplicationFlow : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("kor_app_flow_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder);
         fs::create_directories(folder / "app");
         fs::create_directories(folder / "cli");
     }
-    void TearDown() override { fs::remove_all(folder); }
-    std::string at(const std::string& name) const { return (folder / name).string(); }
+    std::string at(const std::string& name) const { return folder.file(name); }
     static std::string contents(const std::string& path) { return read_file(path, 1 << 22); }
 
-    fs::path folder;
+    testing::TempFolder folder;
 };
 
 TEST_F(ApplicationFlow, OpenLoadAnalyseSaveAndConvertWriteWhatTheCommandLineWrites) {

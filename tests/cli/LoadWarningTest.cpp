@@ -3,11 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "CliRun.h"
+#include "support/TempFolder.h"
 
 namespace kor {
 namespace {
@@ -17,14 +16,6 @@ using testing::kor;
 
 class LoadWarnings : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("kor_load_warnings_" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::create_directories(folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
     // A two-examinee file with the given key and data lines.
     std::string write_file(const std::string& key, const std::string& line1, const std::string& line2) {
         const std::string text =
@@ -35,12 +26,10 @@ protected:
             "\r\n# Options     = 4444\r\nItem Analyzed = YYYY\r\n"
             "High Group D% = 27\r\nLow Group D%  = 27\r\nPartial Credit= NO\r\nMC Points     = NO\r\n" +
             line1 + "\r\n" + line2 + "\r\n# Grades      = 0\r\n";
-        const auto path = folder / "keys.kor";
-        std::ofstream(path, std::ios::binary) << text;
-        return path.string();
+        return folder.write("keys.kor", text);
     }
 
-    std::filesystem::path folder;
+    testing::TempFolder folder;
 };
 
 const std::string question_mark_warning =

@@ -12,6 +12,7 @@
 #include "core/analysis/NormalCurve.h"
 #include "core/analysis/ScoreStatistics.h"
 #include "core/data/Loader.h"
+#include "support/DataSets.h"
 
 namespace kor {
 namespace {
@@ -19,19 +20,13 @@ namespace {
 // A data set typed into the editor: two-character labels "01", "02", ...
 std::unique_ptr<ProgramState> typed(const std::string& key, const std::string& options,
                                     const std::vector<std::string>& responses, const std::string& include = "") {
-    auto state = std::make_unique<ProgramState>();
-    EditorTexts& e = state->editor;
-    e.txt_cases = std::to_string(responses.size());
-    e.txt_items = std::to_string(key.size());
-    e.txt_label_length = "2";
-    e.txt_answer_key = key;
-    e.txt_options = options;
-    e.txt_include = include;
+    std::vector<std::string> lines;
     for (std::size_t i = 0; i < responses.size(); ++i) {
         const std::string label = (i + 1 < 10 ? "0" : "") + std::to_string(i + 1);
-        e.memo_data.push_back(label + responses[i]);
+        lines.push_back(label + responses[i]);
     }
-    return state;
+    return testing::typed(
+        {.label_length = 2, .key = key, .options = options, .include = include, .lines = lines});
 }
 
 void analyse(ProgramState& state) {

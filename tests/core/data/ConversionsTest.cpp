@@ -17,6 +17,8 @@
 #include "core/data/Conversions.h"
 #include "core/data/InputFile.h"
 #include "core/data/Loader.h"
+#include "support/DataSets.h"
+#include "support/TempFolder.h"
 
 namespace kor {
 namespace {
@@ -25,17 +27,12 @@ using Lines = std::vector<std::string>;
 
 std::unique_ptr<ProgramState> typed(const std::string& key, const std::string& options, const std::string& include,
                                     const Lines& lines, int label_length = 3) {
-    auto state = std::make_unique<ProgramState>();
-    EditorTexts& e = state->editor;
-    e.txt_title = "Quiz";
-    e.txt_cases = std::to_string(lines.size());
-    e.txt_items = std::to_string(key.size());
-    e.txt_label_length = std::to_string(label_length);
-    e.txt_answer_key = key;
-    e.txt_options = options;
-    e.txt_include = include;
-    e.memo_data = lines;
-    return state;
+    return testing::typed({.title = "Quiz",
+                           .label_length = label_length,
+                           .key = key,
+                           .options = options,
+                           .include = include,
+                           .lines = lines});
 }
 
 TEST(RightWrong, ScoresEveryResponseAndKeepsTheOriginalsForTheWayBack) {
@@ -86,11 +83,10 @@ std::vector<int> analysed_scores(ProgramState& state) {
 }
 
 std::string saved_input_file(const ProgramState& state, const std::string& name) {
-    const std::string path = ::testing::TempDir() + "kor_conversions_" + name;
+    const testing::TempFolder folder;
+    const std::string path = folder.file(name);
     write_input_file(state, path);
-    std::string bytes = read_file(path, input_file_max_bytes);
-    std::remove(path.c_str());
-    return bytes;
+    return read_file(path, input_file_max_bytes);
 }
 
 // In right-wrong data an alternative "2" would count the wrong answers as

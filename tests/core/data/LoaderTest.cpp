@@ -9,24 +9,20 @@
 
 #include "core/VariablesUnit.h"
 #include "core/data/AltAnswers.h"
+#include "support/DataSets.h"
 
 namespace kor {
 namespace {
 
 // Two examinees, four items, labels of three characters: a data set that loads.
 std::unique_ptr<ProgramState> quiz() {
-    auto state = std::make_unique<ProgramState>();
-    EditorTexts& e = state->editor;
-    e.txt_title = "Quiz 1";
-    e.txt_comments = "Unit 3";
-    e.txt_cases = "2";
-    e.txt_items = "4";
-    e.txt_label_length = "3";
-    e.txt_answer_key = "ABCD";
-    e.txt_options = "4444";
-    e.txt_include = "YYYY";
-    e.memo_data = {"S01ABCA", "S02ABDD"};
-    return state;
+    return testing::typed({.title = "Quiz 1",
+                           .comments = "Unit 3",
+                           .label_length = 3,
+                           .key = "ABCD",
+                           .options = "4444",
+                           .include = "YYYY",
+                           .lines = {"S01ABCA", "S02ABDD"}});
 }
 
 void expect_refused(ProgramState& state, const std::string& message, const std::string& focus) {

@@ -8,6 +8,7 @@
 #include "core/analysis/ItemStatistics.h"
 #include "core/analysis/NormalCurve.h"
 #include "core/analysis/OptionCounts.h"
+#include "core/analysis/OptionStatistics.h"
 #include "core/analysis/ScoreStatistics.h"
 #include "core/analysis/Scoring.h"
 
@@ -134,6 +135,7 @@ Outcome run_analysis(ProgramState& state) {
     assign_confidence_bands(state);
     put_records_in_report_order(state);
     count_options(state);
+    compute_option_figures(state);
 
     state.results.warnings = diagnostics.texts();
     state.results.analysed = true;

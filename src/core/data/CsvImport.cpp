@@ -615,8 +615,8 @@ class CsvPlanner {
                 numbers.push_back(row_at(r).number);
             }
             return refuse(row_list(numbers) +
-                          " all read \"key\" in an id column; name the one that holds the "
-                          "key with --key-row N");
+                          " read \"key\" or \"answer key\"; name the one that holds the key "
+                          "with --key-row N");
         }
         if (!key_rows.empty()) {
             key_row_index_ = key_rows.front();

@@ -315,7 +315,7 @@ TEST(CsvRefusals, EachNamesRowAndColumn) {
               "ABCD...)");
     // Two key rows.
     EXPECT_EQ(refusal(plan({"id,Q1,Q2", "key,A,B", "a,A,B", "Key,B,B"})),
-              "Rows 2 and 4 all read \"key\" in an id column; name the one that holds the key with "
+              "Rows 2 and 4 read \"key\" or \"answer key\"; name the one that holds the key with "
               "--key-row N");
     // Only the header and the key.
     EXPECT_EQ(refusal(plan({"id,Q1,Q2", "key,A,B"})),

@@ -131,6 +131,14 @@ json option_counts(const OptionCounts& counts) {
     return list;
 }
 
+json option_correlations(const OptionProportions& values) {
+    json list = json::array();
+    for (int k = 1; k <= max_option_columns; ++k) {
+        list.push_back(correlation(values[at(k)]));
+    }
+    return list;
+}
+
 // The accepted answers of an item, each once, in slot order.
 json correct_answers_of(const TTestData& d, int j) {
     std::vector<int> answers;
@@ -173,6 +181,12 @@ json item_json(const ProgramState& state, const Item_Record& item) {
     out["options_total"] = option_counts(item.OptCount);
     out["options_high"] = option_counts(item.OptCountHigh);
     out["options_low"] = option_counts(item.OptCountLow);
+    const Option_Figures& figures = state.results.option_figures[at(j)];
+    out["options_pbis"] = option_correlations(figures.OptPtBis);
+    out["omitted"] = figures.NumOmitted;
+    out["omitted_high"] = figures.NumOmittedHigh;
+    out["omitted_low"] = figures.NumOmittedLow;
+    out["omitted_pbis"] = correlation(figures.OmitPtBis);
     return out;
 }
 

@@ -1,5 +1,6 @@
 // kor analyze FILE.kor: opens the file, applies the settings given, loads it
-// as "Close && Analyze" does and runs the analysis.
+// as "Close && Analyze" does and runs the analysis. A spreadsheet (CSV) file
+// is read into the editor's boxes first, as its import does.
 
 #include <memory>
 #include <ostream>
@@ -8,6 +9,7 @@
 
 #include "AnalysisJson.h"
 #include "CliCommon.h"
+#include "CsvFlags.h"
 #include "core/FileIO.h"
 #include "core/settings/GradingScaleFile.h"
 #include "core/settings/GroupSettings.h"
@@ -45,10 +47,16 @@ struct AnalysisFlags {
     std::string item_stats_path;
     std::string zero_one_path;
     std::string alt_base;
+    std::string scores_csv_path;
+    std::string options_csv_path;
+
+    // How a spreadsheet file is read.
+    CsvFlags csv;
 
     bool writes_files() const {
         return !save_path.empty() || !grade_reports_path.empty() || !item_stats_path.empty() ||
-               !zero_one_path.empty() || !alt_base.empty();
+               !zero_one_path.empty() || !alt_base.empty() || !scores_csv_path.empty() ||
+               !options_csv_path.empty();
     }
 };
 
@@ -170,6 +178,11 @@ std::vector<std::string> other_targets(const AnalysisFlags& flags) {
         const std::vector<std::string> alt = alt_file_paths(flags.alt_base);
         targets.insert(targets.end(), alt.begin(), alt.end());
     }
+    for (const std::string* path : {&flags.scores_csv_path, &flags.options_csv_path}) {
+        if (!path->empty()) {
+            targets.push_back(*path);
+        }
+    }
     if (!flags.json_path.empty() && flags.json_path != "-") {
         targets.push_back(flags.json_path);
     }
@@ -178,8 +191,28 @@ std::vector<std::string> other_targets(const AnalysisFlags& flags) {
 
 // Every file of the run is checked before the first is written: none may
 // replace the input file or another file of the same run.
+std::vector<std::string> every_target(const Application& app, const AnalysisFlags& flags) {
+    std::vector<std::string> targets;
+    if (!flags.save_path.empty()) {
+        const SaveChoices choices = save_choices(app.state(), flags);
+        targets = results_file_targets(flags.save_path, choices);
+        if (choices.kor) {
+            targets.push_back(companion_path(flags.save_path, ".kor"));
+        }
+    }
+    const std::vector<std::string> others = other_targets(flags);
+    targets.insert(targets.end(), others.begin(), others.end());
+    return targets;
+}
+
 std::optional<int> refuse_clashes(Application& app, const AnalysisFlags& flags, std::ostream& err) {
     const std::vector<std::string> others = other_targets(flags);
+    // A key file read with the data is a source as well.
+    for (const std::string& source : csv_sources(flags.csv)) {
+        if (auto refused = print_outcome(app.check_targets(every_target(app, flags), source), err)) {
+            return refused;
+        }
+    }
     if (flags.save_path.empty()) {
         return refuse_clashing_targets(app, others, err);
     }
@@ -211,9 +244,32 @@ std::optional<int> write_files(Application& app, const AnalysisFlags& flags, std
         }
     }
     if (!flags.alt_base.empty()) {
-        return print_outcome(app.save_alt_files(flags.alt_base), err);
+        if (auto refused = print_outcome(app.save_alt_files(flags.alt_base), err)) {
+            return refused;
+        }
+    }
+    if (!flags.scores_csv_path.empty()) {
+        if (auto refused = print_outcome(app.save_scores_csv(flags.scores_csv_path), err)) {
+            return refused;
+        }
+    }
+    if (!flags.options_csv_path.empty()) {
+        return print_outcome(app.save_options_csv(flags.options_csv_path), err);
     }
     return std::nullopt;
+}
+
+// The data of the run: a built-in example, a spreadsheet file (told by its
+// content, or by a spreadsheet flag) or an input file.
+std::optional<int> open_data(Application& app, const std::string& path, const AnalysisFlags& flags,
+                             std::ostream& err) {
+    if (!flags.example.empty()) {
+        return open_example(app, flags.example, err);
+    }
+    if (flags.csv.any() || app.is_spreadsheet_file(path)) {
+        return import_csv(app, path, flags.csv, err);
+    }
+    return open_input_file(app, path, err);
 }
 
 int print_reports(Application& app, const AnalysisFlags& flags, std::ostream& out, std::ostream& err) {
@@ -229,11 +285,7 @@ int print_reports(Application& app, const AnalysisFlags& flags, std::ostream& ou
 
 int run_analyze(const std::string& path, const AnalysisFlags& flags, std::ostream& out, std::ostream& err) {
     Application app;
-    if (!flags.example.empty()) {
-        if (auto refused = open_example(app, flags.example, err)) {
-            return *refused;
-        }
-    } else if (auto refused = open_input_file(app, path, err)) {
+    if (auto refused = open_data(app, path, flags, err)) {
         return *refused;
     }
     if (auto refused = refuse_clashes(app, flags, err)) {
@@ -273,7 +325,7 @@ int run_analyze(const std::string& path, const AnalysisFlags& flags, std::ostrea
 void add_analyze_command(CLI::App& app, CommandContext& context) {
     auto flags = std::make_shared<AnalysisFlags>();
     CLI::App* analyze = app.add_subcommand("analyze", "Analyse an input file");
-    auto* file = analyze->add_option("FILE", flags->path, "input file (.kor)");
+    auto* file = analyze->add_option("FILE", flags->path, "input file (.kor) or spreadsheet file (.csv)");
     auto* example = analyze->add_option("--example", flags->example, "analyse a built-in example instead of a file")
                         ->type_name("NAME");
     file->excludes(example);
@@ -319,10 +371,22 @@ void add_analyze_command(CLI::App& app, CommandContext& context) {
         ->type_name("FILE");
     analyze->add_option("--alt", flags->alt_base, "write the ALT files BASE.alt and BASE.alx")
         ->type_name("BASE");
+    analyze->add_option("--scores-csv", flags->scores_csv_path,
+                        "write one row per examinee (scores, grade, bands) as CSV")
+        ->type_name("FILE");
+    analyze->add_option("--options-csv", flags->options_csv_path,
+                        "write one row per item and option (counts, proportions, point-biserial) as CSV")
+        ->type_name("FILE");
+    add_csv_flags(analyze, flags->csv, true);
 
     analyze->callback([flags, file, example, &context] {
         if (file->count() + example->count() != 1) {
             context.err << "analyze needs an input FILE or --example NAME\n";
+            context.exit_code = exit_usage;
+            return;
+        }
+        if (example->count() > 0 && flags->csv.any()) {
+            context.err << "the CSV flags read a spreadsheet FILE, not an example\n";
             context.exit_code = exit_usage;
             return;
         }

@@ -119,7 +119,7 @@ TEST_F(FormatsDocumentTest, EveryExampleIsReadByKor) {
         }
     }
     EXPECT_EQ(input_files, 2);
-    EXPECT_EQ(text_files, 3);
+    EXPECT_EQ(text_files, 4);  // three text formats and a spreadsheet file
     EXPECT_EQ(scale_files, 2);
 }
 

@@ -69,9 +69,10 @@ TEST_F(KorCheck, ForeignFileIsRefused) {
     EXPECT_EQ(run.err.find('\r'), std::string::npos);
     // The windows' menus are no help on the command line: the last line names kor import.
     const std::string hint =
-        "On the command line, kor import FILE --format v3|v4|v5|text|text-with-key|testscore "
-        "-o OUT.kor turns older input files and text files into input files; the README and "
-        "docs/formats.md describe the formats.\n";
+        "On the command line, kor import FILE --format v3|v4|v5|text|text-with-key|testscore|csv "
+        "-o OUT.kor turns older input files, text files and spreadsheet files into input files, "
+        "and kor analyze reads a spreadsheet (CSV) file directly; the README and docs/formats.md "
+        "describe the formats.\n";
     ASSERT_GE(run.err.size(), hint.size());
     EXPECT_EQ(run.err.substr(run.err.size() - hint.size()), hint);
     // A file that is an input file but holds bad data gets no such line.

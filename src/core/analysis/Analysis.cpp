@@ -8,6 +8,7 @@
 #include "core/analysis/ItemStatistics.h"
 #include "core/analysis/NormalCurve.h"
 #include "core/analysis/OptionCounts.h"
+#include "core/analysis/OptionStatistics.h"
 #include "core/analysis/ScoreStatistics.h"
 #include "core/analysis/Scoring.h"
 
@@ -122,6 +123,7 @@ Outcome run_analysis(ProgramState& state) {
     assign_confidence_bands(state);
     set_report_orders(state);
     count_options(state);
+    compute_option_figures(state);
 
     state.results.warnings = diagnostics.texts();
     state.results.analysed = true;

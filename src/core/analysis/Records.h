@@ -74,6 +74,22 @@ struct Item_Record {
     OptionProportions OptPropLow{};
 };
 
+// What the options analysis adds to the counts, per item number: each
+// option's point-biserial with the score, and the omitted (missing) answers
+// in the whole group and in the high and low groups, with their
+// point-biserial. Kept by item number, whatever order the item records
+// take for the reports.
+struct Option_Figures {
+    OptionProportions OptPtBis{};  // options 1..8; not_computable when it cannot be computed
+    int NumOmitted = 0;
+    int NumOmittedHigh = 0;
+    int NumOmittedLow = 0;
+    double OmitProp = 0.0;      // NumOmitted / N
+    double OmitPropHigh = 0.0;  // NumOmittedHigh / high_group_n; 0 for an empty group
+    double OmitPropLow = 0.0;   // NumOmittedLow / low_group_n; 0 for an empty group
+    double OmitPtBis = 0.0;     // not_computable when it cannot be computed
+};
+
 // Descriptive statistics of one score (Score, or PC_Score with partial credit).
 struct ScoreStatistics {
     double mean = 0.0;
@@ -90,6 +106,7 @@ struct AnalysisResults {
     OneBasedHeap<Case_Record, max_examinees_limit> examinee_records;
     OneBased<Item_Record, max_items> item_records;
     OneBased<double, max_items> item_normal_ordinate;
+    OneBased<Option_Figures, max_items> option_figures;  // by item number
 
     bool analysed = false;  // an analysis has run on the loaded data
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "CliRun.h"
+#include "support/TempFolder.h"
 #include "core/FileIO.h"
 #include "core/TextUtil.h"
 
@@ -133,16 +134,7 @@ std::string answer_of(int student, int item, const std::string& key, const std::
 
 class CsvCommand : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("kor_csv_" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    std::string path(const std::string& name) const { return (folder / name).string(); }
+    std::string path(const std::string& name) const { return folder.file(name); }
 
     std::string write(const std::string& name, const std::string& bytes) const {
         write_lines_atomic(path(name), split_lines(bytes));
@@ -196,7 +188,7 @@ class CsvCommand : public ::testing::Test {
     }
 
     const std::string scanner_key = "BDACABCDDACBBCADCABDACDBBADCCABDDBCAACDB";
-    std::filesystem::path folder;
+    testing::TempFolder folder;
 };
 
 TEST_F(CsvCommand, ScannerExportGivesTheHandMadeDataSet) {

@@ -10,7 +10,7 @@
 
 #include "core/VariablesUnit.h"
 #include "core/analysis/Analysis.h"
-#include "core/analysis/SampleSets.h"
+#include "support/DataSets.h"
 #include "core/data/CsvReader.h"
 #include "core/data/Loader.h"
 #include "reports/CsvResults.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "SampleSets.h"
+#include "support/DataSets.h"
 #include "core/VariablesUnit.h"
 #include "core/analysis/Analysis.h"
 #include "core/analysis/OptionStatistics.h"

@@ -86,6 +86,17 @@ void Application::cancel_generator() {
     gen_dialog_finish(*state_);
 }
 
+void Application::start_hidden_generate() {
+    TTestData& data = state_->data;
+    data.data_are_right_wrong = false;
+    refresh_convert_menu();
+    data.editor_start_mode = start_generate_fixed;
+    data.opened_from_file = false;
+    data.data_set_name.clear();
+    state_->settings.change_seed_each_call = false;
+    data.editor_load_failed = true;
+}
+
 EditorCloseResult Application::close_editor(EditorExit how) { return kor::close_editor(*state_, how); }
 
 Outcome Application::analyze() {
@@ -276,6 +287,14 @@ Outcome Application::convert(Conversion conversion) {
             break;
     }
     return outcome;
+}
+
+void Application::toggle_right_wrong() { kor::toggle_right_wrong(*state_, convert_menu_); }
+
+void Application::refresh_convert_menu() {
+    // Each toggle enters a state with its heading; two return to the flag's own.
+    kor::toggle_right_wrong(*state_, convert_menu_);
+    kor::toggle_right_wrong(*state_, convert_menu_);
 }
 
 }  // namespace kor

@@ -64,6 +64,9 @@ public:
     Outcome generate();
     // The generator dialog's Cancel.
     void cancel_generator();
+    // The main window's hidden "Generate": a new data set from the
+    // generator's fixed start values, with the seed kept from call to call.
+    void start_hidden_generate();
 
     // --- Leaving the editor: the loader and the closing steps. Refused when
     // the data are refused; the editor is then to be shown again.
@@ -123,6 +126,11 @@ public:
     // --- The editor's Convert menu.
     Outcome convert(Conversion conversion);
     const ConvertMenu& convert_menu() const { return convert_menu_; }
+    // The hidden "Data are Right-Wrong (0/1) Data": flips the flag and the menu.
+    void toggle_right_wrong();
+    // Puts the menu into the state the right-wrong flag stands for, as the
+    // editor does each time it opens.
+    void refresh_convert_menu();
 
 private:
     std::unique_ptr<ProgramState> state_;  // large: kept on the heap

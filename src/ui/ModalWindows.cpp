@@ -1,0 +1,63 @@
+#include "ui/ModalWindows.h"
+
+#include <QDialog>
+#include <QList>
+
+namespace kor::ui {
+
+namespace {
+
+struct Recorder {
+    bool recording = false;
+    QList<ModalWindows::Action> actions;
+    QStringList unexpected;
+    QStringList shown;
+};
+
+Recorder& recorder() {
+    static Recorder instance;
+    return instance;
+}
+
+int run_action(QDialog& window, Recorder& r) {
+    r.shown.append(window.objectName());
+    window.setResult(QDialog::Rejected);
+    window.show();
+    if (r.actions.isEmpty()) {
+        r.unexpected.append(window.objectName());
+    } else {
+        const ModalWindows::Action action = r.actions.takeFirst();
+        action(window);
+    }
+    if (window.isVisible()) {
+        window.reject();
+    }
+    return window.result();
+}
+
+}  // namespace
+
+int ModalWindows::exec(QDialog& window) {
+    Recorder& r = recorder();
+    if (r.recording) {
+        return run_action(window, r);
+    }
+    return window.exec();
+}
+
+void ModalWindows::startRecording() {
+    recorder() = Recorder{};
+    recorder().recording = true;
+}
+
+void ModalWindows::stopRecording() { recorder() = Recorder{}; }
+
+void ModalWindows::setNextAction(Action action) { recorder().actions.append(std::move(action)); }
+
+int ModalWindows::pendingActions() { return static_cast<int>(recorder().actions.size()); }
+
+const QStringList& ModalWindows::unexpected() { return recorder().unexpected; }
+
+const QStringList& ModalWindows::shownWindows() { return recorder().shown; }
+
+}  // namespace kor::ui

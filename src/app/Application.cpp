@@ -235,6 +235,14 @@ Outcome Application::save_input_file(const std::string& path) {
     });
 }
 
+std::string Application::proposed_input_file_name(const std::string& map_name) const {
+    const TTestData& data = state_->data;
+    if (data.opened_from_file && !data.input_file_path.empty()) {
+        return strip_extension(data.input_file_path);
+    }
+    return map_name == unsaved_name ? std::string() : map_name;
+}
+
 std::vector<std::string> Application::input_file_lines() const { return kor::input_file_lines(*state_); }
 
 Outcome Application::save_text_file(const std::string& path, const std::vector<std::string>& lines) {

@@ -113,6 +113,9 @@ public:
 
     // "&Save KOR File": the data set as an input file.
     Outcome save_input_file(const std::string& path);
+    // The name its dialog proposes: the opened file's path without its
+    // extension, else the data set name `map_name` unless it is "UNSAVED"; empty for none.
+    std::string proposed_input_file_name(const std::string& map_name) const;
     // The lines of the input file the data set would be saved as.
     std::vector<std::string> input_file_lines() const;
     // Any other text written by a front end (for example a machine-readable

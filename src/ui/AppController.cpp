@@ -1,6 +1,7 @@
 #include "ui/AppController.h"
 
 #include "core/FileIO.h"
+#include "core/VariablesUnit.h"
 #include "core/data/EditorModel.h"
 #include "core/data/TextImport.h"
 #include "core/settings/GradingScaleFile.h"
@@ -191,6 +192,10 @@ Outcome AppController::openInputFile(const std::string& path, InputLayout layout
 
 Outcome AppController::saveInputFile(const std::string& path) { return app_.save_input_file(path); }
 
+std::string AppController::proposedInputFileName() const {
+    return app_.proposed_input_file_name(shown_data_set_name(app_.state()));
+}
+
 Outcome AppController::insertTextFile(const std::string& path, TextSource source) {
     return announceData(app_.insert_text_file(path, source));
 }
@@ -245,6 +250,8 @@ std::vector<std::string> AppController::reportLines(ReportKind kind, Outcome& me
 }
 
 Outcome AppController::saveItemStats(const std::string& path) { return app_.save_item_stats(path); }
+
+Outcome AppController::saveGradeReports(const std::string& path) { return app_.save_grade_reports(path); }
 
 Outcome AppController::saveAltFiles(const std::string& base) {
     if (!alt_files_allowed_) {

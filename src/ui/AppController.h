@@ -71,6 +71,7 @@ public:
     EditorCloseResult closeEditor(EditorExit how);
     Outcome openInputFile(const std::string& path, InputLayout layout);
     Outcome saveInputFile(const std::string& path);
+    std::string proposedInputFileName() const;
     Outcome insertTextFile(const std::string& path, TextSource source);
     Outcome importTestscoreData();
     Outcome exportDataOnly(const std::string& path);
@@ -90,6 +91,7 @@ public:
     void allowAltFiles() { alt_files_allowed_ = true; }
     bool altFilesAllowed() const { return alt_files_allowed_; }
     Outcome saveItemStats(const std::string& path);
+    Outcome saveGradeReports(const std::string& path);
     Outcome saveAltFiles(const std::string& base);
 
 signals:

@@ -1,20 +1,60 @@
-// kor-gui: the desktop program.
+// kor-gui: the desktop program. `kor-gui --example NAME` starts with a
+// built-in example loaded and analysed, as its Examples menu item and
+// "Close && Analyze" leave it.
 
 #include <QApplication>
-#include <QMainWindow>
+#include <QCommandLineParser>
+#include <QLocale>
+#include <cstdio>
 
-#include "core/VariablesUnit.h"
+#include "app/Application.h"
 #include "ui/AppController.h"
 #include "ui/Binding.h"
+#include "ui/MainWindow.h"
+
+namespace {
+
+QString exampleNames() {
+    QStringList names;
+    for (const kor::Application::ExampleEntry& example : kor::Application::examples()) {
+        names.append(kor::ui::toQt(example.name));
+    }
+    return names.join(QStringLiteral(", "));
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KOR"));
+    QApplication::setApplicationVersion(QStringLiteral(KOR_VERSION_TEXT));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("KOR: item analysis of multiple-choice tests"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption example(QStringLiteral("example"),
+                                     QStringLiteral("Start with the built-in example NAME analysed (%1).").arg(exampleNames()),
+                                     QStringLiteral("NAME"));
+    parser.addOption(example);
+    parser.process(application);
+
     kor::ui::AppController controller;
     controller.setDecimalSeparator(QLocale::system().decimalPoint().front());
-    QMainWindow window;
-    window.setObjectName(QStringLiteral("TMapForm"));
-    window.setWindowTitle(kor::ui::toQt(kor::program_caption));
+    kor::ui::MainWindow window(controller);
     window.show();
+    if (parser.isSet(example)) {
+        const std::string name = kor::ui::fromQt(parser.value(example));
+        bool known = false;
+        for (const kor::Application::ExampleEntry& entry : kor::Application::examples()) {
+            known = known || entry.name == name;
+        }
+        if (!known) {
+            std::fprintf(stderr, "kor-gui: there is no example called \"%s\" (examples: %s)\n", name.c_str(),
+                         qPrintable(exampleNames()));
+            return 2;
+        }
+        window.runExample(name, true);
+    }
     return QApplication::exec();
 }

@@ -54,7 +54,7 @@ CodeHelpWindow::CodeHelpWindow(QWidget* parent) : QDialog(parent) {
     panels->addWidget(codePanel(this, QStringLiteral("DATA and Answer KEY codes"), "Panel1", data_code_help()));
     panels->addWidget(codePanel(this, QStringLiteral("INCLUDE Item codes"), "Panel2", include_code_help()));
     layout->addLayout(panels);
-    addCloseButton(*this, *layout, "BitBtn1");
+    addCloseButton(*this, *layout);
 }
 
 AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {

@@ -1,7 +1,8 @@
 #include "ui/ModalWindows.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDialog>
+#include <QPointer>
 #include <QList>
 
 namespace kor::ui {
@@ -22,6 +23,7 @@ Recorder& recorder() {
 
 int run_action(QDialog& window, Recorder& r) {
     r.shown.append(window.objectName());
+    const QPointer<QWidget> previous = QApplication::activeWindow();
     window.setResult(QDialog::Rejected);
     window.show();
     // What the window queued for when it is shown (a file dialog over a
@@ -35,6 +37,11 @@ int run_action(QDialog& window, Recorder& r) {
     }
     if (window.isVisible()) {
         window.reject();
+    }
+    // As after a modal window's own loop, the window below takes the keys again.
+    if (previous != nullptr && previous != &window) {
+        previous->activateWindow();
+        QCoreApplication::processEvents();
     }
     return window.result();
 }

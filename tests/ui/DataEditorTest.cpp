@@ -19,8 +19,6 @@ QByteArray bytesOf(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QAction* editorCommand(QDialog& editor, const char* name) { return action(editor, name); }
-
 QString boxText(QDialog& editor, const char* name) { return child<QLineEdit>(editor, name)->text(); }
 
 }  // namespace
@@ -68,10 +66,10 @@ private slots:
             QTest::keyClicks(child<QLineEdit>(editor, "txt_label_length"), QStringLiteral("3"));
             QTest::keyClicks(child<QLineEdit>(editor, "txt_items"), QStringLiteral("12"));
             QCOMPARE(child<QLabel>(editor, "lbl_key_scale1")->text(), QStringLiteral("Item#    1 1"));
-            QCOMPARE(child<QLabel>(editor, "lbl_key_scale2")->text(), QStringLiteral("1...5....02"));
+            QCOMPARE(child<QLabel>(editor, "lbl_key_scale2")->text(), QStringLiteral("1...5....0.2"));
             QCOMPARE(child<QLabel>(editor, "lbl_key_scale3")->text(), child<QLabel>(editor, "lbl_key_scale1")->text());
             QCOMPARE(child<QLabel>(editor, "lbl_scale1")->text(), QStringLiteral("ID|Item#    1 1"));
-            QCOMPARE(child<QLabel>(editor, "lbl_scale2")->text(), QStringLiteral("--|1...5....02"));
+            QCOMPARE(child<QLabel>(editor, "lbl_scale2")->text(), QStringLiteral("--|1...5....0.2"));
             QVERIFY(action(editor, "SetTableofSpecifications1")->isEnabled());
             editor.reject();
         });
@@ -206,7 +204,7 @@ private slots:
             ModalWindows::setNextAction([](QDialog& help) {
                 QCOMPARE(help.windowTitle(), QStringLiteral("Help for Data, Answer Key, and Include Codes"));
                 QVERIFY(child<QLabel>(help, "Panel2_text")->text().endsWith(QStringLiteral("      CORRECT")));
-                child<QPushButton>(help, "BitBtn1")->click();
+                child<QPushButton>(help, "btn_close")->click();
             });
             action(editor, "Codes1")->trigger();
             action(editor, "New1")->trigger();

@@ -28,7 +28,6 @@ private slots:
         window.resize(1180, 820);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QVERIFY(window.grab().save(QDir(folder).filePath(QStringLiteral("main-window-start.png"))));
         ModalWindows::setNextAction([&](QDialog& editor) {
             QVERIFY(QTest::qWaitForWindowExposed(&editor));
             QVERIFY(editor.grab().save(QDir(folder).filePath(QStringLiteral("data-editor.png"))));

@@ -15,6 +15,7 @@
 #include "core/VariablesUnit.h"
 #include "ui/NotYetAvailable.h"
 #include "ui/ReportView.h"
+#include "ui/ReportWindow.h"
 
 namespace kor::ui::testing {
 
@@ -348,6 +349,10 @@ private slots:
         UiSession s;
         pressInEditor("btn_done");
         s.command("SampleDataSet31")->trigger();
+        // Set 3 has no grading scale: no grade chart in the results viewer.
+        s.button("btn_view_examinee")->click();
+        QVERIFY(!child<QPushButton>(*s.main().viewers().results, "btn_grades")->isEnabled());
+        QCOMPARE(s.window->focusWidget(), s.button("btn_saveresults"));
         s.command("SaveItemFile1")->trigger();
         const QString path = QDir::current().filePath(QStringLiteral("item_stats.txt"));
         QVERIFY(QFile::exists(path));

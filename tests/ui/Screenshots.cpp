@@ -9,6 +9,8 @@
 #include "ui/AppController.h"
 #include "ui/DataEditorWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/ReportWindow.h"
+#include <QPushButton>
 
 namespace kor::ui::testing {
 
@@ -36,6 +38,51 @@ private slots:
         action(window, "SampleDataSet11")->trigger();
         QVERIFY(window.grab().save(QDir(folder).filePath(QStringLiteral("main-window.png"))));
         QVERIFY(ModalWindows::unexpected().isEmpty());
+    }
+
+    // Every other window, for a look before a change is called done
+    // (KOR_SCREENSHOT_MORE_DIR names the folder; nothing goes into docs/).
+    void otherWindows() {
+        const QString folder = qEnvironmentVariable("KOR_SCREENSHOT_MORE_DIR");
+        if (folder.isEmpty()) {
+            QSKIP("KOR_SCREENSHOT_MORE_DIR names no folder");
+        }
+        QDir().mkpath(folder);
+        const Recording recording;
+        AppController controller;
+        MainWindow window(controller);
+        window.show();
+        window.runExample("set1", true);
+        auto save = [&folder](QWidget& shown, const char* name) {
+            QVERIFY(QTest::qWaitForWindowExposed(&shown));
+            QVERIFY(shown.grab().save(QDir(folder).filePath(QLatin1String(name) + QStringLiteral(".png"))));
+        };
+        action(window, "ViewExam1")->trigger();
+        save(*window.viewers().quick, "quick-viewer");
+        action(window, "ViewResults1")->trigger();
+        save(*window.viewers().results, "results-viewer");
+        action(window, "ViewGradeReports1")->trigger();
+        save(*window.viewers().grades, "grade-viewer");
+        action(window, "HowtoSpeciallsaveSPSSfiles1")->trigger();
+        save(*window.findChild<QDialog*>(QStringLiteral("TSPSSform")), "text-help");
+        action(window, "OpenInputFilefromapreviousKORversion1")->trigger();
+        save(*window.findChild<QDialog*>(QStringLiteral("TImportForm")), "import-chooser");
+        for (const char* command : {"About1", "Acknowledgements1", "License1"}) {
+            ModalWindows::setNextAction([&save, command](QDialog& shown) {
+                save(shown, command);
+                shown.accept();
+            });
+            action(window, command)->trigger();
+        }
+        ModalWindows::setNextAction([&](QDialog& editor) {
+            ModalWindows::setNextAction([&save](QDialog& shown) {
+                save(shown, "code-help");
+                shown.accept();
+            });
+            action(editor, "Codes1")->trigger();
+            editor.reject();
+        });
+        child<QPushButton>(window, "btn_gotodata")->click();
     }
 };
 

@@ -28,7 +28,7 @@ enum class SaveChoice { exm, itm, opt, rpt };
 
 class AppController : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit AppController(QObject* parent = nullptr);
 
     const ProgramState& state() const { return app_.state(); }
@@ -94,7 +94,7 @@ public:
     Outcome saveGradeReports(const std::string& path);
     Outcome saveAltFiles(const std::string& base);
 
-signals:
+  signals:
     // The data set or the editor's boxes changed.
     void dataChanged();
     // An analysis setting changed.
@@ -102,7 +102,7 @@ signals:
     // An analysis ran to its end; its reports are ready.
     void analysed();
 
-private:
+  private:
     Outcome announceData(Outcome outcome);
 
     Application app_;

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QPointer>
 #include <QList>
+#include <QPointer>
 
 namespace kor::ui {
 
@@ -61,14 +61,24 @@ void ModalWindows::startRecording() {
     recorder().recording = true;
 }
 
-void ModalWindows::stopRecording() { recorder() = Recorder{}; }
+void ModalWindows::stopRecording() {
+    recorder() = Recorder{};
+}
 
-void ModalWindows::setNextAction(Action action) { recorder().actions.append(std::move(action)); }
+void ModalWindows::setNextAction(Action action) {
+    recorder().actions.append(std::move(action));
+}
 
-int ModalWindows::pendingActions() { return static_cast<int>(recorder().actions.size()); }
+int ModalWindows::pendingActions() {
+    return static_cast<int>(recorder().actions.size());
+}
 
-const QStringList& ModalWindows::unexpected() { return recorder().unexpected; }
+const QStringList& ModalWindows::unexpected() {
+    return recorder().unexpected;
+}
 
-const QStringList& ModalWindows::shownWindows() { return recorder().shown; }
+const QStringList& ModalWindows::shownWindows() {
+    return recorder().shown;
+}
 
 }  // namespace kor::ui

@@ -42,16 +42,17 @@ int main(int argc, char** argv) {
     parser.setApplicationDescription(QStringLiteral("KOR: item analysis of multiple-choice tests"));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption example(QStringLiteral("example"),
-                                     QStringLiteral("Start with the built-in example NAME analysed (%1).").arg(exampleNames()),
-                                     QStringLiteral("NAME"));
+    const QCommandLineOption example(
+        QStringLiteral("example"),
+        QStringLiteral("Start with the built-in example NAME analysed (%1).").arg(exampleNames()),
+        QStringLiteral("NAME"));
     parser.addOption(example);
     parser.process(application);
 
     const std::string name = kor::ui::fromQt(parser.value(example));
     if (parser.isSet(example) && !knownExample(name)) {
-        std::fprintf(stderr, "kor-gui: there is no example called \"%s\" (examples: %s)\n", name.c_str(),
-                     qPrintable(exampleNames()));
+        std::fprintf(stderr, "kor-gui: there is no example called \"%s\" (examples: %s)\n",
+                     name.c_str(), qPrintable(exampleNames()));
         return 2;
     }
 

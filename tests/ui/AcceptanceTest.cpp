@@ -33,7 +33,7 @@ QString cliReport(const QString& path, const char* report) {
 class AcceptanceTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void aKeyboardOnlyWalkGivesTheCommandLinesReports() {
         UiSession s;
         QVERIFY(s.activate());
@@ -79,20 +79,23 @@ private slots:
             QTest::keyClick(s.window.get(), key);
             QVERIFY(viewers.quick->isVisible());
             QCOMPARE(viewers.quick->windowTitle(), QStringLiteral("Quick Results Viewer"));
-            QCOMPARE(viewers.quick->view().toPlainText() + QLatin1Char('\n'), cliReport(path, report));
+            QCOMPARE(viewers.quick->view().toPlainText() + QLatin1Char('\n'),
+                     cliReport(path, report));
         }
         QVERIFY(s.activate());
         QTest::keyClick(s.window.get(), Qt::Key_F2);
         QVERIFY(viewers.results->isVisible());
         QVERIFY(viewers.results->isWindow());
         QCOMPARE(viewers.results->windowTitle(), QStringLiteral("View Results"));
-        QCOMPARE(viewers.results->view().toPlainText() + QLatin1Char('\n'), cliReport(path, "full"));
+        QCOMPARE(viewers.results->view().toPlainText() + QLatin1Char('\n'),
+                 cliReport(path, "full"));
         QCOMPARE(viewers.results->view().textCursor().position(), 0);
 
         s.button("btn_view_grades")->click();
         QVERIFY(viewers.grades->isVisible());
         QCOMPARE(viewers.grades->windowTitle(), QStringLiteral("Grade Reports"));
-        QCOMPARE(viewers.grades->view().toPlainText() + QLatin1Char('\n'), cliReport(path, "grades"));
+        QCOMPARE(viewers.grades->view().toPlainText() + QLatin1Char('\n'),
+                 cliReport(path, "grades"));
         QFile::remove(path);
     }
 
@@ -102,8 +105,11 @@ private slots:
         QVERIFY(ModalWindows::shownWindows().isEmpty());
         QVERIFY(messages().isEmpty());
         QVERIFY(s.command("ViewResults1")->isEnabled());
-        QVERIFY(s.find<QLineEdit>("txt_t")->text().startsWith(QStringLiteral("Sample Data #1: 23,")));
-        QVERIFY(s.find<ReportView>("RichEditQE")->toPlainText().contains(QStringLiteral("Mean Score          = 32.130")));
+        QVERIFY(
+            s.find<QLineEdit>("txt_t")->text().startsWith(QStringLiteral("Sample Data #1: 23,")));
+        QVERIFY(s.find<ReportView>("RichEditQE")
+                    ->toPlainText()
+                    .contains(QStringLiteral("Mean Score          = 32.130")));
         // The grade chart button follows the example's grading scale.
         s.button("btn_view_examinee")->click();
         QVERIFY(child<QPushButton>(*s.main().viewers().results, "btn_grades")->isEnabled());

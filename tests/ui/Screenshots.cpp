@@ -4,20 +4,20 @@
 
 #include <QDir>
 #include <QPixmap>
+#include <QPushButton>
 
 #include "UiTestSupport.h"
 #include "ui/AppController.h"
 #include "ui/DataEditorWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/ReportWindow.h"
-#include <QPushButton>
 
 namespace kor::ui::testing {
 
 class Screenshots : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void mainWindowAndEditorAfterSampleSet1() {
         const QString folder = qEnvironmentVariable("KOR_SCREENSHOT_DIR");
         if (folder.isEmpty()) {
@@ -55,7 +55,8 @@ private slots:
         window.runExample("set1", true);
         auto save = [&folder](QWidget& shown, const char* name) {
             QVERIFY(QTest::qWaitForWindowExposed(&shown));
-            QVERIFY(shown.grab().save(QDir(folder).filePath(QLatin1String(name) + QStringLiteral(".png"))));
+            QVERIFY(shown.grab().save(
+                QDir(folder).filePath(QLatin1String(name) + QStringLiteral(".png"))));
         };
         action(window, "ViewExam1")->trigger();
         save(*window.viewers().quick, "quick-viewer");

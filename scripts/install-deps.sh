@@ -14,6 +14,15 @@ packages=(
   nlohmann-json3-dev
   clang
   libclang-rt-14-dev
+  # The desktop program: Qt 6 Widgets, its charts and OpenGL parts, and the
+  # metric twin of "Courier New" that the report windows ask for.
+  qt6-base-dev
+  libqt6opengl6-dev
+  qt6-charts-dev
+  fonts-liberation
+  # A virtual display for `make run` without a screen and for screenshots.
+  xvfb
+  xauth
 )
 
 missing=()

@@ -171,6 +171,17 @@ CsvPlan Application::import_csv(const std::string& path, const CsvOptions& optio
     return plan;
 }
 
+void Application::start_hidden_generate() {
+    TTestData& data = state_->data;
+    data.data_are_right_wrong = false;
+    refresh_convert_menu();
+    data.editor_start_mode = start_generate_fixed;
+    data.opened_from_file = false;
+    data.data_set_name.clear();
+    state_->settings.change_seed_each_call = false;
+    data.editor_load_failed = true;
+}
+
 EditorCloseResult Application::close_editor(EditorExit how) { return kor::close_editor(*state_, how); }
 
 Outcome Application::analyze() {
@@ -309,6 +320,14 @@ Outcome Application::save_input_file(const std::string& path) {
     });
 }
 
+std::string Application::proposed_input_file_name(const std::string& map_name) const {
+    const TTestData& data = state_->data;
+    if (data.opened_from_file && !data.input_file_path.empty()) {
+        return strip_extension(data.input_file_path);
+    }
+    return map_name == unsaved_name ? std::string() : map_name;
+}
+
 std::vector<std::string> Application::input_file_lines() const { return kor::input_file_lines(*state_); }
 
 Outcome Application::save_text_file(const std::string& path, const std::vector<std::string>& lines) {
@@ -369,6 +388,14 @@ Outcome Application::convert(Conversion conversion) {
             break;
     }
     return outcome;
+}
+
+void Application::toggle_right_wrong() { kor::toggle_right_wrong(*state_, convert_menu_); }
+
+void Application::refresh_convert_menu() {
+    // Each toggle enters a state with its heading; two return to the flag's own.
+    kor::toggle_right_wrong(*state_, convert_menu_);
+    kor::toggle_right_wrong(*state_, convert_menu_);
 }
 
 }  // namespace kor

@@ -65,6 +65,9 @@ public:
     Outcome generate();
     // The generator dialog's Cancel.
     void cancel_generator();
+    // The main window's hidden "Generate": a new data set from the
+    // generator's fixed start values, with the seed kept from call to call.
+    void start_hidden_generate();
 
     // --- Spreadsheet (CSV) files
 
@@ -130,6 +133,9 @@ public:
 
     // "&Save KOR File": the data set as an input file.
     Outcome save_input_file(const std::string& path);
+    // The name its dialog proposes: the opened file's path without its
+    // extension, else the data set name `map_name` unless it is "UNSAVED"; empty for none.
+    std::string proposed_input_file_name(const std::string& map_name) const;
     // The lines of the input file the data set would be saved as.
     std::vector<std::string> input_file_lines() const;
     // Any other text written by a front end (for example a machine-readable
@@ -147,6 +153,11 @@ public:
     // --- The editor's Convert menu.
     Outcome convert(Conversion conversion);
     const ConvertMenu& convert_menu() const { return convert_menu_; }
+    // The hidden "Data are Right-Wrong (0/1) Data": flips the flag and the menu.
+    void toggle_right_wrong();
+    // Puts the menu into the state the right-wrong flag stands for, as the
+    // editor does each time it opens.
+    void refresh_convert_menu();
 
 private:
     std::unique_ptr<ProgramState> state_;  // large: kept on the heap

@@ -1,0 +1,291 @@
+#include "ui/AppController.h"
+
+#include "core/FileIO.h"
+#include "core/VariablesUnit.h"
+#include "core/data/EditorModel.h"
+#include "core/data/TextImport.h"
+#include "core/settings/GradingScaleFile.h"
+#include "core/settings/ProblemCriteria.h"
+
+namespace kor::ui {
+
+namespace {
+
+// Runs a core step that may fail in the file system; the failure becomes a
+// refusal with the system's message.
+template <typename Step>
+Outcome guarded(Step&& step) {
+    try {
+        return step();
+    } catch (const FileError& error) {
+        Outcome outcome;
+        outcome.refuse(error.what());
+        return outcome;
+    }
+}
+
+}  // namespace
+
+AppController::AppController(QObject* parent) : QObject(parent) {}
+
+Outcome AppController::announceData(Outcome outcome) {
+    emit dataChanged();
+    return outcome;
+}
+
+// ---------------------------------------------------------------- settings
+
+void AppController::setDecimalSeparator(QChar decimal_point) {
+    // A separator outside the single-byte range cannot be typed into the
+    // boxes the core reads; "." stays then.
+    const char16_t code = decimal_point.unicode();
+    app_.state().decimal_separator = code > 0 && code < 0x100 ? static_cast<char>(code) : '.';
+}
+
+void AppController::chooseExamineeOrder(ExamineeOrder order) {
+    choose_examinee_order(app_.state(), order);
+    emit settingsChanged();
+}
+
+void AppController::chooseItemOrder(ItemOrder order) {
+    choose_item_order(app_.state(), order);
+    emit settingsChanged();
+}
+
+void AppController::chooseGradeRounding(bool round_percent) {
+    app_.state().settings.grade_round_percent = round_percent;
+    emit settingsChanged();
+}
+
+void AppController::toggle(OptionToggle option) {
+    ProgramState& state = app_.state();
+    AnalysisSettings& s = state.settings;
+    switch (option) {
+        case OptionToggle::print_grades_on_reports:
+            s.print_grades_on_reports = !s.print_grades_on_reports;
+            break;
+        case OptionToggle::suggest_problem_items:
+            toggle_suggest_problem_items(state);
+            break;
+        case OptionToggle::use_problem_criteria:
+            toggle_problem_criteria(state);
+            break;
+        case OptionToggle::change_seed_each_call:
+            s.change_seed_each_call = !s.change_seed_each_call;
+            break;
+        case OptionToggle::auto_save_kor_file:
+            s.auto_save_kor_file = !s.auto_save_kor_file;
+            break;
+    }
+    emit settingsChanged();
+}
+
+Outcome AppController::chooseBandUnit(BandUnit unit, const std::string& scale_file) {
+    Outcome outcome;
+    if (unit == BandUnit::grade_letters) {
+        outcome = guarded([&] { return use_grade_letters(app_.state(), scale_file); });
+    } else {
+        choose_band_unit(app_.state(), unit);
+    }
+    emit settingsChanged();
+    return outcome;
+}
+
+void AppController::setSaveChoice(SaveChoice choice, bool on) {
+    AnalysisSettings& s = app_.state().settings;
+    switch (choice) {
+        case SaveChoice::exm:
+            s.save_exm_file = on;
+            break;
+        case SaveChoice::itm:
+            s.save_itm_file = on;
+            break;
+        case SaveChoice::opt:
+            s.save_opt_file = on;
+            break;
+        case SaveChoice::rpt:
+            s.save_rpt_file = on;
+            break;
+    }
+    emit settingsChanged();
+}
+
+// ---------------------------------------------------------------- into the editor
+
+void AppController::goToDataEditor(InputMode mode) {
+    go_to_data_editor(app_.state(), mode);
+    emit settingsChanged();  // the band unit is back to raw scores
+    emit dataChanged();
+}
+
+void AppController::startHiddenGenerate() {
+    app_.start_hidden_generate();
+    emit settingsChanged();
+    emit dataChanged();
+}
+
+Outcome AppController::openExample(const std::string& name) {
+    Outcome outcome = app_.open_example(name);
+    emit settingsChanged();
+    return announceData(std::move(outcome));
+}
+
+// ---------------------------------------------------------------- the data editor
+
+void AppController::setEditorTexts(const EditorTexts& texts) {
+    app_.state().editor = texts;
+}
+
+Outcome AppController::itemsChanged() {
+    return items_changed(app_.state());
+}
+
+Outcome AppController::labelLengthChanged() {
+    return label_length_changed(app_.state());
+}
+
+Outcome AppController::countsFilled() {
+    Outcome outcome = items_changed(app_.state());
+    if (outcome.accepted()) {
+        outcome.append(label_length_changed(app_.state()));
+    }
+    return outcome;
+}
+
+void AppController::includeChanged() {
+    include_changed(app_.state());
+}
+
+EditorStartAction AppController::editorStartup() {
+    app_.refresh_convert_menu();
+    const EditorStartAction action = editor_startup(app_.state());
+    emit settingsChanged();  // a new data set has no grading scale
+    emit dataChanged();
+    return action;
+}
+
+void AppController::newDataSet() {
+    new_data_set(app_.state());
+    emit settingsChanged();
+    emit dataChanged();
+}
+
+void AppController::countLinesAsExaminees() {
+    count_lines_as_examinees(app_.state());
+    emit dataChanged();
+}
+
+void AppController::showExampleData() {
+    show_example_data(app_.state());
+    emit dataChanged();
+}
+
+void AppController::changeMaxOptions(int maximum) {
+    change_max_options(app_.state(), maximum);
+}
+
+void AppController::cancelEditor() {
+    cancel_editor(app_.state());
+}
+
+void AppController::closeEditorWithoutLoading() {
+    close_editor_without_loading(app_.state());
+}
+
+EditorCloseResult AppController::closeEditor(EditorExit how) {
+    EditorCloseResult result = app_.close_editor(how);
+    emit dataChanged();
+    return result;
+}
+
+Outcome AppController::openInputFile(const std::string& path, InputLayout layout) {
+    Outcome outcome = app_.open_input_file(path, layout);
+    emit settingsChanged();  // the file carries groups and a grading scale
+    return announceData(std::move(outcome));
+}
+
+Outcome AppController::saveInputFile(const std::string& path) {
+    return app_.save_input_file(path);
+}
+
+std::string AppController::proposedInputFileName() const {
+    return app_.proposed_input_file_name(shown_data_set_name(app_.state()));
+}
+
+Outcome AppController::insertTextFile(const std::string& path, TextSource source) {
+    return announceData(app_.insert_text_file(path, source));
+}
+
+Outcome AppController::importTestscoreData() {
+    return announceData(app_.import_testscore_data());
+}
+
+Outcome AppController::exportDataOnly(const std::string& path) {
+    return app_.export_data_only(path);
+}
+
+Outcome AppController::exportRawData(const std::string& path) {
+    return app_.export_raw_data(path);
+}
+
+Outcome AppController::exportZeroOneData(const std::string& path, ZeroOneLayout layout) {
+    return announceData(app_.save_zero_one_data(path, layout));
+}
+
+Outcome AppController::saveSpssSyntax(const std::string& path) {
+    Outcome checked = app_.check_targets({path});
+    if (checked.refused) {
+        return checked;
+    }
+    return guarded([&] {
+        save_spss_syntax(path);
+        Outcome outcome;
+        outcome.wrote(path);
+        return outcome;
+    });
+}
+
+Outcome AppController::convert(Conversion conversion) {
+    return announceData(app_.convert(conversion));
+}
+
+void AppController::toggleRightWrong() {
+    app_.toggle_right_wrong();
+    emit dataChanged();
+}
+
+ConvertMenuView AppController::convertMenuView() const {
+    return convert_menu_view(app_.state(), app_.convert_menu());
+}
+
+// ---------------------------------------------------------------- analysis and outputs
+
+Outcome AppController::analyze() {
+    alt_files_allowed_ = false;
+    Outcome outcome = app_.analyze();
+    if (outcome.accepted()) {
+        emit analysed();
+    }
+    return outcome;
+}
+
+std::vector<std::string> AppController::reportLines(ReportKind kind, Outcome& messages) {
+    return app_.report_lines(kind, messages);
+}
+
+Outcome AppController::saveItemStats(const std::string& path) {
+    return app_.save_item_stats(path);
+}
+
+Outcome AppController::saveGradeReports(const std::string& path) {
+    return app_.save_grade_reports(path);
+}
+
+Outcome AppController::saveAltFiles(const std::string& base) {
+    if (!alt_files_allowed_) {
+        return {};
+    }
+    return app_.save_alt_files(base);
+}
+
+}  // namespace kor::ui

@@ -1,0 +1,135 @@
+#pragma once
+// The data editor `TEditForm`: the modal window in which the data set is
+// typed, pasted, opened or generated. Its boxes show the editor texts of the
+// program state; before each command the window copies what was typed into
+// the state, and afterwards shows the state's texts, rulers and menu states.
+// DataEditorWindow.cpp builds the boxes and leaves the editor;
+// DataEditorMenus.cpp builds the menus and runs their commands.
+
+#include <QDialog>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "core/data/InputFile.h"
+#include "core/data/Loader.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace kor::ui {
+
+class AppController;
+class CodeHelpWindow;
+class ImportChooserWindow;
+class TextInsertHelpWindow;
+
+class DataEditorWindow : public QDialog {
+    Q_OBJECT
+  public:
+    DataEditorWindow(AppController& controller, TextInsertHelpWindow& text_help, QWidget* parent);
+
+    // What the editor does when it opens, by the start mode; the main window
+    // calls it itself when it leaves the editor without showing it.
+    void startup();
+    // The editor's reader of `layout` runs when it next opens (the old-file
+    // chooser asked for it while the editor was closed).
+    void openOnStartup(InputLayout layout) { open_on_startup_ = layout; }
+
+    // "Close && Analyze", OK, "Cancel" and "&Close (Cancel)".
+    void closeAndAnalyze();
+    void closeOk();
+    void cancel();
+    void closeOnly();
+
+    // "&Save KOR File", also the main window's "Save KOR Input File".
+    void saveKorFile();
+    ImportChooserWindow& importChooser() { return *import_chooser_; }
+
+  signals:
+    // The editor accepted the data with "Close && Analyze" or OK.
+    void dataAccepted(const kor::EditorCloseResult& result);
+    // "Cancel": the main window selects editing and forgets the save command.
+    void cancelled();
+    // An example of the editor selected editing in the main window.
+    void editModeChosen();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void reject() override;
+
+  private:
+    // DataEditorWindow.cpp
+    void buildBoxes();
+    QLineEdit* addEdit(const char* name, bool fixed_pitch);
+    QLabel* addRuler(const char* name);
+    QWidget* buildButtons();
+    void connectTypingChecks();
+    void runStartAction(int action);
+    void leave(EditorExit how);
+    void pullTexts();
+    void pushTexts();
+    void showRulers();
+    void showResult(const Outcome& outcome);
+    void alignRulers();
+
+    // DataEditorMenus.cpp
+    void buildMenus(QMenuBar& bar);
+    void buildFileMenu(QMenuBar& bar);
+    void buildDataMenu(QMenuBar& bar);
+    void buildConvertMenu(QMenuBar& bar);
+    void buildOptionsMenu(QMenuBar& bar);
+    void buildHelpMenu(QMenuBar& bar);
+    QAction* addCommand(QMenu* menu, const char* name, const QString& caption,
+                        const QKeySequence& key = {});
+    QAction* addHiddenCommand(const char* name, const QString& caption,
+                              const QKeySequence& key = {});
+    QAction* command(const char* name) const;
+    void refreshMenus();
+    void newDataSet();
+    void openKorFile(InputLayout layout);
+    void insertText(bool with_key);
+    void saveDataOnly();
+    void exportCommaDelimited(bool zero_one);
+    void convert(int conversion);
+    void toggleRightWrong();
+    void importTestscore();
+    void countLines();
+    void showExampleData();
+    void hiddenExample();
+    void notYetAvailable();
+
+    AppController& controller_;
+    TextInsertHelpWindow& text_help_;
+    ImportChooserWindow* import_chooser_ = nullptr;
+    CodeHelpWindow* code_help_ = nullptr;
+    std::map<std::string, QAction*> commands_;
+    std::optional<InputLayout> open_on_startup_;
+    std::string focus_on_show_;  // the box of the refusal that closed the editor
+    bool memo_edited_ = false;   // the data window was typed into since the last copy
+    bool showing_ = false;       // the editor was shown and not yet closed
+
+    QLineEdit* txt_title_ = nullptr;
+    QLineEdit* txt_comments_ = nullptr;
+    QLineEdit* txt_cases_ = nullptr;
+    QLineEdit* txt_items_ = nullptr;
+    QLineEdit* txt_label_length_ = nullptr;
+    QLineEdit* txt_missing_data_ = nullptr;
+    QLineEdit* txt_answer_key_ = nullptr;
+    QLineEdit* txt_options_ = nullptr;
+    QLineEdit* txt_include_ = nullptr;
+    QPlainTextEdit* memo_data_ = nullptr;
+    QLabel* lbl_key_scale1_ = nullptr;
+    QLabel* lbl_key_scale2_ = nullptr;
+    QLabel* lbl_key_scale3_ = nullptr;
+    QLabel* lbl_key_scale4_ = nullptr;
+    QLabel* lbl_scale1_ = nullptr;
+    QLabel* lbl_scale2_ = nullptr;
+};
+
+}  // namespace kor::ui

@@ -1,0 +1,116 @@
+// The main window's analysis flow: the data the editor accepted, and what
+// the window does around each analysis.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "core/VariablesUnit.h"
+#include "ui/AppController.h"
+#include "ui/Binding.h"
+#include "ui/MainWindow.h"
+#include "ui/MessageBoxes.h"
+#include "ui/ReportView.h"
+
+namespace kor::ui {
+
+namespace {
+
+// Above this many examinees the analysis asks for patience first.
+constexpr int patience_threshold = 4000;
+// Grade reports are viewed up to this many examinees, and saved up to the second.
+constexpr int grade_view_limit = 200;
+constexpr int grade_save_limit = 500;
+
+const char* const patience_message =
+    "Please be patient... You have a large number of cases. \n\nYou need to click OK on this "
+    "message for the "
+    "Analysis to run.";
+
+}  // namespace
+
+// "Close && Analyze" or OK of the editor accepted the data.
+void MainWindow::dataAccepted(const EditorCloseResult& result) {
+    setMapName(result.data_set_box);
+    run_menu_->menuAction()->setEnabled(result.enable_analyze);
+    btn_analyze_->setEnabled(result.enable_analyze);
+    showTitleRow(result.title_box);
+    // Only OK shows the views of the last analysis again; "Close && Analyze"
+    // analyses at once.
+    for (QPushButton* view : {btn_view_examinee_, btn_view_q_exam_, btn_view_q_item_}) {
+        view->setEnabled(result.enable_view_buttons);
+    }
+    rdo_edit_data_->setChecked(true);
+    command("SaveKORInputFile1")->setEnabled(true);
+}
+
+void MainWindow::editorCancelled() {
+    txt_map_name_->hide();
+    rdo_edit_data_->setChecked(true);
+    command("SaveKORInputFile1")->setEnabled(false);
+}
+
+void MainWindow::analyze() {
+    if (!btn_analyze_->isEnabled() || !run_menu_->menuAction()->isEnabled()) {
+        return;
+    }
+    const int examinees = controller_.state().data.num_examinees;
+    beginAnalysis(examinees);
+    const Outcome outcome = controller_.analyze();
+    showOutcome(*this, outcome);
+    if (outcome.refused) {
+        // Nothing was analysed: the window goes back to where it was before.
+        setMenusEnabled(true);
+        btn_analyze_->setEnabled(true);
+        btn_analyze_->setText(QStringLiteral("Analyze (F9)"));
+        showTitleRow(controller_.state().editor.txt_title);
+        return;
+    }
+    endAnalysis(examinees);
+}
+
+void MainWindow::beginAnalysis(int examinees) {
+    btn_analyze_->setEnabled(false);
+    rich_edit_qe_->clear();
+    rich_edit_qi_->clear();
+    setQuickCaptions();
+    if (examinees > patience_threshold) {
+        MessageBoxes::inform(this, QString::fromLatin1(patience_message));
+    }
+    hideTitleRow();
+    btn_saveresults_->setEnabled(false);
+    setViewButtonsEnabled(false);
+    setMenusEnabled(false);
+    const bool may_save_grades = examinees <= grade_save_limit;
+    command("SaveGradeReports1")->setEnabled(may_save_grades);
+    chk_save_rpt_file_->setEnabled(may_save_grades);
+    const bool may_view_grades = examinees <= grade_view_limit;
+    command("ViewGradeReports1")->setEnabled(may_view_grades);
+    btn_view_grades_->setEnabled(may_view_grades);
+}
+
+void MainWindow::endAnalysis(int examinees) {
+    rich_edit_qe_->setLines(controller_.examineePane());
+    rich_edit_qi_->setLines(controller_.itemPane());
+    for (const char* on :
+         {"SaveItemFile1", "SaveResults1", "ViewResults1", "ViewExam1", "ViewItem1", "ViewOptions1",
+          "SaveRightWrongData1", "SpearmanBrownProphecy1"}) {
+        command(on)->setEnabled(true);
+    }
+    btn_saveresults_->setEnabled(true);
+    setViewButtonsEnabled(true);
+    btn_view_grades_->setEnabled(examinees <= grade_view_limit);
+    setMenusEnabled(true);
+    btn_analyze_->setEnabled(true);
+    btn_analyze_->setText(QStringLiteral("Analyze (F9)"));
+    showTitleRow(controller_.state().editor.txt_title);
+    setQuickCaptions();
+    btn_view_examinee_->setFocus();
+}
+
+}  // namespace kor::ui

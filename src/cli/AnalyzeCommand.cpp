@@ -65,7 +65,8 @@ std::vector<std::string> comma_list(const std::string& text) {
     std::size_t start = 0;
     while (true) {
         const auto comma = text.find(',', start);
-        parts.push_back(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+        parts.push_back(
+            text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
         if (comma == std::string::npos) {
             return parts;
         }
@@ -77,7 +78,8 @@ std::vector<std::string> comma_list(const std::string& text) {
 // kor.ini: read into the grade dialog, confirmed with its OK, bands in letters.
 // Like every other setting, a scale that is refused or cannot be read gives
 // the usage exit code.
-std::optional<int> apply_grading_file(ProgramState& state, const std::string& path, std::ostream& err) {
+std::optional<int> apply_grading_file(ProgramState& state, const std::string& path,
+                                      std::ostream& err) {
     if (path.empty()) {
         return std::nullopt;
     }
@@ -97,7 +99,8 @@ std::optional<int> apply_grading_file(ProgramState& state, const std::string& pa
 
 // Applies the flags; a refused value prints the dialog's message and gives
 // the usage exit code.
-std::optional<int> apply_analysis_flags(ProgramState& state, const AnalysisFlags& flags, std::ostream& err) {
+std::optional<int> apply_analysis_flags(ProgramState& state, const AnalysisFlags& flags,
+                                        std::ostream& err) {
     AnalysisSettings& settings = state.settings;
     if (auto refused = apply_grading_file(state, flags.grading, err)) {
         return refused;
@@ -209,21 +212,24 @@ std::optional<int> refuse_clashes(Application& app, const AnalysisFlags& flags, 
     const std::vector<std::string> others = other_targets(flags);
     // A key file read with the data is a source as well.
     for (const std::string& source : csv_sources(flags.csv)) {
-        if (auto refused = print_outcome(app.check_targets(every_target(app, flags), source), err)) {
+        if (auto refused =
+                print_outcome(app.check_targets(every_target(app, flags), source), err)) {
             return refused;
         }
     }
     if (flags.save_path.empty()) {
         return refuse_clashing_targets(app, others, err);
     }
-    return print_outcome(app.check_save_results(flags.save_path, save_choices(app.state(), flags), others), err);
+    return print_outcome(
+        app.check_save_results(flags.save_path, save_choices(app.state(), flags), others), err);
 }
 
 // Writes the files asked for, in the order of the flags' help. Stops at the
 // first refusal or file-system failure; files already written stay.
 std::optional<int> write_files(Application& app, const AnalysisFlags& flags, std::ostream& err) {
     if (!flags.save_path.empty()) {
-        if (auto refused = print_outcome(app.save_results(flags.save_path, save_choices(app.state(), flags)), err)) {
+        if (auto refused = print_outcome(
+                app.save_results(flags.save_path, save_choices(app.state(), flags)), err)) {
             return refused;
         }
     }
@@ -238,8 +244,8 @@ std::optional<int> write_files(Application& app, const AnalysisFlags& flags, std
         }
     }
     if (!flags.zero_one_path.empty()) {
-        if (auto refused =
-                print_outcome(app.save_zero_one_data(flags.zero_one_path, ZeroOneLayout::main_window), err)) {
+        if (auto refused = print_outcome(
+                app.save_zero_one_data(flags.zero_one_path, ZeroOneLayout::main_window), err)) {
             return refused;
         }
     }
@@ -272,7 +278,8 @@ std::optional<int> open_data(Application& app, const std::string& path, const An
     return open_input_file(app, path, err);
 }
 
-int print_reports(Application& app, const AnalysisFlags& flags, std::ostream& out, std::ostream& err) {
+int print_reports(Application& app, const AnalysisFlags& flags, std::ostream& out,
+                  std::ostream& err) {
     for (const std::string& report : flags.reports) {
         Outcome messages;
         out << report_output(app, report, &messages).value_or("");
@@ -283,7 +290,8 @@ int print_reports(Application& app, const AnalysisFlags& flags, std::ostream& ou
     return exit_ok;
 }
 
-int run_analyze(const std::string& path, const AnalysisFlags& flags, std::ostream& out, std::ostream& err) {
+int run_analyze(const std::string& path, const AnalysisFlags& flags, std::ostream& out,
+                std::ostream& err) {
     Application app;
     if (auto refused = open_data(app, path, flags, err)) {
         return *refused;
@@ -304,8 +312,8 @@ int run_analyze(const std::string& path, const AnalysisFlags& flags, std::ostrea
         return *failed;
     }
     if (!flags.json_path.empty()) {
-        if (const int written = write_text_output(app, analysis_json(app.state()).dump(2) + "\n", flags.json_path,
-                                                  out, err);
+        if (const int written = write_text_output(app, analysis_json(app.state()).dump(2) + "\n",
+                                                  flags.json_path, out, err);
             written != exit_ok) {
             return written;
         }
@@ -320,63 +328,95 @@ int run_analyze(const std::string& path, const AnalysisFlags& flags, std::ostrea
     return print_reports(app, flags, out, err);
 }
 
+// The analysis and its choices: what to read, which reports to print, orders,
+// bands, grading and the problem-item criteria.
+void add_analysis_flags(CLI::App* analyze, AnalysisFlags& flags, CLI::Option*& file,
+                        CLI::Option*& example) {
+    file = analyze->add_option("FILE", flags.path, "input file (.kor) or spreadsheet file (.csv)");
+    example =
+        analyze
+            ->add_option("--example", flags.example, "analyse a built-in example instead of a file")
+            ->type_name("NAME");
+    file->excludes(example);
+    analyze
+        ->add_option("--report", flags.reports, "print the viewer's text of a report (repeatable)")
+        ->type_name("REPORT")
+        ->check(CLI::IsMember(report_names()));
+    analyze
+        ->add_option("--json", flags.json_path,
+                     "write every result as JSON to OUT (- for standard output)")
+        ->type_name("OUT");
+    analyze->add_option("--sort-examinees", flags.sort_examinees, "order of the examinees")
+        ->check(CLI::IsMember(examinee_order_names()));
+    analyze->add_option("--sort-items", flags.sort_items, "order of the items")
+        ->check(CLI::IsMember(item_order_names()));
+    analyze->add_option("--bands", flags.bands, "unit of the confidence bands")
+        ->check(CLI::IsMember(band_unit_names()));
+    analyze
+        ->add_option("--grading", flags.grading,
+                     "apply a grading-scale file, with the bands in letters")
+        ->type_name("FILE.ini");
+    analyze->add_flag("--absolute-percentages", flags.absolute_percentages,
+                      "grade by the percentages as they are, not rounded");
+    analyze->add_flag("--no-problem-items", flags.no_problem_items, "do not suggest problem items");
+    analyze->add_option("--criteria", flags.criteria, "problem-item criteria")
+        ->type_name("LOW,HIGH,D,PBIS,ADJ");
+    analyze->add_option("--groups", flags.groups, "high and low group percentages")
+        ->type_name("TOP,BOTTOM");
+}
+
+// The files written besides the printed reports: the results file with its
+// companions, and each export.
+void add_output_flags(CLI::App* analyze, AnalysisFlags& flags) {
+    auto* save = analyze
+                     ->add_option("--save", flags.save_path,
+                                  "write the results file and its companions beside it")
+                     ->type_name("RESULTS.txt");
+    // The companion flags mean nothing without a results file to go with.
+    analyze->add_flag("--no-exm", flags.no_exm, "with --save: no quick examinee results (.exm)")
+        ->needs(save);
+    analyze->add_flag("--no-itm", flags.no_itm, "with --save: no quick item analysis (.itm)")
+        ->needs(save);
+    analyze->add_flag("--no-opt", flags.no_opt, "with --save: no quick options analysis (.opt)")
+        ->needs(save);
+    analyze->add_flag("--rpt", flags.rpt, "with --save: also the individual grade reports (.rpt)")
+        ->needs(save);
+    analyze
+        ->add_flag("--no-kor", flags.no_kor, "with --save: no input file beside the results (.kor)")
+        ->needs(save);
+    analyze
+        ->add_option("--grade-reports", flags.grade_reports_path,
+                     "write the printable grade reports")
+        ->type_name("FILE");
+    analyze
+        ->add_option("--item-stats", flags.item_stats_path,
+                     "write the comma-delimited item statistics")
+        ->type_name("FILE");
+    analyze
+        ->add_option("--01-data", flags.zero_one_path, "write the comma-delimited right-wrong data")
+        ->type_name("FILE");
+    analyze->add_option("--alt", flags.alt_base, "write the ALT files BASE.alt and BASE.alx")
+        ->type_name("BASE");
+    analyze
+        ->add_option("--scores-csv", flags.scores_csv_path,
+                     "write one row per examinee (scores, grade, bands) as CSV")
+        ->type_name("FILE");
+    analyze
+        ->add_option(
+            "--options-csv", flags.options_csv_path,
+            "write one row per item and option (counts, proportions, point-biserial) as CSV")
+        ->type_name("FILE");
+}
+
 }  // namespace
 
 void add_analyze_command(CLI::App& app, CommandContext& context) {
     auto flags = std::make_shared<AnalysisFlags>();
     CLI::App* analyze = app.add_subcommand("analyze", "Analyse an input file");
-    auto* file = analyze->add_option("FILE", flags->path, "input file (.kor) or spreadsheet file (.csv)");
-    auto* example = analyze->add_option("--example", flags->example, "analyse a built-in example instead of a file")
-                        ->type_name("NAME");
-    file->excludes(example);
-    analyze->add_option("--report", flags->reports, "print the viewer's text of a report (repeatable)")
-        ->type_name("REPORT")
-        ->check(CLI::IsMember(report_names()));
-    analyze->add_option("--json", flags->json_path, "write every result as JSON to OUT (- for standard output)")
-        ->type_name("OUT");
-    analyze->add_option("--sort-examinees", flags->sort_examinees, "order of the examinees")
-        ->check(CLI::IsMember(examinee_order_names()));
-    analyze->add_option("--sort-items", flags->sort_items, "order of the items")
-        ->check(CLI::IsMember(item_order_names()));
-    analyze->add_option("--bands", flags->bands, "unit of the confidence bands")
-        ->check(CLI::IsMember(band_unit_names()));
-    analyze->add_option("--grading", flags->grading, "apply a grading-scale file, with the bands in letters")
-        ->type_name("FILE.ini");
-    analyze->add_flag("--absolute-percentages", flags->absolute_percentages,
-                      "grade by the percentages as they are, not rounded");
-    analyze->add_flag("--no-problem-items", flags->no_problem_items, "do not suggest problem items");
-    analyze->add_option("--criteria", flags->criteria, "problem-item criteria")->type_name("LOW,HIGH,D,PBIS,ADJ");
-    analyze->add_option("--groups", flags->groups, "high and low group percentages")->type_name("TOP,BOTTOM");
-
-    auto* save = analyze
-                     ->add_option("--save", flags->save_path,
-                                  "write the results file and its companions beside it")
-                     ->type_name("RESULTS.txt");
-    // The companion flags mean nothing without a results file to go with.
-    analyze->add_flag("--no-exm", flags->no_exm, "with --save: no quick examinee results (.exm)")
-        ->needs(save);
-    analyze->add_flag("--no-itm", flags->no_itm, "with --save: no quick item analysis (.itm)")
-        ->needs(save);
-    analyze->add_flag("--no-opt", flags->no_opt, "with --save: no quick options analysis (.opt)")
-        ->needs(save);
-    analyze->add_flag("--rpt", flags->rpt, "with --save: also the individual grade reports (.rpt)")
-        ->needs(save);
-    analyze->add_flag("--no-kor", flags->no_kor, "with --save: no input file beside the results (.kor)")
-        ->needs(save);
-    analyze->add_option("--grade-reports", flags->grade_reports_path, "write the printable grade reports")
-        ->type_name("FILE");
-    analyze->add_option("--item-stats", flags->item_stats_path, "write the comma-delimited item statistics")
-        ->type_name("FILE");
-    analyze->add_option("--01-data", flags->zero_one_path, "write the comma-delimited right-wrong data")
-        ->type_name("FILE");
-    analyze->add_option("--alt", flags->alt_base, "write the ALT files BASE.alt and BASE.alx")
-        ->type_name("BASE");
-    analyze->add_option("--scores-csv", flags->scores_csv_path,
-                        "write one row per examinee (scores, grade, bands) as CSV")
-        ->type_name("FILE");
-    analyze->add_option("--options-csv", flags->options_csv_path,
-                        "write one row per item and option (counts, proportions, point-biserial) as CSV")
-        ->type_name("FILE");
+    CLI::Option* file = nullptr;
+    CLI::Option* example = nullptr;
+    add_analysis_flags(analyze, *flags, file, example);
+    add_output_flags(analyze, *flags);
     add_csv_flags(analyze, flags->csv, true);
 
     analyze->callback([flags, file, example, &context] {

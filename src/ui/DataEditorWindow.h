@@ -94,6 +94,7 @@ class DataEditorWindow : public QDialog {
     void newDataSet();
     void openKorFile(InputLayout layout);
     void insertText(bool with_key);
+    void importSpreadsheet();
     void saveDataOnly();
     void exportCommaDelimited(bool zero_one);
     void convert(int conversion);

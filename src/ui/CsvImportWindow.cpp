@@ -89,14 +89,24 @@ void CsvImportWindow::buildControls() {
     grd_rows_->setFont(reportFont(9));
     grd_rows_->setMinimumHeight(260);
     layout->addWidget(grd_rows_, 1);
+    layout->addLayout(buildChoices());
+    memo_summary_ = new QPlainTextEdit(this);
+    memo_summary_->setObjectName(QStringLiteral("memo_summary"));
+    memo_summary_->setReadOnly(true);
+    memo_summary_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memo_summary_->setMinimumHeight(150);
+    layout->addWidget(memo_summary_);
+    layout->addLayout(buildButtons());
+    resize(900, 720);
+}
 
+QFormLayout* CsvImportWindow::buildChoices() {
     auto* choices = new QFormLayout;
     auto addEdit = [&](QLineEdit*& edit, const char* name, const QString& caption,
                        const QString& hint) {
         edit = new QLineEdit(this);
         edit->setObjectName(QLatin1String(name));
         edit->setPlaceholderText(hint);
-        connect(edit, &QLineEdit::returnPressed, this, &CsvImportWindow::replan);
         choices->addRow(caption, edit);
     };
     cmb_delimiter_ = new QComboBox(this);
@@ -127,22 +137,19 @@ void CsvImportWindow::buildControls() {
     addEdit(txt_options_, "txt_options", QStringLiteral("&Options:"),
             QStringLiteral("one digit, or one digit per item"));
     txt_options_->setFont(reportFont());
-    layout->addLayout(choices);
+    return choices;
+}
 
-    memo_summary_ = new QPlainTextEdit(this);
-    memo_summary_->setObjectName(QStringLiteral("memo_summary"));
-    memo_summary_->setReadOnly(true);
-    memo_summary_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    memo_summary_->setMinimumHeight(150);
-    layout->addWidget(memo_summary_);
-
+// Enter in a box previews the changed choices; only OK fills the editor.
+QHBoxLayout* CsvImportWindow::buildButtons() {
     auto* buttons = new QHBoxLayout;
     auto* preview = new QPushButton(QStringLiteral("&Preview"), this);
     preview->setObjectName(QStringLiteral("btn_preview"));
+    preview->setDefault(true);
     connect(preview, &QPushButton::clicked, this, &CsvImportWindow::replan);
     auto* ok_button = new QPushButton(QStringLiteral("OK"), this);
     ok_button->setObjectName(QStringLiteral("btn_ok"));
-    ok_button->setDefault(true);
+    ok_button->setAutoDefault(false);
     connect(ok_button, &QPushButton::clicked, this, &CsvImportWindow::ok);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("btn_cancel"));
@@ -151,8 +158,7 @@ void CsvImportWindow::buildControls() {
     buttons->addStretch();
     buttons->addWidget(ok_button);
     buttons->addWidget(cancel);
-    layout->addLayout(buttons);
-    resize(900, 720);
+    return buttons;
 }
 
 // The choices the user made, kept from one preview to the next: an edit box

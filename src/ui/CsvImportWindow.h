@@ -14,6 +14,8 @@
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
+class QHBoxLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QTableWidget;
@@ -35,6 +37,8 @@ class CsvImportWindow : public QDialog {
 
   private:
     void buildControls();
+    QFormLayout* buildChoices();
+    QHBoxLayout* buildButtons();
     void replan();
     void showPlan();
     void showTable();

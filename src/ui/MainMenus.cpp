@@ -15,14 +15,18 @@
 #include "core/settings/GradingScaleFile.h"
 #include "ui/AppController.h"
 #include "ui/Binding.h"
+#include "ui/DataEditorWindow.h"
+#include "ui/GradeDialog.h"
+#include "ui/GroupDialog.h"
 #include "ui/HelpTexts.h"
+#include "ui/ImportChooserWindow.h"
 #include "ui/InfoWindows.h"
 #include "ui/MainWindow.h"
-#include "ui/DataEditorWindow.h"
-#include "ui/ImportChooserWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ModalWindows.h"
 #include "ui/NotYetAvailable.h"
+#include "ui/ProblemItemDialog.h"
+#include "ui/SpearmanBrownDialog.h"
 #include "ui/TextInsertHelpWindow.h"
 
 namespace kor::ui {
@@ -151,9 +155,9 @@ void MainWindow::buildAnalysisMenu() {
     run_menu_->setObjectName(QStringLiteral("Run1"));
     connect(addCommand(run_menu_, "Analyze1", QStringLiteral("&Run Analysis"), keys(Qt::Key_F9)), &QAction::triggered,
             this, &MainWindow::analyze);
-    connect(addCommand(run_menu_, "SpearmanBrownProphecy1", QStringLiteral("&Spearman-Brown Prophecy"),
-                       keys(Qt::Key_F10)),
-            &QAction::triggered, this, &MainWindow::notYetAvailable);
+    connect(addCommand(run_menu_, "SpearmanBrownProphecy1",
+                       QStringLiteral("&Spearman-Brown Prophecy"), keys(Qt::Key_F10)),
+            &QAction::triggered, this, [this] { spearman_dialog_->run(); });
 }
 
 void MainWindow::buildOptionsMenu() {
@@ -169,9 +173,10 @@ void MainWindow::buildOptionsMenu() {
             step();
         });
     };
-    option(addCommand(m, "SetPercentagesforGrades1", QStringLiteral("Set Percentages for &Grades..."),
-                      keys(Qt::SHIFT | Qt::Key_F2)),
-           [this] { notYetAvailable(); });
+    option(
+        addCommand(m, "SetPercentagesforGrades1", QStringLiteral("Set Percentages for &Grades..."),
+                   keys(Qt::SHIFT | Qt::Key_F2)),
+        [this] { grade_dialog_->run(); });
     option(addToggle(m, "PrintGradesonIndividualReports1", QStringLiteral("Print Grades on Individual Reports")),
            [this] { controller_.toggle(OptionToggle::print_grades_on_reports); });
     auto* rounding = new QActionGroup(this);
@@ -182,10 +187,12 @@ void MainWindow::buildOptionsMenu() {
                     QStringLiteral("Use Absolute Percentages for Letter Grades")),
            [this] { controller_.chooseGradeRounding(false); });
     option(addCommand(m, "SetPercentagesforItemDiscrimination1",
-                      QStringLiteral("Set &Percentages for Item Discrimination..."), keys(Qt::SHIFT | Qt::Key_F3)),
-           [this] { notYetAvailable(); });
-    option(addCommand(m, "SetCriteriaforProblemItems1", QStringLiteral("Set Criteria for Problem Items")),
-           [this] { notYetAvailable(); });
+                      QStringLiteral("Set &Percentages for Item Discrimination..."),
+                      keys(Qt::SHIFT | Qt::Key_F3)),
+           [this] { group_dialog_->run(); });
+    option(addCommand(m, "SetCriteriaforProblemItems1",
+                      QStringLiteral("Set Criteria for Problem Items")),
+           [this] { problem_dialog_->run(); });
     option(addToggle(m, "ShowProblemItems1", QStringLiteral("Suggest Problem Items")),
            [this] { controller_.toggle(OptionToggle::suggest_problem_items); });
     // This one relabels the button after its own work.

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QRadioButton>
 
 #include "UiSession.h"
 #include "core/VariablesUnit.h"
@@ -18,8 +19,6 @@ QByteArray bytesOf(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-QAction* editorCommand(QDialog& editor, const char* name) { return action(editor, name); }
 
 QString boxText(QDialog& editor, const char* name) { return child<QLineEdit>(editor, name)->text(); }
 
@@ -68,10 +67,12 @@ private slots:
             QTest::keyClicks(child<QLineEdit>(editor, "txt_label_length"), QStringLiteral("3"));
             QTest::keyClicks(child<QLineEdit>(editor, "txt_items"), QStringLiteral("12"));
             QCOMPARE(child<QLabel>(editor, "lbl_key_scale1")->text(), QStringLiteral("Item#    1 1"));
-            QCOMPARE(child<QLabel>(editor, "lbl_key_scale2")->text(), QStringLiteral("1...5....02"));
+            QCOMPARE(child<QLabel>(editor, "lbl_key_scale2")->text(),
+                     QStringLiteral("1...5....0.2"));
             QCOMPARE(child<QLabel>(editor, "lbl_key_scale3")->text(), child<QLabel>(editor, "lbl_key_scale1")->text());
             QCOMPARE(child<QLabel>(editor, "lbl_scale1")->text(), QStringLiteral("ID|Item#    1 1"));
-            QCOMPARE(child<QLabel>(editor, "lbl_scale2")->text(), QStringLiteral("--|1...5....02"));
+            QCOMPARE(child<QLabel>(editor, "lbl_scale2")->text(),
+                     QStringLiteral("--|1...5....0.2"));
             QVERIFY(action(editor, "SetTableofSpecifications1")->isEnabled());
             editor.reject();
         });

@@ -33,7 +33,7 @@ enum class SaveChoice { exm, itm, opt, rpt };
 
 class AppController : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit AppController(QObject* parent = nullptr);
     // Takes over a program state prepared elsewhere (a test's analysed data set).
     explicit AppController(std::unique_ptr<ProgramState> state, QObject* parent = nullptr);
@@ -177,7 +177,7 @@ public:
     // An analysis ran to its end; its reports are ready.
     void analysed();
 
-private:
+  private:
     Outcome announceData(Outcome outcome);
     Outcome announceSettings(Outcome outcome);
 

@@ -23,7 +23,8 @@ namespace kor::ui {
 namespace {
 
 const char* const grade_report_filter =
-    "Report files (*.rpt,*.txt,*.out,*.dat,*.csv)|*.rpt;*.txt;*.out;*.dat;*.csv|All Files (*.*)|*.*";
+    "Report files (*.rpt,*.txt,*.out,*.dat,*.csv)|*.rpt;*.txt;*.out;*.dat;*.csv|All Files "
+    "(*.*)|*.*";
 
 }  // namespace
 
@@ -33,7 +34,8 @@ void MainWindow::viewFullResults() {
     btn_saveresults_->setFocus();
     viewers_->results->setGradeChartEnabled(controller_.state().settings.num_grade_cats > 0);
     Outcome messages;
-    viewers_->results->showReport(controller_.reportLines(ReportKind::full, messages), ReportWindow::Caret::start);
+    viewers_->results->showReport(controller_.reportLines(ReportKind::full, messages),
+                                  ReportWindow::Caret::start);
     showOutcome(*this, messages);
 }
 
@@ -56,7 +58,9 @@ void MainWindow::viewGradeReports() {
 
 // ---------------------------------------------------------------- files
 
-void MainWindow::saveKorInputFile() { editor_->saveKorFile(); }
+void MainWindow::saveKorInputFile() {
+    editor_->saveKorFile();
+}
 
 void MainWindow::saveGradeReports() {
     const QString path = FileDialogs::saveFile(
@@ -76,8 +80,9 @@ bool MainWindow::mayWrite(const QString& path) {
     if (!QFileInfo::exists(path)) {
         return true;
     }
-    return MessageBoxes::ask(this, path + QStringLiteral(" already exists.\nDo you want to replace it?"),
-                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    return MessageBoxes::ask(
+               this, path + QStringLiteral(" already exists.\nDo you want to replace it?"),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 void MainWindow::showWritten(const std::vector<std::string>& written) {
@@ -91,7 +96,8 @@ void MainWindow::showWritten(const std::vector<std::string>& written) {
 }
 
 void MainWindow::saveItemStatistics() {
-    const QString path = FileDialogs::inLastFolder(toQt(item_stats_file_name(fromQt(txt_map_name_->text()))));
+    const QString path =
+        FileDialogs::inLastFolder(toQt(item_stats_file_name(fromQt(txt_map_name_->text()))));
     if (!mayWrite(path)) {
         return;
     }
@@ -101,7 +107,8 @@ void MainWindow::saveItemStatistics() {
 }
 
 void MainWindow::saveZeroOneData() {
-    const QString path = FileDialogs::inLastFolder(toQt(zero_one_file_name(fromQt(txt_map_name_->text()))));
+    const QString path =
+        FileDialogs::inLastFolder(toQt(zero_one_file_name(fromQt(txt_map_name_->text()))));
     if (!mayWrite(path)) {
         return;
     }
@@ -114,7 +121,8 @@ void MainWindow::saveAltFiles() {
     if (!controller_.altFilesAllowed()) {
         return;
     }
-    const QString base = FileDialogs::inLastFolder(toQt(alt_base_name(fromQt(txt_map_name_->text()))));
+    const QString base =
+        FileDialogs::inLastFolder(toQt(alt_base_name(fromQt(txt_map_name_->text()))));
     for (const std::string& path : alt_file_paths(fromQt(base))) {
         if (!mayWrite(toQt(path))) {
             return;

@@ -17,13 +17,16 @@ namespace kor::ui {
 namespace {
 
 constexpr const char* print_note =
-    "Note that you can print this screen from the File Menu, but the formatting will be better (e.g., page "
-    "breaks) if you save the file and then print from a Text Editor (such as NotePad).  Any editing changes you "
+    "Note that you can print this screen from the File Menu, but the formatting will be better "
+    "(e.g., page "
+    "breaks) if you save the file and then print from a Text Editor (such as NotePad).  Any "
+    "editing changes you "
     "make here WILL print, but will NOT be saved.";
 
 }  // namespace
 
-ReportWindow::ReportWindow(const char* name, const QString& caption, const char* box, QWidget* parent)
+ReportWindow::ReportWindow(const char* name, const QString& caption, const char* box,
+                           QWidget* parent)
     : QMainWindow(parent, Qt::Window) {
     setObjectName(QLatin1String(name));
     setWindowTitle(caption);
@@ -74,9 +77,11 @@ ResultsWindow::ResultsWindow(QWidget* parent)
             [this] { showNotYetAvailable(this); });
     connect(addCommand(file, "Print1", QStringLiteral("&Print")), &QAction::triggered, this,
             [this] { showNotYetAvailable(this); });
-    connect(addCommand(file, "Exit1", QStringLiteral("E&xit")), &QAction::triggered, this, &QWidget::close);
+    connect(addCommand(file, "Exit1", QStringLiteral("E&xit")), &QAction::triggered, this,
+            &QWidget::close);
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    for (const auto& [name, caption] : {std::pair{"Cut1", "Cu&t"}, {"Copy1", "&Copy"}, {"Paste1", "&Paste"}}) {
+    for (const auto& [name, caption] :
+         {std::pair{"Cut1", "Cu&t"}, {"Copy1", "&Copy"}, {"Paste1", "&Paste"}}) {
         connect(addCommand(edit, name, QLatin1String(caption)), &QAction::triggered, this,
                 [this] { showNotYetAvailable(this); });
     }
@@ -114,10 +119,10 @@ QuickViewWindow::QuickViewWindow(QWidget* parent)
     connect(addCommand(file, "Print1", QStringLiteral("&Print")), &QAction::triggered, this,
             [this] { showNotYetAvailable(this); });
     QMenu* font = menuBar()->addMenu(QStringLiteral("F&ont"));
-    connect(addCommand(font, "N10pitchCourierNew1", QStringLiteral("10 pitch Courier New")), &QAction::triggered,
-            this, [this] { showNotYetAvailable(this); });
-    connect(addCommand(font, "N12pitchCourierNew1", QStringLiteral("12 pitch Courier New")), &QAction::triggered,
-            this, [this] { showNotYetAvailable(this); });
+    connect(addCommand(font, "N10pitchCourierNew1", QStringLiteral("10 pitch Courier New")),
+            &QAction::triggered, this, [this] { showNotYetAvailable(this); });
+    connect(addCommand(font, "N12pitchCourierNew1", QStringLiteral("12 pitch Courier New")),
+            &QAction::triggered, this, [this] { showNotYetAvailable(this); });
     auto* close_item = menuBar()->addAction(QStringLiteral("&Close"));
     close_item->setObjectName(QStringLiteral("Close1"));
     connect(close_item, &QAction::triggered, this, &QWidget::close);
@@ -133,7 +138,8 @@ GradeReportWindow::GradeReportWindow(QWidget* parent)
             [this] { showNotYetAvailable(this); });
     connect(addCommand(file, "Print1", QStringLiteral("&Print")), &QAction::triggered, this,
             [this] { showNotYetAvailable(this); });
-    connect(addCommand(file, "Exit1", QStringLiteral("E&xit")), &QAction::triggered, this, &QWidget::close);
+    connect(addCommand(file, "Exit1", QStringLiteral("E&xit")), &QAction::triggered, this,
+            &QWidget::close);
     addPrintNote();
     column().addWidget(&view());
     auto* buttons = new QHBoxLayout;

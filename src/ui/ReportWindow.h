@@ -17,7 +17,7 @@ class ReportView;
 
 class ReportWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // `box` is the object name of the text view.
     ReportWindow(const char* name, const QString& caption, const char* box, QWidget* parent);
 
@@ -26,7 +26,7 @@ public:
     enum class Caret { start, end };
     void showReport(const std::vector<std::string>& lines, Caret caret);
 
-protected:
+  protected:
     // A menu command; `name` is its object name.
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption);
     // The note over the text that tells how printing and saving differ.
@@ -35,7 +35,7 @@ protected:
     QPushButton* addCloseButton();
     QVBoxLayout& column() { return *column_; }
 
-private:
+  private:
     ReportView* view_ = nullptr;
     QVBoxLayout* column_ = nullptr;
 };
@@ -43,7 +43,7 @@ private:
 // "View Results": the full results report, with the chart buttons.
 class ResultsWindow : public ReportWindow {
     Q_OBJECT
-public:
+  public:
     explicit ResultsWindow(QWidget* parent);
     // "Bar Chart for Grades" only with grading categories.
     void setGradeChartEnabled(bool on);
@@ -52,21 +52,23 @@ public:
 // "Quick Results Viewer": one of the quick reports.
 class QuickViewWindow : public ReportWindow {
     Q_OBJECT
-public:
+  public:
     explicit QuickViewWindow(QWidget* parent);
 };
 
 // "Grade Reports": the individual grade reports.
 class GradeReportWindow : public ReportWindow {
     Q_OBJECT
-public:
+  public:
     explicit GradeReportWindow(QWidget* parent);
 };
 
 // The three viewers of the main window.
 struct Viewers {
     explicit Viewers(QWidget* parent)
-        : results(new ResultsWindow(parent)), quick(new QuickViewWindow(parent)), grades(new GradeReportWindow(parent)) {}
+        : results(new ResultsWindow(parent)),
+          quick(new QuickViewWindow(parent)),
+          grades(new GradeReportWindow(parent)) {}
     ResultsWindow* results;
     QuickViewWindow* quick;
     GradeReportWindow* grades;

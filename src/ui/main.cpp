@@ -22,6 +22,15 @@ QString exampleNames() {
     return names.join(QStringLiteral(", "));
 }
 
+bool knownExample(const std::string& name) {
+    for (const kor::Application::ExampleEntry& entry : kor::Application::examples()) {
+        if (entry.name == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -33,27 +42,25 @@ int main(int argc, char** argv) {
     parser.setApplicationDescription(QStringLiteral("KOR: item analysis of multiple-choice tests"));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption example(QStringLiteral("example"),
-                                     QStringLiteral("Start with the built-in example NAME analysed (%1).").arg(exampleNames()),
-                                     QStringLiteral("NAME"));
+    const QCommandLineOption example(
+        QStringLiteral("example"),
+        QStringLiteral("Start with the built-in example NAME analysed (%1).").arg(exampleNames()),
+        QStringLiteral("NAME"));
     parser.addOption(example);
     parser.process(application);
+
+    const std::string name = kor::ui::fromQt(parser.value(example));
+    if (parser.isSet(example) && !knownExample(name)) {
+        std::fprintf(stderr, "kor-gui: there is no example called \"%s\" (examples: %s)\n",
+                     name.c_str(), qPrintable(exampleNames()));
+        return 2;
+    }
 
     kor::ui::AppController controller;
     controller.setDecimalSeparator(QLocale::system().decimalPoint().front());
     kor::ui::MainWindow window(controller);
     window.show();
     if (parser.isSet(example)) {
-        const std::string name = kor::ui::fromQt(parser.value(example));
-        bool known = false;
-        for (const kor::Application::ExampleEntry& entry : kor::Application::examples()) {
-            known = known || entry.name == name;
-        }
-        if (!known) {
-            std::fprintf(stderr, "kor-gui: there is no example called \"%s\" (examples: %s)\n", name.c_str(),
-                         qPrintable(exampleNames()));
-            return 2;
-        }
         window.runExample(name, true);
     }
     return QApplication::exec();

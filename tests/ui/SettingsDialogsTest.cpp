@@ -130,7 +130,7 @@ class SettingsDialogsTest : public QObject {
         s.command("SetCriteriaforProblemItems1")->trigger();
         QCOMPARE(messages(),
                  QStringList{QStringLiteral("Item Difficulty (high) criterion must be greater than "
-                                            "Item Difficulty (high) criterion")});
+                                            "Item Difficulty (low) criterion")});
         QCOMPARE(ModalWindows::shownWindows(), (QStringList{"TProbForm", "TProbForm"}));
     }
 

@@ -180,24 +180,24 @@ QWidget* TableOfSpecsDialog::buildNames(const QString& caption, const char* edit
                                         QLineEdit** edits, QLabel** labels) {
     auto* box = new QGroupBox(caption, this);
     auto* grid = new QGridLayout(box);
-    // Two columns of three names each.
+    // One name under the other, each box wide enough for the longest name a
+    // taxonomy puts there, so that it shows whole.
     for (int k = 1; k <= max_tos_categories; ++k) {
         QLineEdit* edit =
             namedEdit(box, qPrintable(QLatin1String(edit_prefix) + QString::number(k)));
         edit->setMaxLength(static_cast<int>(tos_name_length));
+        edit->setMinimumWidth(
+            edit->fontMetrics().horizontalAdvance(QStringLiteral("Declarative Knowledge")) + 12);
         QLabel* label =
             namedLabel(box, qPrintable(QLatin1String(label_prefix) + QString::number(k)),
                        QStringLiteral("%1 %2").arg(QLatin1String(caption_text)).arg(k));
         label->setBuddy(edit);
         edits[k - 1] = edit;
         labels[k - 1] = label;
-        const int row = (k - 1) % 3;
-        const int column = (k - 1) / 3 * 2;
-        grid->addWidget(label, row, column);
-        grid->addWidget(edit, row, column + 1);
+        grid->addWidget(label, k - 1, 0);
+        grid->addWidget(edit, k - 1, 1);
     }
     grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(3, 1);
     return box;
 }
 

@@ -67,6 +67,14 @@ void checkLayout(QDialog& d, const QStringList& tab_order, const QString& pictur
                 qPrintable(QStringLiteral("%1 in %2").arg(control->objectName(), d.objectName())));
         }
     }
+    // A box whose text runs past its edge hides part of what it says.
+    for (QLineEdit* box : d.findChildren<QLineEdit*>()) {
+        if (box->isVisibleTo(&d) && !box->text().isEmpty()) {
+            QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) <
+                         box->contentsRect().width(),
+                     qPrintable(QStringLiteral("%1 in %2").arg(box->objectName(), d.objectName())));
+        }
+    }
     keepScreenshot(d, picture + (scaled() ? QStringLiteral("-125") : QString()));
 }
 
@@ -207,6 +215,23 @@ class DialogLayoutTest : public QObject {
                     "txt_skill6",   "StringGrid1",  "StringGrid2",  "StringGrid3",  "btn_reset",
                     "BitBtn1",      "BitBtn2"},
                 QStringLiteral("table-of-specifications-dialog"));
+            press(d, "BitBtn1");
+        });
+        QVERIFY(ModalWindows::unexpected().isEmpty());
+    }
+
+    // The longest names the taxonomies give show whole in a table of few items.
+    void theTableOfSpecificationsWithTheTaxonomiesLongestNames() {
+        UiSession s;
+        inEditorWithItems(s, 10, "SetTableofSpecifications1", [](QDialog& d) {
+            action(d, "UseaDefaultSetofSpecifications1")->trigger();
+            action(d, "GagnesTaxonomy1")->trigger();
+            checkLayout(d, {"rdo_ca0", "txt_skill1", "StringGrid1", "BitBtn2"},
+                        QStringLiteral("table-of-specifications-gagne"));
+            action(d, "OosterhofsTaxonomy1")->trigger();
+            QCOMPARE(textIn(d, "txt_skill1"), QStringLiteral("Declarative Knowledge"));
+            checkLayout(d, {"rdo_ca0", "txt_skill1", "StringGrid1", "BitBtn2"},
+                        QStringLiteral("table-of-specifications-oosterhof"));
             press(d, "BitBtn1");
         });
         QVERIFY(ModalWindows::unexpected().isEmpty());

@@ -70,9 +70,9 @@ void checkLayout(QDialog& d, const QStringList& tab_order, const QString& pictur
     // A box whose text runs past its edge hides part of what it says.
     for (QLineEdit* box : d.findChildren<QLineEdit*>()) {
         if (box->isVisibleTo(&d) && !box->text().isEmpty()) {
-            QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) <
-                         box->contentsRect().width(),
-                     qPrintable(QStringLiteral("%1 in %2").arg(box->objectName(), d.objectName())));
+            QVERIFY2(
+                box->fontMetrics().horizontalAdvance(box->text()) < box->contentsRect().width(),
+                qPrintable(QStringLiteral("%1 in %2").arg(box->objectName(), d.objectName())));
         }
     }
     keepScreenshot(d, picture + (scaled() ? QStringLiteral("-125") : QString()));

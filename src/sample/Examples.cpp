@@ -118,19 +118,6 @@ Outcome no_grading_categories(ProgramState& state) {
 
 // ---------------------------------------------------------------- table of specifications
 
-// The grids as the dialog lays them out for `items` items. Cells already
-// there keep their values, so an item the example does not assign keeps
-// the assignment it had.
-void lay_out_grids(TosForm& form, int items) {
-    const std::size_t cells = at(items) + 1;
-    form.item_cells.resize(cells);
-    form.area_cells.resize(cells);
-    form.level_cells.resize(cells);
-    for (std::size_t j = 1; j < cells; ++j) {
-        form.item_cells[j] = std::to_string(j);
-    }
-}
-
 // Content area and cognitive level per item of set 1 and the QXM set; "-"
 // marks items 20 and 30, which the example does not assign.
 constexpr const char* set_1_areas =
@@ -144,7 +131,9 @@ constexpr const char* set_1_levels =
 
 Outcome set_1_table_of_specifications(ProgramState& state) {
     TosForm& form = state.tos_form;
-    lay_out_grids(form, state.data.num_items);
+    // Cells already there keep their values, so an item the example does not
+    // assign keeps the assignment it had.
+    tos_lay_out_grids(form, state.data.num_items);
     tos_select_areas(state, 3);
     tos_select_levels(state, 2);
     form.txt_content[1] = "Foundations";

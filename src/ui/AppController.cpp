@@ -6,30 +6,22 @@
 #include "core/data/TextImport.h"
 #include "core/settings/GradingScaleFile.h"
 #include "core/settings/ProblemCriteria.h"
+#include "ui/Guarded.h"
 
 namespace kor::ui {
 
-namespace {
-
-// Runs a core step that may fail in the file system; the failure becomes a
-// refusal with the system's message.
-template <typename Step>
-Outcome guarded(Step&& step) {
-    try {
-        return step();
-    } catch (const FileError& error) {
-        Outcome outcome;
-        outcome.refuse(error.what());
-        return outcome;
-    }
-}
-
-}  // namespace
-
 AppController::AppController(QObject* parent) : QObject(parent) {}
+
+AppController::AppController(std::unique_ptr<ProgramState> state, QObject* parent)
+    : QObject(parent), app_(std::move(state)) {}
 
 Outcome AppController::announceData(Outcome outcome) {
     emit dataChanged();
+    return outcome;
+}
+
+Outcome AppController::announceSettings(Outcome outcome) {
+    emit settingsChanged();
     return outcome;
 }
 

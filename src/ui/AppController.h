@@ -6,11 +6,16 @@
 
 #include <QObject>
 #include <QString>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/Application.h"
+#include "core/data/AltAnswers.h"
+#include "core/data/TableOfSpecs.h"
+#include "core/settings/GradingScale.h"
 #include "core/settings/MainCommands.h"
+#include "core/settings/ProblemCriteria.h"
 
 namespace kor::ui {
 
@@ -30,6 +35,8 @@ class AppController : public QObject {
     Q_OBJECT
   public:
     explicit AppController(QObject* parent = nullptr);
+    // Takes over a program state prepared elsewhere (a test's analysed data set).
+    explicit AppController(std::unique_ptr<ProgramState> state, QObject* parent = nullptr);
 
     const ProgramState& state() const { return app_.state(); }
 
@@ -98,6 +105,74 @@ class AppController : public QObject {
     Outcome saveGradeReports(const std::string& path);
     Outcome saveAltFiles(const std::string& base);
 
+    // --- the settings dialogs of the main window (AppControllerDialogs.cpp).
+    // A dialog copies its edits in with the set... command before a button's
+    // command and shows the form of the state afterwards.
+
+    // "Grade Percentages": opening loads kor.ini from the working folder when
+    // it exists; choosing a scheme, a change of the count box, "Use Program
+    // Defaults", OK, and the scale-file buttons.
+    Outcome openGradeDialog();
+    void setGradeForm(const GradeForm& form);
+    Outcome chooseGradeScheme(GradeScheme scheme);
+    Outcome gradeCountChanged(const std::string& text);
+    void useGradeProgramDefaults();
+    Outcome gradeOk();
+    Outcome saveScaleFile(const std::string& path);
+    Outcome readScaleFile(const std::string& path);
+    void deleteSavedScale();
+
+    // "Disrimination Percentages": the two texts are the setting.
+    void setGroupTexts(const std::string& top, const std::string& bottom);
+    void groupDefaults();
+    Outcome groupOk();
+
+    // "Set Criteria for Problem Items".
+    void openProblemDialog();
+    void setProblemForm(const ProblemItemForm& form);
+    void setCommonCriterion(Criterion criterion);
+    void setRemoveCriterion(Criterion criterion);
+    void setDefaultCriteria();
+    Outcome problemCriteriaOk();
+
+    // "Spearman-Brown Prophecy Formula".
+    void openSpearmanBrown();
+    Outcome calculateSpearmanBrown(const std::string& desired);
+
+    // --- the data editor's dialogs (AppControllerDialogs.cpp), over the
+    // editor texts the editor copied in before.
+
+    // "Alternative Answers": the table of the "A" items, its cells as typed, OK.
+    Outcome prepareAltAnswers();
+    void setAltAnswerRows(const std::vector<AltAnswerRow>& rows);
+    Outcome altAnswersOk();
+
+    // "Partial Credit".
+    void openPartialCredit();
+    void setPartialCreditTexts(const std::string& pc_points, const std::string& mc_points);
+    void partialCreditDefaults();
+    Outcome partialCreditOk();
+    Outcome turnOffPartialCredit();
+
+    // "Table of Specifications".
+    void openTableOfSpecs();
+    void setTosForm(const TosForm& form);
+    void tosSelectAreas(int count);
+    void tosSelectLevels(int count);
+    void tosUseTaxonomy(Taxonomy taxonomy);
+    void tosUseDefaultSet();
+    void tosReset();
+    Outcome tosOk();
+    void tosCancel();
+
+    // "Data Generation Information": its boxes as the editor's start mode
+    // fills them, "Set a New Random Seed", Generate and Cancel.
+    void startGenerator();
+    void setGeneratorForm(const GenForm& form);
+    void newGeneratorSeed();
+    Outcome generate();
+    void cancelGenerator();
+
   signals:
     // The data set or the editor's boxes changed.
     void dataChanged();
@@ -108,6 +183,7 @@ class AppController : public QObject {
 
   private:
     Outcome announceData(Outcome outcome);
+    Outcome announceSettings(Outcome outcome);
 
     Application app_;
     bool alt_files_allowed_ = false;

@@ -10,16 +10,19 @@
 #include "core/data/LegacyInput.h"
 #include "core/data/TextImport.h"
 #include "reports/Exports.h"
+#include "ui/AltAnswersDialog.h"
 #include "ui/AppController.h"
 #include "ui/Binding.h"
 #include "ui/CsvImportWindow.h"
 #include "ui/DataEditorWindow.h"
 #include "ui/FileDialogs.h"
+#include "ui/GeneratorDialog.h"
 #include "ui/ImportChooserWindow.h"
 #include "ui/InfoWindows.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ModalWindows.h"
-#include "ui/NotYetAvailable.h"
+#include "ui/PartialCreditDialog.h"
+#include "ui/TableOfSpecsDialog.h"
 #include "ui/TextInsertHelpWindow.h"
 
 namespace kor::ui {
@@ -117,7 +120,7 @@ void DataEditorWindow::buildDataMenu(QMenuBar& bar) {
     connect(addCommand(menu, "SaveData1", QStringLiteral("&Save Data Only to Text File")),
             &QAction::triggered, this, &DataEditorWindow::saveDataOnly);
     connect(addCommand(menu, "GenerateData1", QStringLiteral("&Generate Data")),
-            &QAction::triggered, this, &DataEditorWindow::notYetAvailable);
+            &QAction::triggered, this, &DataEditorWindow::generateData);
 }
 
 void DataEditorWindow::buildConvertMenu(QMenuBar& bar) {
@@ -149,13 +152,15 @@ void DataEditorWindow::buildConvertMenu(QMenuBar& bar) {
 void DataEditorWindow::buildOptionsMenu(QMenuBar& bar) {
     QMenu* menu = bar.addMenu(QStringLiteral("Options"));
     menu->setObjectName(QStringLiteral("Options1"));
-    for (const auto& [name, caption] :
-         {std::pair{"SetTableofSpecifications1", "Set Table of Specifications..."},
-          {"SetAlternativeCorrectAnswers1", "Set Alternative Correct Answers..."},
-          {"AddRemovePartialCredit1", "Add/Remove Partial Credit or change MC point values..."}}) {
-        connect(addCommand(menu, name, QLatin1String(caption)), &QAction::triggered, this,
-                &DataEditorWindow::notYetAvailable);
-    }
+    connect(addCommand(menu, "SetTableofSpecifications1",
+                       QStringLiteral("Set Table of Specifications...")),
+            &QAction::triggered, this, &DataEditorWindow::setTableOfSpecifications);
+    connect(addCommand(menu, "SetAlternativeCorrectAnswers1",
+                       QStringLiteral("Set Alternative Correct Answers...")),
+            &QAction::triggered, this, &DataEditorWindow::setAlternativeAnswers);
+    connect(addCommand(menu, "AddRemovePartialCredit1",
+                       QStringLiteral("Add/Remove Partial Credit or change MC point values...")),
+            &QAction::triggered, this, &DataEditorWindow::changePartialCredit);
     connect(addCommand(menu, "ChangeMaxOptionsto51", QStringLiteral("Change Max # Options to 5")),
             &QAction::triggered, this, [this] { controller_.changeMaxOptions(5); });
     connect(addCommand(menu, "ChangeMaxoptionsto81", QStringLiteral("Change Max # Options to 8")),
@@ -337,8 +342,38 @@ void DataEditorWindow::hiddenExample() {
     emit editModeChosen();
 }
 
-void DataEditorWindow::notYetAvailable() {
-    showNotYetAvailable(this);
+// ---------------------------------------------------------------- the editor's dialogs
+
+// "&Generate Data": the generator fills the boxes, or leaves them when cancelled.
+void DataEditorWindow::generateData() {
+    pullTexts();
+    generator_dialog_->run();
+    pushTexts();
+}
+
+void DataEditorWindow::setTableOfSpecifications() {
+    pullTexts();
+    tos_dialog_->run();
+}
+
+// The table is built from the boxes; without a key or an "A" item there is
+// nothing to show, and the message says so.
+void DataEditorWindow::setAlternativeAnswers() {
+    pullTexts();
+    const Outcome prepared = controller_.prepareAltAnswers();
+    pushTexts();  // an empty include or options line was filled in
+    showResult(prepared);
+    if (prepared.accepted()) {
+        alt_dialog_->run();
+    }
+}
+
+// OK puts the total points at the end of the options line, which then takes the focus.
+void DataEditorWindow::changePartialCredit() {
+    pullTexts();
+    const std::string focus = pc_dialog_->run();
+    pushTexts();
+    focusControl(*this, focus);
 }
 
 }  // namespace kor::ui

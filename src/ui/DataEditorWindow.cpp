@@ -14,11 +14,15 @@
 
 #include "core/VariablesUnit.h"
 #include "core/data/EditorModel.h"
+#include "ui/AltAnswersDialog.h"
 #include "ui/AppController.h"
 #include "ui/Binding.h"
+#include "ui/GeneratorDialog.h"
 #include "ui/ImportChooserWindow.h"
 #include "ui/InfoWindows.h"
+#include "ui/PartialCreditDialog.h"
 #include "ui/ReportView.h"
+#include "ui/TableOfSpecsDialog.h"
 
 namespace kor::ui {
 
@@ -49,12 +53,18 @@ DataEditorWindow::DataEditorWindow(AppController& controller, TextInsertHelpWind
     setWindowTitle(QStringLiteral("Data Editor"));
     setModal(true);
     import_chooser_ = new ImportChooserWindow(this);
-    code_help_ = new CodeHelpWindow(this);
+    code_help_ = std::make_unique<CodeHelpWindow>(nullptr);
+    alt_dialog_ = std::make_unique<AltAnswersDialog>(controller_, nullptr);
+    pc_dialog_ = std::make_unique<PartialCreditDialog>(controller_, nullptr);
+    tos_dialog_ = std::make_unique<TableOfSpecsDialog>(controller_, nullptr);
+    generator_dialog_ = std::make_unique<GeneratorDialog>(controller_, nullptr);
     buildBoxes();
     connectTypingChecks();
     pushTexts();
     resize(1040, 760);
 }
+
+DataEditorWindow::~DataEditorWindow() = default;
 
 // ---------------------------------------------------------------- the boxes
 
@@ -346,7 +356,7 @@ void DataEditorWindow::runStartAction(int action) {
             insertText(true);
             break;
         case EditorStartAction::generate:
-            notYetAvailable();
+            generateData();
             break;
         case EditorStartAction::nothing:
             break;

@@ -8,6 +8,7 @@
 
 #include <QDialog>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -24,8 +25,12 @@ class QPushButton;
 
 namespace kor::ui {
 
+class AltAnswersDialog;
 class AppController;
 class CodeHelpWindow;
+class GeneratorDialog;
+class PartialCreditDialog;
+class TableOfSpecsDialog;
 class ImportChooserWindow;
 class TextInsertHelpWindow;
 
@@ -33,6 +38,7 @@ class DataEditorWindow : public QDialog {
     Q_OBJECT
   public:
     DataEditorWindow(AppController& controller, TextInsertHelpWindow& text_help, QWidget* parent);
+    ~DataEditorWindow() override;
 
     // What the editor does when it opens, by the start mode; the main window
     // calls it itself when it leaves the editor without showing it.
@@ -103,12 +109,23 @@ class DataEditorWindow : public QDialog {
     void countLines();
     void showExampleData();
     void hiddenExample();
-    void notYetAvailable();
+    void generateData();
+    void setTableOfSpecifications();
+    void setAlternativeAnswers();
+    void changePartialCredit();
 
     AppController& controller_;
     TextInsertHelpWindow& text_help_;
     ImportChooserWindow* import_chooser_ = nullptr;
-    CodeHelpWindow* code_help_ = nullptr;
+    std::unique_ptr<CodeHelpWindow>
+        code_help_;  // no parent object: its BitBtn1 is not the editor's
+    // The editor's dialogs have no parent object: their controls' names
+    // (BitBtn1, File1, ...) repeat the editor's own, and a search by name
+    // through the editor must not find them.
+    std::unique_ptr<AltAnswersDialog> alt_dialog_;
+    std::unique_ptr<PartialCreditDialog> pc_dialog_;
+    std::unique_ptr<TableOfSpecsDialog> tos_dialog_;
+    std::unique_ptr<GeneratorDialog> generator_dialog_;
     std::map<std::string, QAction*> commands_;
     std::optional<InputLayout> open_on_startup_;
     std::string focus_on_show_;  // the box of the refusal that closed the editor

@@ -16,6 +16,8 @@
 #include "ui/AppController.h"
 #include "ui/Binding.h"
 #include "ui/DataEditorWindow.h"
+#include "ui/GradeDialog.h"
+#include "ui/GroupDialog.h"
 #include "ui/HelpTexts.h"
 #include "ui/ImportChooserWindow.h"
 #include "ui/InfoWindows.h"
@@ -23,6 +25,8 @@
 #include "ui/MessageBoxes.h"
 #include "ui/ModalWindows.h"
 #include "ui/NotYetAvailable.h"
+#include "ui/ProblemItemDialog.h"
+#include "ui/SpearmanBrownDialog.h"
 #include "ui/TextInsertHelpWindow.h"
 
 namespace kor::ui {
@@ -167,7 +171,7 @@ void MainWindow::buildAnalysisMenu() {
             &QAction::triggered, this, &MainWindow::analyze);
     connect(addCommand(run_menu_, "SpearmanBrownProphecy1",
                        QStringLiteral("&Spearman-Brown Prophecy"), keys(Qt::Key_F10)),
-            &QAction::triggered, this, &MainWindow::notYetAvailable);
+            &QAction::triggered, this, [this] { spearman_dialog_->run(); });
 }
 
 // One menu's commands in the order the user sees them: split, the order would
@@ -189,7 +193,7 @@ void MainWindow::buildOptionsMenu() {
     option(
         addCommand(m, "SetPercentagesforGrades1", QStringLiteral("Set Percentages for &Grades..."),
                    keys(Qt::SHIFT | Qt::Key_F2)),
-        [this] { notYetAvailable(); });
+        [this] { grade_dialog_->run(); });
     option(addToggle(m, "PrintGradesonIndividualReports1",
                      QStringLiteral("Print Grades on Individual Reports")),
            [this] { controller_.toggle(OptionToggle::print_grades_on_reports); });
@@ -203,10 +207,10 @@ void MainWindow::buildOptionsMenu() {
     option(addCommand(m, "SetPercentagesforItemDiscrimination1",
                       QStringLiteral("Set &Percentages for Item Discrimination..."),
                       keys(Qt::SHIFT | Qt::Key_F3)),
-           [this] { notYetAvailable(); });
+           [this] { group_dialog_->run(); });
     option(addCommand(m, "SetCriteriaforProblemItems1",
                       QStringLiteral("Set Criteria for Problem Items")),
-           [this] { notYetAvailable(); });
+           [this] { problem_dialog_->run(); });
     option(addToggle(m, "ShowProblemItems1", QStringLiteral("Suggest Problem Items")),
            [this] { controller_.toggle(OptionToggle::suggest_problem_items); });
     // This one relabels the button after its own work.

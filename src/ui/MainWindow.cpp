@@ -16,12 +16,16 @@
 #include "ui/AppController.h"
 #include "ui/Binding.h"
 #include "ui/DataEditorWindow.h"
+#include "ui/GradeDialog.h"
+#include "ui/GroupDialog.h"
 #include "ui/HelpTexts.h"
 #include "ui/ImportChooserWindow.h"
 #include "ui/InfoWindows.h"
 #include "ui/ModalWindows.h"
+#include "ui/ProblemItemDialog.h"
 #include "ui/ReportView.h"
 #include "ui/ReportWindow.h"
+#include "ui/SpearmanBrownDialog.h"
 #include "ui/TextInsertHelpWindow.h"
 
 namespace kor::ui {
@@ -61,6 +65,10 @@ MainWindow::MainWindow(AppController& controller, QWidget* parent)
     about_ = new AboutWindow(this);
     acknowledgments_ = new AcknowledgmentsWindow(this);
     viewers_ = std::make_unique<Viewers>(this);
+    grade_dialog_ = std::make_unique<GradeDialog>(controller_, nullptr);
+    group_dialog_ = std::make_unique<GroupDialog>(controller_, nullptr);
+    problem_dialog_ = std::make_unique<ProblemItemDialog>(controller_, nullptr);
+    spearman_dialog_ = std::make_unique<SpearmanBrownDialog>(controller_, nullptr);
 
     buildControls();
     buildMenus();

@@ -35,6 +35,10 @@ class AboutWindow;
 class AcknowledgmentsWindow;
 class UserAgreementWindow;
 class TextInsertHelpWindow;
+class GradeDialog;
+class GroupDialog;
+class ProblemItemDialog;
+class SpearmanBrownDialog;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -122,6 +126,13 @@ class MainWindow : public QMainWindow {
     AcknowledgmentsWindow* acknowledgments_ = nullptr;
     UserAgreementWindow* user_agreement_ = nullptr;
     TextInsertHelpWindow* text_help_ = nullptr;
+    // The settings dialogs have no parent object: their controls' names
+    // (BitBtn1, Button1, ...) repeat names of other windows, and a search
+    // by name through this window must not find them.
+    std::unique_ptr<GradeDialog> grade_dialog_;
+    std::unique_ptr<GroupDialog> group_dialog_;
+    std::unique_ptr<ProblemItemDialog> problem_dialog_;
+    std::unique_ptr<SpearmanBrownDialog> spearman_dialog_;
     std::map<std::string, QAction*> commands_;
 
     QMenu* file_menu_ = nullptr;

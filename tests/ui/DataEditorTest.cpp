@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QRadioButton>
 
 #include "UiSession.h"
 #include "core/VariablesUnit.h"

@@ -1,12 +1,13 @@
 #include "core/data/PartialCredit.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 
+#include "core/Format.h"
 #include "core/TextUtil.h"
 #include "core/VariablesUnit.h"
 #include "core/data/EditorModel.h"
-#include "core/Format.h"
 
 namespace kor {
 
@@ -119,9 +120,19 @@ Outcome partial_credit_ok(ProgramState& state) {
     return outcome;
 }
 
+Outcome partial_credit_dialog_ok(ProgramState& state) {
+    const std::optional<int> items = parse_int(state.editor.txt_items);
+    if (items && *items >= 1 && *items <= max_items) {
+        state.data.num_items = *items;
+    }
+    return partial_credit_ok(state);
+}
+
 void open_partial_credit_dialog(ProgramState& state) {
     state.pc_form.txt_pc_points = std::to_string(state.data.pc_total_points);
-    state.pc_form.txt_mc_points = general(state.data.mc_item_points);
+    std::string points = general(state.data.mc_item_points);
+    std::replace(points.begin(), points.end(), '.', state.decimal_separator);
+    state.pc_form.txt_mc_points = points;
 }
 
 void partial_credit_defaults(ProgramState& state) {

@@ -15,7 +15,8 @@ struct PartialCreditForm {
     std::string txt_mc_points = "1";  // "Number of Points for each Multiple Choice Item:"
 };
 
-// Opening the dialog: the boxes show the points in force.
+// Opening the dialog: the boxes show the points in force, the MC points
+// with the user's decimal separator so that OK reads them back unchanged.
 void open_partial_credit_dialog(ProgramState& state);
 
 // "Defaults": MC points "1" and partial-credit points "0" in the boxes.
@@ -26,6 +27,11 @@ void partial_credit_defaults(ProgramState& state);
 // the points of a multiple-choice item. Never refuses: bad values are
 // replaced and reported.
 Outcome partial_credit_ok(ProgramState& state);
+
+// OK as the data editor's dialog runs it: the number of items is the one in
+// the editor's item box when that holds a valid count (the user may not have
+// loaded the data since typing it), then the OK above.
+Outcome partial_credit_dialog_ok(ProgramState& state);
 
 // "Turn Off Partial Credit": MC points back to 1, partial credit off; the
 // options line and the data are left as they are.

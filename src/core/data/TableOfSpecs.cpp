@@ -115,17 +115,28 @@ void tos_select_levels(ProgramState& state, int k) {
     empty_boxes_after(state.tos_form.txt_skill, count);
 }
 
-void tos_reset(ProgramState& state, int num_items) {
-    tos_select_areas(state, 0);
-    tos_select_levels(state, 0);
+void tos_lay_out_grids(TosForm& form, int num_items) {
     const std::size_t cells = at(std::clamp(num_items, 0, max_items)) + 1;
-    TosForm& form = state.tos_form;
-    form.item_cells.assign(cells, std::string());
-    form.area_cells.assign(cells, std::string());
-    form.level_cells.assign(cells, std::string());
+    form.item_cells.resize(cells);
+    form.area_cells.resize(cells);
+    form.level_cells.resize(cells);
     for (std::size_t item = 1; item < cells; ++item) {
         form.item_cells[item] = std::to_string(item);
     }
+}
+
+void tos_reset(ProgramState& state, int num_items) {
+    tos_select_areas(state, 0);
+    tos_select_levels(state, 0);
+    TosForm& form = state.tos_form;
+    form.item_cells.clear();
+    form.area_cells.clear();
+    form.level_cells.clear();
+    tos_lay_out_grids(form, num_items);
+}
+
+void tos_open_dialog(ProgramState& state) {
+    tos_lay_out_grids(state.tos_form, parse_int(state.editor.txt_items).value_or(0));
 }
 
 Outcome tos_ok(ProgramState& state) {

@@ -35,6 +35,15 @@ void tos_select_levels(ProgramState& state, int k);
 // the item numbers in row 0.
 void tos_reset(ProgramState& state, int num_items);
 
+// Sizes the grid rows for `num_items` items (at most 100) with the item
+// numbers in row 0; the cells of the items that remain keep their texts.
+void tos_lay_out_grids(TosForm& form, int num_items);
+
+// "Set Table of Specifications...": the grids are laid out for the count in
+// the editor's item box (the command is enabled only while it holds one), so
+// the dialog keeps what was typed for as long as the count is the same.
+void tos_open_dialog(ProgramState& state);
+
 // The grids the dialog shows for `num_items` items: up to 34 items each.
 struct TosGrid {
     int first_item = 0;  // item of the grid's first column

@@ -82,37 +82,6 @@ void fill_user_rows(ProgramState& state, int count) {
         settings.grade_values_set ? settings.grade_label[at(count)] : fail_label;
 }
 
-// The count box's change: every change empties the rows; a whole number from
-// 2 to 13 becomes the number of categories. An empty box re-uses the last
-// count typed, and a count below 2 is ignored without a word.
-Outcome change_category_count(ProgramState& state, const std::string& text) {
-    Outcome outcome;
-    AnalysisSettings& settings = state.settings;
-    state.grade_form.txt_num_cats = text;
-    empty_rows(state.grade_form);
-
-    bool valid = true;
-    if (!text.empty()) {
-        std::optional<int> typed = parse_int(text);
-        if (typed) {
-            settings.user_cats_entered = *typed;
-        } else {
-            valid = false;
-        }
-    }
-    const int count = settings.user_cats_entered;
-    if (!valid || count > max_grade_categories) {
-        outcome.refuse("Number of Categories must be a whole number between 2-13",
-                       grade_control::num_cats);
-        return outcome;
-    }
-    if (count >= 2) {
-        settings.num_grade_cats = count;
-        fill_user_rows(state, count);
-    }
-    return outcome;
-}
-
 // Reads percentage edit k into the scale. The typed text is kept beside the
 // value, because the reports print the minimum as it was typed.
 bool store_percent(ProgramState& state, int k, Outcome& outcome) {
@@ -184,6 +153,8 @@ std::string percent_edit(int k) {
 void select_no_grading(ProgramState& state) {
     state.grade_form.scheme = GradeScheme::none;
     empty_rows(state.grade_form);
+    state.grade_form.rows_shown = 0;
+    state.grade_form.lbl_set.clear();
     state.settings.num_grade_cats = 0;
     state.settings.grade_user_defined = false;
     state.settings.band_use_letters = false;
@@ -201,6 +172,8 @@ void select_grade_preset(ProgramState& state, int categories) {
     settings.num_grade_cats = preset->categories;
     settings.grade_user_defined = false;
     empty_rows(form);
+    form.rows_shown = preset->categories;
+    form.lbl_set = grade_sentence_preset;
     for (int k = 1; k <= preset->categories; ++k) {
         form.lbl_grade[at(k)] = preset->label_texts[at(k - 1)];
     }
@@ -239,12 +212,43 @@ void use_program_defaults(ProgramState& state) {
 
 Outcome select_user_scheme(ProgramState& state, const std::string& count_text) {
     state.grade_form.scheme = GradeScheme::user;
+    state.grade_form.lbl_set = grade_sentence_user;
     state.settings.grade_user_defined = true;
     empty_rows(state.grade_form);
     // Choosing the scheme first puts the current count into the box, which
     // runs the count change; that count is 0..13 and so never gives a message.
-    change_category_count(state, std::to_string(state.settings.num_grade_cats));
-    return change_category_count(state, count_text);
+    grade_count_changed(state, std::to_string(state.settings.num_grade_cats));
+    return grade_count_changed(state, count_text);
+}
+
+Outcome grade_count_changed(ProgramState& state, const std::string& text) {
+    Outcome outcome;
+    AnalysisSettings& settings = state.settings;
+    state.grade_form.txt_num_cats = text;
+    empty_rows(state.grade_form);
+    state.grade_form.rows_shown = 0;
+
+    bool valid = true;
+    if (!text.empty()) {
+        std::optional<int> typed = parse_int(text);
+        if (typed) {
+            settings.user_cats_entered = *typed;
+        } else {
+            valid = false;
+        }
+    }
+    const int count = settings.user_cats_entered;
+    if (!valid || count > max_grade_categories) {
+        outcome.refuse("Number of Categories must be a whole number between 2-13",
+                       grade_control::num_cats);
+        return outcome;
+    }
+    if (count >= 2) {
+        settings.num_grade_cats = count;
+        state.grade_form.rows_shown = count;
+        fill_user_rows(state, count);
+    }
+    return outcome;
 }
 
 Outcome grade_scale_ok(ProgramState& state) {

@@ -20,7 +20,18 @@ struct GradeForm {
     std::string txt_num_cats;                  // category count box (user scheme)
     OneBased<std::string, max_grade_categories> lbl_grade;      // label edits 1..13
     OneBased<std::string, max_grade_categories - 1> txt_grade;  // percentage edits 1..12
+    // The sentence over the rows (lbl_set), and how many rows are shown:
+    // label rows 1..rows_shown and percentage rows 1..rows_shown-1. Not
+    // derived from the number of categories, because a count the box does
+    // not take hides the rows and keeps the categories.
+    std::string lbl_set;
+    int rows_shown = 0;
 };
+
+inline constexpr const char* grade_sentence_preset =
+    "Set the minimum percentages for each Grading Category:";
+inline constexpr const char* grade_sentence_user =
+    "Name your Grading Categories and set the minimum percentages for each category:";
 
 namespace grade_control {
 inline constexpr const char* num_cats = "txt_num_cats";
@@ -45,6 +56,12 @@ void use_program_defaults(ProgramState& state);
 // "User Defined:" with `count` typed into the category-count box; runs the
 // count change of the box. Returns the message the box shows, if any.
 Outcome select_user_scheme(ProgramState& state, const std::string& count_text);
+
+// Every change of the category-count box's text: the rows are hidden and
+// emptied, and a whole number from 2 to 13 becomes the number of categories
+// with its rows shown. An empty box re-uses the last count typed; a count
+// below 2 is ignored without a word. Returns the message the box shows, if any.
+Outcome grade_count_changed(ProgramState& state, const std::string& text);
 
 // The OK button: stores labels and minimum percentages from the edits in
 // their fixed order, pads the labels, zeroes the unused minimums and checks

@@ -119,6 +119,8 @@ void delete_saved_defaults(const std::string& folder) {
 }
 
 Outcome open_grade_dialog(ProgramState& state, const std::string& folder) {
+    // The sentence over the rows comes back with the next choice of a scheme.
+    state.grade_form.lbl_set.clear();
     const auto path = std::filesystem::path(folder) / default_scale_file;
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {

@@ -32,7 +32,8 @@ Outcome load_scale_file(ProgramState& state, const std::string& path, bool store
 // "Delete Saved Defaults": removes kor.ini from `folder`; silent when there is none.
 void delete_saved_defaults(const std::string& folder);
 
-// Opening the grade dialog: loads kor.ini from `folder` with storing when it exists.
+// Opening the grade dialog: the sentence over the rows is cleared, and
+// kor.ini from `folder` is loaded with storing when it exists.
 Outcome open_grade_dialog(ProgramState& state, const std::string& folder);
 
 // "Use Grade Letters in Confidence Bands" and the command line's scale file:

@@ -1,11 +1,12 @@
 #include "core/settings/SpearmanBrown.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
+#include "core/Format.h"
 #include "core/TextUtil.h"
 #include "core/VariablesUnit.h"
-#include "core/Format.h"
 
 namespace kor {
 
@@ -23,6 +24,13 @@ std::string multiplier_text(double factor) {
     return fixed(std::round(factor * scale) / scale, 2);
 }
 
+// A number the dialog shows, with the user's decimal separator: the desired
+// reliability is read back from its box the next time Calculate is pressed.
+std::string shown(const ProgramState& state, std::string text) {
+    std::replace(text.begin(), text.end(), '.', state.decimal_separator);
+    return text;
+}
+
 void clear_answers(SpearmanBrownForm& form) {
     form.txt_moreitems.clear();
     form.txt_multiplier.clear();
@@ -36,8 +44,8 @@ void clear_answers(SpearmanBrownForm& form) {
 void open_spearman_brown(ProgramState& state) {
     SpearmanBrownForm& form = state.spearman_form;
     state.settings.sb_target_reliability = 0.8;
-    form.txt_sbrel = fixed(state.settings.sb_target_reliability, 3);
-    form.txt_rel_out = fixed(state.results.kr20, 3);
+    form.txt_sbrel = shown(state, fixed(state.settings.sb_target_reliability, 3));
+    form.txt_rel_out = shown(state, fixed(state.results.kr20, 3));
     form.txt_current = std::to_string(state.data.num_included_items);
     clear_answers(form);
 }
@@ -77,8 +85,8 @@ Outcome calculate_spearman_brown(ProgramState& state) {
     form.lbl_more_fewer = change < 0 ? "fewer" : "more";
     form.lbl_more_fewer_underlined = change < 0;
     form.lbl_more_fewer_visible = true;
-    form.txt_sbrel = fixed(r, 3);
-    form.txt_multiplier = multiplier_text(factor);
+    form.txt_sbrel = shown(state, fixed(r, 3));
+    form.txt_multiplier = shown(state, multiplier_text(factor));
     form.txt_totalitems = std::to_string(n + change);
     return outcome;
 }

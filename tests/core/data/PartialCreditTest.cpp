@@ -123,6 +123,35 @@ TEST(PartialCreditOk, McPointsAreReadWithTheUsersSeparator) {
     EXPECT_EQ(state.data.mc_item_points, 1.5);
 }
 
+TEST(PartialCreditDialog, TheEditorsItemCountDecides) {
+    // The editor's box says 99 items although the last load had 4.
+    ProgramState state = dialog(4, "4444", "7", "1");
+    state.editor.txt_items = "99";
+    Outcome outcome = partial_credit_dialog_ok(state);
+    EXPECT_EQ(outcome.messages,
+              Messages{"Partial Credit can only be given if Number of Items is less than 99."});
+    EXPECT_FALSE(state.data.partial_credit_on);
+    EXPECT_EQ(state.editor.txt_options, "4444");
+
+    // A box without a valid count leaves the count of the last load.
+    for (const char* box : {"", "abc", "0", "101"}) {
+        ProgramState kept = dialog(4, "4444", "7", "1");
+        kept.editor.txt_items = box;
+        EXPECT_TRUE(partial_credit_dialog_ok(kept).messages.empty()) << box;
+        EXPECT_EQ(kept.editor.txt_options, "444407") << box;
+    }
+}
+
+TEST(PartialCreditDialog, OpensWithTheUsersSeparatorSoOkKeepsThePoints) {
+    ProgramState state = dialog(4, "4444", "7", "1,5");
+    state.decimal_separator = ',';
+    ASSERT_TRUE(partial_credit_ok(state).messages.empty());
+    open_partial_credit_dialog(state);
+    EXPECT_EQ(state.pc_form.txt_mc_points, "1,5");
+    EXPECT_TRUE(partial_credit_ok(state).messages.empty());
+    EXPECT_EQ(state.data.mc_item_points, 1.5);
+}
+
 TEST(TurnOffPartialCredit, LeavesTheDataAndResetsMcPoints) {
     ProgramState state = dialog(4, "4444", "7", "2");
     partial_credit_ok(state);

@@ -165,6 +165,29 @@ TEST(TosLayout, GridsOfThirtyFourItems) {
     EXPECT_EQ(tos_grids(100)[2].columns, 32);
 }
 
+TEST(TosOpen, LaysOutTheGridsForTheEditorsCountAndKeepsWhatWasTyped) {
+    ProgramState state;
+    state.editor.txt_items = "5";
+    tos_open_dialog(state);
+    ASSERT_EQ(state.tos_form.item_cells.size(), 6u);
+    EXPECT_EQ(state.tos_form.item_cells[5], "5");
+    state.tos_form.area_cells[2] = "1";
+
+    tos_open_dialog(state);
+    EXPECT_EQ(state.tos_form.area_cells[2], "1");
+
+    state.editor.txt_items = "40";
+    tos_open_dialog(state);
+    ASSERT_EQ(state.tos_form.level_cells.size(), 41u);
+    EXPECT_EQ(state.tos_form.item_cells[40], "40");
+    EXPECT_EQ(state.tos_form.area_cells[2], "1");
+    EXPECT_EQ(state.tos_form.area_cells[40], "");
+
+    state.editor.txt_items = "101";  // never more cells than items the arrays hold
+    tos_open_dialog(state);
+    EXPECT_EQ(state.tos_form.area_cells.size(), 101u);
+}
+
 TEST(TosDefaults, TenItemsInQuartersAndHalves) {
     ProgramState state;
     tos_reset(state, 10);

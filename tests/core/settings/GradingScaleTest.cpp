@@ -199,5 +199,43 @@ TEST(SelectUserScheme, CountBelowTwoIsIgnoredAndEmptyKeepsTheCount) {
     EXPECT_EQ(state.grade_form.lbl_grade[5], "Fail");
 }
 
+TEST(GradeDialogRows, EachSchemeShowsItsRowsAndSentence) {
+    ProgramState state;
+    select_grade_preset(state, 5);
+    EXPECT_EQ(state.grade_form.rows_shown, 5);
+    EXPECT_EQ(state.grade_form.lbl_set, "Set the minimum percentages for each Grading Category:");
+
+    select_user_scheme(state, "3");
+    EXPECT_EQ(state.grade_form.rows_shown, 3);
+    EXPECT_EQ(state.grade_form.lbl_set,
+              "Name your Grading Categories and set the minimum percentages for each category:");
+
+    select_no_grading(state);
+    EXPECT_EQ(state.grade_form.rows_shown, 0);
+    EXPECT_EQ(state.grade_form.lbl_set, "");
+}
+
+// The box reacts to every change of its text: typing "14" passes "1" first.
+TEST(GradeDialogRows, EveryChangeOfTheCountHidesTheRowsAndAValidCountShowsThem) {
+    ProgramState state;
+    select_user_scheme(state, "4");
+
+    EXPECT_TRUE(grade_count_changed(state, "1").messages.empty());
+    EXPECT_EQ(state.grade_form.rows_shown, 0);
+    EXPECT_EQ(state.settings.num_grade_cats, 4);
+
+    const Outcome refused = grade_count_changed(state, "14");
+    EXPECT_EQ(refused.messages,
+              Messages{"Number of Categories must be a whole number between 2-13"});
+    EXPECT_EQ(refused.focus, "txt_num_cats");
+    EXPECT_EQ(state.grade_form.rows_shown, 0);
+    EXPECT_EQ(state.grade_form.txt_num_cats, "14");
+
+    EXPECT_TRUE(grade_count_changed(state, "6").messages.empty());
+    EXPECT_EQ(state.grade_form.rows_shown, 6);
+    EXPECT_EQ(state.settings.num_grade_cats, 6);
+    EXPECT_EQ(state.grade_form.lbl_grade[6], "Fail");
+}
+
 }  // namespace
 }  // namespace kor

@@ -57,6 +57,20 @@ TEST(SpearmanBrown, ShorteningAndZero) {
     EXPECT_EQ(state->spearman_form.txt_multiplier, "0.00");
 }
 
+TEST(SpearmanBrown, NumbersAreShownWithTheUsersSeparator) {
+    auto state = std::make_unique<ProgramState>();
+    state->decimal_separator = ',';
+    state->results.kr20 = 0.684;
+    state->data.num_included_items = 47;
+    open_spearman_brown(*state);
+    EXPECT_EQ(state->spearman_form.txt_sbrel, "0,800");
+    EXPECT_EQ(state->spearman_form.txt_rel_out, "0,684");
+    // The shown target reads back: Calculate gives no message.
+    EXPECT_TRUE(calculate_spearman_brown(*state).messages.empty());
+    EXPECT_EQ(state->spearman_form.txt_multiplier, "1,85");
+    EXPECT_EQ(state->spearman_form.txt_totalitems, "87");
+}
+
 TEST(SpearmanBrown, TargetsOfOneAndAboveNinetyNineAreRefused) {
     const char* message =
         "Reliability must a numeric value between 0.0 and 0.99 -- note that if desired reliability is 1.0, the "

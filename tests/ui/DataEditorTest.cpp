@@ -19,8 +19,6 @@ QByteArray bytesOf(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QAction* editorCommand(QDialog& editor, const char* name) { return action(editor, name); }
-
 QString boxText(QDialog& editor, const char* name) { return child<QLineEdit>(editor, name)->text(); }
 
 }  // namespace

@@ -6,10 +6,12 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <memory>
 
 #include "UiTestSupport.h"
 #include "ui/AppController.h"
+#include "ui/Binding.h"
 #include "ui/DataEditorWindow.h"
 #include "ui/MainWindow.h"
 

@@ -1,7 +1,7 @@
 # The two everyday commands: `make run` and `make test`.
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test bench fuzz fuzz-smoke deps build-release build-dev build-asan clean
+.PHONY: run test bench fuzz fuzz-smoke deps build-release build-dev build-asan screenshots clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -18,8 +18,15 @@ build-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 
+# With a display the desktop program starts; without one the command line
+# shows the first sample data set's analysis.
 run: build-release
-	./build/release/src/cli/kor analyze --example set1
+	@if [ -n "$${DISPLAY}$${WAYLAND_DISPLAY}" ]; then \
+		./build/release/src/ui/kor-gui; \
+	else \
+		./build/release/src/cli/kor analyze --example set1; \
+		echo "No display: start the desktop program on one with ./build/release/src/ui/kor-gui (or: xvfb-run ./build/release/src/ui/kor-gui --example set1)"; \
+	fi
 
 # The fuzz targets run a few seconds each so that they keep building and
 # working; `make fuzz` runs them for ten minutes each.
@@ -28,12 +35,17 @@ test: build-asan fuzz-smoke
 
 bench: build-dev
 	./build/dev/bench/kor_bench
+	./build/dev/bench/kor_process_bench
 
 fuzz: deps
 	bash scripts/fuzz.sh
 
 fuzz-smoke: deps
 	FUZZ_SECONDS=5 bash scripts/fuzz.sh
+
+# The README's pictures of the desktop program, taken from the real windows.
+screenshots: deps
+	bash scripts/screenshots.sh
 
 clean:
 	rm -rf build

@@ -3,9 +3,11 @@
 #include <utility>
 
 #include "app/Analyze.h"
+#include "core/Encoding.h"
 #include "core/FileIO.h"
 #include "core/data/Conversions.h"
 #include "core/data/TextImport.h"
+#include "reports/CsvResults.h"
 #include "reports/GradeReports.h"
 #include "reports/ViewerText.h"
 #include "sample/Examples.h"
@@ -26,6 +28,32 @@ Outcome guarded(Step&& step) {
         outcome.refuse(error.what());
     }
     return outcome;
+}
+
+// The single-byte text of a file to import; a refusal carries `prefix`
+// before the line and column it names.
+std::optional<std::string> imported_text(const std::string& path, const std::string& prefix,
+                                         Outcome& outcome) {
+    Outcome converted;
+    std::optional<std::string> text = single_byte_text(read_file(path, csv_file_max_bytes), converted);
+    for (std::string& message : converted.messages) {
+        message = prefix + message;
+    }
+    outcome.append(converted);
+    return text;
+}
+
+bool has_spreadsheet_extension(const std::string& path) {
+    const std::string name = file_name_of(path);
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos) {
+        return false;
+    }
+    std::string extension = name.substr(dot + 1);
+    for (char& c : extension) {
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    }
+    return extension == "csv" || extension == "tsv";
 }
 
 Outcome from_saved(const SavedFiles& saved) {
@@ -84,6 +112,63 @@ Outcome Application::generate() {
 void Application::cancel_generator() {
     gen_cancel_click(*state_);
     gen_dialog_finish(*state_);
+}
+
+bool Application::is_spreadsheet_file(const std::string& path) const {
+    std::string bytes;
+    try {
+        bytes = read_file(path, csv_file_max_bytes);
+    } catch (const FileError&) {
+        return false;  // the input file's reader reports why it cannot be read
+    }
+    Outcome ignored;
+    const std::optional<std::string> text = single_byte_text(bytes, ignored);
+    if (text && is_input_file_text(*text)) {
+        return false;
+    }
+    return has_spreadsheet_extension(path) || (text && looks_like_csv(*text));
+}
+
+CsvPlan Application::plan_csv_import(const std::string& path, const CsvOptions& options,
+                                     const std::string& key_file_path) const {
+    CsvPlan plan;
+    try {
+        CsvOptions with_key_file = options;
+        if (!key_file_path.empty()) {
+            const std::string name = file_name_of(key_file_path);
+            const std::optional<std::string> key_text =
+                imported_text(key_file_path, "Key file " + name + ": ", plan.outcome);
+            if (!key_text) {
+                return plan;
+            }
+            with_key_file.key_file = CsvKeyFile{name, *key_text};
+        }
+        const std::optional<std::string> text = imported_text(path, "", plan.outcome);
+        if (!text) {
+            return plan;
+        }
+        return kor::plan_csv_import(*text, file_name_of(path), with_key_file);
+    } catch (const FileError& error) {
+        plan.outcome.refuse(error.what());
+    }
+    return plan;
+}
+
+Outcome Application::apply_csv_plan(const CsvPlan& plan, const std::string& path) {
+    if (!plan.mapping) {
+        return plan.outcome;  // refused with the reason
+    }
+    fill_editor_from_csv(*state_, *plan.mapping, path);
+    return {};
+}
+
+CsvPlan Application::import_csv(const std::string& path, const CsvOptions& options,
+                                const std::string& key_file_path) {
+    CsvPlan plan = plan_csv_import(path, options, key_file_path);
+    if (plan.mapping) {
+        plan.outcome.append(apply_csv_plan(plan, path));
+    }
+    return plan;
 }
 
 void Application::start_hidden_generate() {
@@ -254,6 +339,14 @@ Outcome Application::save_text_file(const std::string& path, const std::vector<s
         write_lines_atomic(path, lines);
         saved.wrote(path);
     });
+}
+
+Outcome Application::save_scores_csv(const std::string& path) {
+    return save_text_file(path, scores_csv_lines(*state_));
+}
+
+Outcome Application::save_options_csv(const std::string& path) {
+    return save_text_file(path, options_csv_lines(*state_));
 }
 
 Outcome Application::export_raw_data(const std::string& path) {

@@ -14,6 +14,7 @@
 #include "core/Outcome.h"
 #include "core/VariablesUnit.h"
 #include "core/data/Conversions.h"
+#include "core/data/CsvImport.h"
 #include "core/data/InputFile.h"
 #include "core/data/Loader.h"
 #include "reports/Exports.h"
@@ -68,6 +69,25 @@ public:
     // generator's fixed start values, with the seed kept from call to call.
     void start_hidden_generate();
 
+    // --- Spreadsheet (CSV) files
+
+    // Whether the file at `path` is a spreadsheet export rather than an
+    // input file: it does not start with the input file's first line, and
+    // either its name ends in .csv or .tsv or a delimiter splits its first
+    // rows into the same number of cells.
+    bool is_spreadsheet_file(const std::string& path) const;
+    // Reads the file (and the key file, when `key_file_path` names one) and
+    // plans the import with the choices of `options`; nothing changes. What
+    // a preview shows: the rows, every choice and the summary.
+    CsvPlan plan_csv_import(const std::string& path, const CsvOptions& options,
+                            const std::string& key_file_path = {}) const;
+    // The preview's OK: the editor's boxes become the planned data set, read
+    // from `path`. Refused, with nothing changed, for a refused plan.
+    Outcome apply_csv_plan(const CsvPlan& plan, const std::string& path);
+    // Both in one step.
+    CsvPlan import_csv(const std::string& path, const CsvOptions& options,
+                       const std::string& key_file_path = {});
+
     // --- Leaving the editor: the loader and the closing steps. Refused when
     // the data are refused; the editor is then to be shown again.
     EditorCloseResult close_editor(EditorExit how);
@@ -121,6 +141,10 @@ public:
     // Any other text written by a front end (for example a machine-readable
     // form of the results), checked like every other target.
     Outcome save_text_file(const std::string& path, const std::vector<std::string>& lines);
+    // The results as comma-separated UTF-8 files: one row per examinee, and
+    // one row per item and option.
+    Outcome save_scores_csv(const std::string& path);
+    Outcome save_options_csv(const std::string& path);
     // The data editor's exports: the response codes of a fresh load
     // (comma-delimited) and the data lines as they stand.
     Outcome export_raw_data(const std::string& path);

@@ -8,6 +8,7 @@
 #include "core/Encoding.h"
 #include "core/VariablesUnit.h"
 #include "core/analysis/ItemStatistics.h"
+#include "core/settings/Choices.h"
 
 namespace kor {
 
@@ -39,27 +40,6 @@ json texts(const std::vector<std::string>& list) {
 }
 
 json correlation(double value) { return value == not_computable ? json(nullptr) : number(value); }
-
-const char* examinee_sort_name(const AnalysisSettings& s) {
-    if (s.sort_exam_label) return "label";
-    if (s.sort_exam_score) return "score";
-    return "none";
-}
-
-const char* item_sort_name(const AnalysisSettings& s) {
-    if (s.sort_item_diff) return "difficulty";
-    if (s.sort_item_disc) return "discrimination";
-    if (s.sort_item_pbis) return "pbis";
-    if (s.sort_item_adjp) return "adjpbis";
-    return "number";
-}
-
-const char* band_name(const AnalysisSettings& s) {
-    if (s.band_use_raw) return "raw";
-    if (s.band_use_percent) return "percent";
-    if (s.band_use_letters) return "letters";
-    return "none";
-}
 
 json data_set_json(const ProgramState& state) {
     const TTestData& d = state.data;
@@ -93,9 +73,9 @@ json settings_json(const ProgramState& state) {
     }
     return {{"high_group_percent", number(s.disc_top_fraction * 100.0)},
             {"low_group_percent", number(s.disc_bottom_fraction * 100.0)},
-            {"sort_examinees", examinee_sort_name(s)},
-            {"sort_items", item_sort_name(s)},
-            {"bands", band_name(s)},
+            {"sort_examinees", name_of(examinee_order_of(s))},
+            {"sort_items", name_of(item_order_of(s))},
+            {"bands", name_of(band_unit_of(s))},
             {"round_percent", s.grade_round_percent},
             {"suggest_problem_items", s.suggest_problem_items},
             {"criteria",
@@ -151,6 +131,14 @@ json option_counts(const OptionCounts& counts) {
     return list;
 }
 
+json option_correlations(const OptionProportions& values) {
+    json list = json::array();
+    for (int k = 1; k <= max_option_columns; ++k) {
+        list.push_back(correlation(values[at(k)]));
+    }
+    return list;
+}
+
 // The accepted answers of an item, each once, in slot order.
 json correct_answers_of(const TTestData& d, int j) {
     std::vector<int> answers;
@@ -193,6 +181,12 @@ json item_json(const ProgramState& state, const Item_Record& item) {
     out["options_total"] = option_counts(item.OptCount);
     out["options_high"] = option_counts(item.OptCountHigh);
     out["options_low"] = option_counts(item.OptCountLow);
+    const Option_Figures& figures = state.results.option_figures[at(j)];
+    out["options_pbis"] = option_correlations(figures.OptPtBis);
+    out["omitted"] = figures.NumOmitted;
+    out["omitted_high"] = figures.NumOmittedHigh;
+    out["omitted_low"] = figures.NumOmittedLow;
+    out["omitted_pbis"] = correlation(figures.OmitPtBis);
     return out;
 }
 
@@ -233,24 +227,15 @@ json analysis_json(const ProgramState& state) {
     if (d.partial_credit_on) {
         document["test_points"] = score_statistics_json(r.pc_score);
     }
-    // Records are kept in report order; the document lists items by number
-    // and examinees by their place in the data.
-    std::vector<const Item_Record*> items(at(d.num_items) + 1, nullptr);
-    for (int p = 1; p <= d.num_items; ++p) {
-        items[at(r.item_records[at(p)].ItemNum)] = &r.item_records[at(p)];
-    }
+    // The document lists items by number and examinees by their place in the data.
     json item_list = json::array();
     for (int j = 1; j <= d.num_items; ++j) {
-        item_list.push_back(item_json(state, *items[at(j)]));
+        item_list.push_back(item_json(state, r.item_records[at(j)]));
     }
     document["items"] = item_list;
-    std::vector<const Case_Record*> examinees(at(d.num_examinees) + 1, nullptr);
-    for (int p = 1; p <= d.num_examinees; ++p) {
-        examinees[at(r.examinee_records[at(p)].IDnum)] = &r.examinee_records[at(p)];
-    }
     json examinee_list = json::array();
     for (int i = 1; i <= d.num_examinees; ++i) {
-        examinee_list.push_back(examinee_json(state, *examinees[at(i)]));
+        examinee_list.push_back(examinee_json(state, r.examinee_records[at(i)]));
     }
     document["examinees"] = examinee_list;
     document["warnings"] = texts(r.warnings);

@@ -1,5 +1,6 @@
 // kor analyze FILE.kor: opens the file, applies the settings given, loads it
-// as "Close && Analyze" does and runs the analysis.
+// as "Close && Analyze" does and runs the analysis. A spreadsheet (CSV) file
+// is read into the editor's boxes first, as its import does.
 
 #include <memory>
 #include <ostream>
@@ -8,9 +9,11 @@
 
 #include "AnalysisJson.h"
 #include "CliCommon.h"
+#include "CsvFlags.h"
 #include "core/FileIO.h"
 #include "core/settings/GradingScaleFile.h"
 #include "core/settings/GroupSettings.h"
+#include "core/settings/MainCommands.h"
 #include "core/settings/ProblemCriteria.h"
 
 namespace kor {
@@ -44,10 +47,16 @@ struct AnalysisFlags {
     std::string item_stats_path;
     std::string zero_one_path;
     std::string alt_base;
+    std::string scores_csv_path;
+    std::string options_csv_path;
+
+    // How a spreadsheet file is read.
+    CsvFlags csv;
 
     bool writes_files() const {
         return !save_path.empty() || !grade_reports_path.empty() || !item_stats_path.empty() ||
-               !zero_one_path.empty() || !alt_base.empty();
+               !zero_one_path.empty() || !alt_base.empty() || !scores_csv_path.empty() ||
+               !options_csv_path.empty();
     }
 };
 
@@ -56,7 +65,8 @@ std::vector<std::string> comma_list(const std::string& text) {
     std::size_t start = 0;
     while (true) {
         const auto comma = text.find(',', start);
-        parts.push_back(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+        parts.push_back(
+            text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
         if (comma == std::string::npos) {
             return parts;
         }
@@ -64,31 +74,12 @@ std::vector<std::string> comma_list(const std::string& text) {
     }
 }
 
-void set_examinee_sort(AnalysisSettings& s, const std::string& name) {
-    s.sort_exam_none = name == "none";
-    s.sort_exam_label = name == "label";
-    s.sort_exam_score = name == "score";
-}
-
-void set_item_sort(AnalysisSettings& s, const std::string& name) {
-    s.sort_item_number = name == "number";
-    s.sort_item_diff = name == "difficulty";
-    s.sort_item_disc = name == "discrimination";
-    s.sort_item_pbis = name == "pbis";
-    s.sort_item_adjp = name == "adjpbis";
-}
-
-void set_bands(AnalysisSettings& s, const std::string& name) {
-    s.band_use_raw = name == "raw";
-    s.band_use_percent = name == "percent";
-    s.band_use_letters = name == "letters";
-}
-
 // A scale file is applied as "Use Grade Letters in Confidence Bands" applies
 // kor.ini: read into the grade dialog, confirmed with its OK, bands in letters.
 // Like every other setting, a scale that is refused or cannot be read gives
 // the usage exit code.
-std::optional<int> apply_grading_file(ProgramState& state, const std::string& path, std::ostream& err) {
+std::optional<int> apply_grading_file(ProgramState& state, const std::string& path,
+                                      std::ostream& err) {
     if (path.empty()) {
         return std::nullopt;
     }
@@ -108,19 +99,21 @@ std::optional<int> apply_grading_file(ProgramState& state, const std::string& pa
 
 // Applies the flags; a refused value prints the dialog's message and gives
 // the usage exit code.
-std::optional<int> apply_analysis_flags(ProgramState& state, const AnalysisFlags& flags, std::ostream& err) {
+std::optional<int> apply_analysis_flags(ProgramState& state, const AnalysisFlags& flags,
+                                        std::ostream& err) {
     AnalysisSettings& settings = state.settings;
     if (auto refused = apply_grading_file(state, flags.grading, err)) {
         return refused;
     }
-    if (!flags.sort_examinees.empty()) {
-        set_examinee_sort(settings, flags.sort_examinees);
+    // The flags' names were checked against the same tables when parsed.
+    if (const auto order = examinee_order_named(flags.sort_examinees)) {
+        choose_examinee_order(state, *order);
     }
-    if (!flags.sort_items.empty()) {
-        set_item_sort(settings, flags.sort_items);
+    if (const auto order = item_order_named(flags.sort_items)) {
+        choose_item_order(state, *order);
     }
-    if (!flags.bands.empty()) {
-        set_bands(settings, flags.bands);
+    if (const auto unit = band_unit_named(flags.bands)) {
+        choose_band_unit(state, *unit);
     }
     if (flags.absolute_percentages) {
         settings.grade_round_percent = false;
@@ -188,6 +181,11 @@ std::vector<std::string> other_targets(const AnalysisFlags& flags) {
         const std::vector<std::string> alt = alt_file_paths(flags.alt_base);
         targets.insert(targets.end(), alt.begin(), alt.end());
     }
+    for (const std::string* path : {&flags.scores_csv_path, &flags.options_csv_path}) {
+        if (!path->empty()) {
+            targets.push_back(*path);
+        }
+    }
     if (!flags.json_path.empty() && flags.json_path != "-") {
         targets.push_back(flags.json_path);
     }
@@ -196,19 +194,42 @@ std::vector<std::string> other_targets(const AnalysisFlags& flags) {
 
 // Every file of the run is checked before the first is written: none may
 // replace the input file or another file of the same run.
+std::vector<std::string> every_target(const Application& app, const AnalysisFlags& flags) {
+    std::vector<std::string> targets;
+    if (!flags.save_path.empty()) {
+        const SaveChoices choices = save_choices(app.state(), flags);
+        targets = results_file_targets(flags.save_path, choices);
+        if (choices.kor) {
+            targets.push_back(companion_path(flags.save_path, ".kor"));
+        }
+    }
+    const std::vector<std::string> others = other_targets(flags);
+    targets.insert(targets.end(), others.begin(), others.end());
+    return targets;
+}
+
 std::optional<int> refuse_clashes(Application& app, const AnalysisFlags& flags, std::ostream& err) {
     const std::vector<std::string> others = other_targets(flags);
+    // A key file read with the data is a source as well.
+    for (const std::string& source : csv_sources(flags.csv)) {
+        if (auto refused =
+                print_outcome(app.check_targets(every_target(app, flags), source), err)) {
+            return refused;
+        }
+    }
     if (flags.save_path.empty()) {
         return refuse_clashing_targets(app, others, err);
     }
-    return print_outcome(app.check_save_results(flags.save_path, save_choices(app.state(), flags), others), err);
+    return print_outcome(
+        app.check_save_results(flags.save_path, save_choices(app.state(), flags), others), err);
 }
 
 // Writes the files asked for, in the order of the flags' help. Stops at the
 // first refusal or file-system failure; files already written stay.
 std::optional<int> write_files(Application& app, const AnalysisFlags& flags, std::ostream& err) {
     if (!flags.save_path.empty()) {
-        if (auto refused = print_outcome(app.save_results(flags.save_path, save_choices(app.state(), flags)), err)) {
+        if (auto refused = print_outcome(
+                app.save_results(flags.save_path, save_choices(app.state(), flags)), err)) {
             return refused;
         }
     }
@@ -223,18 +244,42 @@ std::optional<int> write_files(Application& app, const AnalysisFlags& flags, std
         }
     }
     if (!flags.zero_one_path.empty()) {
-        if (auto refused =
-                print_outcome(app.save_zero_one_data(flags.zero_one_path, ZeroOneLayout::main_window), err)) {
+        if (auto refused = print_outcome(
+                app.save_zero_one_data(flags.zero_one_path, ZeroOneLayout::main_window), err)) {
             return refused;
         }
     }
     if (!flags.alt_base.empty()) {
-        return print_outcome(app.save_alt_files(flags.alt_base), err);
+        if (auto refused = print_outcome(app.save_alt_files(flags.alt_base), err)) {
+            return refused;
+        }
+    }
+    if (!flags.scores_csv_path.empty()) {
+        if (auto refused = print_outcome(app.save_scores_csv(flags.scores_csv_path), err)) {
+            return refused;
+        }
+    }
+    if (!flags.options_csv_path.empty()) {
+        return print_outcome(app.save_options_csv(flags.options_csv_path), err);
     }
     return std::nullopt;
 }
 
-int print_reports(Application& app, const AnalysisFlags& flags, std::ostream& out, std::ostream& err) {
+// The data of the run: a built-in example, a spreadsheet file (told by its
+// content, or by a spreadsheet flag) or an input file.
+std::optional<int> open_data(Application& app, const std::string& path, const AnalysisFlags& flags,
+                             std::ostream& err) {
+    if (!flags.example.empty()) {
+        return open_example(app, flags.example, err);
+    }
+    if (flags.csv.any() || app.is_spreadsheet_file(path)) {
+        return import_csv(app, path, flags.csv, err);
+    }
+    return open_input_file(app, path, err);
+}
+
+int print_reports(Application& app, const AnalysisFlags& flags, std::ostream& out,
+                  std::ostream& err) {
     for (const std::string& report : flags.reports) {
         Outcome messages;
         out << report_output(app, report, &messages).value_or("");
@@ -245,13 +290,10 @@ int print_reports(Application& app, const AnalysisFlags& flags, std::ostream& ou
     return exit_ok;
 }
 
-int run_analyze(const std::string& path, const AnalysisFlags& flags, std::ostream& out, std::ostream& err) {
+int run_analyze(const std::string& path, const AnalysisFlags& flags, std::ostream& out,
+                std::ostream& err) {
     Application app;
-    if (!flags.example.empty()) {
-        if (auto refused = open_example(app, flags.example, err)) {
-            return *refused;
-        }
-    } else if (auto refused = open_input_file(app, path, err)) {
+    if (auto refused = open_data(app, path, flags, err)) {
         return *refused;
     }
     if (auto refused = refuse_clashes(app, flags, err)) {
@@ -270,8 +312,8 @@ int run_analyze(const std::string& path, const AnalysisFlags& flags, std::ostrea
         return *failed;
     }
     if (!flags.json_path.empty()) {
-        if (const int written = write_text_output(app, analysis_json(app.state()).dump(2) + "\n", flags.json_path,
-                                                  out, err);
+        if (const int written = write_text_output(app, analysis_json(app.state()).dump(2) + "\n",
+                                                  flags.json_path, out, err);
             written != exit_ok) {
             return written;
         }
@@ -286,61 +328,105 @@ int run_analyze(const std::string& path, const AnalysisFlags& flags, std::ostrea
     return print_reports(app, flags, out, err);
 }
 
+// The analysis and its choices: what to read, which reports to print, orders,
+// bands, grading and the problem-item criteria.
+void add_analysis_flags(CLI::App* analyze, AnalysisFlags& flags, CLI::Option*& file,
+                        CLI::Option*& example) {
+    file = analyze->add_option("FILE", flags.path, "input file (.kor) or spreadsheet file (.csv)");
+    example =
+        analyze
+            ->add_option("--example", flags.example, "analyse a built-in example instead of a file")
+            ->type_name("NAME");
+    file->excludes(example);
+    analyze
+        ->add_option("--report", flags.reports, "print the viewer's text of a report (repeatable)")
+        ->type_name("REPORT")
+        ->check(CLI::IsMember(report_names()));
+    analyze
+        ->add_option("--json", flags.json_path,
+                     "write every result as JSON to OUT (- for standard output)")
+        ->type_name("OUT");
+    analyze->add_option("--sort-examinees", flags.sort_examinees, "order of the examinees")
+        ->check(CLI::IsMember(examinee_order_names()));
+    analyze->add_option("--sort-items", flags.sort_items, "order of the items")
+        ->check(CLI::IsMember(item_order_names()));
+    analyze->add_option("--bands", flags.bands, "unit of the confidence bands")
+        ->check(CLI::IsMember(band_unit_names()));
+    analyze
+        ->add_option("--grading", flags.grading,
+                     "apply a grading-scale file, with the bands in letters")
+        ->type_name("FILE.ini");
+    analyze->add_flag("--absolute-percentages", flags.absolute_percentages,
+                      "grade by the percentages as they are, not rounded");
+    analyze->add_flag("--no-problem-items", flags.no_problem_items, "do not suggest problem items");
+    analyze->add_option("--criteria", flags.criteria, "problem-item criteria")
+        ->type_name("LOW,HIGH,D,PBIS,ADJ");
+    analyze->add_option("--groups", flags.groups, "high and low group percentages")
+        ->type_name("TOP,BOTTOM");
+}
+
+// The files written besides the printed reports: the results file with its
+// companions, and each export.
+void add_output_flags(CLI::App* analyze, AnalysisFlags& flags) {
+    auto* save = analyze
+                     ->add_option("--save", flags.save_path,
+                                  "write the results file and its companions beside it")
+                     ->type_name("RESULTS.txt");
+    // The companion flags mean nothing without a results file to go with.
+    analyze->add_flag("--no-exm", flags.no_exm, "with --save: no quick examinee results (.exm)")
+        ->needs(save);
+    analyze->add_flag("--no-itm", flags.no_itm, "with --save: no quick item analysis (.itm)")
+        ->needs(save);
+    analyze->add_flag("--no-opt", flags.no_opt, "with --save: no quick options analysis (.opt)")
+        ->needs(save);
+    analyze->add_flag("--rpt", flags.rpt, "with --save: also the individual grade reports (.rpt)")
+        ->needs(save);
+    analyze
+        ->add_flag("--no-kor", flags.no_kor, "with --save: no input file beside the results (.kor)")
+        ->needs(save);
+    analyze
+        ->add_option("--grade-reports", flags.grade_reports_path,
+                     "write the printable grade reports")
+        ->type_name("FILE");
+    analyze
+        ->add_option("--item-stats", flags.item_stats_path,
+                     "write the comma-delimited item statistics")
+        ->type_name("FILE");
+    analyze
+        ->add_option("--01-data", flags.zero_one_path, "write the comma-delimited right-wrong data")
+        ->type_name("FILE");
+    analyze->add_option("--alt", flags.alt_base, "write the ALT files BASE.alt and BASE.alx")
+        ->type_name("BASE");
+    analyze
+        ->add_option("--scores-csv", flags.scores_csv_path,
+                     "write one row per examinee (scores, grade, bands) as CSV")
+        ->type_name("FILE");
+    analyze
+        ->add_option(
+            "--options-csv", flags.options_csv_path,
+            "write one row per item and option (counts, proportions, point-biserial) as CSV")
+        ->type_name("FILE");
+}
+
 }  // namespace
 
 void add_analyze_command(CLI::App& app, CommandContext& context) {
     auto flags = std::make_shared<AnalysisFlags>();
     CLI::App* analyze = app.add_subcommand("analyze", "Analyse an input file");
-    auto* file = analyze->add_option("FILE", flags->path, "input file (.kor)");
-    auto* example = analyze->add_option("--example", flags->example, "analyse a built-in example instead of a file")
-                        ->type_name("NAME");
-    file->excludes(example);
-    analyze->add_option("--report", flags->reports, "print the viewer's text of a report (repeatable)")
-        ->type_name("REPORT")
-        ->check(CLI::IsMember(report_names()));
-    analyze->add_option("--json", flags->json_path, "write every result as JSON to OUT (- for standard output)")
-        ->type_name("OUT");
-    analyze->add_option("--sort-examinees", flags->sort_examinees, "order of the examinees")
-        ->check(CLI::IsMember({"none", "label", "score"}));
-    analyze->add_option("--sort-items", flags->sort_items, "order of the items")
-        ->check(CLI::IsMember({"number", "difficulty", "discrimination", "pbis", "adjpbis"}));
-    analyze->add_option("--bands", flags->bands, "unit of the confidence bands")
-        ->check(CLI::IsMember({"raw", "percent", "letters", "none"}));
-    analyze->add_option("--grading", flags->grading, "apply a grading-scale file, with the bands in letters")
-        ->type_name("FILE.ini");
-    analyze->add_flag("--absolute-percentages", flags->absolute_percentages,
-                      "grade by the percentages as they are, not rounded");
-    analyze->add_flag("--no-problem-items", flags->no_problem_items, "do not suggest problem items");
-    analyze->add_option("--criteria", flags->criteria, "problem-item criteria")->type_name("LOW,HIGH,D,PBIS,ADJ");
-    analyze->add_option("--groups", flags->groups, "high and low group percentages")->type_name("TOP,BOTTOM");
-
-    auto* save = analyze
-                     ->add_option("--save", flags->save_path,
-                                  "write the results file and its companions beside it")
-                     ->type_name("RESULTS.txt");
-    // The companion flags mean nothing without a results file to go with.
-    analyze->add_flag("--no-exm", flags->no_exm, "with --save: no quick examinee results (.exm)")
-        ->needs(save);
-    analyze->add_flag("--no-itm", flags->no_itm, "with --save: no quick item analysis (.itm)")
-        ->needs(save);
-    analyze->add_flag("--no-opt", flags->no_opt, "with --save: no quick options analysis (.opt)")
-        ->needs(save);
-    analyze->add_flag("--rpt", flags->rpt, "with --save: also the individual grade reports (.rpt)")
-        ->needs(save);
-    analyze->add_flag("--no-kor", flags->no_kor, "with --save: no input file beside the results (.kor)")
-        ->needs(save);
-    analyze->add_option("--grade-reports", flags->grade_reports_path, "write the printable grade reports")
-        ->type_name("FILE");
-    analyze->add_option("--item-stats", flags->item_stats_path, "write the comma-delimited item statistics")
-        ->type_name("FILE");
-    analyze->add_option("--01-data", flags->zero_one_path, "write the comma-delimited right-wrong data")
-        ->type_name("FILE");
-    analyze->add_option("--alt", flags->alt_base, "write the ALT files BASE.alt and BASE.alx")
-        ->type_name("BASE");
+    CLI::Option* file = nullptr;
+    CLI::Option* example = nullptr;
+    add_analysis_flags(analyze, *flags, file, example);
+    add_output_flags(analyze, *flags);
+    add_csv_flags(analyze, flags->csv, true);
 
     analyze->callback([flags, file, example, &context] {
         if (file->count() + example->count() != 1) {
             context.err << "analyze needs an input FILE or --example NAME\n";
+            context.exit_code = exit_usage;
+            return;
+        }
+        if (example->count() > 0 && flags->csv.any()) {
+            context.err << "the CSV flags read a spreadsheet FILE, not an example\n";
             context.exit_code = exit_usage;
             return;
         }

@@ -25,9 +25,10 @@ bool is_foreign_file_refusal(const Outcome& read) {
 }
 
 constexpr const char* import_hint =
-    "On the command line, kor import FILE --format v3|v4|v5|text|text-with-key|testscore "
-    "-o OUT.kor turns older input files and text files into input files; the README and "
-    "docs/formats.md describe the formats.";
+    "On the command line, kor import FILE --format v3|v4|v5|text|text-with-key|testscore|csv "
+    "-o OUT.kor turns older input files, text files and spreadsheet files into input files, "
+    "and kor analyze reads a spreadsheet (CSV) file directly; the README and docs/formats.md "
+    "describe the formats.";
 
 }  // namespace
 

@@ -18,11 +18,6 @@ namespace {
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
-void put_in_data_order(ProgramState& state) {
-    sort_examinees_by_order(state);
-    sort_items(state, ItemSortKey::number);
-}
-
 std::string named(const std::string& map_name, const std::string& suffix, const std::string& plain) {
     return map_name.empty() || map_name == unsaved_name ? plain : map_name + suffix;
 }
@@ -118,8 +113,7 @@ std::vector<std::string> item_stats_lines(const ProgramState& state) {
     return lines;
 }
 
-void save_item_stats(ProgramState& state, const std::string& path) {
-    put_in_data_order(state);
+void save_item_stats(const ProgramState& state, const std::string& path) {
     write_lines_atomic(path, item_stats_lines(state));
 }
 
@@ -133,7 +127,6 @@ std::string zero_one_header(int num_items) {
 
 Outcome save_zero_one_data(ProgramState& state, ConvertMenu& menu, const std::string& path,
                            ZeroOneLayout layout) {
-    put_in_data_order(state);
     const bool already_right_wrong = state.data.data_are_right_wrong;
     Outcome loaded = convert_to_right_wrong(state, menu);
     if (loaded.refused) {
@@ -179,8 +172,7 @@ std::vector<std::string> alt_file_paths(const std::string& base) {
     return {base + alt_data_extension, base + alt_exceptions_extension};
 }
 
-std::vector<std::string> save_alt_files(ProgramState& state, const std::string& base) {
-    put_in_data_order(state);
+std::vector<std::string> save_alt_files(const ProgramState& state, const std::string& base) {
     const std::vector<std::string> paths = alt_file_paths(base);
     std::vector<std::string> written{paths[0]};
     write_lines_atomic(paths[0], alt_data_lines(state));

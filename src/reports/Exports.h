@@ -24,7 +24,7 @@ inline constexpr const char* alt_exceptions_extension = ".alx";
 
 // Header and one line per included item, comma-delimited.
 std::vector<std::string> item_stats_lines(const ProgramState& state);
-void save_item_stats(ProgramState& state, const std::string& path);
+void save_item_stats(const ProgramState& state, const std::string& path);
 
 // "Examinee,Item01,...": the header of the 0/1 file.
 std::string zero_one_header(int num_items);
@@ -50,6 +50,6 @@ std::vector<std::string> alt_exceptions_lines(const ProgramState& state);
 std::vector<std::string> alt_file_paths(const std::string& base);
 
 // Writes base + ".alt" and, when needed, base + ".alx"; returns the paths written.
-std::vector<std::string> save_alt_files(ProgramState& state, const std::string& base);
+std::vector<std::string> save_alt_files(const ProgramState& state, const std::string& base);
 
 }  // namespace kor

@@ -2,7 +2,6 @@
 
 #include "core/VariablesUnit.h"
 #include "core/analysis/NormalCurve.h"
-#include "core/analysis/Scoring.h"
 #include "reports/AnswerKeyReport.h"
 #include "reports/DistributionReport.h"
 #include "reports/QuickCommon.h"
@@ -30,7 +29,7 @@ std::vector<std::string> examinee_summary(const ProgramState& state) {
 
 }  // namespace
 
-std::vector<std::string> full_report(ProgramState& state, const std::vector<std::string>& memo_items,
+std::vector<std::string> full_report(const ProgramState& state, const std::vector<std::string>& memo_items,
                                      Diagnostics& warnings) {
     std::vector<std::string> lines = page_heading(state.data, "Full Test Analysis");
     append(lines, examinee_summary(state));
@@ -41,7 +40,6 @@ std::vector<std::string> full_report(ProgramState& state, const std::vector<std:
     append(lines, memo_items);
     lines.emplace_back();
     append(lines, reliability_lines(state, warnings));
-    sort_items(state, ItemSortKey::number);
 
     append(lines, specifications_lines(state));
     append(lines, answer_key_lines(state));

@@ -350,21 +350,15 @@ std::vector<std::string> individual_report(const ProgramState& state, const Case
     return lines;
 }
 
-void put_in_data_order(ProgramState& state) {
-    sort_examinees_by_order(state);
-    sort_items(state, ItemSortKey::number);
-}
-
 }  // namespace
 
-GradeReport grade_report_view(ProgramState& state) {
+GradeReport grade_report_view(const ProgramState& state) {
     GradeReport report;
     if (state.data.num_examinees > grade_view_max_examinees) {
         report.outcome.refuse(
             "Number of Cases must 200 or less to View Grade Reports (it takes too long to view more)");
         return report;
     }
-    put_in_data_order(state);
     report.lines = instructor_list(state, Form::view);
     for (int p = 1; p <= state.data.num_examinees; ++p) {
         report.lines.emplace_back("\f");
@@ -373,13 +367,12 @@ GradeReport grade_report_view(ProgramState& state) {
     return report;
 }
 
-GradeReport grade_report_file(ProgramState& state) {
+GradeReport grade_report_file(const ProgramState& state) {
     GradeReport report;
     if (state.data.num_examinees > grade_save_max_examinees) {
         report.outcome.refuse("Number of Cases must be 500 or less to Save Individual Examinee Grade Reports");
         return report;
     }
-    put_in_data_order(state);
     report.lines = file_preface_lines();
     report.lines.emplace_back("\f");
     append(report.lines, instructor_list(state, Form::file));
@@ -390,7 +383,7 @@ GradeReport grade_report_file(ProgramState& state) {
     return report;
 }
 
-Outcome save_grade_reports(ProgramState& state, const std::string& path) {
+Outcome save_grade_reports(const ProgramState& state, const std::string& path) {
     GradeReport report = grade_report_file(state);
     if (report.outcome.accepted()) {
         write_lines_atomic(path, report.lines);

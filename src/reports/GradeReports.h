@@ -18,18 +18,18 @@ inline constexpr int grade_save_max_examinees = 500;
 // Above this line count a page of the instructor list is full.
 inline constexpr int grade_list_page_lines = 52;
 
-// Both forms first put the examinees into data order and the items into
-// item-number order, and leave them so. Refused beyond the size limits.
+// Both forms list the examinees in data order and the items by number.
+// Refused beyond the size limits.
 struct GradeReport {
     Outcome outcome;
     std::vector<std::string> lines;
 };
-GradeReport grade_report_view(ProgramState& state);
-GradeReport grade_report_file(ProgramState& state);
+GradeReport grade_report_view(const ProgramState& state);
+GradeReport grade_report_file(const ProgramState& state);
 
 // Writes the file form to `path`; refused (nothing written) beyond 500
 // examinees. Throws FileError.
-Outcome save_grade_reports(ProgramState& state, const std::string& path);
+Outcome save_grade_reports(const ProgramState& state, const std::string& path);
 
 // The name the save dialog proposes: the data set's name, or "Grade_Report".
 std::string grade_report_file_name(const ProgramState& state);

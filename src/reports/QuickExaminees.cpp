@@ -21,7 +21,7 @@ std::string blanks(int count) {
 // --- headings -------------------------------------------------------------
 
 std::vector<std::string> credit_title_lines(const ExamineeLayout& layout) {
-    const bool letters = layout.bands == BandUnit::letters;
+    const bool letters = layout.bands == BandUnit::grade_letters;
     const std::string p = blanks(layout.label_length);
     std::string title;
     if (layout.credit == CreditLayout::partial_credit) {
@@ -38,7 +38,7 @@ std::vector<std::string> credit_title_lines(const ExamineeLayout& layout) {
 }
 
 std::string first_heading(const ExamineeLayout& layout) {
-    const bool letters = layout.bands == BandUnit::letters;
+    const bool letters = layout.bands == BandUnit::grade_letters;
     const std::string_view bands =
         letters ? "Ltr   ~68% C.I.    ~68% C.I.   ~68% C.I. " : "Ltr    ~68% C.I.     ~95% C.I. ";
     std::string_view scores;
@@ -71,13 +71,14 @@ std::string second_heading(const ExamineeLayout& layout) {
     }
     std::string_view bands;
     switch (layout.bands) {
-        case BandUnit::raw:
+        case BandUnit::none:
+        case BandUnit::raw_scores:
             bands = "  (Raw Score)   (Raw Score)";
             break;
-        case BandUnit::percent:
+        case BandUnit::percentages:
             bands = "   (Percents)    (Percents)";
             break;
-        case BandUnit::letters:
+        case BandUnit::grade_letters:
             bands = " (Raw Score)   (Percents)  (Letters)";
             break;
     }
@@ -86,7 +87,7 @@ std::string second_heading(const ExamineeLayout& layout) {
 }
 
 std::string heading_rule(const ExamineeLayout& layout) {
-    const bool letters = layout.bands == BandUnit::letters;
+    const bool letters = layout.bands == BandUnit::grade_letters;
     const std::string_view scores = layout.credit == CreditLayout::mc_only
                                         ? " ----- ------- -----"
                                         : " ----- ---- ----- ------- -----";
@@ -152,11 +153,12 @@ std::string letter_bands(const Case_Record& r) {
 
 std::string band_columns(const Case_Record& r, BandUnit unit) {
     switch (unit) {
-        case BandUnit::raw:
+        case BandUnit::none:
+        case BandUnit::raw_scores:
             return range_bands(r.Minus1sem, r.Plus1sem, r.Minus2sem, r.Plus2sem, 99.99);
-        case BandUnit::percent:
+        case BandUnit::percentages:
             return range_bands(r.Minus1pc, r.Plus1pc, r.Minus2pc, r.Plus2pc, 100.0);
-        case BandUnit::letters:
+        case BandUnit::grade_letters:
             return letter_bands(r);
     }
     return {};
@@ -188,13 +190,10 @@ ExamineeLayout examinee_layout(const ProgramState& state) {
         layout.credit =
             data.pc_total_points > 0 ? CreditLayout::partial_credit : CreditLayout::extra_credit;
     }
-    // After "No Grading Categories" no band flag is set: the bands stay in raw
-    // scores, headings and columns alike.
-    if (settings.band_use_letters) {
-        layout.bands = BandUnit::letters;
-    } else if (settings.band_use_percent) {
-        layout.bands = BandUnit::percent;
-    }
+    // After "No Grading Categories" no band unit is chosen: the bands stay in
+    // raw scores, headings and columns alike.
+    const BandUnit unit = band_unit_of(settings);
+    layout.bands = unit == BandUnit::none ? BandUnit::raw_scores : unit;
     layout.label_length = data.label_length;
     layout.grading = settings.num_grade_cats != 0;
     return layout;
@@ -246,8 +245,8 @@ std::vector<std::string> grading_scale_lines(const AnalysisSettings& settings) {
 std::vector<std::string> examinee_output(const ProgramState& state) {
     const ExamineeLayout layout = examinee_layout(state);
     std::vector<std::string> lines = examinee_headings(layout);
-    for (int p = 1; p <= state.data.num_examinees; ++p) {
-        lines.push_back(examinee_line(state.results.examinee_records[at(p)], layout));
+    for (const int examinee : examinees_in_report_order(state.results, state.data.num_examinees)) {
+        lines.push_back(examinee_line(state.results.examinee_records[at(examinee)], layout));
     }
     lines.push_back(equals_rule());
     lines.push_back(examinee_sort_note(state.settings));

@@ -8,6 +8,8 @@
 
 #include "core/analysis/Records.h"
 
+#include "core/settings/Choices.h"
+
 namespace kor {
 
 struct ProgramState;
@@ -17,12 +19,10 @@ struct AnalysisSettings;
 // multiple-choice score with partial-credit or extra-credit points.
 enum class CreditLayout { mc_only, partial_credit, extra_credit };
 
-// The unit of the confidence-band columns.
-enum class BandUnit { raw, percent, letters };
 
 struct ExamineeLayout {
     CreditLayout credit = CreditLayout::mc_only;
-    BandUnit bands = BandUnit::raw;
+    BandUnit bands = BandUnit::raw_scores;  // the unit of the confidence-band columns
     int label_length = 0;
     bool grading = false;  // grading categories are in use
 };

@@ -178,8 +178,8 @@ std::vector<std::string> item_output(const ProgramState& state) {
     const AnalysisResults& r = state.results;
     std::vector<std::string> lines = table_heading(state);
     bool multiple_correct = false;
-    for (int p = 1; p <= data.num_items; ++p) {
-        const Item_Record& item = r.item_records[at(p)];
+    for (const int j : items_in_report_order(r, data.num_items)) {
+        const Item_Record& item = r.item_records[at(j)];
         if (item.Include < 1) {
             continue;
         }

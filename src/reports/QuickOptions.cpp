@@ -21,18 +21,6 @@ int shown_options(const TTestData& data, int item_number) {
     return std::clamp(static_cast<int>(data.item_options[at(item_number)]), 0, max_option_columns);
 }
 
-bool is_marked_correct(const Item_Record& item, const TTestData& data, int option) {
-    if (option == item.Key || item.Key == 9) {
-        return true;
-    }
-    const auto& answers = data.item_correct_answers[at(item.ItemNum)];
-    if (std::find(answers.begin(), answers.end(), option) != answers.end()) {
-        return true;
-    }
-    // In right-wrong data a key of 0 makes the "wrong" column the right one.
-    return data.data_are_right_wrong && option == 2 && item.Key == 0;
-}
-
 std::string count_cell(int count) {
     return right(whole(count), 6);
 }
@@ -66,6 +54,18 @@ std::vector<const Item_Record*> records_by_item_number(const ProgramState& state
 }
 
 }  // namespace
+
+bool is_marked_correct(const Item_Record& item, const TTestData& data, int option) {
+    if (option == item.Key || item.Key == 9) {
+        return true;
+    }
+    const auto& answers = data.item_correct_answers[at(item.ItemNum)];
+    if (std::find(answers.begin(), answers.end(), option) != answers.end()) {
+        return true;
+    }
+    // In right-wrong data a key of 0 makes the "wrong" column the right one.
+    return data.data_are_right_wrong && option == 2 && item.Key == 0;
+}
 
 std::vector<std::string> options_heading(const TTestData& data) {
     if (data.data_are_right_wrong) {

@@ -12,6 +12,10 @@ namespace kor {
 struct ProgramState;
 struct TTestData;
 
+// Whether the option is marked as a correct answer of the item: the key, an
+// alternative correct answer, every option when every answer counts.
+bool is_marked_correct(const Item_Record& item, const TTestData& data, int option);
+
 // The column heading repeated before items 1, 6, 11, ...: three lines, or
 // none when the widest item has a single option.
 std::vector<std::string> options_heading(const TTestData& data);

@@ -134,14 +134,12 @@ std::optional<std::string> save_results_refusal(const ProgramState& state,
         choices.kor ? std::optional(companion_path(results_path, ".kor")) : std::nullopt);
 }
 
-SavedFiles save_results(ProgramState& state, const std::string& results_path, const SaveChoices& choices) {
+SavedFiles save_results(const ProgramState& state, const std::string& results_path, const SaveChoices& choices) {
     SavedFiles saved;
     if (auto refusal = save_results_refusal(state, results_path, choices)) {
         saved.outcome.refuse(*refusal);
         return saved;
     }
-    sort_examinees_by_order(state);
-    sort_items(state, ItemSortKey::number);
     write_lines_atomic(results_path, results_file_lines(state));
     saved.paths.push_back(results_path);
     if (choices.exm) {

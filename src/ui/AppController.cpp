@@ -132,11 +132,17 @@ Outcome AppController::openExample(const std::string& name) {
 
 // ---------------------------------------------------------------- the data editor
 
-void AppController::setEditorTexts(const EditorTexts& texts) { app_.state().editor = texts; }
+void AppController::setEditorTexts(const EditorTexts& texts) {
+    app_.state().editor = texts;
+}
 
-Outcome AppController::itemsChanged() { return items_changed(app_.state()); }
+Outcome AppController::itemsChanged() {
+    return items_changed(app_.state());
+}
 
-Outcome AppController::labelLengthChanged() { return label_length_changed(app_.state()); }
+Outcome AppController::labelLengthChanged() {
+    return label_length_changed(app_.state());
+}
 
 Outcome AppController::countsFilled() {
     Outcome outcome = items_changed(app_.state());
@@ -146,7 +152,9 @@ Outcome AppController::countsFilled() {
     return outcome;
 }
 
-void AppController::includeChanged() { include_changed(app_.state()); }
+void AppController::includeChanged() {
+    include_changed(app_.state());
+}
 
 EditorStartAction AppController::editorStartup() {
     app_.refresh_convert_menu();
@@ -172,11 +180,17 @@ void AppController::showExampleData() {
     emit dataChanged();
 }
 
-void AppController::changeMaxOptions(int maximum) { change_max_options(app_.state(), maximum); }
+void AppController::changeMaxOptions(int maximum) {
+    change_max_options(app_.state(), maximum);
+}
 
-void AppController::cancelEditor() { cancel_editor(app_.state()); }
+void AppController::cancelEditor() {
+    cancel_editor(app_.state());
+}
 
-void AppController::closeEditorWithoutLoading() { close_editor_without_loading(app_.state()); }
+void AppController::closeEditorWithoutLoading() {
+    close_editor_without_loading(app_.state());
+}
 
 EditorCloseResult AppController::closeEditor(EditorExit how) {
     EditorCloseResult result = app_.close_editor(how);
@@ -190,7 +204,9 @@ Outcome AppController::openInputFile(const std::string& path, InputLayout layout
     return announceData(std::move(outcome));
 }
 
-Outcome AppController::saveInputFile(const std::string& path) { return app_.save_input_file(path); }
+Outcome AppController::saveInputFile(const std::string& path) {
+    return app_.save_input_file(path);
+}
 
 std::string AppController::proposedInputFileName() const {
     return app_.proposed_input_file_name(shown_data_set_name(app_.state()));
@@ -200,11 +216,17 @@ Outcome AppController::insertTextFile(const std::string& path, TextSource source
     return announceData(app_.insert_text_file(path, source));
 }
 
-Outcome AppController::importTestscoreData() { return announceData(app_.import_testscore_data()); }
+Outcome AppController::importTestscoreData() {
+    return announceData(app_.import_testscore_data());
+}
 
-Outcome AppController::exportDataOnly(const std::string& path) { return app_.export_data_only(path); }
+Outcome AppController::exportDataOnly(const std::string& path) {
+    return app_.export_data_only(path);
+}
 
-Outcome AppController::exportRawData(const std::string& path) { return app_.export_raw_data(path); }
+Outcome AppController::exportRawData(const std::string& path) {
+    return app_.export_raw_data(path);
+}
 
 Outcome AppController::exportZeroOneData(const std::string& path, ZeroOneLayout layout) {
     return announceData(app_.save_zero_one_data(path, layout));
@@ -223,7 +245,9 @@ Outcome AppController::saveSpssSyntax(const std::string& path) {
     });
 }
 
-Outcome AppController::convert(Conversion conversion) { return announceData(app_.convert(conversion)); }
+Outcome AppController::convert(Conversion conversion) {
+    return announceData(app_.convert(conversion));
+}
 
 void AppController::toggleRightWrong() {
     app_.toggle_right_wrong();
@@ -249,9 +273,13 @@ std::vector<std::string> AppController::reportLines(ReportKind kind, Outcome& me
     return app_.report_lines(kind, messages);
 }
 
-Outcome AppController::saveItemStats(const std::string& path) { return app_.save_item_stats(path); }
+Outcome AppController::saveItemStats(const std::string& path) {
+    return app_.save_item_stats(path);
+}
 
-Outcome AppController::saveGradeReports(const std::string& path) { return app_.save_grade_reports(path); }
+Outcome AppController::saveGradeReports(const std::string& path) {
+    return app_.save_grade_reports(path);
+}
 
 Outcome AppController::saveAltFiles(const std::string& base) {
     if (!alt_files_allowed_) {
@@ -268,7 +296,9 @@ Outcome AppController::saveResults(const std::string& path) {
     return outcome;
 }
 
-void AppController::finishSaveResults() { app_.state().data.editor_start_mode = start_nothing; }
+void AppController::finishSaveResults() {
+    app_.state().data.editor_start_mode = start_nothing;
+}
 
 Outcome AppController::saveViewerFile(QuickReport report, const std::vector<std::string>& lines,
                                       const std::string& path) {

@@ -29,7 +29,7 @@ enum class SaveChoice { exm, itm, opt, rpt };
 
 class AppController : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit AppController(QObject* parent = nullptr);
 
     const ProgramState& state() const { return app_.state(); }
@@ -105,13 +105,16 @@ public:
     // with the data as they are.
     void finishSaveResults();
     // The quick viewer's Save of `report` built as `lines`.
-    Outcome saveViewerFile(QuickReport report, const std::vector<std::string>& lines, const std::string& path);
+    Outcome saveViewerFile(QuickReport report, const std::vector<std::string>& lines,
+                           const std::string& path);
     // Why a command may not write `paths` (the data's own file among them).
-    Outcome checkTargets(const std::vector<std::string>& paths) const { return app_.check_targets(paths); }
+    Outcome checkTargets(const std::vector<std::string>& paths) const {
+        return app_.check_targets(paths);
+    }
     // The bars of a chart of the last analysis.
     ChartData chart(ChartKind kind) const { return chart_of(app_.state(), kind); }
 
-signals:
+  signals:
     // The data set or the editor's boxes changed.
     void dataChanged();
     // An analysis setting changed.
@@ -119,7 +122,7 @@ signals:
     // An analysis ran to its end; its reports are ready.
     void analysed();
 
-private:
+  private:
     Outcome announceData(Outcome outcome);
 
     Application app_;

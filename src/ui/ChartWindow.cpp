@@ -11,8 +11,8 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 #include <algorithm>
 
 #include "ui/Binding.h"
@@ -71,7 +71,9 @@ ChartWindow::ChartWindow(QWidget* parent) : QMainWindow(parent, Qt::Window) {
     resize(760, 520);
 }
 
-QChart& ChartWindow::chart() { return *view_->chart(); }
+QChart& ChartWindow::chart() {
+    return *view_->chart();
+}
 
 void ChartWindow::showChart(const ChartData& chart_data) {
     QChart& c = chart();
@@ -116,7 +118,9 @@ void ChartWindow::showChart(const ChartData& chart_data) {
     activateWindow();
 }
 
-QImage ChartWindow::image() const { return view_->grab().toImage(); }
+QImage ChartWindow::image() const {
+    return view_->grab().toImage();
+}
 
 QString ChartWindow::writeImage(const QString& path) const {
     const bool png = path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
@@ -126,7 +130,8 @@ QString ChartWindow::writeImage(const QString& path) const {
     }
     if (!image().save(&file, png ? "PNG" : "BMP")) {
         file.cancelWriting();
-        return file.errorString().isEmpty() ? QStringLiteral("The picture could not be written.") : file.errorString();
+        return file.errorString().isEmpty() ? QStringLiteral("The picture could not be written.")
+                                            : file.errorString();
     }
     if (!file.commit()) {
         return file.errorString();
@@ -157,7 +162,8 @@ void ChartWindow::print() {
         return;
     }
     if (!printChart(printer)) {
-        MessageBoxes::inform(this, QStringLiteral("The chart could not be printed: the printer did not start."));
+        MessageBoxes::inform(
+            this, QStringLiteral("The chart could not be printed: the printer did not start."));
     }
 }
 

@@ -15,7 +15,7 @@ namespace kor::ui {
 
 class ChartWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit ChartWindow(QWidget* parent);
 
     // Replaces the bars of the chart with those of `chart_data` and shows the window.
@@ -33,11 +33,11 @@ public:
     // printer could not be started.
     bool printChart(QPrinter& printer) const;
 
-signals:
+  signals:
     // "Save": the main window asks for the file and checks it may be written.
     void saveRequested();
 
-private:
+  private:
     void print();
 
     QChartView* view_ = nullptr;

@@ -30,7 +30,8 @@ const QString kor_open_filter = QStringLiteral("KOR files (*.kor)|*.kor|All File
 
 }  // namespace
 
-QAction* DataEditorWindow::addCommand(QMenu* menu, const char* name, const QString& caption, const QKeySequence& key) {
+QAction* DataEditorWindow::addCommand(QMenu* menu, const char* name, const QString& caption,
+                                      const QKeySequence& key) {
     auto* action = new QAction(caption, this);
     action->setObjectName(QLatin1String(name));
     action->setShortcut(key);
@@ -43,13 +44,16 @@ QAction* DataEditorWindow::addCommand(QMenu* menu, const char* name, const QStri
 
 // A command not shown in any menu: it belongs to the window itself, so its
 // shortcut still works.
-QAction* DataEditorWindow::addHiddenCommand(const char* name, const QString& caption, const QKeySequence& key) {
+QAction* DataEditorWindow::addHiddenCommand(const char* name, const QString& caption,
+                                            const QKeySequence& key) {
     QAction* action = addCommand(nullptr, name, caption, key);
     addAction(action);
     return action;
 }
 
-QAction* DataEditorWindow::command(const char* name) const { return commands_.at(name); }
+QAction* DataEditorWindow::command(const char* name) const {
+    return commands_.at(name);
+}
 
 void DataEditorWindow::buildMenus(QMenuBar& bar) {
     buildFileMenu(bar);
@@ -62,29 +66,34 @@ void DataEditorWindow::buildMenus(QMenuBar& bar) {
 void DataEditorWindow::buildFileMenu(QMenuBar& bar) {
     QMenu* menu = bar.addMenu(QStringLiteral("&File"));
     menu->setObjectName(QStringLiteral("File1"));
-    connect(addCommand(menu, "New1", QStringLiteral("&New (reset)"), QKeySequence(Qt::CTRL | Qt::Key_N)),
+    connect(addCommand(menu, "New1", QStringLiteral("&New (reset)"),
+                       QKeySequence(Qt::CTRL | Qt::Key_N)),
             &QAction::triggered, this, &DataEditorWindow::newDataSet);
-    connect(addCommand(menu, "Open1", QStringLiteral("&Open KOR File"), QKeySequence(Qt::CTRL | Qt::Key_O)),
+    connect(addCommand(menu, "Open1", QStringLiteral("&Open KOR File"),
+                       QKeySequence(Qt::CTRL | Qt::Key_O)),
             &QAction::triggered, this, [this] { openKorFile(InputLayout::version6); });
     connect(addCommand(menu, "ImportKORInputFilefrompreviousversion1",
                        QStringLiteral("Import KOR Input File from previous version")),
             &QAction::triggered, this, [this] { import_chooser_->show(); });
-    connect(addHiddenCommand("OpenKORv330File1", QStringLiteral("Open KOR v3.x.x Input File")), &QAction::triggered,
-            this, [this] { openKorFile(InputLayout::version3); });
-    connect(addHiddenCommand("OpenKORv42xFile1", QStringLiteral("Open KOR v4.x.x Input File")), &QAction::triggered,
-            this, [this] { openKorFile(InputLayout::version4); });
+    connect(addHiddenCommand("OpenKORv330File1", QStringLiteral("Open KOR v3.x.x Input File")),
+            &QAction::triggered, this, [this] { openKorFile(InputLayout::version3); });
+    connect(addHiddenCommand("OpenKORv42xFile1", QStringLiteral("Open KOR v4.x.x Input File")),
+            &QAction::triggered, this, [this] { openKorFile(InputLayout::version4); });
     connect(addHiddenCommand("OpenKORv5xxInputFile1", QStringLiteral("Open KOR v5.x.x Input File")),
             &QAction::triggered, this, [this] { openKorFile(InputLayout::version5); });
-    connect(addCommand(menu, "Save1", QStringLiteral("&Save KOR File"), QKeySequence(Qt::CTRL | Qt::Key_S)),
+    connect(addCommand(menu, "Save1", QStringLiteral("&Save KOR File"),
+                       QKeySequence(Qt::CTRL | Qt::Key_S)),
             &QAction::triggered, this, &DataEditorWindow::saveKorFile);
-    connect(addCommand(menu, "SaveCommaDelimited01Data1", QStringLiteral("Save Comma-Delimited 01 Data")),
+    connect(addCommand(menu, "SaveCommaDelimited01Data1",
+                       QStringLiteral("Save Comma-Delimited 01 Data")),
             &QAction::triggered, this, [this] { exportCommaDelimited(true); });
-    connect(addCommand(menu, "SaveCommaDelimitedRawData1", QStringLiteral("Save Comma-Delimited Raw Data")),
+    connect(addCommand(menu, "SaveCommaDelimitedRawData1",
+                       QStringLiteral("Save Comma-Delimited Raw Data")),
             &QAction::triggered, this, [this] { exportCommaDelimited(false); });
-    connect(addCommand(menu, "CloseOK1", QStringLiteral("Close and Analyze")), &QAction::triggered, this,
-            &DataEditorWindow::closeAndAnalyze);
-    connect(addCommand(menu, "Close1", QStringLiteral("&Close (Cancel)")), &QAction::triggered, this,
-            &DataEditorWindow::closeOnly);
+    connect(addCommand(menu, "CloseOK1", QStringLiteral("Close and Analyze")), &QAction::triggered,
+            this, &DataEditorWindow::closeAndAnalyze);
+    connect(addCommand(menu, "Close1", QStringLiteral("&Close (Cancel)")), &QAction::triggered,
+            this, &DataEditorWindow::closeOnly);
     connect(import_chooser_, &ImportChooserWindow::layoutChosen, this, [this](InputLayout layout) {
         // From the main window the chooser starts the editor itself.
         if (isVisible()) {
@@ -96,21 +105,23 @@ void DataEditorWindow::buildFileMenu(QMenuBar& bar) {
 void DataEditorWindow::buildDataMenu(QMenuBar& bar) {
     QMenu* menu = bar.addMenu(QStringLiteral("&Data"));
     menu->setObjectName(QStringLiteral("Data1"));
-    connect(addCommand(menu, "Insert1", QStringLiteral("&Insert Text File into Data Window")), &QAction::triggered,
-            this, [this] { insertText(false); });
-    connect(addCommand(menu, "InsertDataKey1", QStringLiteral("Insert Data && Answer Key from Text File")),
+    connect(addCommand(menu, "Insert1", QStringLiteral("&Insert Text File into Data Window")),
+            &QAction::triggered, this, [this] { insertText(false); });
+    connect(addCommand(menu, "InsertDataKey1",
+                       QStringLiteral("Insert Data && Answer Key from Text File")),
             &QAction::triggered, this, [this] { insertText(true); });
-    connect(addCommand(menu, "SaveData1", QStringLiteral("&Save Data Only to Text File")), &QAction::triggered, this,
-            &DataEditorWindow::saveDataOnly);
-    connect(addCommand(menu, "GenerateData1", QStringLiteral("&Generate Data")), &QAction::triggered, this,
-            &DataEditorWindow::notYetAvailable);
+    connect(addCommand(menu, "SaveData1", QStringLiteral("&Save Data Only to Text File")),
+            &QAction::triggered, this, &DataEditorWindow::saveDataOnly);
+    connect(addCommand(menu, "GenerateData1", QStringLiteral("&Generate Data")),
+            &QAction::triggered, this, &DataEditorWindow::notYetAvailable);
 }
 
 void DataEditorWindow::buildConvertMenu(QMenuBar& bar) {
     QMenu* menu = bar.addMenu(QStringLiteral("Convert"));
     menu->setObjectName(QStringLiteral("Convert1"));
     addCommand(menu, "convert_heading1", QString());
-    connect(addHiddenCommand("DataareRightWrongData1", QStringLiteral("Data are Right-Wrong (0/1) Data")),
+    connect(addHiddenCommand("DataareRightWrongData1",
+                             QStringLiteral("Data are Right-Wrong (0/1) Data")),
             &QAction::triggered, this, &DataEditorWindow::toggleRightWrong);
     command("DataareRightWrongData1")->setCheckable(true);
     const std::pair<const char*, Conversion> conversions[] = {
@@ -120,12 +131,13 @@ void DataEditorWindow::buildConvertMenu(QMenuBar& bar) {
         {"ConvertDatatoLetters1", Conversion::letters},
         {"ConvertDatabacktoOriginalLines1", Conversion::back_to_original_lines},
     };
-    const char* captions[] = {convert_caption::to_right_wrong, convert_caption::back_from_right_wrong,
-                              convert_caption::to_numbers, convert_caption::to_letters,
-                              convert_caption::back_to_original_lines};
+    const char* captions[] = {convert_caption::to_right_wrong,
+                              convert_caption::back_from_right_wrong, convert_caption::to_numbers,
+                              convert_caption::to_letters, convert_caption::back_to_original_lines};
     for (std::size_t k = 0; k < std::size(conversions); ++k) {
         const Conversion conversion = conversions[k].second;
-        connect(addCommand(menu, conversions[k].first, QString::fromLatin1(captions[k])), &QAction::triggered, this,
+        connect(addCommand(menu, conversions[k].first, QString::fromLatin1(captions[k])),
+                &QAction::triggered, this,
                 [this, conversion] { convert(static_cast<int>(conversion)); });
     }
 }
@@ -149,19 +161,23 @@ void DataEditorWindow::buildOptionsMenu(QMenuBar& bar) {
 void DataEditorWindow::buildHelpMenu(QMenuBar& bar) {
     QMenu* menu = bar.addMenu(QStringLiteral("&Help"));
     menu->setObjectName(QStringLiteral("Help1"));
-    connect(addCommand(menu, "HelpFileFormat1",
-                       QStringLiteral("FILE FORMAT (or how to insert a TEXT file or save an SPSS file)")),
+    connect(addCommand(
+                menu, "HelpFileFormat1",
+                QStringLiteral("FILE FORMAT (or how to insert a TEXT file or save an SPSS file)")),
             &QAction::triggered, this, [this] { text_help_.showFromStart(); });
-    connect(addCommand(menu, "SHOWEXAMPLEDATA1", QStringLiteral("SHOW EXAMPLE DATA")), &QAction::triggered, this,
-            &DataEditorWindow::showExampleData);
-    connect(addCommand(menu, "Codes1", QStringLiteral("&Answer Key and Include Item Codes")), &QAction::triggered,
-            this, [this] { ModalWindows::exec(*code_help_); });
-    connect(addCommand(menu, "HowToImportVZTestscoreData1", QStringLiteral("How To Import VZ Testscore Data")),
+    connect(addCommand(menu, "SHOWEXAMPLEDATA1", QStringLiteral("SHOW EXAMPLE DATA")),
+            &QAction::triggered, this, &DataEditorWindow::showExampleData);
+    connect(addCommand(menu, "Codes1", QStringLiteral("&Answer Key and Include Item Codes")),
+            &QAction::triggered, this, [this] { ModalWindows::exec(*code_help_); });
+    connect(addCommand(menu, "HowToImportVZTestscoreData1",
+                       QStringLiteral("How To Import VZ Testscore Data")),
             &QAction::triggered, this,
             [this] { MessageBoxes::inform(this, toQt(testscore_howto_message())); });
-    connect(addCommand(menu, "InsertTESTSCOREdata1", QStringLiteral("Import VZ Testscore Data (old system)")),
+    connect(addCommand(menu, "InsertTESTSCOREdata1",
+                       QStringLiteral("Import VZ Testscore Data (old system)")),
             &QAction::triggered, this, &DataEditorWindow::importTestscore);
-    connect(addCommand(menu, "CountlinesofdataasExaminees1", QStringLiteral("Count lines of data as # Examinees"),
+    connect(addCommand(menu, "CountlinesofdataasExaminees1",
+                       QStringLiteral("Count lines of data as # Examinees"),
                        QKeySequence(Qt::SHIFT | Qt::Key_F5)),
             &QAction::triggered, this, &DataEditorWindow::countLines);
     connect(addHiddenCommand("SecretSetupRVW11", QStringLiteral("Secret Setup RVW1"),
@@ -181,7 +197,8 @@ void DataEditorWindow::refreshMenus() {
     command("ConvertDatatoNumbers1")->setEnabled(view.to_numbers);
     command("ConvertDatatoLetters1")->setEnabled(view.to_letters);
     command("ConvertDatabacktoOriginalLines1")->setEnabled(view.back_to_original_lines);
-    command("SetTableofSpecifications1")->setEnabled(controller_.state().editor_form.set_tos_enabled);
+    command("SetTableofSpecifications1")
+        ->setEnabled(controller_.state().editor_form.set_tos_enabled);
 }
 
 // ---------------------------------------------------------------- commands
@@ -197,7 +214,8 @@ void DataEditorWindow::openKorFile(InputLayout layout) {
     const bool current = layout == InputLayout::version6;
     const QString path = FileDialogs::openFile(
         this, {current ? kor_open_filter : QString::fromLatin1(legacy_file_filter),
-               QString::fromLatin1(legacy_file_extension), {}});
+               QString::fromLatin1(legacy_file_extension),
+               {}});
     if (!path.isEmpty()) {
         openKorPath(path, layout);
     }
@@ -221,20 +239,22 @@ void DataEditorWindow::saveKorFile() {
 }
 
 void DataEditorWindow::insertText(bool with_key) {
-    const QString path = FileDialogs::openFile(this, {QString::fromLatin1(text_open_filter), {}, {}});
+    const QString path =
+        FileDialogs::openFile(this, {QString::fromLatin1(text_open_filter), {}, {}});
     if (path.isEmpty()) {
         return;
     }
     pullTexts();
-    const Outcome outcome =
-        controller_.insertTextFile(fromQt(path), with_key ? TextSource::text_with_key : TextSource::text);
+    const Outcome outcome = controller_.insertTextFile(
+        fromQt(path), with_key ? TextSource::text_with_key : TextSource::text);
     pushTexts();
     showResult(outcome);
 }
 
 void DataEditorWindow::saveDataOnly() {
     const QString path = FileDialogs::saveFile(
-        this, {QString::fromLatin1(text_save_filter), QString::fromLatin1(text_save_extension), {}});
+        this,
+        {QString::fromLatin1(text_save_filter), QString::fromLatin1(text_save_extension), {}});
     if (path.isEmpty()) {
         return;
     }
@@ -244,15 +264,18 @@ void DataEditorWindow::saveDataOnly() {
 
 void DataEditorWindow::exportCommaDelimited(bool zero_one) {
     const std::string map_name = shown_data_set_name(controller_.state());
-    const std::string proposed = zero_one ? zero_one_file_name(map_name) : raw_data_file_name(map_name);
-    const QString path = FileDialogs::saveFile(
-        this, {QString::fromLatin1(comma_delimited_filter), QString::fromLatin1(text_save_extension), toQt(proposed)});
+    const std::string proposed =
+        zero_one ? zero_one_file_name(map_name) : raw_data_file_name(map_name);
+    const QString path =
+        FileDialogs::saveFile(this, {QString::fromLatin1(comma_delimited_filter),
+                                     QString::fromLatin1(text_save_extension), toQt(proposed)});
     if (path.isEmpty()) {
         return;
     }
     pullTexts();
-    const Outcome outcome = zero_one ? controller_.exportZeroOneData(fromQt(path), ZeroOneLayout::data_editor)
-                                     : controller_.exportRawData(fromQt(path));
+    const Outcome outcome =
+        zero_one ? controller_.exportZeroOneData(fromQt(path), ZeroOneLayout::data_editor)
+                 : controller_.exportRawData(fromQt(path));
     pushTexts();  // the 0/1 export converts the data and back
     showResult(outcome);
 }
@@ -296,6 +319,8 @@ void DataEditorWindow::hiddenExample() {
     emit editModeChosen();
 }
 
-void DataEditorWindow::notYetAvailable() { showNotYetAvailable(this); }
+void DataEditorWindow::notYetAvailable() {
+    showNotYetAvailable(this);
+}
 
 }  // namespace kor::ui

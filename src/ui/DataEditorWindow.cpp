@@ -42,7 +42,8 @@ QLabel* note(QWidget* parent, const QString& text) {
 
 }  // namespace
 
-DataEditorWindow::DataEditorWindow(AppController& controller, TextInsertHelpWindow& text_help, QWidget* parent)
+DataEditorWindow::DataEditorWindow(AppController& controller, TextInsertHelpWindow& text_help,
+                                   QWidget* parent)
     : QDialog(parent), controller_(controller), text_help_(text_help) {
     setObjectName(QStringLiteral("TEditForm"));
     setWindowTitle(QStringLiteral("Data Editor"));
@@ -88,7 +89,8 @@ void DataEditorWindow::buildBoxes() {
     heading->addWidget(captionFor(txt_title_, QStringLiteral("&Title:"), "lbl_title"), 0, 0);
     heading->addWidget(txt_title_, 0, 1);
     heading->addWidget(note(this, QStringLiteral("(70 character maximum)")), 0, 2);
-    heading->addWidget(captionFor(txt_comments_, QStringLiteral("Co&mments:"), "lbl_comments"), 1, 0);
+    heading->addWidget(captionFor(txt_comments_, QStringLiteral("Co&mments:"), "lbl_comments"), 1,
+                       0);
     heading->addWidget(txt_comments_, 1, 1);
     heading->addWidget(note(this, QStringLiteral("(70 character maximum)")), 1, 2);
     layout->addLayout(heading);
@@ -109,10 +111,12 @@ void DataEditorWindow::buildBoxes() {
     counts->addWidget(captionFor(txt_items_, QStringLiteral("# Test It&ems:"), "lbl_items"));
     counts->addWidget(txt_items_);
     counts->addSpacing(16);
-    counts->addWidget(captionFor(txt_label_length_, QStringLiteral("&Length of Examinee Names/IDs (# characters):"),
+    counts->addWidget(captionFor(txt_label_length_,
+                                 QStringLiteral("&Length of Examinee Names/IDs (# characters):"),
                                  "lbl_label_length"));
     counts->addWidget(txt_label_length_);
-    QLabel* missing = captionFor(txt_missing_data_, QStringLiteral("Missing data symbol:"), "lbl_missing_data");
+    QLabel* missing =
+        captionFor(txt_missing_data_, QStringLiteral("Missing data symbol:"), "lbl_missing_data");
     counts->addWidget(missing);
     counts->addWidget(txt_missing_data_);
     missing->hide();
@@ -162,7 +166,8 @@ void DataEditorWindow::buildBoxes() {
     data_column->setVerticalSpacing(0);
     data_column->addWidget(lbl_scale1_, 0, 1);
     data_column->addWidget(lbl_scale2_, 1, 1);
-    data_column->addWidget(captionFor(memo_data_, QStringLiteral("D&ATA:"), "lbl_data"), 2, 0, Qt::AlignTop);
+    data_column->addWidget(captionFor(memo_data_, QStringLiteral("D&ATA:"), "lbl_data"), 2, 0,
+                           Qt::AlignTop);
     data_column->addWidget(memo_data_, 2, 1);
     data_column->setColumnStretch(1, 1);
     layout->addLayout(data_column, 1);
@@ -193,11 +198,13 @@ QWidget* DataEditorWindow::buildButtons() {
 
 // The rulers start where the text of the box under them starts.
 void DataEditorWindow::alignRulers() {
-    const int edit_offset = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, txt_answer_key_) + 2;
+    const int edit_offset =
+        style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, txt_answer_key_) + 2;
     for (QLabel* ruler : {lbl_key_scale1_, lbl_key_scale2_, lbl_key_scale3_, lbl_key_scale4_}) {
         ruler->setIndent(edit_offset);
     }
-    const int memo_offset = memo_data_->frameWidth() + static_cast<int>(memo_data_->document()->documentMargin());
+    const int memo_offset =
+        memo_data_->frameWidth() + static_cast<int>(memo_data_->document()->documentMargin());
     for (QLabel* ruler : {lbl_scale1_, lbl_scale2_}) {
         ruler->setIndent(memo_offset);
     }
@@ -218,17 +225,34 @@ void DataEditorWindow::connectTypingChecks() {
     connect(memo_data_, &QPlainTextEdit::textChanged, this, [this] { memo_edited_ = true; });
 }
 
+namespace {
+
+// The single-line boxes of the editor and the editor text each shows.
+struct EditBox {
+    const char* control;
+    std::string EditorTexts::*text;
+};
+constexpr EditBox edit_boxes[] = {
+    {control::title, &EditorTexts::txt_title},
+    {"txt_comments", &EditorTexts::txt_comments},
+    {control::cases, &EditorTexts::txt_cases},
+    {control::items, &EditorTexts::txt_items},
+    {control::label_length, &EditorTexts::txt_label_length},
+    {"txt_missing_data", &EditorTexts::txt_missing_data},
+    {control::answer_key, &EditorTexts::txt_answer_key},
+    {control::options, &EditorTexts::txt_options},
+    {control::include, &EditorTexts::txt_include},
+};
+
+}  // namespace
+
 void DataEditorWindow::pullTexts() {
     EditorTexts texts = controller_.state().editor;
-    texts.txt_title = fromQt(txt_title_->text());
-    texts.txt_comments = fromQt(txt_comments_->text());
-    texts.txt_cases = fromQt(txt_cases_->text());
-    texts.txt_items = fromQt(txt_items_->text());
-    texts.txt_label_length = fromQt(txt_label_length_->text());
-    texts.txt_missing_data = fromQt(txt_missing_data_->text());
-    texts.txt_answer_key = fromQt(txt_answer_key_->text());
-    texts.txt_options = fromQt(txt_options_->text());
-    texts.txt_include = fromQt(txt_include_->text());
+    for (const EditBox& box : edit_boxes) {
+        texts.*box.text = textOf(*this, box.control);
+    }
+    // The data window is read back only when it was typed into: it may hold
+    // thousands of lines.
     if (memo_edited_) {
         texts.memo_data = splitLines(memo_data_->toPlainText());
         memo_edited_ = false;
@@ -239,17 +263,13 @@ void DataEditorWindow::pullTexts() {
 void DataEditorWindow::pushTexts() {
     const EditorTexts& texts = controller_.state().editor;
     // A command that changed a count is checked as typing it would be.
-    const bool counts_changed = fromQt(txt_items_->text()) != texts.txt_items ||
-                                fromQt(txt_label_length_->text()) != texts.txt_label_length;
-    putTexts(*this, {{control::title, texts.txt_title},
-                     {"txt_comments", texts.txt_comments},
-                     {control::cases, texts.txt_cases},
-                     {control::items, texts.txt_items},
-                     {control::label_length, texts.txt_label_length},
-                     {"txt_missing_data", texts.txt_missing_data},
-                     {control::answer_key, texts.txt_answer_key},
-                     {control::options, texts.txt_options},
-                     {control::include, texts.txt_include}});
+    const bool counts_changed = textOf(*this, control::items) != texts.txt_items ||
+                                textOf(*this, control::label_length) != texts.txt_label_length;
+    std::vector<BoundText> shown;
+    for (const EditBox& box : edit_boxes) {
+        shown.push_back({box.control, texts.*box.text});
+    }
+    putTexts(*this, shown);
     const QString lines = joinLines(texts.memo_data);
     if (memo_data_->toPlainText() != lines) {
         memo_data_->blockSignals(true);
@@ -356,9 +376,13 @@ void DataEditorWindow::leave(EditorExit how) {
     accept();
 }
 
-void DataEditorWindow::closeAndAnalyze() { leave(EditorExit::close_and_analyze); }
+void DataEditorWindow::closeAndAnalyze() {
+    leave(EditorExit::close_and_analyze);
+}
 
-void DataEditorWindow::closeOk() { leave(EditorExit::ok); }
+void DataEditorWindow::closeOk() {
+    leave(EditorExit::ok);
+}
 
 void DataEditorWindow::cancel() {
     pullTexts();
@@ -376,6 +400,8 @@ void DataEditorWindow::closeOnly() {
 }
 
 // Escape and the window's close box leave as "&Close (Cancel)" does, keeping what was typed.
-void DataEditorWindow::reject() { closeOnly(); }
+void DataEditorWindow::reject() {
+    closeOnly();
+}
 
 }  // namespace kor::ui

@@ -31,7 +31,7 @@ class TextInsertHelpWindow;
 
 class DataEditorWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     DataEditorWindow(AppController& controller, TextInsertHelpWindow& text_help, QWidget* parent);
 
     // What the editor does when it opens, by the start mode; the main window
@@ -54,7 +54,7 @@ public:
     void saveKorFile();
     ImportChooserWindow& importChooser() { return *import_chooser_; }
 
-signals:
+  signals:
     // The editor accepted the data with "Close && Analyze" or OK.
     void dataAccepted(const kor::EditorCloseResult& result);
     // "Cancel": the main window selects editing and forgets the save command.
@@ -62,11 +62,11 @@ signals:
     // An example of the editor selected editing in the main window.
     void editModeChosen();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void reject() override;
 
-private:
+  private:
     // DataEditorWindow.cpp
     void buildBoxes();
     QLineEdit* addEdit(const char* name, bool fixed_pitch);
@@ -88,8 +88,10 @@ private:
     void buildConvertMenu(QMenuBar& bar);
     void buildOptionsMenu(QMenuBar& bar);
     void buildHelpMenu(QMenuBar& bar);
-    QAction* addCommand(QMenu* menu, const char* name, const QString& caption, const QKeySequence& key = {});
-    QAction* addHiddenCommand(const char* name, const QString& caption, const QKeySequence& key = {});
+    QAction* addCommand(QMenu* menu, const char* name, const QString& caption,
+                        const QKeySequence& key = {});
+    QAction* addHiddenCommand(const char* name, const QString& caption,
+                              const QKeySequence& key = {});
     QAction* command(const char* name) const;
     void refreshMenus();
     void newDataSet();

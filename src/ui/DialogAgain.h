@@ -10,7 +10,7 @@ class QDialog;
 namespace kor::ui {
 
 class DialogAgain {
-public:
+  public:
     explicit DialogAgain(QDialog& dialog) : dialog_(dialog) {}
 
     // The command: shows the dialog until its OK passes or it is cancelled.
@@ -23,7 +23,7 @@ public:
 
     bool again() const { return dialog_again_; }
 
-private:
+  private:
     QDialog& dialog_;
     bool dialog_again_ = false;
     bool accepted_ = false;

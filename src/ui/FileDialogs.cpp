@@ -40,7 +40,8 @@ QString choose(QWidget* parent, const FileRequest& request, QFileDialog::AcceptM
     }
     QFileDialog dialog(parent);
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
+                                                       : QFileDialog::ExistingFile);
     dialog.setNameFilter(FileDialogs::qtFilter(request.filter));
     dialog.setDefaultSuffix(request.default_suffix);
     dialog.setDirectory(FileDialogs::lastFolder());
@@ -65,9 +66,13 @@ QString FileDialogs::saveFile(QWidget* parent, const FileRequest& request) {
     return choose(parent, request, QFileDialog::AcceptSave);
 }
 
-QString FileDialogs::lastFolder() { return last_folder().isEmpty() ? QDir::currentPath() : last_folder(); }
+QString FileDialogs::lastFolder() {
+    return last_folder().isEmpty() ? QDir::currentPath() : last_folder();
+}
 
-QString FileDialogs::inLastFolder(const QString& name) { return QDir(lastFolder()).filePath(name); }
+QString FileDialogs::inLastFolder(const QString& name) {
+    return QDir(lastFolder()).filePath(name);
+}
 
 QString FileDialogs::qtFilter(const QString& filter) {
     // Pairs of a description and its patterns; the dialog reads the patterns
@@ -98,8 +103,12 @@ void FileDialogs::stopRecording() {
     last_folder().clear();
 }
 
-void FileDialogs::setNextAnswer(const QString& path) { recorder().answers.append(path); }
+void FileDialogs::setNextAnswer(const QString& path) {
+    recorder().answers.append(path);
+}
 
-const QList<FileRequest>& FileDialogs::asked() { return recorder().asked; }
+const QList<FileRequest>& FileDialogs::asked() {
+    return recorder().asked;
+}
 
 }  // namespace kor::ui

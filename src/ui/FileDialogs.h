@@ -21,7 +21,7 @@ struct FileRequest {
 };
 
 class FileDialogs {
-public:
+  public:
     // The chosen file, or an empty text when the user cancelled. A save
     // dialog asks before it lets the user pick an existing file.
     static QString openFile(QWidget* parent, const FileRequest& request);

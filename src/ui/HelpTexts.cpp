@@ -8,25 +8,35 @@ QString openingScreenIntroduction() {
         QString(),
         QStringLiteral("Left Side"),
         QString(),
-        QStringLiteral("---To get started, choose from the options in INPUT section above (or open a KOR file under the "
+        QStringLiteral("---To get started, choose from the options in INPUT section above (or open "
+                       "a KOR file under the "
                        "FILE menu). ") +
             QStringLiteral("An option under the HELP Menu describes the file format."),
-        QStringLiteral("---There are some sample datasets available under the EXAMPLES menu. You can also generate "
+        QStringLiteral("---There are some sample datasets available under the EXAMPLES menu. You "
+                       "can also generate "
                        "data to play with. ") +
-            QStringLiteral("There are several ways to SAVE data in the Data Editor (e.g., 01 format) and you can "
+            QStringLiteral("There are several ways to SAVE data in the Data Editor (e.g., 01 "
+                           "format) and you can "
                            "convert data from letters to numbers."),
-        QStringLiteral("---You can set OPTIONS before entering data (which is recommended for very large data sets). ") +
-            QStringLiteral("Turning OFF Problem-Item Criteria may help with International Decimal/Comma issues."),
+        QStringLiteral("---You can set OPTIONS before entering data (which is recommended for very "
+                       "large data sets). ") +
+            QStringLiteral("Turning OFF Problem-Item Criteria may help with International "
+                           "Decimal/Comma issues."),
         QString(),
         QStringLiteral("Right Side"),
         QString(),
-        QStringLiteral("---After you ANALYZE, you can VIEW (and SAVE and PRINT) results with buttons above or FILE "
+        QStringLiteral("---After you ANALYZE, you can VIEW (and SAVE and PRINT) results with "
+                       "buttons above or FILE "
                        "menu options."),
-        QStringLiteral("---After you ANALYZE, you will see QUICK summary results in these boxes. ") +
-            QStringLiteral("The buttons above provide detailed information for EXAMINESS, ITEMS, and OPTIONS."),
+        QStringLiteral(
+            "---After you ANALYZE, you will see QUICK summary results in these boxes. ") +
+            QStringLiteral("The buttons above provide detailed information for EXAMINESS, ITEMS, "
+                           "and OPTIONS."),
         QStringLiteral("---FULL TEST RESULTS include more test and item information ") +
-            QStringLiteral("(e.g., biserial, KR20- if-deleted, S-B prohecy), but no Options or Examinee information."),
-        QStringLiteral("---If you change OPTIONS you need to RE-ANALYZE in order for the NEW OTPIONS to impact the "
+            QStringLiteral("(e.g., biserial, KR20- if-deleted, S-B prohecy), but no Options or "
+                           "Examinee information."),
+        QStringLiteral("---If you change OPTIONS you need to RE-ANALYZE in order for the NEW "
+                       "OTPIONS to impact the "
                        "output."),
     };
     QString text;
@@ -42,8 +52,10 @@ QString whatsNew() {
         QStringLiteral("===================================="),
         QString(),
         QStringLiteral("Version 14.x:"),
-        QStringLiteral("---- A desktop program and a command line share one analysis, so both give the same figures."),
-        QStringLiteral("---- Files are saved through a temporary copy: a failed save never destroys the old file."),
+        QStringLiteral("---- A desktop program and a command line share one analysis, so both give "
+                       "the same figures."),
+        QStringLiteral("---- Files are saved through a temporary copy: a failed save never "
+                       "destroys the old file."),
         QStringLiteral("---- A save never writes over the file the data were opened from."),
         QStringLiteral("---- UTF-8 text files are read as the single-byte text they stand for."),
         QString(),
@@ -105,15 +117,18 @@ QStringList aboutLines() {
         QStringLiteral("Version 14.7.4 for up to 9999 examinees and 100 items"),
         QString(),
         QStringLiteral("Contact: the KOR project, through the place you obtained this program."),
-        QStringLiteral("When you publish results obtained with KOR, please cite the program by its"),
+        QStringLiteral(
+            "When you publish results obtained with KOR, please cite the program by its"),
         QStringLiteral("name and version, and describe the options you used for the analysis."),
     };
 }
 
 QString acknowledgmentsParagraph() {
     return QStringLiteral(
-        "KOR grew from the questions and suggestions of the instructors, students and test developers "
-        "who used it. Their reports of what they needed and of what went wrong shaped every version. "
+        "KOR grew from the questions and suggestions of the instructors, students and test "
+        "developers "
+        "who used it. Their reports of what they needed and of what went wrong shaped every "
+        "version. "
         "Our thanks go to all of them, and in particular to:");
 }
 
@@ -131,16 +146,21 @@ QStringList userAgreement() {
     return {
         QStringLiteral("KOR USER AGREEMENT"),
         QString(),
-        QStringLiteral("1. You may use KOR free of charge for teaching, research and test development."),
+        QStringLiteral(
+            "1. You may use KOR free of charge for teaching, research and test development."),
         QString(),
-        QStringLiteral("2. You may copy KOR and give it to others, provided it is given unchanged and"),
+        QStringLiteral(
+            "2. You may copy KOR and give it to others, provided it is given unchanged and"),
         QStringLiteral("   free of charge, together with this agreement."),
         QString(),
-        QStringLiteral("3. KOR is provided as it is, without any warranty. Check the results before you"),
-        QStringLiteral("   grade anybody with them: you alone are responsible for the decisions you base"),
+        QStringLiteral(
+            "3. KOR is provided as it is, without any warranty. Check the results before you"),
+        QStringLiteral(
+            "   grade anybody with them: you alone are responsible for the decisions you base"),
         QStringLiteral("   on the program's output."),
         QString(),
-        QStringLiteral("4. Keep copies of your data files. The authors of KOR are not liable for any loss"),
+        QStringLiteral(
+            "4. Keep copies of your data files. The authors of KOR are not liable for any loss"),
         QStringLiteral("   of data or any other damage that may arise from using the program."),
         QString(),
         QStringLiteral("By using KOR you accept these terms."),

@@ -17,7 +17,8 @@ QString whatsNew();
 // The two quick boxes of the main window before the editor was first opened.
 QStringList introductionLeft();
 QStringList introductionRight();
-inline constexpr const char* introduction_caption = "This introduction is also available in the HELP Menu";
+inline constexpr const char* introduction_caption =
+    "This introduction is also available in the HELP Menu";
 
 // The title row at start: a request to the user, shown in red.
 inline constexpr const char* title_request =

@@ -15,14 +15,14 @@ namespace kor::ui {
 
 class ImportChooserWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit ImportChooserWindow(QWidget* parent);
 
-signals:
+  signals:
     // OK with a version that has a reader.
     void layoutChosen(kor::InputLayout layout);
 
-private:
+  private:
     void ok();
 
     std::map<ImportChoice, QRadioButton*> choices_;

@@ -29,9 +29,12 @@ void addCloseButton(QDialog& window, QVBoxLayout& layout, const char* name = "bt
     layout.addLayout(row);
 }
 
-QString asText(const std::vector<std::string>& lines) { return joinLines(lines); }
+QString asText(const std::vector<std::string>& lines) {
+    return joinLines(lines);
+}
 
-QGroupBox* codePanel(QWidget* parent, const QString& caption, const char* name, const std::vector<std::string>& lines) {
+QGroupBox* codePanel(QWidget* parent, const QString& caption, const char* name,
+                     const std::vector<std::string>& lines) {
     auto* panel = new QGroupBox(caption, parent);
     panel->setObjectName(QLatin1String(name));
     auto* text = new QLabel(asText(lines), panel);
@@ -51,10 +54,12 @@ CodeHelpWindow::CodeHelpWindow(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Help for Data, Answer Key, and Include Codes"));
     auto* layout = new QVBoxLayout(this);
     auto* panels = new QHBoxLayout;
-    panels->addWidget(codePanel(this, QStringLiteral("DATA and Answer KEY codes"), "Panel1", data_code_help()));
-    panels->addWidget(codePanel(this, QStringLiteral("INCLUDE Item codes"), "Panel2", include_code_help()));
+    panels->addWidget(
+        codePanel(this, QStringLiteral("DATA and Answer KEY codes"), "Panel1", data_code_help()));
+    panels->addWidget(
+        codePanel(this, QStringLiteral("INCLUDE Item codes"), "Panel2", include_code_help()));
     layout->addLayout(panels);
-    addCloseButton(*this, *layout, "BitBtn1");
+    addCloseButton(*this, *layout);
 }
 
 AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
@@ -78,7 +83,9 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     addCloseButton(*this, *layout);
 }
 
-void AboutWindow::setTitlePanel(const QString& caption) { title_panel_->setText(caption); }
+void AboutWindow::setTitlePanel(const QString& caption) {
+    title_panel_->setText(caption);
+}
 
 AcknowledgmentsWindow::AcknowledgmentsWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TAckForm"));
@@ -88,7 +95,8 @@ AcknowledgmentsWindow::AcknowledgmentsWindow(QWidget* parent) : QDialog(parent) 
     paragraph->setObjectName(QStringLiteral("lbl_thanks"));
     paragraph->setWordWrap(true);
     layout->addWidget(paragraph);
-    auto* names = new QLabel(QStringLiteral("    ") + help::acknowledgmentsList().join(QStringLiteral("\n    ")), this);
+    auto* names = new QLabel(
+        QStringLiteral("    ") + help::acknowledgmentsList().join(QStringLiteral("\n    ")), this);
     names->setObjectName(QStringLiteral("lbl_thanked"));
     layout->addWidget(names);
     addCloseButton(*this, *layout);

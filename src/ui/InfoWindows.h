@@ -12,7 +12,7 @@ namespace kor::ui {
 // `TCodeForm`: the data, key and include codes.
 class CodeHelpWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit CodeHelpWindow(QWidget* parent);
 };
 
@@ -20,25 +20,25 @@ public:
 // a title panel that shows the main window's caption.
 class AboutWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit AboutWindow(QWidget* parent);
     void setTitlePanel(const QString& caption);
 
-private:
+  private:
     QLabel* title_panel_ = nullptr;
 };
 
 // `TAckForm`: a paragraph of thanks and the list of those thanked.
 class AcknowledgmentsWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit AcknowledgmentsWindow(QWidget* parent);
 };
 
 // `TUserForm`: the terms of use and a "&Close" button.
 class UserAgreementWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit UserAgreementWindow(QWidget* parent);
 };
 

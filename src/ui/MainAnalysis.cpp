@@ -2,13 +2,13 @@
 // the window does around each analysis.
 
 #include <QAction>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QCheckBox>
 
 #include "core/VariablesUnit.h"
 #include "ui/AppController.h"
@@ -28,7 +28,8 @@ constexpr int grade_view_limit = 200;
 constexpr int grade_save_limit = 500;
 
 const char* const patience_message =
-    "Please be patient... You have a large number of cases. \n\nYou need to click OK on this message for the "
+    "Please be patient... You have a large number of cases. \n\nYou need to click OK on this "
+    "message for the "
     "Analysis to run.";
 
 }  // namespace
@@ -96,8 +97,9 @@ void MainWindow::beginAnalysis(int examinees) {
 void MainWindow::endAnalysis(int examinees) {
     rich_edit_qe_->setLines(controller_.examineePane());
     rich_edit_qi_->setLines(controller_.itemPane());
-    for (const char* on : {"SaveItemFile1", "SaveResults1", "ViewResults1", "ViewExam1", "ViewItem1", "ViewOptions1",
-                           "SaveRightWrongData1", "SpearmanBrownProphecy1"}) {
+    for (const char* on :
+         {"SaveItemFile1", "SaveResults1", "ViewResults1", "ViewExam1", "ViewItem1", "ViewOptions1",
+          "SaveRightWrongData1", "SpearmanBrownProphecy1"}) {
         command(on)->setEnabled(true);
     }
     btn_saveresults_->setEnabled(true);

@@ -15,11 +15,11 @@
 #include "core/settings/GradingScaleFile.h"
 #include "ui/AppController.h"
 #include "ui/Binding.h"
+#include "ui/DataEditorWindow.h"
 #include "ui/HelpTexts.h"
+#include "ui/ImportChooserWindow.h"
 #include "ui/InfoWindows.h"
 #include "ui/MainWindow.h"
-#include "ui/DataEditorWindow.h"
-#include "ui/ImportChooserWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ModalWindows.h"
 #include "ui/NotYetAvailable.h"
@@ -29,7 +29,9 @@ namespace kor::ui {
 
 namespace {
 
-QKeySequence keys(QKeyCombination combination) { return QKeySequence(combination); }
+QKeySequence keys(QKeyCombination combination) {
+    return QKeySequence(combination);
+}
 
 // The menu items of the Examples menu and the example each loads.
 struct ExampleItem {
@@ -54,7 +56,8 @@ constexpr ExampleItem four_way_items[] = {
 
 // ---------------------------------------------------------------- building
 
-QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& caption, const QKeySequence& key) {
+QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& caption,
+                                const QKeySequence& key) {
     auto* action = new QAction(caption, this);
     action->setObjectName(QLatin1String(name));
     action->setShortcut(key);
@@ -66,14 +69,15 @@ QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& ca
 }
 
 // A hidden menu item: in no menu but in the window, so its shortcut still works.
-QAction* MainWindow::addHiddenCommand(const char* name, const QString& caption, const QKeySequence& key) {
+QAction* MainWindow::addHiddenCommand(const char* name, const QString& caption,
+                                      const QKeySequence& key) {
     QAction* action = addCommand(nullptr, name, caption, key);
     addAction(action);
     return action;
 }
 
-QAction* MainWindow::addRadio(QMenu* menu, QActionGroup* group, const char* name, const QString& caption,
-                              const QKeySequence& key) {
+QAction* MainWindow::addRadio(QMenu* menu, QActionGroup* group, const char* name,
+                              const QString& caption, const QKeySequence& key) {
     QAction* action = addCommand(menu, name, caption, key);
     action->setCheckable(true);
     group->addAction(action);
@@ -86,7 +90,9 @@ QAction* MainWindow::addToggle(QMenu* menu, const char* name, const QString& cap
     return action;
 }
 
-QAction* MainWindow::command(const char* name) const { return commands_.at(name); }
+QAction* MainWindow::command(const char* name) const {
+    return commands_.at(name);
+}
 
 void MainWindow::buildMenus() {
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
@@ -101,12 +107,14 @@ void MainWindow::buildFileMenu() {
     file_menu_ = menuBar()->addMenu(QStringLiteral("&File"));
     file_menu_->setObjectName(QStringLiteral("File1"));
     QMenu* m = file_menu_;
-    connect(addCommand(m, "CreateNewDataFile1", QStringLiteral("Create New Data File"), keys(Qt::CTRL | Qt::Key_N)),
+    connect(addCommand(m, "CreateNewDataFile1", QStringLiteral("Create New Data File"),
+                       keys(Qt::CTRL | Qt::Key_N)),
             &QAction::triggered, this, [this] {
                 rdo_enter_data_->setChecked(true);
                 goToDataEditor();
             });
-    connect(addCommand(m, "OpenKORinputFile1", QStringLiteral("Open KOR Version 6 (or later) Input File"),
+    connect(addCommand(m, "OpenKORinputFile1",
+                       QStringLiteral("Open KOR Version 6 (or later) Input File"),
                        keys(Qt::CTRL | Qt::Key_O)),
             &QAction::triggered, this, [this] {
                 rdo_read_file_->setChecked(true);
@@ -115,27 +123,32 @@ void MainWindow::buildFileMenu() {
     connect(addCommand(m, "OpenInputFilefromapreviousKORversion1",
                        QStringLiteral("Open KOR version 5 (or earlier) Input File")),
             &QAction::triggered, this, [this] { editor_->importChooser().show(); });
-    connect(addCommand(m, "SaveKORInputFile1", QStringLiteral("Save KOR Input File")), &QAction::triggered, this,
-            &MainWindow::saveKorInputFile);
-    connect(addCommand(m, "ViewResults1", QStringLiteral("View Full Results"), keys(Qt::Key_F2)), &QAction::triggered,
-            this, &MainWindow::viewFullResults);
+    connect(addCommand(m, "SaveKORInputFile1", QStringLiteral("Save KOR Input File")),
+            &QAction::triggered, this, &MainWindow::saveKorInputFile);
+    connect(addCommand(m, "ViewResults1", QStringLiteral("View Full Results"), keys(Qt::Key_F2)),
+            &QAction::triggered, this, &MainWindow::viewFullResults);
     connect(addCommand(m, "SaveResults1", QStringLiteral("&Save Full Results"), keys(Qt::Key_F3)),
             &QAction::triggered, this, &MainWindow::saveResults);
-    connect(addCommand(m, "ViewExam1", QStringLiteral("View && Print Quick Examinee Results"), keys(Qt::Key_F5)),
+    connect(addCommand(m, "ViewExam1", QStringLiteral("View && Print Quick Examinee Results"),
+                       keys(Qt::Key_F5)),
             &QAction::triggered, this, [this] { viewQuick(ReportKind::examinees); });
-    connect(addCommand(m, "ViewItem1", QStringLiteral("View && Print Quick Item Analysis"), keys(Qt::Key_F6)),
+    connect(addCommand(m, "ViewItem1", QStringLiteral("View && Print Quick Item Analysis"),
+                       keys(Qt::Key_F6)),
             &QAction::triggered, this, [this] { viewQuick(ReportKind::items); });
-    connect(addCommand(m, "ViewOptions1", QStringLiteral("View && Print Quick Options Analysis"), keys(Qt::Key_F7)),
+    connect(addCommand(m, "ViewOptions1", QStringLiteral("View && Print Quick Options Analysis"),
+                       keys(Qt::Key_F7)),
             &QAction::triggered, this, [this] { viewQuick(ReportKind::options); });
-    connect(addCommand(m, "ViewGradeReports1", QStringLiteral("View Grade Reports (if N<200)")), &QAction::triggered,
-            this, &MainWindow::viewGradeReports);
+    connect(addCommand(m, "ViewGradeReports1", QStringLiteral("View Grade Reports (if N<200)")),
+            &QAction::triggered, this, &MainWindow::viewGradeReports);
     connect(addCommand(m, "SaveGradeReports1", QStringLiteral("Save &Grade Reports (if N<500)")),
             &QAction::triggered, this, &MainWindow::saveGradeReports);
-    connect(addCommand(m, "SaveItemFile1", QStringLiteral("Save Item Statistics file")), &QAction::triggered, this,
-            &MainWindow::saveItemStatistics);
-    connect(addHiddenCommand("SaveRightWrongData1", QStringLiteral("Save Comma-Delimited 01 Data"), {}),
-            &QAction::triggered, this, &MainWindow::saveZeroOneData);
-    connect(addHiddenCommand("SetALTfileOK1", QStringLiteral("Set ALT file OK"), keys(Qt::CTRL | Qt::ALT | Qt::Key_I)),
+    connect(addCommand(m, "SaveItemFile1", QStringLiteral("Save Item Statistics file")),
+            &QAction::triggered, this, &MainWindow::saveItemStatistics);
+    connect(
+        addHiddenCommand("SaveRightWrongData1", QStringLiteral("Save Comma-Delimited 01 Data"), {}),
+        &QAction::triggered, this, &MainWindow::saveZeroOneData);
+    connect(addHiddenCommand("SetALTfileOK1", QStringLiteral("Set ALT file OK"),
+                             keys(Qt::CTRL | Qt::ALT | Qt::Key_I)),
             &QAction::triggered, this, [this] { controller_.allowAltFiles(); });
     connect(addHiddenCommand("SaveALTfile1", QStringLiteral("Save ALT file"),
                              keys(Qt::SHIFT | Qt::CTRL | Qt::Key_F11)),
@@ -143,16 +156,17 @@ void MainWindow::buildFileMenu() {
     addHiddenCommand("N1", QString(), keys(Qt::Key_Minus));  // a shortcut that does nothing
     connect(addHiddenCommand("Generate1", QStringLiteral("Generate"), keys(Qt::SHIFT | Qt::Key_F4)),
             &QAction::triggered, this, &MainWindow::hiddenGenerate);
-    connect(addCommand(m, "Exit1", QStringLiteral("E&xit")), &QAction::triggered, this, &QWidget::close);
+    connect(addCommand(m, "Exit1", QStringLiteral("E&xit")), &QAction::triggered, this,
+            &QWidget::close);
 }
 
 void MainWindow::buildAnalysisMenu() {
     run_menu_ = menuBar()->addMenu(QStringLiteral("&Analysis"));
     run_menu_->setObjectName(QStringLiteral("Run1"));
-    connect(addCommand(run_menu_, "Analyze1", QStringLiteral("&Run Analysis"), keys(Qt::Key_F9)), &QAction::triggered,
-            this, &MainWindow::analyze);
-    connect(addCommand(run_menu_, "SpearmanBrownProphecy1", QStringLiteral("&Spearman-Brown Prophecy"),
-                       keys(Qt::Key_F10)),
+    connect(addCommand(run_menu_, "Analyze1", QStringLiteral("&Run Analysis"), keys(Qt::Key_F9)),
+            &QAction::triggered, this, &MainWindow::analyze);
+    connect(addCommand(run_menu_, "SpearmanBrownProphecy1",
+                       QStringLiteral("&Spearman-Brown Prophecy"), keys(Qt::Key_F10)),
             &QAction::triggered, this, &MainWindow::notYetAvailable);
 }
 
@@ -160,7 +174,8 @@ void MainWindow::buildOptionsMenu() {
     options_menu_ = menuBar()->addMenu(QStringLiteral("&Options"));
     options_menu_->setObjectName(QStringLiteral("Options1"));
     QMenu* m = options_menu_;
-    addCommand(m, "SETOPTIONSPRIORTOANALYSIS1", QStringLiteral("(RUN ANALYSIS AGAIN AFTER SETTING OPTIONS)"));
+    addCommand(m, "SETOPTIONSPRIORTOANALYSIS1",
+               QStringLiteral("(RUN ANALYSIS AGAIN AFTER SETTING OPTIONS)"));
     // Every option command but the generator's seed and the automatic save
     // first tells the analyse button that the next analysis uses new options.
     auto option = [this](QAction* action, auto&& step) {
@@ -169,10 +184,12 @@ void MainWindow::buildOptionsMenu() {
             step();
         });
     };
-    option(addCommand(m, "SetPercentagesforGrades1", QStringLiteral("Set Percentages for &Grades..."),
-                      keys(Qt::SHIFT | Qt::Key_F2)),
-           [this] { notYetAvailable(); });
-    option(addToggle(m, "PrintGradesonIndividualReports1", QStringLiteral("Print Grades on Individual Reports")),
+    option(
+        addCommand(m, "SetPercentagesforGrades1", QStringLiteral("Set Percentages for &Grades..."),
+                   keys(Qt::SHIFT | Qt::Key_F2)),
+        [this] { notYetAvailable(); });
+    option(addToggle(m, "PrintGradesonIndividualReports1",
+                     QStringLiteral("Print Grades on Individual Reports")),
            [this] { controller_.toggle(OptionToggle::print_grades_on_reports); });
     auto* rounding = new QActionGroup(this);
     option(addRadio(m, rounding, "RoundPercentageScoresforLetterGrades1",
@@ -182,105 +199,125 @@ void MainWindow::buildOptionsMenu() {
                     QStringLiteral("Use Absolute Percentages for Letter Grades")),
            [this] { controller_.chooseGradeRounding(false); });
     option(addCommand(m, "SetPercentagesforItemDiscrimination1",
-                      QStringLiteral("Set &Percentages for Item Discrimination..."), keys(Qt::SHIFT | Qt::Key_F3)),
+                      QStringLiteral("Set &Percentages for Item Discrimination..."),
+                      keys(Qt::SHIFT | Qt::Key_F3)),
            [this] { notYetAvailable(); });
-    option(addCommand(m, "SetCriteriaforProblemItems1", QStringLiteral("Set Criteria for Problem Items")),
+    option(addCommand(m, "SetCriteriaforProblemItems1",
+                      QStringLiteral("Set Criteria for Problem Items")),
            [this] { notYetAvailable(); });
     option(addToggle(m, "ShowProblemItems1", QStringLiteral("Suggest Problem Items")),
            [this] { controller_.toggle(OptionToggle::suggest_problem_items); });
     // This one relabels the button after its own work.
-    connect(addToggle(m, "International1", QStringLiteral("Use Problem-Item Criteria")), &QAction::triggered, this,
-            [this] {
+    connect(addToggle(m, "International1", QStringLiteral("Use Problem-Item Criteria")),
+            &QAction::triggered, this, [this] {
                 controller_.toggle(OptionToggle::use_problem_criteria);
                 markOptionsChanged();
             });
     auto* examinee_order = new QActionGroup(this);
-    const std::pair<const char*, const char*> examinee_items[] = {{"rdo_sort_none", "Do &NOT Sort Examinees"},
-                                                                  {"rdo_sort_name", "Sort Examinees by &Label"},
-                                                                  {"rdo_sort_scor", "Sort Examinees by &Score"}};
-    const ExamineeOrder examinee_orders[] = {ExamineeOrder::none, ExamineeOrder::label, ExamineeOrder::score};
+    const std::pair<const char*, const char*> examinee_items[] = {
+        {"rdo_sort_none", "Do &NOT Sort Examinees"},
+        {"rdo_sort_name", "Sort Examinees by &Label"},
+        {"rdo_sort_scor", "Sort Examinees by &Score"}};
+    const ExamineeOrder examinee_orders[] = {ExamineeOrder::none, ExamineeOrder::label,
+                                             ExamineeOrder::score};
     const Qt::Key examinee_keys[] = {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3};
     for (std::size_t k = 0; k < std::size(examinee_orders); ++k) {
         const ExamineeOrder order = examinee_orders[k];
-        option(addRadio(m, examinee_order, examinee_items[k].first, QLatin1String(examinee_items[k].second),
-                        keys(Qt::CTRL | examinee_keys[k])),
+        option(addRadio(m, examinee_order, examinee_items[k].first,
+                        QLatin1String(examinee_items[k].second), keys(Qt::CTRL | examinee_keys[k])),
                [this, order] { controller_.chooseExamineeOrder(order); });
     }
     auto* item_order = new QActionGroup(this);
     const std::pair<const char*, const char*> item_items[] = {
-        {"rdo_sort_numb", "Sort Items by &Item Number"},   {"rdo_sort_diff", "Sort Items by Di&fficulty"},
-        {"rdo_sort_disc", "Sort Items by &Discrimination"}, {"rdo_sort_pbis", "Sort Items by Point &Biserial"},
+        {"rdo_sort_numb", "Sort Items by &Item Number"},
+        {"rdo_sort_diff", "Sort Items by Di&fficulty"},
+        {"rdo_sort_disc", "Sort Items by &Discrimination"},
+        {"rdo_sort_pbis", "Sort Items by Point &Biserial"},
         {"rdo_sort_adjp", "Sort Items by Adjusted Point Biserial"}};
-    const ItemOrder item_orders[] = {ItemOrder::number, ItemOrder::difficulty, ItemOrder::discrimination,
-                                     ItemOrder::point_biserial, ItemOrder::adjusted_point_biserial};
-    const QKeySequence item_keys[] = {keys(Qt::CTRL | Qt::Key_F5), keys(Qt::CTRL | Qt::Key_F6),
-                                      keys(Qt::CTRL | Qt::Key_F7), keys(Qt::CTRL | Qt::Key_F8), {}};
+    const ItemOrder item_orders[] = {ItemOrder::number, ItemOrder::difficulty,
+                                     ItemOrder::discrimination, ItemOrder::point_biserial,
+                                     ItemOrder::adjusted_point_biserial};
+    const QKeySequence item_keys[] = {keys(Qt::CTRL | Qt::Key_F5),
+                                      keys(Qt::CTRL | Qt::Key_F6),
+                                      keys(Qt::CTRL | Qt::Key_F7),
+                                      keys(Qt::CTRL | Qt::Key_F8),
+                                      {}};
     for (std::size_t k = 0; k < std::size(item_orders); ++k) {
         const ItemOrder order = item_orders[k];
-        option(addRadio(m, item_order, item_items[k].first, QLatin1String(item_items[k].second), item_keys[k]),
+        option(addRadio(m, item_order, item_items[k].first, QLatin1String(item_items[k].second),
+                        item_keys[k]),
                [this, order] { controller_.chooseItemOrder(order); });
     }
     auto* bands = new QActionGroup(this);
     option(addRadio(m, bands, "rdo_use_raw", QStringLiteral("Use Raw Scores in Confidence Bands"),
                     keys(Qt::CTRL | Qt::Key_F9)),
            [this] { chooseBandUnit(BandUnit::raw_scores); });
-    option(addRadio(m, bands, "rdo_use_percent", QStringLiteral("Use Percentages in Confidence Bands"),
-                    keys(Qt::CTRL | Qt::Key_F10)),
-           [this] { chooseBandUnit(BandUnit::percentages); });
-    option(addRadio(m, bands, "rdo_use_letters", QStringLiteral("Use Grade Letters in Confidence Bands"),
+    option(
+        addRadio(m, bands, "rdo_use_percent", QStringLiteral("Use Percentages in Confidence Bands"),
+                 keys(Qt::CTRL | Qt::Key_F10)),
+        [this] { chooseBandUnit(BandUnit::percentages); });
+    option(addRadio(m, bands, "rdo_use_letters",
+                    QStringLiteral("Use Grade Letters in Confidence Bands"),
                     keys(Qt::CTRL | Qt::Key_F11)),
            [this] { chooseBandUnit(BandUnit::grade_letters); });
     connect(addToggle(m, "ChangeSeedValueeverytimeGeneratorisCalled1",
                       QStringLiteral("Change Seed Value every time Data Generator is called")),
-            &QAction::triggered, this, [this] { controller_.toggle(OptionToggle::change_seed_each_call); });
+            &QAction::triggered, this,
+            [this] { controller_.toggle(OptionToggle::change_seed_each_call); });
     connect(addToggle(m, "AutomaticallySaveKORfilewhensavingresults1",
                       QStringLiteral("Automatically Save KOR file when saving results")),
-            &QAction::triggered, this, [this] { controller_.toggle(OptionToggle::auto_save_kor_file); });
+            &QAction::triggered, this,
+            [this] { controller_.toggle(OptionToggle::auto_save_kor_file); });
 }
 
 void MainWindow::buildExamplesMenu() {
     examples_menu_ = menuBar()->addMenu(QStringLiteral("Examples"));
     examples_menu_->setObjectName(QStringLiteral("Examples1"));
     for (const ExampleItem& item : sample_items) {
-        connect(addCommand(examples_menu_, item.name, QLatin1String(item.caption)), &QAction::triggered, this,
-                [this, example = item.example] { runExample(example); });
+        connect(addCommand(examples_menu_, item.name, QLatin1String(item.caption)),
+                &QAction::triggered, this, [this, example = item.example] { runExample(example); });
     }
-    addCommand(examples_menu_, "ExampleDataDone4Ways1", QStringLiteral("EXAMPLE DATA SHOWN 4 WAYS:"));
+    addCommand(examples_menu_, "ExampleDataDone4Ways1",
+               QStringLiteral("EXAMPLE DATA SHOWN 4 WAYS:"));
     for (const ExampleItem& item : four_way_items) {
-        connect(addCommand(examples_menu_, item.name, QLatin1String(item.caption)), &QAction::triggered, this,
-                [this, example = item.example] { runExample(example); });
+        connect(addCommand(examples_menu_, item.name, QLatin1String(item.caption)),
+                &QAction::triggered, this, [this, example = item.example] { runExample(example); });
     }
     connect(addHiddenCommand("SecretSetupQXM11", QStringLiteral("Secret Setup QXM1"),
                              keys(Qt::CTRL | Qt::ALT | Qt::Key_B)),
             &QAction::triggered, this, [this] { runExample("qxm"); });
     // The editor has its own command of this name; here it does nothing.
-    addHiddenCommand("SecretSetupRVW11", QStringLiteral("Secret Setup RVW1"), keys(Qt::CTRL | Qt::ALT | Qt::Key_G));
+    addHiddenCommand("SecretSetupRVW11", QStringLiteral("Secret Setup RVW1"),
+                     keys(Qt::CTRL | Qt::ALT | Qt::Key_G));
 }
 
 void MainWindow::buildHelpMenu() {
     help_menu_ = menuBar()->addMenu(QStringLiteral("&Help"));
     help_menu_->setObjectName(QStringLiteral("Help1"));
     QMenu* m = help_menu_;
-    connect(addCommand(m, "HowtoSpeciallsaveSPSSfiles1",
-                       QStringLiteral("FILE FORMAT (or how to insert a TEXT file or save an SPSS file)")),
+    connect(addCommand(
+                m, "HowtoSpeciallsaveSPSSfiles1",
+                QStringLiteral("FILE FORMAT (or how to insert a TEXT file or save an SPSS file)")),
             &QAction::triggered, this, [this] { text_help_->showFromStart(); });
-    connect(addCommand(m, "Acknowledgements1", QStringLiteral("Acknowledgements")), &QAction::triggered, this,
-            [this] { ModalWindows::exec(*acknowledgments_); });
+    connect(addCommand(m, "Acknowledgements1", QStringLiteral("Acknowledgements")),
+            &QAction::triggered, this, [this] { ModalWindows::exec(*acknowledgments_); });
     connect(addCommand(m, "License1", QStringLiteral("&User Agreement")), &QAction::triggered, this,
             [this] { ModalWindows::exec(*user_agreement_); });
-    connect(addCommand(m, "QuickScreenHelp1", QStringLiteral("Opening Screen Introduction")), &QAction::triggered,
-            this, [this] { MessageBoxes::inform(this, help::openingScreenIntroduction()); });
+    connect(addCommand(m, "QuickScreenHelp1", QStringLiteral("Opening Screen Introduction")),
+            &QAction::triggered, this,
+            [this] { MessageBoxes::inform(this, help::openingScreenIntroduction()); });
     connect(addCommand(m, "WhatsNew1", QStringLiteral("What's New")), &QAction::triggered, this,
             [this] { MessageBoxes::inform(this, help::whatsNew()); });
-    connect(addCommand(m, "About1", QStringLiteral("&About")), &QAction::triggered, this, &MainWindow::showAbout);
+    connect(addCommand(m, "About1", QStringLiteral("&About")), &QAction::triggered, this,
+            &MainWindow::showAbout);
 }
 
 // ---------------------------------------------------------------- enabling
 
 void MainWindow::setStartState() {
-    for (const char* off : {"SaveKORInputFile1", "ViewResults1", "SaveResults1", "ViewExam1", "ViewItem1",
-                            "ViewOptions1", "ViewGradeReports1", "SaveGradeReports1", "SaveItemFile1",
-                            "SaveRightWrongData1", "SpearmanBrownProphecy1"}) {
+    for (const char* off : {"SaveKORInputFile1", "ViewResults1", "SaveResults1", "ViewExam1",
+                            "ViewItem1", "ViewOptions1", "ViewGradeReports1", "SaveGradeReports1",
+                            "SaveItemFile1", "SaveRightWrongData1", "SpearmanBrownProphecy1"}) {
         command(off)->setEnabled(false);
     }
     run_menu_->menuAction()->setEnabled(false);
@@ -305,8 +342,8 @@ void MainWindow::setMenusEnabled(bool on) {
 }
 
 void MainWindow::setViewButtonsEnabled(bool on) {
-    for (QPushButton* view : {btn_view_examinee_, btn_view_q_exam_, btn_view_q_item_, btn_view_options_,
-                              btn_view_grades_}) {
+    for (QPushButton* view : {btn_view_examinee_, btn_view_q_exam_, btn_view_q_item_,
+                              btn_view_options_, btn_view_grades_}) {
         view->setEnabled(on);
     }
 }
@@ -360,7 +397,9 @@ void MainWindow::chooseBandUnit(BandUnit unit) {
     showOutcome(*this, outcome);
 }
 
-void MainWindow::notYetAvailable() { showNotYetAvailable(this); }
+void MainWindow::notYetAvailable() {
+    showNotYetAvailable(this);
+}
 
 // ---------------------------------------------------------------- help
 

@@ -25,7 +25,8 @@ namespace kor::ui {
 namespace {
 
 const char* const grade_report_filter =
-    "Report files (*.rpt,*.txt,*.out,*.dat,*.csv)|*.rpt;*.txt;*.out;*.dat;*.csv|All Files (*.*)|*.*";
+    "Report files (*.rpt,*.txt,*.out,*.dat,*.csv)|*.rpt;*.txt;*.out;*.dat;*.csv|All Files "
+    "(*.*)|*.*";
 const char* const text_filter = "Text files (*.TXT)|*.txt";
 const char* const bitmap_filter = "Bitmap files (*.bmp)|*.bmp";
 
@@ -41,7 +42,9 @@ QuickReport quickReportOf(ReportKind kind) {
 }
 
 // A file's name without its folder and extension.
-QString baseName(const std::string& path) { return QFileInfo(toQt(path)).completeBaseName(); }
+QString baseName(const std::string& path) {
+    return QFileInfo(toQt(path)).completeBaseName();
+}
 
 }  // namespace
 
@@ -51,7 +54,8 @@ void MainWindow::viewFullResults() {
     btn_saveresults_->setFocus();
     viewers_->results->setGradeChartEnabled(controller_.state().settings.num_grade_cats > 0);
     Outcome messages;
-    viewers_->results->showReport(controller_.reportLines(ReportKind::full, messages), ReportWindow::Caret::start);
+    viewers_->results->showReport(controller_.reportLines(ReportKind::full, messages),
+                                  ReportWindow::Caret::start);
     showOutcome(*this, messages);
 }
 
@@ -72,7 +76,9 @@ void MainWindow::viewGradeReports() {
     viewers_->grades->showReport(lines, ReportWindow::Caret::start);
 }
 
-void MainWindow::showChart(ChartKind kind) { viewers_->graph->showChart(controller_.chart(kind)); }
+void MainWindow::showChart(ChartKind kind) {
+    viewers_->graph->showChart(controller_.chart(kind));
+}
 
 // ---------------------------------------------------------------- files
 
@@ -86,8 +92,8 @@ std::string MainWindow::resultsName() const {
 void MainWindow::saveResults() {
     const std::string name = resultsName();
     const QString proposed = name.empty() ? QStringLiteral("Results") : toQt(name);
-    const QString path =
-        FileDialogs::saveFile(this, {QString::fromLatin1(text_filter), QStringLiteral("txt"), proposed});
+    const QString path = FileDialogs::saveFile(
+        this, {QString::fromLatin1(text_filter), QStringLiteral("txt"), proposed});
     if (!path.isEmpty()) {
         const Outcome outcome = controller_.saveResults(fromQt(path));
         showWritten(outcome.written);
@@ -121,7 +127,8 @@ void MainWindow::saveQuickReport() {
     if (path.isEmpty()) {
         return;
     }
-    const Outcome outcome = controller_.saveViewerFile(quick.report(), quick.builtLines(), fromQt(path));
+    const Outcome outcome =
+        controller_.saveViewerFile(quick.report(), quick.builtLines(), fromQt(path));
     showWritten(outcome.written);
     showOutcome(*viewers_->quick, outcome);
 }
@@ -129,7 +136,8 @@ void MainWindow::saveQuickReport() {
 // The chart window's Save: a bitmap, or a PNG picture for a ".png" name.
 void MainWindow::saveChart() {
     const QString path = FileDialogs::saveFile(
-        viewers_->graph, {QString::fromLatin1(bitmap_filter), QStringLiteral("BMP"), QStringLiteral("KOR_graph.BMP")});
+        viewers_->graph, {QString::fromLatin1(bitmap_filter), QStringLiteral("BMP"),
+                          QStringLiteral("KOR_graph.BMP")});
     if (path.isEmpty()) {
         return;
     }
@@ -146,7 +154,9 @@ void MainWindow::saveChart() {
     showOutcome(*viewers_->graph, outcome);
 }
 
-void MainWindow::saveKorInputFile() { editor_->saveKorFile(); }
+void MainWindow::saveKorInputFile() {
+    editor_->saveKorFile();
+}
 
 void MainWindow::saveGradeReports() {
     const QString path = FileDialogs::saveFile(
@@ -166,8 +176,9 @@ bool MainWindow::mayWrite(const QString& path) {
     if (!QFileInfo::exists(path)) {
         return true;
     }
-    return MessageBoxes::ask(this, path + QStringLiteral(" already exists.\nDo you want to replace it?"),
-                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    return MessageBoxes::ask(
+               this, path + QStringLiteral(" already exists.\nDo you want to replace it?"),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 void MainWindow::showWritten(const std::vector<std::string>& written) {
@@ -181,7 +192,8 @@ void MainWindow::showWritten(const std::vector<std::string>& written) {
 }
 
 void MainWindow::saveItemStatistics() {
-    const QString path = FileDialogs::inLastFolder(toQt(item_stats_file_name(fromQt(txt_map_name_->text()))));
+    const QString path =
+        FileDialogs::inLastFolder(toQt(item_stats_file_name(fromQt(txt_map_name_->text()))));
     if (!mayWrite(path)) {
         return;
     }
@@ -191,7 +203,8 @@ void MainWindow::saveItemStatistics() {
 }
 
 void MainWindow::saveZeroOneData() {
-    const QString path = FileDialogs::inLastFolder(toQt(zero_one_file_name(fromQt(txt_map_name_->text()))));
+    const QString path =
+        FileDialogs::inLastFolder(toQt(zero_one_file_name(fromQt(txt_map_name_->text()))));
     if (!mayWrite(path)) {
         return;
     }
@@ -204,7 +217,8 @@ void MainWindow::saveAltFiles() {
     if (!controller_.altFilesAllowed()) {
         return;
     }
-    const QString base = FileDialogs::inLastFolder(toQt(alt_base_name(fromQt(txt_map_name_->text()))));
+    const QString base =
+        FileDialogs::inLastFolder(toQt(alt_base_name(fromQt(txt_map_name_->text()))));
     for (const std::string& path : alt_file_paths(fromQt(base))) {
         if (!mayWrite(toQt(path))) {
             return;

@@ -51,7 +51,8 @@ void setTitleColour(QLineEdit& box, Qt::GlobalColor colour) {
 
 }  // namespace
 
-MainWindow::MainWindow(AppController& controller, QWidget* parent) : QMainWindow(parent), controller_(controller) {
+MainWindow::MainWindow(AppController& controller, QWidget* parent)
+    : QMainWindow(parent), controller_(controller) {
     setObjectName(QStringLiteral("TMapForm"));
     setWindowTitle(QString::fromLatin1(program_caption));
     // The other windows, created once for the whole run.
@@ -69,20 +70,23 @@ MainWindow::MainWindow(AppController& controller, QWidget* parent) : QMainWindow
 
     connect(editor_, &DataEditorWindow::dataAccepted, this, &MainWindow::dataAccepted);
     connect(editor_, &DataEditorWindow::cancelled, this, &MainWindow::editorCancelled);
-    connect(editor_, &DataEditorWindow::editModeChosen, this, [this] { rdo_edit_data_->setChecked(true); });
-    connect(&editor_->importChooser(), &ImportChooserWindow::layoutChosen, this, [this](InputLayout layout) {
-        if (editor_->isVisible()) {
-            return;  // the editor reads the file itself
-        }
-        // From the main window the chooser leads into the editor as opening a file does.
-        editor_->openOnStartup(layout);
-        rdo_read_file_->setChecked(true);
-        goToDataEditor();
-    });
+    connect(editor_, &DataEditorWindow::editModeChosen, this,
+            [this] { rdo_edit_data_->setChecked(true); });
+    connect(&editor_->importChooser(), &ImportChooserWindow::layoutChosen, this,
+            [this](InputLayout layout) {
+                if (editor_->isVisible()) {
+                    return;  // the editor reads the file itself
+                }
+                // From the main window the chooser leads into the editor as opening a file does.
+                editor_->openOnStartup(layout);
+                rdo_read_file_->setChecked(true);
+                goToDataEditor();
+            });
     connect(viewers_->results, &ResultsWindow::saveRequested, this, &MainWindow::saveResults);
     connect(viewers_->results, &ResultsWindow::chartRequested, this, &MainWindow::showChart);
     connect(viewers_->quick, &QuickViewWindow::saveRequested, this, &MainWindow::saveQuickReport);
-    connect(viewers_->grades, &GradeReportWindow::saveRequested, this, &MainWindow::saveGradeReports);
+    connect(viewers_->grades, &GradeReportWindow::saveRequested, this,
+            &MainWindow::saveGradeReports);
     connect(viewers_->graph, &ChartWindow::saveRequested, this, &MainWindow::saveChart);
     connect(&controller_, &AppController::settingsChanged, this, &MainWindow::syncOptionChecks);
     syncOptionChecks();
@@ -151,21 +155,28 @@ QWidget* MainWindow::buildViewButtons() {
     auto* column = new QWidget(this);
     auto* layout = new QVBoxLayout(column);
     btn_analyze_ = button(column, "btn_analyze", QStringLiteral("Analyze (F9)"));
-    btn_view_grades_ = button(column, "btn_view_grades", QStringLiteral("View Grade Reports (if n<200)"));
-    btn_view_q_exam_ = button(column, "btn_view_q_exam", QStringLiteral("View Examinee Output (F5)"));
-    btn_view_options_ = button(column, "btn_view_options", QStringLiteral("View Options Analysis (F7)"));
+    btn_view_grades_ =
+        button(column, "btn_view_grades", QStringLiteral("View Grade Reports (if n<200)"));
+    btn_view_q_exam_ =
+        button(column, "btn_view_q_exam", QStringLiteral("View Examinee Output (F5)"));
+    btn_view_options_ =
+        button(column, "btn_view_options", QStringLiteral("View Options Analysis (F7)"));
     btn_view_q_item_ = button(column, "btn_view_q_item", QStringLiteral("View Item Analysis (F6)"));
-    btn_view_examinee_ = button(column, "btn_view_examinee", QStringLiteral("View Full Test Results (F2)"));
-    for (QPushButton* created : {btn_analyze_, btn_view_grades_, btn_view_q_exam_, btn_view_options_,
-                                 btn_view_q_item_, btn_view_examinee_}) {
+    btn_view_examinee_ =
+        button(column, "btn_view_examinee", QStringLiteral("View Full Test Results (F2)"));
+    for (QPushButton* created : {btn_analyze_, btn_view_grades_, btn_view_q_exam_,
+                                 btn_view_options_, btn_view_q_item_, btn_view_examinee_}) {
         layout->addWidget(created);
     }
     layout->addStretch();
     connect(btn_analyze_, &QPushButton::clicked, this, &MainWindow::analyze);
     connect(btn_view_grades_, &QPushButton::clicked, this, &MainWindow::viewGradeReports);
-    connect(btn_view_q_exam_, &QPushButton::clicked, this, [this] { viewQuick(ReportKind::examinees); });
-    connect(btn_view_options_, &QPushButton::clicked, this, [this] { viewQuick(ReportKind::options); });
-    connect(btn_view_q_item_, &QPushButton::clicked, this, [this] { viewQuick(ReportKind::items); });
+    connect(btn_view_q_exam_, &QPushButton::clicked, this,
+            [this] { viewQuick(ReportKind::examinees); });
+    connect(btn_view_options_, &QPushButton::clicked, this,
+            [this] { viewQuick(ReportKind::options); });
+    connect(btn_view_q_item_, &QPushButton::clicked, this,
+            [this] { viewQuick(ReportKind::items); });
     connect(btn_view_examinee_, &QPushButton::clicked, this, &MainWindow::viewFullResults);
     return column;
 }
@@ -193,10 +204,17 @@ QWidget* MainWindow::buildOutputBox() {
         layout->addWidget(created);
         return created;
     };
-    chk_save_score_file_ = check("chk_save_score_file", QStringLiteral("Save Quick Examinee Results (*.EXM)"), SaveChoice::exm);
-    chk_save_item_file_ = check("chk_save_item_file", QStringLiteral("Save Quick Item Analysis (*.ITM)"), SaveChoice::itm);
-    chk_save_opt_file_ = check("chk_save_opt_file", QStringLiteral("Save Quick Options Analysis (*.OPT)"), SaveChoice::opt);
-    chk_save_rpt_file_ = check("chk_save_rpt_file", QStringLiteral("Save Individual Grade Reports (*.RPT)"), SaveChoice::rpt);
+    chk_save_score_file_ =
+        check("chk_save_score_file", QStringLiteral("Save Quick Examinee Results (*.EXM)"),
+              SaveChoice::exm);
+    chk_save_item_file_ = check(
+        "chk_save_item_file", QStringLiteral("Save Quick Item Analysis (*.ITM)"), SaveChoice::itm);
+    chk_save_opt_file_ =
+        check("chk_save_opt_file", QStringLiteral("Save Quick Options Analysis (*.OPT)"),
+              SaveChoice::opt);
+    chk_save_rpt_file_ =
+        check("chk_save_rpt_file", QStringLiteral("Save Individual Grade Reports (*.RPT)"),
+              SaveChoice::rpt);
     btn_saveresults_ = button(box, "btn_saveresults", QStringLiteral("Save Results (F3)"));
     connect(btn_saveresults_, &QPushButton::clicked, this, &MainWindow::saveResults);
     layout->addWidget(btn_saveresults_);
@@ -218,6 +236,8 @@ QWidget* MainWindow::buildQuickPanes() {
     };
     group_qe_ = pane("GroupBox3", "RichEditQE", rich_edit_qe_);
     group_qi_ = pane("GroupBox4", "RichEditQI", rich_edit_qi_);
+    rich_edit_qe_->setAccessibleName(QStringLiteral("Quick examinee results"));
+    rich_edit_qi_->setAccessibleName(QStringLiteral("Quick test and item results"));
     return panes;
 }
 

@@ -39,7 +39,7 @@ class TextInsertHelpWindow;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(AppController& controller, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -57,7 +57,7 @@ public:
     // --- the analysis flow (MainAnalysis.cpp)
     void analyze();
 
-private:
+  private:
     // MainWindow.cpp: the controls and the way into the editor
     void buildControls();
     QWidget* buildInputBox();
@@ -85,7 +85,8 @@ private:
     void buildOptionsMenu();
     void buildExamplesMenu();
     void buildHelpMenu();
-    QAction* addCommand(QMenu* menu, const char* name, const QString& caption, const QKeySequence& key = {});
+    QAction* addCommand(QMenu* menu, const char* name, const QString& caption,
+                        const QKeySequence& key = {});
     QAction* addHiddenCommand(const char* name, const QString& caption, const QKeySequence& key);
     QAction* addRadio(QMenu* menu, QActionGroup* group, const char* name, const QString& caption,
                       const QKeySequence& key = {});

@@ -50,12 +50,20 @@ void MessageBoxes::startRecording() {
     recorder().recording = true;
 }
 
-void MessageBoxes::stopRecording() { recorder() = Recorder{}; }
+void MessageBoxes::stopRecording() {
+    recorder() = Recorder{};
+}
 
-void MessageBoxes::setNextAnswer(QMessageBox::StandardButton answer) { recorder().answers.append(answer); }
+void MessageBoxes::setNextAnswer(QMessageBox::StandardButton answer) {
+    recorder().answers.append(answer);
+}
 
-const QStringList& MessageBoxes::shown() { return recorder().shown; }
+const QStringList& MessageBoxes::shown() {
+    return recorder().shown;
+}
 
-void MessageBoxes::clearShown() { recorder().shown.clear(); }
+void MessageBoxes::clearShown() {
+    recorder().shown.clear();
+}
 
 }  // namespace kor::ui

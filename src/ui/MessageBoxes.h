@@ -11,7 +11,7 @@ class QWidget;
 namespace kor::ui {
 
 class MessageBoxes {
-public:
+  public:
     // A message with an OK button, as every message of the program is.
     static void inform(QWidget* parent, const QString& text);
     // A question; returns the button pressed (`fallback` when the box is

@@ -1,8 +1,9 @@
 #include "ui/ModalWindows.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDialog>
 #include <QList>
+#include <QPointer>
 
 namespace kor::ui {
 
@@ -22,6 +23,7 @@ Recorder& recorder() {
 
 int run_action(QDialog& window, Recorder& r) {
     r.shown.append(window.objectName());
+    const QPointer<QWidget> previous = QApplication::activeWindow();
     window.setResult(QDialog::Rejected);
     window.show();
     // What the window queued for when it is shown (a file dialog over a
@@ -35,6 +37,11 @@ int run_action(QDialog& window, Recorder& r) {
     }
     if (window.isVisible()) {
         window.reject();
+    }
+    // As after a modal window's own loop, the window below takes the keys again.
+    if (previous != nullptr && previous != &window) {
+        previous->activateWindow();
+        QCoreApplication::processEvents();
     }
     return window.result();
 }
@@ -54,14 +61,24 @@ void ModalWindows::startRecording() {
     recorder().recording = true;
 }
 
-void ModalWindows::stopRecording() { recorder() = Recorder{}; }
+void ModalWindows::stopRecording() {
+    recorder() = Recorder{};
+}
 
-void ModalWindows::setNextAction(Action action) { recorder().actions.append(std::move(action)); }
+void ModalWindows::setNextAction(Action action) {
+    recorder().actions.append(std::move(action));
+}
 
-int ModalWindows::pendingActions() { return static_cast<int>(recorder().actions.size()); }
+int ModalWindows::pendingActions() {
+    return static_cast<int>(recorder().actions.size());
+}
 
-const QStringList& ModalWindows::unexpected() { return recorder().unexpected; }
+const QStringList& ModalWindows::unexpected() {
+    return recorder().unexpected;
+}
 
-const QStringList& ModalWindows::shownWindows() { return recorder().shown; }
+const QStringList& ModalWindows::shownWindows() {
+    return recorder().shown;
+}
 
 }  // namespace kor::ui

@@ -11,7 +11,7 @@ class QDialog;
 namespace kor::ui {
 
 class ModalWindows {
-public:
+  public:
     using Action = std::function<void(QDialog&)>;
 
     // Shows `window` modally until it is closed; returns its result

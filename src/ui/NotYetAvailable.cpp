@@ -4,6 +4,8 @@
 
 namespace kor::ui {
 
-void showNotYetAvailable(QWidget* parent) { MessageBoxes::inform(parent, QString::fromLatin1(not_yet_available)); }
+void showNotYetAvailable(QWidget* parent) {
+    MessageBoxes::inform(parent, QString::fromLatin1(not_yet_available));
+}
 
 }  // namespace kor::ui

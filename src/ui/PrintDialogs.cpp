@@ -53,10 +53,16 @@ void PrintDialogs::startRecording() {
     recorder().recording = true;
 }
 
-void PrintDialogs::stopRecording() { recorder() = Recorder{}; }
+void PrintDialogs::stopRecording() {
+    recorder() = Recorder{};
+}
 
-void PrintDialogs::setNextAnswer(const QString& pdf_path) { recorder().answers.append(pdf_path); }
+void PrintDialogs::setNextAnswer(const QString& pdf_path) {
+    recorder().answers.append(pdf_path);
+}
 
-const QList<PrintDialogs::Asked>& PrintDialogs::asked() { return recorder().asked; }
+const QList<PrintDialogs::Asked>& PrintDialogs::asked() {
+    return recorder().asked;
+}
 
 }  // namespace kor::ui

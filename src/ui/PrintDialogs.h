@@ -13,7 +13,7 @@ class QWidget;
 namespace kor::ui {
 
 class PrintDialogs {
-public:
+  public:
     // Sets `printer` up for printing. With `ask` the print dialog lets the
     // user choose a printer, a PDF file or cancel (false); without it the
     // default printer is taken at once, and where there is none the dialog

@@ -16,7 +16,9 @@ namespace {
 constexpr QChar form_feed = u'\f';
 
 // The font measured on the printer, whose resolution differs from the screen's.
-QFontMetricsF printerMetrics(QPrinter& printer, const QFont& font) { return QFontMetricsF(font, &printer); }
+QFontMetricsF printerMetrics(QPrinter& printer, const QFont& font) {
+    return QFontMetricsF(font, &printer);
+}
 
 }  // namespace
 
@@ -87,14 +89,16 @@ int printLines(QPrinter& printer, const QStringList& lines, const QFont& font) {
     return static_cast<int>(pages.size());
 }
 
-void printReport(QWidget* parent, const QStringList& lines, const QString& document, const QFont& font, bool ask) {
+void printReport(QWidget* parent, const QStringList& lines, const QString& document,
+                 const QFont& font, bool ask) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(document);
     if (!PrintDialogs::choosePrinter(parent, printer, ask)) {
         return;
     }
     if (printLines(printer, lines, font) == 0) {
-        MessageBoxes::inform(parent, QStringLiteral("The report could not be printed: the printer did not start."));
+        MessageBoxes::inform(
+            parent, QStringLiteral("The report could not be printed: the printer did not start."));
     }
 }
 

@@ -33,6 +33,7 @@ int printLines(QPrinter& printer, const QStringList& lines, const QFont& font);
 // The viewers' Print: a printer chosen through the print dialog (or, without
 // `ask`, the default printer), the document named `document`, and a message
 // when printing fails.
-void printReport(QWidget* parent, const QStringList& lines, const QString& document, const QFont& font, bool ask);
+void printReport(QWidget* parent, const QStringList& lines, const QString& document,
+                 const QFont& font, bool ask);
 
 }  // namespace kor::ui

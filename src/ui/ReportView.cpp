@@ -31,6 +31,8 @@ void ReportView::setLines(const std::vector<std::string>& lines) {
     ensureCursorVisible();
 }
 
-std::vector<std::string> ReportView::lines() const { return splitLines(toPlainText()); }
+std::vector<std::string> ReportView::lines() const {
+    return splitLines(toPlainText());
+}
 
 }  // namespace kor::ui

@@ -13,7 +13,7 @@ QFont reportFont(int point_size = 10);
 
 class ReportView : public QPlainTextEdit {
     Q_OBJECT
-public:
+  public:
     explicit ReportView(const QString& object_name, QWidget* parent = nullptr);
 
     // Shows `lines`, one per row, with the caret at the start.

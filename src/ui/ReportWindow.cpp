@@ -23,8 +23,10 @@ namespace kor::ui {
 namespace {
 
 constexpr const char* print_note =
-    "Note that you can print this screen from the File Menu, but the formatting will be better (e.g., page "
-    "breaks) if you save the file and then print from a Text Editor (such as NotePad).  Any editing changes you "
+    "Note that you can print this screen from the File Menu, but the formatting will be better "
+    "(e.g., page "
+    "breaks) if you save the file and then print from a Text Editor (such as NotePad).  Any "
+    "editing changes you "
     "make here WILL print, but will NOT be saved.";
 
 // The quick viewer's two pitches: font size and window width.
@@ -43,8 +45,8 @@ QStringList qtLines(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-ReportWindow::ReportWindow(const char* name, const QString& caption, const char* box, const QString& document,
-                           QWidget* parent)
+ReportWindow::ReportWindow(const char* name, const QString& caption, const char* box,
+                           const QString& document, QWidget* parent)
     : QMainWindow(parent, Qt::Window), document_(document) {
     setObjectName(QLatin1String(name));
     setWindowTitle(caption);
@@ -83,18 +85,23 @@ QMenu* ReportWindow::addFileMenu(bool with_exit) {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     connect(addCommand(file, "Save1", QStringLiteral("&Save")), &QAction::triggered, this,
             &ReportWindow::saveRequested);
-    connect(addCommand(file, "Print1", QStringLiteral("&Print")), &QAction::triggered, this, &ReportWindow::print);
+    connect(addCommand(file, "Print1", QStringLiteral("&Print")), &QAction::triggered, this,
+            &ReportWindow::print);
     if (with_exit) {
-        connect(addCommand(file, "Exit1", QStringLiteral("E&xit")), &QAction::triggered, this, &QWidget::close);
+        connect(addCommand(file, "Exit1", QStringLiteral("E&xit")), &QAction::triggered, this,
+                &QWidget::close);
     }
     return file;
 }
 
 void ReportWindow::addEditMenu() {
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    connect(addCommand(edit, "Cut1", QStringLiteral("Cu&t")), &QAction::triggered, view_, &ReportView::cut);
-    connect(addCommand(edit, "Copy1", QStringLiteral("&Copy")), &QAction::triggered, view_, &ReportView::copy);
-    connect(addCommand(edit, "Paste1", QStringLiteral("&Paste")), &QAction::triggered, view_, &ReportView::paste);
+    connect(addCommand(edit, "Cut1", QStringLiteral("Cu&t")), &QAction::triggered, view_,
+            &ReportView::cut);
+    connect(addCommand(edit, "Copy1", QStringLiteral("&Copy")), &QAction::triggered, view_,
+            &ReportView::copy);
+    connect(addCommand(edit, "Paste1", QStringLiteral("&Paste")), &QAction::triggered, view_,
+            &ReportView::paste);
 }
 
 void ReportWindow::addFormatMenu() {
@@ -131,8 +138,8 @@ QPushButton* ReportWindow::addCloseButton() {
 // ---------------------------------------------------------------- View Results
 
 ResultsWindow::ResultsWindow(QWidget* parent)
-    : ReportWindow("TResultsForm", QStringLiteral("View Results"), "results_box", QStringLiteral("KOR Output"),
-                   parent) {
+    : ReportWindow("TResultsForm", QStringLiteral("View Results"), "results_box",
+                   QStringLiteral("KOR Output"), parent) {
     addFileMenu(true);
     addEditMenu();
     addFormatMenu();
@@ -147,7 +154,8 @@ ResultsWindow::ResultsWindow(QWidget* parent)
     for (const auto& [name, caption, kind] : charts) {
         auto* chart = new QPushButton(QLatin1String(caption), centralWidget());
         chart->setObjectName(QLatin1String(name));
-        connect(chart, &QPushButton::clicked, this, [this, kind = kind] { emit chartRequested(kind); });
+        connect(chart, &QPushButton::clicked, this,
+                [this, kind = kind] { emit chartRequested(kind); });
         buttons->addWidget(chart);
     }
     buttons->addStretch();
@@ -166,10 +174,10 @@ QuickViewWindow::QuickViewWindow(QWidget* parent)
                    QStringLiteral("KOR Quick Results"), parent) {
     addFileMenu(false);
     QMenu* font = menuBar()->addMenu(QStringLiteral("F&ont"));
-    connect(addCommand(font, "N10pitchCourierNew1", QStringLiteral("10 pitch Courier New")), &QAction::triggered,
-            this, [this] { setPitch(narrow_pitch); });
-    connect(addCommand(font, "N12pitchCourierNew1", QStringLiteral("12 pitch Courier New")), &QAction::triggered,
-            this, [this] { setPitch(wide_pitch); });
+    connect(addCommand(font, "N10pitchCourierNew1", QStringLiteral("10 pitch Courier New")),
+            &QAction::triggered, this, [this] { setPitch(narrow_pitch); });
+    connect(addCommand(font, "N12pitchCourierNew1", QStringLiteral("12 pitch Courier New")),
+            &QAction::triggered, this, [this] { setPitch(wide_pitch); });
     auto* close_item = menuBar()->addAction(QStringLiteral("&Close"));
     close_item->setObjectName(QStringLiteral("Close1"));
     // The pitch lasts until the viewer is closed.
@@ -194,8 +202,8 @@ void QuickViewWindow::setPitch(int point_size) {
 // ---------------------------------------------------------------- Grade Reports
 
 GradeReportWindow::GradeReportWindow(QWidget* parent)
-    : ReportWindow("TReportForm", QStringLiteral("Grade Reports"), "report_box", QStringLiteral("Grade Reports"),
-                   parent) {
+    : ReportWindow("TReportForm", QStringLiteral("Grade Reports"), "report_box",
+                   QStringLiteral("Grade Reports"), parent) {
     // The grade reports go to the printer at once.
     printWithoutDialog();
     addFileMenu(true);

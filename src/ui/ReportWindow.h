@@ -23,7 +23,7 @@ class ReportView;
 
 class ReportWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // `box` is the object name of the text view; `document` the name the
     // report is printed under.
     ReportWindow(const char* name, const QString& caption, const char* box, const QString& document,
@@ -37,11 +37,11 @@ public:
     // File "Print": the text as it stands, edits included.
     void print();
 
-signals:
+  signals:
     // File "Save".
     void saveRequested();
 
-protected:
+  protected:
     // A menu command; `name` is its object name.
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption);
     // File with Save, Print and (`with_exit`) Exit.
@@ -59,7 +59,7 @@ protected:
     // Whether Print first asks for a printer.
     void printWithoutDialog() { print_asks_ = false; }
 
-private:
+  private:
     void chooseFont();
 
     ReportView* view_ = nullptr;
@@ -71,19 +71,19 @@ private:
 // "View Results": the full results report, with the chart buttons.
 class ResultsWindow : public ReportWindow {
     Q_OBJECT
-public:
+  public:
     explicit ResultsWindow(QWidget* parent);
     // "Bar Chart for Grades" only with grading categories.
     void setGradeChartEnabled(bool on);
 
-signals:
+  signals:
     void chartRequested(kor::ChartKind kind);
 };
 
 // "Quick Results Viewer": one of the quick reports.
 class QuickViewWindow : public ReportWindow {
     Q_OBJECT
-public:
+  public:
     explicit QuickViewWindow(QWidget* parent);
 
     // Shows the quick report `report` as `lines` were built, scrolled to the end.
@@ -95,7 +95,7 @@ public:
     // "10 pitch Courier New" and "12 pitch Courier New".
     void setPitch(int point_size);
 
-private:
+  private:
     QuickReport report_ = QuickReport::examinees;
     std::vector<std::string> built_lines_;
 };
@@ -103,7 +103,7 @@ private:
 // "Grade Reports": the individual grade reports.
 class GradeReportWindow : public ReportWindow {
     Q_OBJECT
-public:
+  public:
     explicit GradeReportWindow(QWidget* parent);
 };
 

@@ -18,7 +18,8 @@ namespace kor::ui {
 
 namespace {
 
-QPlainTextEdit* readOnlyBox(QWidget* parent, const char* name, const QString& text, bool fixed_pitch) {
+QPlainTextEdit* readOnlyBox(QWidget* parent, const char* name, const QString& text,
+                            bool fixed_pitch) {
     auto* box = new QPlainTextEdit(text, parent);
     box->setObjectName(QLatin1String(name));
     box->setReadOnly(true);
@@ -29,7 +30,9 @@ QPlainTextEdit* readOnlyBox(QWidget* parent, const char* name, const QString& te
     return box;
 }
 
-QString joined(const std::vector<std::string>& lines) { return joinLines(lines); }
+QString joined(const std::vector<std::string>& lines) {
+    return joinLines(lines);
+}
 
 }  // namespace
 
@@ -81,8 +84,9 @@ void TextInsertHelpWindow::showFromStart() {
 }
 
 void TextInsertHelpWindow::saveSyntax() {
-    const QString path = FileDialogs::saveFile(
-        this, {QString::fromLatin1(spss_syntax_filter), QStringLiteral("sps"), QString::fromLatin1(spss_syntax_file_name)});
+    const QString path =
+        FileDialogs::saveFile(this, {QString::fromLatin1(spss_syntax_filter), QStringLiteral("sps"),
+                                     QString::fromLatin1(spss_syntax_file_name)});
     if (path.isEmpty()) {
         return;
     }

@@ -13,13 +13,13 @@ class AppController;
 
 class TextInsertHelpWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     TextInsertHelpWindow(AppController& controller, QWidget* parent);
 
     // Shows the window with its syntax box scrolled to the beginning.
     void showFromStart();
 
-private:
+  private:
     void saveSyntax();
 
     AppController& controller_;

@@ -24,6 +24,15 @@ QString exampleNames() {
     return names.join(QStringLiteral(", "));
 }
 
+bool knownExample(const std::string& name) {
+    for (const kor::Application::ExampleEntry& entry : kor::Application::examples()) {
+        if (entry.name == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -35,11 +44,13 @@ int main(int argc, char** argv) {
     parser.setApplicationDescription(QStringLiteral("KOR: item analysis of multiple-choice tests"));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption example(QStringLiteral("example"),
-                                     QStringLiteral("Start with the built-in example NAME analysed (%1).").arg(exampleNames()),
-                                     QStringLiteral("NAME"));
+    const QCommandLineOption example(
+        QStringLiteral("example"),
+        QStringLiteral("Start with the built-in example NAME analysed (%1).").arg(exampleNames()),
+        QStringLiteral("NAME"));
     parser.addOption(example);
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("An input file (.kor) to open in the data editor."),
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("An input file (.kor) to open in the data editor."),
                                  QStringLiteral("[FILE]"));
     parser.process(application);
     const QStringList files = parser.positionalArguments();
@@ -48,21 +59,18 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    const std::string name = kor::ui::fromQt(parser.value(example));
+    if (parser.isSet(example) && !knownExample(name)) {
+        std::fprintf(stderr, "kor-gui: there is no example called \"%s\" (examples: %s)\n",
+                     name.c_str(), qPrintable(exampleNames()));
+        return 2;
+    }
+
     kor::ui::AppController controller;
     controller.setDecimalSeparator(QLocale::system().decimalPoint().front());
     kor::ui::MainWindow window(controller);
     window.show();
     if (parser.isSet(example)) {
-        const std::string name = kor::ui::fromQt(parser.value(example));
-        bool known = false;
-        for (const kor::Application::ExampleEntry& entry : kor::Application::examples()) {
-            known = known || entry.name == name;
-        }
-        if (!known) {
-            std::fprintf(stderr, "kor-gui: there is no example called \"%s\" (examples: %s)\n", name.c_str(),
-                         qPrintable(exampleNames()));
-            return 2;
-        }
         window.runExample(name, true);
     } else if (!files.isEmpty()) {
         window.openInputFile(files.first());

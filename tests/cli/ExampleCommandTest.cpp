@@ -13,6 +13,7 @@
 #include "KorCli.h"
 #include "core/VariablesUnit.h"
 #include "core/data/InputFile.h"
+#include "support/TempFolder.h"
 
 namespace kor {
 namespace {
@@ -22,22 +23,12 @@ using testing::kor;
 
 class KorExample : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("kor_example_" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::create_directories(folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    std::string path(const std::string& name) const { return (folder / name).string(); }
-
     static std::string contents(const std::string& file) {
         std::ifstream in(file, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-    std::filesystem::path folder;
+    testing::TempFolder folder;
 };
 
 TEST_F(KorExample, ListNamesEveryExampleWithItsTitle) {
@@ -58,7 +49,7 @@ TEST_F(KorExample, ListNamesEveryExampleWithItsTitle) {
 // The file carries what an input file can: the groups, the grading scale,
 // the alternative answers and the table of specifications.
 TEST_F(KorExample, SetOneIsWrittenAsAnInputFileThatReadsBack) {
-    const std::string file = path("set1.kor");
+    const std::string file = folder.file("set1.kor");
     CliRun run = kor({"example", "set1", "-o", file});
     ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.out, "");
@@ -95,7 +86,7 @@ TEST_F(KorExample, AnalyzeOpensAnExampleByName) {
 
 TEST_F(KorExample, ExampleFileAndExampleGiveTheSameAnalysis) {
     for (const char* name : {"set3", "qxm", "mixture", "rvw"}) {
-        const std::string file = path(std::string(name) + ".kor");
+        const std::string file = folder.file(std::string(name) + ".kor");
         ASSERT_EQ(kor({"example", name, "-o", file}).code, 0) << name;
         CliRun direct = kor({"analyze", "--example", name, "--json", "-"});
         CliRun through_file = kor({"analyze", file, "--json", "-"});
@@ -116,11 +107,11 @@ TEST_F(KorExample, StandardOutputTakesTheFile) {
 }
 
 TEST_F(KorExample, UnknownNamesAndMissingArgumentsAreUsageErrors) {
-    CliRun run = kor({"example", "set4", "-o", path("x.kor")});
+    CliRun run = kor({"example", "set4", "-o", folder.file("x.kor")});
     EXPECT_EQ(run.code, 2);
     EXPECT_EQ(run.err.rfind("There is no example called \"set4\"\n", 0), 0u) << run.err;
     EXPECT_NE(run.err.find("set1 set2 set3"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(path("x.kor")));
+    EXPECT_FALSE(std::filesystem::exists(folder.file("x.kor")));
 
     EXPECT_EQ(kor({"analyze", "--example", "set4"}).code, 2);
     EXPECT_EQ(kor({"example", "set1"}).code, 2);
@@ -128,7 +119,7 @@ TEST_F(KorExample, UnknownNamesAndMissingArgumentsAreUsageErrors) {
 }
 
 TEST_F(KorExample, UnwritableFileIsRefused) {
-    CliRun run = kor({"example", "set2", "-o", path("no/such/folder/set2.kor")});
+    CliRun run = kor({"example", "set2", "-o", folder.file("no/such/folder/set2.kor")});
     EXPECT_EQ(run.code, 1);
     EXPECT_FALSE(run.err.empty());
 }

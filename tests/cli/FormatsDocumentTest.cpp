@@ -13,6 +13,7 @@
 #include "CliRun.h"
 #include "core/FileIO.h"
 #include "core/TextUtil.h"
+#include "support/TempFolder.h"
 
 namespace kor {
 namespace {
@@ -63,12 +64,6 @@ std::vector<DocumentExample> examples_of(const std::vector<std::string>& lines) 
 
 class FormatsDocumentTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder = std::filesystem::temp_directory_path() / "kor_formats_document";
-        std::filesystem::create_directories(folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
     std::string write(const std::string& name, const std::vector<std::string>& lines) {
         const std::string path = (folder / name).string();
         write_lines_atomic(path, lines);
@@ -89,7 +84,7 @@ class FormatsDocumentTest : public ::testing::Test {
         return kor(command);
     }
 
-    std::filesystem::path folder;
+    testing::TempFolder folder;
 };
 
 TEST_F(FormatsDocumentTest, EveryExampleIsReadByKor) {
@@ -124,7 +119,7 @@ TEST_F(FormatsDocumentTest, EveryExampleIsReadByKor) {
         }
     }
     EXPECT_EQ(input_files, 2);
-    EXPECT_EQ(text_files, 3);
+    EXPECT_EQ(text_files, 4);  // three text formats and a spreadsheet file
     EXPECT_EQ(scale_files, 2);
 }
 

@@ -6,40 +6,17 @@
 #include <string>
 #include <vector>
 
-#include "KorCli.h"
+#include "CliRun.h"
+#include "support/TempFolder.h"
 
 namespace kor {
 namespace {
 
-struct GenRun {
-    int code = -1;
-    std::string out;
-    std::string err;
-};
+using testing::CliRun;
+using testing::kor;
 
 class GenerateCommand : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("kor_generate_" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::create_directories(folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    std::string path(const std::string& name) const { return (folder / name).string(); }
-
-    static GenRun kor(std::vector<std::string> args) {
-        args.insert(args.begin(), "kor");
-        std::ostringstream out;
-        std::ostringstream err;
-        GenRun run;
-        run.code = run_kor(args, out, err);
-        run.out = out.str();
-        run.err = err.str();
-        return run;
-    }
-
     static std::string contents(const std::string& file) {
         std::ifstream in(file, std::ios::binary);
         std::ostringstream text;
@@ -47,15 +24,15 @@ class GenerateCommand : public ::testing::Test {
         return text.str();
     }
 
-    std::filesystem::path folder;
+    testing::TempFolder folder;
 };
 
 TEST_F(GenerateCommand, DefaultsAreTheFixedGenerateAndRepeatExactly) {
-    GenRun run = kor({"generate", "-o", path("a.kor")});
+    CliRun run = kor({"generate", "-o", folder.file("a.kor")});
     ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.out,
               "a.kor: Generated: Cases=20, Items=30, Seed=1804, Options=mix, Diff=medium\n");
-    const std::string first = contents(path("a.kor"));
+    const std::string first = contents(folder.file("a.kor"));
     EXPECT_EQ(first.rfind("KOR: Korvath (version 6)\r\n"
                           "Title         = Generated: Cases=20, Items=30, Seed=1804, Options=mix, "
                           "Diff=medium\r\n",
@@ -64,21 +41,21 @@ TEST_F(GenerateCommand, DefaultsAreTheFixedGenerateAndRepeatExactly) {
     EXPECT_NE(first.find("\r\nPerson_020     251212323223335111212225425533\r\n"),
               std::string::npos);
 
-    run = kor({"generate", "-o", path("b.kor"), "--cases", "20", "--items", "30", "--seed", "1804",
-               "--options", "mix", "--difficulty", "medium"});
+    run = kor({"generate", "-o", folder.file("b.kor"), "--cases", "20", "--items", "30", "--seed",
+               "1804", "--options", "mix", "--difficulty", "medium"});
     ASSERT_EQ(run.code, 0) << run.err;
-    EXPECT_EQ(contents(path("b.kor")), first);
+    EXPECT_EQ(contents(folder.file("b.kor")), first);
 
-    run = kor({"check", path("b.kor")});
+    run = kor({"check", folder.file("b.kor")});
     EXPECT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.out.rfind("b.kor: 20 examinees, 30 items, 30 included, label length 15", 0), 0u);
 }
 
 TEST_F(GenerateCommand, ChoicesReachTheDialog) {
-    GenRun run = kor({"generate", "-o", path("c.kor"), "--cases", "15", "--items", "96",
+    CliRun run = kor({"generate", "-o", folder.file("c.kor"), "--cases", "15", "--items", "96",
                       "--seed=-5", "--options", "2", "--difficulty", "very-easy", "--letters"});
     ASSERT_EQ(run.code, 0) << run.err;
-    const std::string text = contents(path("c.kor"));
+    const std::string text = contents(folder.file("c.kor"));
     EXPECT_NE(
         text.find(
             "Title         = Generated: Cases=15, Items=96, Seed=-5, Options=2, Diff=v. easy\r\n"),
@@ -91,23 +68,23 @@ TEST_F(GenerateCommand, ChoicesReachTheDialog) {
 }
 
 TEST_F(GenerateCommand, RefusalPrintsTheDialogsMessage) {
-    GenRun run = kor({"generate", "-o", path("d.kor"), "--cases", "10000"});
+    CliRun run = kor({"generate", "-o", folder.file("d.kor"), "--cases", "10000"});
     EXPECT_EQ(run.code, 2);
     EXPECT_EQ(run.err, "Number of Cases must be between 1 and 9999\n");
-    run = kor({"generate", "-o", path("d.kor"), "--items", ""});
+    run = kor({"generate", "-o", folder.file("d.kor"), "--items", ""});
     EXPECT_EQ(run.code, 2);
     EXPECT_EQ(run.err, "Number of Items must be an integer\n");
-    run = kor({"generate", "-o", path("d.kor"), "--seed", "12,5"});
+    run = kor({"generate", "-o", folder.file("d.kor"), "--seed", "12,5"});
     EXPECT_EQ(run.code, 2);
     EXPECT_EQ(run.err, "Seed must be a numeric value\n");
-    EXPECT_FALSE(std::filesystem::exists(path("d.kor")));
+    EXPECT_FALSE(std::filesystem::exists(folder.file("d.kor")));
 
-    EXPECT_EQ(kor({"generate", "-o", path("d.kor"), "--options", "6"}).code, 2);
+    EXPECT_EQ(kor({"generate", "-o", folder.file("d.kor"), "--options", "6"}).code, 2);
     EXPECT_EQ(kor({"generate"}).code, 2);
 }
 
 TEST_F(GenerateCommand, UnwritableFileReportsTheSystemMessage) {
-    GenRun run = kor({"generate", "-o", path("missing/e.kor")});
+    CliRun run = kor({"generate", "-o", folder.file("missing/e.kor")});
     EXPECT_EQ(run.code, 1);
     EXPECT_NE(run.err.find("No such file or directory"), std::string::npos) << run.err;
 }

@@ -1,40 +1,28 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <sstream>
 #include <string>
-#include <vector>
 
 #include <nlohmann/json.hpp>
 
-#include "KorCli.h"
+#include "CliRun.h"
 #include "core/FileIO.h"
+#include "support/TempFolder.h"
 
 namespace kor {
 namespace {
 
-namespace fs = std::filesystem;
+using testing::CliRun;
+using testing::kor;
 
-int kor_run(std::vector<std::string> args, std::string& out, std::string& err) {
-    args.insert(args.begin(), "kor");
-    std::ostringstream o, e;
-    const int code = run_kor(args, o, e);
-    out = o.str();
-    err = e.str();
-    return code;
-}
+const std::string quiz = std::string(KOR_EXAMPLES_DIR) + "/quiz.kor";
 
 TEST(GradingFlag, AScaleFileGradesTheAnalysisInLetters) {
-    const fs::path folder = fs::temp_directory_path() / "kor_grading_flag";
-    fs::create_directories(folder);
-    const std::string ini = (folder / "term.ini").string();
+    const testing::TempFolder folder;
+    const std::string ini = folder.file("term.ini");
     write_lines_atomic(ini, {"USER=YES", "3", "Good", "80", "Fair", "50", "Poor"});
-    std::string out, err;
-    ASSERT_EQ(kor_run({"analyze", std::string(KOR_EXAMPLES_DIR) + "/quiz.kor", "--grading", ini, "--json", "-"},
-                      out, err),
-              0)
-        << err;
-    const auto json = nlohmann::json::parse(out);
+    const CliRun graded = kor({"analyze", quiz, "--grading", ini, "--json", "-"});
+    ASSERT_EQ(graded.code, 0) << graded.err;
+    const auto json = nlohmann::json::parse(graded.out);
     EXPECT_EQ(json["settings"]["bands"], "letters");
     EXPECT_EQ(json["settings"]["grading"]["categories"], 3);
     EXPECT_EQ(json["settings"]["grading"]["labels"][1], "Fair");
@@ -42,17 +30,13 @@ TEST(GradingFlag, AScaleFileGradesTheAnalysisInLetters) {
 
     write_lines_atomic(ini, {"USER=YES", "3", "Good", "50", "Fair", "80", "Poor"});
     // A refused scale is a refused setting.
-    EXPECT_EQ(kor_run({"analyze", std::string(KOR_EXAMPLES_DIR) + "/quiz.kor", "--grading", ini},
-                      out, err),
-              2);
-    EXPECT_EQ(err, "Grades are not in numerical order (check Category 1 or 2\n");
+    const CliRun refused = kor({"analyze", quiz, "--grading", ini});
+    EXPECT_EQ(refused.code, 2);
+    EXPECT_EQ(refused.err, "Grades are not in numerical order (check Category 1 or 2\n");
 
-    EXPECT_EQ(kor_run({"analyze", std::string(KOR_EXAMPLES_DIR) + "/quiz.kor", "--grading",
-                       (folder / "none.ini").string()},
-                      out, err),
-              2);
-    EXPECT_NE(err.find("No such file or directory"), std::string::npos);
-    fs::remove_all(folder);
+    const CliRun missing = kor({"analyze", quiz, "--grading", folder.file("none.ini")});
+    EXPECT_EQ(missing.code, 2);
+    EXPECT_NE(missing.err.find("No such file or directory"), std::string::npos);
 }
 
 }  // namespace

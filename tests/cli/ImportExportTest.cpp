@@ -11,6 +11,7 @@
 #include "KorCli.h"
 #include "core/FileIO.h"
 #include "core/TextUtil.h"
+#include "support/TempFolder.h"
 
 namespace kor {
 namespace {
@@ -61,32 +62,18 @@ const std::vector<std::string> help_sample = {
 
 class ImportExportTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("kor_import_" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::create_directories(folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    std::string write(const std::string& name, const std::string& contents) {
-        const auto path = folder / name;
-        std::ofstream(path, std::ios::binary) << contents;
-        return path.string();
-    }
-    std::string path(const std::string& name) const { return (folder / name).string(); }
     std::vector<std::string> lines_of(const std::string& name) const {
-        return split_lines(read_file(path(name), 1u << 20));
+        return split_lines(read_file(folder.file(name), 1u << 20));
     }
 
-    std::filesystem::path folder;
+    testing::TempFolder folder;
 };
 
 // ---------------------------------------------------------------- import
 
 TEST_F(ImportExportTest, OlderInputFileIsSavedInTheCurrentLayout) {
-    const std::string old = write("old.kor", crlf(version4_file));
-    const CliRun run = kor({"import", old, "--format", "v4", "-o", path("new.kor")});
+    const std::string old = folder.write("old.kor", crlf(version4_file));
+    const CliRun run = kor({"import", old, "--format", "v4", "-o", folder.file("new.kor")});
     ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.out, "new.kor: 2 examinees, 4 items\n");
 
@@ -97,33 +84,33 @@ TEST_F(ImportExportTest, OlderInputFileIsSavedInTheCurrentLayout) {
     EXPECT_TRUE(has_line(lines, "# Grades      = 5"));
     EXPECT_TRUE(has_line(lines, "A-            = 90"));
     EXPECT_TRUE(has_line(lines, "D-            = 60"));
-    EXPECT_EQ(kor({"check", path("new.kor")}).code, 0);
+    EXPECT_EQ(kor({"check", folder.file("new.kor")}).code, 0);
 
     // The same file read as version 3 takes its group lines for data lines.
-    const CliRun shifted = kor({"import", old, "--format", "v3", "-o", path("v3.kor")});
+    const CliRun shifted = kor({"import", old, "--format", "v3", "-o", folder.file("v3.kor")});
     EXPECT_EQ(shifted.code, 1);
-    EXPECT_FALSE(std::filesystem::exists(path("v3.kor")));
+    EXPECT_FALSE(std::filesystem::exists(folder.file("v3.kor")));
 }
 
 TEST_F(ImportExportTest, ReaderRefusalIsPrintedAndNothingIsWritten) {
     auto lines = version4_file;
     lines.insert(lines.begin() + 12, {"Partial Credit= NO", "MC Points     = 1.5"});
-    const std::string old = write("v5.kor", crlf(lines));
-    const CliRun run = kor({"import", old, "--format", "v5", "-o", path("new.kor")});
+    const std::string old = folder.write("v5.kor", crlf(lines));
+    const CliRun run = kor({"import", old, "--format", "v5", "-o", folder.file("new.kor")});
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.err, "'1.5' is not a valid integer value (line 14 of the file)\n");
-    EXPECT_FALSE(std::filesystem::exists(path("new.kor")));
+    EXPECT_FALSE(std::filesystem::exists(folder.file("new.kor")));
 
     const CliRun missing =
-        kor({"import", path("absent.kor"), "--format", "v5", "-o", path("new.kor")});
+        kor({"import", folder.file("absent.kor"), "--format", "v5", "-o", folder.file("new.kor")});
     EXPECT_EQ(missing.code, 1);
     EXPECT_FALSE(missing.err.empty());
 }
 
 TEST_F(ImportExportTest, TextWithKeyTakesTheCountsFromTheFileAndTheLabelFromTheFlag) {
-    const std::string text = write("sample.txt", crlf(help_sample));
+    const std::string text = folder.write("sample.txt", crlf(help_sample));
     const CliRun run = kor({"import", text, "--format", "text-with-key", "--label-length", "8",
-                            "-o", path("sample.kor")});
+                            "-o", folder.file("sample.kor")});
     ASSERT_EQ(run.code, 0) << run.err;
     const auto lines = lines_of("sample.kor");
     EXPECT_TRUE(has_line(lines, "Answer Key    = 232134213421"));
@@ -138,25 +125,25 @@ TEST_F(ImportExportTest, TextWithKeyTakesTheCountsFromTheFileAndTheLabelFromTheF
 
 TEST_F(ImportExportTest, PlainTextNeedsTheKeyAndCountsFromFlags) {
     std::vector<std::string> data(help_sample.begin() + 1, help_sample.end());
-    const std::string text = write("data.txt", crlf(data));
+    const std::string text = folder.write("data.txt", crlf(data));
 
     const CliRun without_key = kor({"import", text, "--format", "text", "--items", "12",
-                                    "--label-length", "8", "-o", path("out.kor")});
+                                    "--label-length", "8", "-o", folder.file("out.kor")});
     EXPECT_EQ(without_key.code, 1);
     EXPECT_EQ(without_key.err.rfind("The ANSWER KEY is shorter than the Number of Items", 0), 0u)
         << without_key.err;
-    EXPECT_FALSE(std::filesystem::exists(path("out.kor")));
+    EXPECT_FALSE(std::filesystem::exists(folder.file("out.kor")));
 
     const CliRun with_key =
         kor({"import", text, "--format", "text", "--items", "12", "--label-length", "8", "--key",
-             "232134213421", "-o", path("out.kor")});
+             "232134213421", "-o", folder.file("out.kor")});
     ASSERT_EQ(with_key.code, 0) << with_key.err;
     EXPECT_EQ(with_key.out, "out.kor: 12 examinees, 12 items\n");
 
     // A wrong examinee count is the loader's to refuse.
     const CliRun miscounted =
         kor({"import", text, "--format", "text", "--items", "12", "--label-length", "8", "--key",
-             "232134213421", "--examinees", "13", "-o", path("bad.kor")});
+             "232134213421", "--examinees", "13", "-o", folder.file("bad.kor")});
     EXPECT_EQ(miscounted.code, 1);
     EXPECT_EQ(miscounted.err, "Number of Data Lines less than Number of Examinees\n");
 }
@@ -170,10 +157,10 @@ TEST_F(ImportExportTest, TestscoreRecordsBecomeAnInputFile) {
         return crlf({text.substr(0, 79) + "1", "CONTINUED " + text.substr(79) + "2"});
     };
     const std::string pasted =
-        write("testscore.txt",
-              record("ANSWER KEY", "1234") + record("SMITH", "12*4") + record("DOE", "4321"));
-    const CliRun run =
-        kor({"import", pasted, "--format", "testscore", "--items", "4", "-o", path("ts.kor")});
+        folder.write("testscore.txt", record("ANSWER KEY", "1234") + record("SMITH", "12*4") +
+                                          record("DOE", "4321"));
+    const CliRun run = kor(
+        {"import", pasted, "--format", "testscore", "--items", "4", "-o", folder.file("ts.kor")});
     ASSERT_EQ(run.code, 0) << run.err;
     const auto lines = lines_of("ts.kor");
     EXPECT_TRUE(has_line(lines, "Label Length  = 43"));
@@ -181,17 +168,18 @@ TEST_F(ImportExportTest, TestscoreRecordsBecomeAnInputFile) {
     EXPECT_TRUE(has_line(lines, "# Examinees   = 2"));
     EXPECT_TRUE(has_line(lines, "SMITH" + std::string(38, ' ') + "1294"));
 
-    const CliRun no_items = kor({"import", pasted, "--format", "testscore", "-o", path("ts2.kor")});
+    const CliRun no_items =
+        kor({"import", pasted, "--format", "testscore", "-o", folder.file("ts2.kor")});
     EXPECT_EQ(no_items.code, 1);
     EXPECT_EQ(no_items.err, "Number of Items must be an integer\n");
 }
 
 TEST_F(ImportExportTest, BoxFlagsBelongToTheTextFormats) {
-    const std::string old = write("old.kor", crlf(version4_file));
+    const std::string old = folder.write("old.kor", crlf(version4_file));
     const CliRun run =
-        kor({"import", old, "--format", "v4", "--items", "4", "-o", path("new.kor")});
+        kor({"import", old, "--format", "v4", "--items", "4", "-o", folder.file("new.kor")});
     EXPECT_EQ(run.code, 2);
-    EXPECT_EQ(kor({"import", old, "--format", "v9", "-o", path("new.kor")}).code, 2);
+    EXPECT_EQ(kor({"import", old, "--format", "v9", "-o", folder.file("new.kor")}).code, 2);
 }
 
 // ---------------------------------------------------------------- export
@@ -205,37 +193,37 @@ const char* const current_file =
     "#Cognitives   = 0\r\n";
 
 TEST_F(ImportExportTest, ExportWritesRawCodesDataLinesAndRightWrongCodes) {
-    const std::string file = write("quiz.kor", current_file);
-    const CliRun run = kor({"export", file, "--raw", path("raw.txt"), "--data-only",
-                            path("data.txt"), "--01", path("01.txt")});
+    const std::string file = folder.write("quiz.kor", current_file);
+    const CliRun run = kor({"export", file, "--raw", folder.file("raw.txt"), "--data-only",
+                            folder.file("data.txt"), "--01", folder.file("01.txt")});
     ASSERT_EQ(run.code, 0) << run.err;
-    EXPECT_EQ(read_file(path("raw.txt"), 1000),
+    EXPECT_EQ(read_file(folder.file("raw.txt"), 1000),
               "Examinee,Item01,Item02,Item03,Item04\r\n"
               "Answer Key          ,1,2,3,4\r\n"
               "S01,1,2,3,1\r\n"
               "S02,1,2,9,4\r\n");
-    EXPECT_EQ(read_file(path("data.txt"), 1000), "S01ABCA\r\nS02AB.D\r\n");
+    EXPECT_EQ(read_file(folder.file("data.txt"), 1000), "S01ABCA\r\nS02AB.D\r\n");
     // The data editor's 0/1 layout, with the key line, like the raw export.
-    EXPECT_EQ(read_file(path("01.txt"), 1000),
+    EXPECT_EQ(read_file(folder.file("01.txt"), 1000),
               "Examinee,Item01,Item02,Item03,Item04\r\n"
               "Answer Key          ,1,1,1,1\r\n"
               "S01,1,1,1,0\r\n"
               "S02,1,1,0,1\r\n");
-    EXPECT_EQ(run.err, "Wrote " + path("data.txt") + "\nWrote " + path("raw.txt") + "\nWrote " +
-                           path("01.txt") + "\n");
+    EXPECT_EQ(run.err, "Wrote " + folder.file("data.txt") + "\nWrote " + folder.file("raw.txt") +
+                           "\nWrote " + folder.file("01.txt") + "\n");
 }
 
 TEST_F(ImportExportTest, ExportNeedsATargetAndLoadableData) {
-    const std::string file = write("quiz.kor", current_file);
+    const std::string file = folder.write("quiz.kor", current_file);
     EXPECT_EQ(kor({"export", file}).code, 2);
 
     std::string broken = current_file;
     broken.replace(broken.find("S02AB.D"), 7, "S02");
-    const std::string bad = write("bad.kor", broken);
-    const CliRun run = kor({"export", bad, "--raw", path("raw.txt")});
+    const std::string bad = folder.write("bad.kor", broken);
+    const CliRun run = kor({"export", bad, "--raw", folder.file("raw.txt")});
     EXPECT_EQ(run.code, 1);
     EXPECT_NE(run.err.find("missing data"), std::string::npos) << run.err;
-    EXPECT_FALSE(std::filesystem::exists(path("raw.txt")));
+    EXPECT_FALSE(std::filesystem::exists(folder.file("raw.txt")));
 }
 
 }  // namespace

@@ -11,8 +11,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include "core/analysis/SampleSets.h"
 #include "core/data/InputFile.h"
+#include "support/DataSets.h"
+#include "support/TempFolder.h"
 
 namespace kor {
 namespace {
@@ -22,20 +23,7 @@ using testing::kor;
 
 class KorCheck : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("kor_cli_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::create_directories(folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    std::string write(const std::string& name, const std::string& contents) {
-        const auto path = folder / name;
-        std::ofstream(path, std::ios::binary) << contents;
-        return path.string();
-    }
-
-    std::filesystem::path folder;
+    testing::TempFolder folder;
 };
 
 const char* const two_examinees =
@@ -55,7 +43,7 @@ TEST_F(KorCheck, ShippedExampleLoads) {
 }
 
 TEST_F(KorCheck, SummaryCountsIncludedItems) {
-    CliRun run = kor({"check", write("quiz1.kor", two_examinees)});
+    CliRun run = kor({"check", folder.write("quiz1.kor", two_examinees)});
     EXPECT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.out,
               "quiz1.kor: 2 examinees, 4 items, 3 included, label length 3, partial credit off, no grading "
@@ -65,7 +53,7 @@ TEST_F(KorCheck, SummaryCountsIncludedItems) {
 TEST_F(KorCheck, DataErrorPrintsTheLoadersMessage) {
     std::string contents = two_examinees;
     contents.replace(contents.find("S02ABDD"), 7, "S02AB");
-    CliRun run = kor({"check", write("short.kor", contents)});
+    CliRun run = kor({"check", folder.write("short.kor", contents)});
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err,
@@ -74,21 +62,23 @@ TEST_F(KorCheck, DataErrorPrintsTheLoadersMessage) {
 }
 
 TEST_F(KorCheck, ForeignFileIsRefused) {
-    CliRun run = kor({"check", write("notes.kor", "Dear class,\r\nthe quiz is on Monday.\r\n")});
+    CliRun run =
+        kor({"check", folder.write("notes.kor", "Dear class,\r\nthe quiz is on Monday.\r\n")});
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.err.rfind("Sorry, your input file was not created by KOR", 0), 0u) << run.err;
     EXPECT_EQ(run.err.find('\r'), std::string::npos);
     // The windows' menus are no help on the command line: the last line names kor import.
     const std::string hint =
-        "On the command line, kor import FILE --format v3|v4|v5|text|text-with-key|testscore "
-        "-o OUT.kor turns older input files and text files into input files; the README and "
-        "docs/formats.md describe the formats.\n";
+        "On the command line, kor import FILE --format v3|v4|v5|text|text-with-key|testscore|csv "
+        "-o OUT.kor turns older input files, text files and spreadsheet files into input files, "
+        "and kor analyze reads a spreadsheet (CSV) file directly; the README and docs/formats.md "
+        "describe the formats.\n";
     ASSERT_GE(run.err.size(), hint.size());
     EXPECT_EQ(run.err.substr(run.err.size() - hint.size()), hint);
     // A file that is an input file but holds bad data gets no such line.
     std::string contents = two_examinees;
     contents.replace(contents.find("S02ABDD"), 7, "S02AB");
-    EXPECT_EQ(kor({"analyze", write("short.kor", contents)}).err.find("kor import"),
+    EXPECT_EQ(kor({"analyze", folder.write("short.kor", contents)}).err.find("kor import"),
               std::string::npos);
 }
 
@@ -96,7 +86,7 @@ TEST_F(KorCheck, UnreadableFileReportsTheSystemMessage) {
     CliRun run = kor({"check", (folder / "missing.kor").string()});
     EXPECT_EQ(run.code, 1);
     EXPECT_NE(run.err.find("No such file or directory"), std::string::npos) << run.err;
-    run = kor({"check", folder.string()});
+    run = kor({"check", folder.path().string()});
     EXPECT_EQ(run.code, 1);
     EXPECT_NE(run.err.find("Is a directory"), std::string::npos) << run.err;
 }
@@ -181,7 +171,7 @@ TEST_F(KorAnalyze, ValuesThatCannotBeComputedAreNull) {
     std::string contents = two_examinees;
     contents.replace(contents.find("S01ABCA"), 7, "S01ABCD");
     contents.replace(contents.find("S02ABDD"), 7, "S02ABCD");
-    const auto json = analyse_json({write("flat.kor", contents), "--sort-items", "pbis"});
+    const auto json = analyse_json({folder.write("flat.kor", contents), "--sort-items", "pbis"});
     EXPECT_TRUE(json["items"][0]["pbis"].is_null());
     EXPECT_TRUE(json["items"][0]["adj_pbis"].is_null());
     EXPECT_EQ(json["items"][0]["biserial"], 0.0);
@@ -190,7 +180,7 @@ TEST_F(KorAnalyze, ValuesThatCannotBeComputedAreNull) {
 }
 
 TEST_F(KorAnalyze, SettingsFlagsAreCheckedLikeTheirDialogs) {
-    const std::string file = write("quiz1.kor", two_examinees);
+    const std::string file = folder.write("quiz1.kor", two_examinees);
     CliRun groups = kor({"analyze", file, "--groups", "60,41"});
     EXPECT_EQ(groups.code, 2);
     EXPECT_EQ(groups.err, "Percentages cannot total more than 100\n");
@@ -198,7 +188,7 @@ TEST_F(KorAnalyze, SettingsFlagsAreCheckedLikeTheirDialogs) {
     CliRun criteria = kor({"analyze", file, "--criteria", "0.95,0.95,0,0,0"});
     EXPECT_EQ(criteria.code, 2);
     EXPECT_EQ(criteria.err,
-              "Item Difficulty (high) criterion must be greater than Item Difficulty (high) criterion\n");
+              "Item Difficulty (high) criterion must be greater than Item Difficulty (low) criterion\n");
 
     EXPECT_EQ(kor({"analyze", file, "--criteria", "0.2,0.9"}).code, 2);
     EXPECT_EQ(kor({"analyze", file, "--sort-items", "alphabet"}).code, 2);
@@ -224,18 +214,19 @@ TEST_F(KorAnalyze, SettingsFlagsAreCheckedLikeTheirDialogs) {
 TEST_F(KorAnalyze, NoIncludedItemIsRefused) {
     std::string contents = two_examinees;
     contents.replace(contents.find("Item Analyzed = YYNY"), 20, "Item Analyzed = NNNN");
-    CliRun run = kor({"analyze", write("none.kor", contents)});
+    CliRun run = kor({"analyze", folder.write("none.kor", contents)});
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.err, "No items are included in the analysis -- mark at least one item Y or A in the INCLUDE line\n");
 }
 
 TEST_F(KorAnalyze, JsonGoesToAFileWhenNamed) {
     const std::string out = (folder / "result.json").string();
-    CliRun run = kor({"analyze", write("quiz1.kor", two_examinees), "--json", out});
+    CliRun run = kor({"analyze", folder.write("quiz1.kor", two_examinees), "--json", out});
     EXPECT_EQ(run.code, 0) << run.err;
     std::ifstream in(out);
     EXPECT_EQ(nlohmann::json::parse(in)["data_set"]["items"], 4);
-    CliRun bad = kor({"analyze", write("quiz2.kor", two_examinees), "--json", (folder / "no" / "x.json").string()});
+    CliRun bad = kor({"analyze", folder.write("quiz2.kor", two_examinees), "--json",
+                      (folder / "no" / "x.json").string()});
     EXPECT_EQ(bad.code, 1);
     EXPECT_NE(bad.err.find("No such file or directory"), std::string::npos);
 }

@@ -14,33 +14,22 @@
 #include "core/VariablesUnit.h"
 #include "core/analysis/Analysis.h"
 #include "app/Analyze.h"
-#include "reports/FullReport.h"
-#include "core/analysis/SampleSets.h"
 #include "core/data/InputFile.h"
 #include "core/data/Loader.h"
+#include "reports/FullReport.h"
+#include "support/DataSets.h"
+#include "support/Golden.h"
+#include "support/TempFolder.h"
 
 namespace kor {
 namespace {
 
-std::string golden(const std::string& name) {
-    std::ifstream in(std::string(KOR_TEST_DATA_DIR) + "/golden/" + name, std::ios::binary);
-    EXPECT_TRUE(in) << name;
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    return contents.str();
-}
-
 class ReportOutput : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("kor_report_" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::create_directories(folder);
         path = (folder / "set2.kor").string();
         write_input_file(*testing::sample_set_2(), path);
     }
-    void TearDown() override { std::filesystem::remove_all(folder); }
 
     std::string analyze(std::vector<std::string> args, int expected_code = exit_ok) {
         args.insert(args.begin(), {"kor", "analyze", path});
@@ -50,18 +39,20 @@ class ReportOutput : public ::testing::Test {
         return out.str();
     }
 
-    std::filesystem::path folder;
+    testing::TempFolder folder;
     std::string path;
 };
 
 TEST_F(ReportOutput, DefaultIsTheMainWindowsTwoQuickPanes) {
-    EXPECT_EQ(analyze({}), golden("sample2_panes.txt"));
+    testing::expect_golden_text(analyze({}), "sample2_panes.txt");
 }
 
 TEST_F(ReportOutput, EachNamedReportIsTheViewersTextInTheOrderGiven) {
-    EXPECT_EQ(analyze({"--report", "examinees"}), golden("sample2_examinees_view.txt"));
-    EXPECT_EQ(analyze({"--report", "options", "--report", "items"}),
-              golden("sample2_options_view.txt") + golden("sample2_items_view.txt"));
+    testing::expect_golden_text(analyze({"--report", "examinees"}), "sample2_examinees_view.txt");
+    // Two reports follow each other; their golden files are kept by the viewers' tests.
+    EXPECT_EQ(
+        analyze({"--report", "options", "--report", "items"}),
+        testing::golden("sample2_options_view.txt") + testing::golden("sample2_items_view.txt"));
 }
 
 TEST_F(ReportOutput, SettingsFlagsReachTheReports) {

@@ -15,6 +15,7 @@
 #include "CliRun.h"
 #include "KorCli.h"
 #include "core/FileIO.h"
+#include "support/TempFolder.h"
 
 namespace kor {
 namespace {
@@ -38,21 +39,17 @@ const std::string prophecy_warning = "Spearman-Brown Prophecy cannot be calculat
 class SaveCommand : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("kor_cli_save_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder);
         fs::create_directories(folder / "out");
         input = (folder / "quiz.kor").string();
         std::ofstream(input, std::ios::binary) << quiz;
     }
-    void TearDown() override { fs::remove_all(folder); }
-    std::string at(const std::string& name) const { return (folder / name).string(); }
+    std::string at(const std::string& name) const { return folder.file(name); }
     static std::string contents(const std::string& path) { return read_file(path, 1 << 20); }
 
     // Every file below the folder with its bytes, to prove a refusal changed nothing.
     std::map<std::string, std::string> snapshot() const {
         std::map<std::string, std::string> files;
-        for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        for (const auto& entry : fs::recursive_directory_iterator(folder.path())) {
             files[entry.path().string()] =
                 entry.is_regular_file() ? contents(entry.path().string()) : "(folder)";
         }
@@ -70,7 +67,7 @@ protected:
         EXPECT_EQ(snapshot(), before);
     }
 
-    fs::path folder;
+    testing::TempFolder folder;
     std::string input;
 };
 

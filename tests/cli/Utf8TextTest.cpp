@@ -12,6 +12,7 @@
 #include "CliRun.h"
 #include "core/FileIO.h"
 #include "core/TextUtil.h"
+#include "support/TempFolder.h"
 
 namespace kor {
 namespace {
@@ -58,28 +59,13 @@ std::string quiz_file(const std::string& u_umlaut) {
 
 class Utf8TextTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("kor_utf8_" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::create_directories(folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    std::string write(const std::string& name, const std::string& contents) {
-        const auto path = folder / name;
-        std::ofstream(path, std::ios::binary) << contents;
-        return path.string();
-    }
-    std::string path(const std::string& name) const { return (folder / name).string(); }
-
-    std::filesystem::path folder;
+    testing::TempFolder folder;
 };
 
 TEST_F(Utf8TextTest, JsonWritesTheSingleByteTitleAsUtf8) {
     const std::string u_umlaut_utf8 = "\xC3\xBC";
     const CliRun single_byte =
-        kor({"analyze", write("quiz.kor", quiz_file("\xFC")), "--json", "-"});
+        kor({"analyze", folder.write("quiz.kor", quiz_file("\xFC")), "--json", "-"});
     ASSERT_EQ(single_byte.code, 0) << single_byte.err;
     const auto json = nlohmann::json::parse(single_byte.out);  // throws on text that is not UTF-8
     EXPECT_EQ(json["data_set"]["title"], "Pr" + u_umlaut_utf8 + "fung 1");
@@ -87,27 +73,29 @@ TEST_F(Utf8TextTest, JsonWritesTheSingleByteTitleAsUtf8) {
 
     // The same data set typed as UTF-8 gives the same document, not "Ã¼".
     const CliRun utf8 =
-        kor({"analyze", write("utf8.kor", bom + quiz_file(u_umlaut_utf8)), "--json", "-"});
+        kor({"analyze", folder.write("utf8.kor", bom + quiz_file(u_umlaut_utf8)), "--json", "-"});
     ASSERT_EQ(utf8.code, 0) << utf8.err;
     EXPECT_EQ(nlohmann::json::parse(utf8.out), json);
 }
 
 TEST_F(Utf8TextTest, ImportedUtf8TextIsSavedAsSingleByteText) {
-    const std::string text =
-        write("class.txt", bom + crlf({"M\xC3\xBCller  2321", "Weber   2311", "Roth    1321"}));
+    const std::string text = folder.write(
+        "class.txt", bom + crlf({"M\xC3\xBCller  2321", "Weber   2311", "Roth    1321"}));
     const CliRun run = kor({"import", text, "--format", "text", "--items", "4", "--label-length",
-                            "8", "--key", "2321", "-o", path("class.kor")});
+                            "8", "--key", "2321", "-o", folder.file("class.kor")});
     ASSERT_EQ(run.code, 0) << run.err;
-    const std::vector<std::string> lines = split_lines(read_file(path("class.kor"), 1u << 20));
+    const std::vector<std::string> lines =
+        split_lines(read_file(folder.file("class.kor"), 1u << 20));
     ASSERT_GT(lines.size(), 15u);
     EXPECT_EQ(lines[15], "M\xFCller  2321");
 
-    const std::string beyond = write("beyond.txt", "KEY     2321\nJi\xC5\x99\xC3\xAD  2311\n");
+    const std::string beyond =
+        folder.write("beyond.txt", "KEY     2321\nJi\xC5\x99\xC3\xAD  2311\n");
     const CliRun refused = kor({"import", beyond, "--format", "text-with-key", "--label-length",
-                                "8", "-o", path("beyond.kor")});
+                                "8", "-o", folder.file("beyond.kor")});
     EXPECT_EQ(refused.code, 1);
     EXPECT_EQ(refused.err.substr(0, 40), "Line 2, column 3: the character U+0159 c");
-    EXPECT_FALSE(std::filesystem::exists(path("beyond.kor")));
+    EXPECT_FALSE(std::filesystem::exists(folder.file("beyond.kor")));
 }
 
 }  // namespace

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <thread>
+
+#include "support/TempFolder.h"
+#include "support/Unprivileged.h"
 
 namespace kor {
 namespace {
@@ -17,17 +19,7 @@ namespace fs = std::filesystem;
 
 class FileIO : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("kor_fileio_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override {
-        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(folder);
-    }
-    fs::path folder;
+    testing::TempFolder folder;
 };
 
 TEST_F(FileIO, WritesLinesWithCrLfAndReadsThemBack) {
@@ -41,7 +33,7 @@ TEST_F(FileIO, ReplacesAnOldFileAndLeavesNoTemporaryFile) {
     write_lines_atomic(path, {"old"});
     write_lines_atomic(path, {"new"});
     EXPECT_EQ(read_file(path, 1000), "new\r\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
 }
 
 TEST_F(FileIO, AFailedWriteThrowsTheSystemMessageAndKeepsNothingHalfWritten) {
@@ -53,19 +45,30 @@ TEST_F(FileIO, AFailedWriteThrowsTheSystemMessageAndKeepsNothingHalfWritten) {
         EXPECT_NE(std::string(error.what()).find("No such file or directory"), std::string::npos) << error.what();
     }
 
-    if (::geteuid() != 0) {  // root may write into a read-only folder
-        const std::string path = (folder / "kept.txt").string();
-        write_lines_atomic(path, {"kept"});
-        fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-        EXPECT_THROW(write_lines_atomic(path, {"lost"}), FileError);
-        fs::permissions(folder, fs::perms::owner_all);
-        EXPECT_EQ(read_file(path, 1000), "kept\r\n");
-    }
+    const std::string path = (folder / "kept.txt").string();
+    write_lines_atomic(path, {"kept"});
+    testing::give_to_unprivileged_user(folder.path());
+    fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    const std::string refused = testing::as_unprivileged_user([&] {
+        const std::string access = testing::folder_access(folder.path());
+        if (access != "read-only") {
+            return access;
+        }
+        try {
+            write_lines_atomic(path, {"lost"});
+            return std::string("written");
+        } catch (const FileError&) {
+            return std::string("FileError");
+        }
+    });
+    EXPECT_EQ(refused, "FileError");
+    fs::permissions(folder.path(), fs::perms::owner_all);
+    EXPECT_EQ(read_file(path, 1000), "kept\r\n");
 }
 
 TEST_F(FileIO, ReadRefusesMissingFilesFoldersAndOversizedFiles) {
     EXPECT_THROW(read_file((folder / "none").string(), 1000), FileError);
-    EXPECT_THROW(read_file(folder.string(), 1000), FileError);
+    EXPECT_THROW(read_file(folder.path().string(), 1000), FileError);
     const std::string big = (folder / "big.txt").string();
     std::ofstream(big, std::ios::binary) << std::string(2000, 'x');
     EXPECT_THROW(read_file(big, 1000), FileError);
@@ -93,7 +96,7 @@ TEST_F(FileIO, ACharacterDeviceIsWrittenIntoAndStaysADevice) {
     write_lines_atomic((folder / "link").string(), {"results"});
     EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder / "link")));
     EXPECT_TRUE(fs::is_character_file(device));
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 2);
 }
 
 TEST_F(FileIO, APipeIsWrittenIntoAndStaysAPipe) {
@@ -135,7 +138,7 @@ TEST_F(FileIO, AFolderIsRefusedWithTheSystemMessageAndLeftAlone) {
                   "Cannot write \"" + (folder / "results").string() + "\": Is a directory");
     }
     EXPECT_TRUE(fs::is_directory(folder / "results"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
 }
 
 TEST_F(FileIO, SameFileSeesThroughSpellingsAndLinks) {
@@ -193,7 +196,7 @@ TEST_F(FileIO, FileHoldsComparesTheWholeContents) {
     EXPECT_FALSE(file_holds(path, crlf_text({"a", "c"})));
     EXPECT_FALSE(file_holds(path, crlf_text({"a", "b", ""})));
     EXPECT_FALSE(file_holds((folder / "none.kor").string(), ""));
-    EXPECT_FALSE(file_holds(folder.string(), ""));
+    EXPECT_FALSE(file_holds(folder.path().string(), ""));
 }
 
 TEST(FileNames, NameAndExtensionOfAPath) {

@@ -6,9 +6,9 @@
 
 #include "core/VariablesUnit.h"
 #include "core/analysis/Analysis.h"
-#include "core/analysis/SampleSets.h"
 #include "core/data/Loader.h"
 #include "reports/AnswerKeyReport.h"
+#include "support/DataSets.h"
 
 namespace kor {
 namespace {
@@ -17,15 +17,11 @@ using Lines = std::vector<std::string>;
 
 std::unique_ptr<ProgramState> analysed(const std::string& key, const std::string& options,
                                        const std::string& include) {
-    auto state = std::make_unique<ProgramState>();
-    EditorTexts& e = state->editor;
-    e.txt_cases = "2";
-    e.txt_items = std::to_string(key.size());
-    e.txt_label_length = "0";
-    e.txt_answer_key = key;
-    e.txt_options = options;
-    e.txt_include = include;
-    e.memo_data = {std::string(key.size(), 'A'), std::string(key.size(), 'B')};
+    auto state = testing::typed({.key = key,
+                                 .options = options,
+                                 .include = include,
+                                 .lines = {std::string(key.size(), 'A'),
+                                           std::string(key.size(), 'B')}});
     EXPECT_FALSE(close_editor(*state, EditorExit::close_and_analyze).outcome.refused);
     EXPECT_FALSE(run_analysis(*state).refused);
     return state;

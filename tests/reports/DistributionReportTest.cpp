@@ -11,6 +11,7 @@
 #include "core/data/Loader.h"
 #include "core/data/PartialCredit.h"
 #include "reports/DistributionReport.h"
+#include "support/DataSets.h"
 
 namespace kor {
 namespace {
@@ -21,17 +22,14 @@ using Lines = std::vector<std::string>;
 // items keyed A: each answers the first `score` items right. Every line has
 // a one-character label, so that a one-item line is not taken as blank.
 std::unique_ptr<ProgramState> scored(const std::vector<int>& scores, int items) {
-    auto state = std::make_unique<ProgramState>();
-    EditorTexts& e = state->editor;
-    e.txt_cases = std::to_string(scores.size());
-    e.txt_items = std::to_string(items);
-    e.txt_label_length = "1";
-    e.txt_answer_key = std::string(static_cast<std::size_t>(items), 'A');
+    std::vector<std::string> lines;
     for (int s : scores) {
-        e.memo_data.push_back("x" + std::string(static_cast<std::size_t>(s), 'A') +
-                              std::string(static_cast<std::size_t>(items - s), 'B'));
+        lines.push_back("x" + std::string(static_cast<std::size_t>(s), 'A') +
+                        std::string(static_cast<std::size_t>(items - s), 'B'));
     }
-    return state;
+    return testing::typed({.label_length = 1,
+                           .key = std::string(static_cast<std::size_t>(items), 'A'),
+                           .lines = lines});
 }
 
 void analyse(ProgramState& state) {

@@ -10,12 +10,13 @@
 #include "core/FileIO.h"
 #include "core/TextUtil.h"
 #include "core/VariablesUnit.h"
-#include "core/analysis/SampleSets.h"
 #include "core/data/Conversions.h"
 #include "core/data/Loader.h"
 #include "reports/Exports.h"
 #include "app/Analyze.h"
 #include "reports/FullReport.h"
+#include "support/DataSets.h"
+#include "support/TempFolder.h"
 
 namespace kor {
 namespace {
@@ -24,17 +25,13 @@ using Lines = std::vector<std::string>;
 namespace fs = std::filesystem;
 
 std::unique_ptr<ProgramState> analysed_quiz() {
-    auto state = std::make_unique<ProgramState>();
-    EditorTexts& e = state->editor;
-    e.txt_title = "Quiz";
-    e.txt_cases = "4";
-    e.txt_items = "4";
-    e.txt_label_length = "3";
-    e.txt_answer_key = "ABCD";
-    e.txt_options = "4444";
-    e.txt_include = "YYNY";
     // Item 1 is answered right by everybody.
-    e.memo_data = {"S01ABCD", "S02ABCA", "S03AC.D", "S04ADAB"};
+    auto state = testing::typed({.title = "Quiz",
+                                 .label_length = 3,
+                                 .key = "ABCD",
+                                 .options = "4444",
+                                 .include = "YYNY",
+                                 .lines = {"S01ABCD", "S02ABCA", "S03AC.D", "S04ADAB"}});
     EXPECT_FALSE(close_editor(*state, EditorExit::close_and_analyze).show_editor_again);
     EXPECT_FALSE(analyze_and_report(*state).refused);
     return state;
@@ -42,16 +39,9 @@ std::unique_ptr<ProgramState> analysed_quiz() {
 
 class Export : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("kor_export_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-    std::string path(const std::string& name) const { return (folder / name).string(); }
+    std::string path(const std::string& name) const { return folder.file(name); }
     static Lines read_lines(const std::string& file) { return split_lines(read_file(file, 1 << 20)); }
-    fs::path folder;
+    testing::TempFolder folder;
 };
 
 TEST(ExportNames, AnUnsavedDataSetGetsThePlainNames) {

@@ -7,43 +7,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "core/TextUtil.h"
 #include "core/VariablesUnit.h"
-#include "core/analysis/SampleSets.h"
 #include "core/data/Loader.h"
+#include "support/DataSets.h"
+#include "support/Golden.h"
 
 namespace kor {
 namespace {
-
-std::string golden_path(const std::string& name) { return std::string(KOR_TEST_DATA_DIR) + "/golden/" + name; }
-
-// Compares with a golden file line by line; KOR_UPDATE_GOLDEN=1 rewrites the
-// file instead (then review it by eye before keeping it).
-void expect_golden(const std::vector<std::string>& actual, const std::string& name) {
-    if (std::getenv("KOR_UPDATE_GOLDEN") != nullptr) {
-        std::ofstream out(golden_path(name), std::ios::binary);
-        for (const std::string& line : actual) {
-            out << line << '\n';
-        }
-        return;
-    }
-    std::ifstream in(golden_path(name), std::ios::binary);
-    ASSERT_TRUE(in) << name;
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    const std::vector<std::string> expected = split_lines(contents.str());
-    for (std::size_t i = 0; i < std::min(actual.size(), expected.size()); ++i) {
-        ASSERT_EQ(actual[i], expected[i]) << name << " line " << i + 1;
-    }
-    EXPECT_EQ(actual.size(), expected.size()) << name;
-}
 
 void analyse(ProgramState& state) {
     const EditorCloseResult closed = close_editor(state, EditorExit::close_and_analyze);
@@ -55,10 +29,10 @@ void analyse(ProgramState& state) {
 TEST(FullReport, SampleDataOneAndTwoMatchTheirGoldenFiles) {
     auto one = testing::sample_set_1();
     analyse(*one);
-    expect_golden(one->reports.results_box, "sample1_full.txt");
+    testing::expect_golden(one->reports.results_box, "sample1_full.txt");
     auto two = testing::sample_set_2();
     analyse(*two);
-    expect_golden(two->reports.results_box, "sample2_full.txt");
+    testing::expect_golden(two->reports.results_box, "sample2_full.txt");
 }
 
 TEST(FullReport, PagesAreSeparatedByOneFormFeedLine) {
@@ -89,14 +63,10 @@ TEST(FullReport, TitleLineNeverPassesSeventyNineCharacters) {
 }
 
 TEST(FullReport, PointValuesShowTheWeightedScores) {
-    auto state = std::make_unique<ProgramState>();
-    EditorTexts& e = state->editor;
-    e.txt_cases = "3";
-    e.txt_items = "4";
-    e.txt_label_length = "2";
-    e.txt_answer_key = "ABCD";
-    e.txt_options = "444402";
-    e.memo_data = {"01ABCD02", "02ABCA01", "03BBCA00"};
+    auto state = testing::typed({.label_length = 2,
+                                 .key = "ABCD",
+                                 .options = "444402",
+                                 .lines = {"01ABCD02", "02ABCA01", "03BBCA00"}});
     state->data.partial_credit_on = true;
     state->data.mc_item_points = 2.0;
     analyse(*state);

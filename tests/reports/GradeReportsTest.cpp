@@ -10,30 +10,26 @@
 #include <vector>
 
 #include "core/VariablesUnit.h"
-#include "core/analysis/SampleSets.h"
 #include "core/data/Loader.h"
 #include "app/Analyze.h"
 #include "reports/FullReport.h"
 #include "reports/GradeReports.h"
 #include "reports/Ident.h"
+#include "support/DataSets.h"
 
 namespace kor {
 namespace {
 
 using Lines = std::vector<std::string>;
 
+// A quiz with three-character labels and four options to every item.
 std::unique_ptr<ProgramState> typed(const std::string& key, const std::string& include, const Lines& lines) {
-    auto state = std::make_unique<ProgramState>();
-    EditorTexts& e = state->editor;
-    e.txt_title = "Quiz";
-    e.txt_cases = std::to_string(lines.size());
-    e.txt_items = std::to_string(key.size());
-    e.txt_label_length = "3";
-    e.txt_answer_key = key;
-    e.txt_options = std::string(key.size(), '4');
-    e.txt_include = include;
-    e.memo_data = lines;
-    return state;
+    return testing::typed({.title = "Quiz",
+                           .label_length = 3,
+                           .key = key,
+                           .options = std::string(key.size(), '4'),
+                           .include = include,
+                           .lines = lines});
 }
 
 void analyse(ProgramState& state) {

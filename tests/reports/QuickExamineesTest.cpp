@@ -41,41 +41,41 @@ TEST(ExamineeHeadings, OfTheNineVariants) {
     const std::string mc_rule = "---- ----- ------- ----- ------------- -------------";
     const std::vector<Case> cases = {
         {CreditLayout::partial_credit,
-         BandUnit::raw,
+         BandUnit::raw_scores,
          {pc_title[0], pc_title[1], pc_h1,
           "ID   Items Cred Score Percent Grade  (Raw Score)   (Raw Score)", credit_rule}},
         {CreditLayout::partial_credit,
-         BandUnit::percent,
+         BandUnit::percentages,
          {pc_title[0], pc_title[1], pc_h1,
           "ID   Items Cred Score Percent Grade   (Percents)    (Percents)", credit_rule}},
         {CreditLayout::partial_credit,
-         BandUnit::letters,
+         BandUnit::grade_letters,
          {P + pc_ltr, P + ltr_hat,
           P + "   MC  Part Total          Ltr   ~68% C.I.    ~68% C.I.   ~68% C.I. ",
           "ID   Items Cred Score Percent Grade (Raw Score)   (Percents)  (Letters)",
           "---- ----- ---- ----- ------- ----- ------------ ------------ ---------"}},
         {CreditLayout::extra_credit,
-         BandUnit::raw,
+         BandUnit::raw_scores,
          {xc_title[0], xc_title[1], xc_h1,
           "ID   Items  XC  Score Percent Grade  (Raw Score)   (Raw Score)", credit_rule}},
         {CreditLayout::extra_credit,
-         BandUnit::percent,
+         BandUnit::percentages,
          {xc_title[0], xc_title[1], xc_h1,
           "ID   Items  XC  Score Percent Grade   (Percents)    (Percents)", credit_rule}},
         {CreditLayout::extra_credit,
-         BandUnit::letters,
+         BandUnit::grade_letters,
          {P + xc_ltr, P + ltr_hat,
           P + "   MC       Total          Ltr   ~68% C.I.    ~68% C.I.   ~68% C.I. ",
           "ID   Items  XC  Score Percent Grade (Raw Score)   (Percents)  (Letters)",
           "---- ----- ---- ----- ------- ----- ------------ ------------ ---------"}},
         {CreditLayout::mc_only,
-         BandUnit::raw,
+         BandUnit::raw_scores,
          {mc_h1, "ID   Score Percent Grade  (Raw Score)   (Raw Score)", mc_rule}},
         {CreditLayout::mc_only,
-         BandUnit::percent,
+         BandUnit::percentages,
          {mc_h1, "ID   Score Percent Grade   (Percents)    (Percents)", mc_rule}},
         {CreditLayout::mc_only,
-         BandUnit::letters,
+         BandUnit::grade_letters,
          {P + " Total          Ltr   ~68% C.I.    ~68% C.I.   ~68% C.I. ",
           "ID   Score Percent Grade (Raw Score)   (Percents)  (Letters)",
           "---- ----- ------- ----- ------------ ------------ ---------"}},
@@ -87,7 +87,7 @@ TEST(ExamineeHeadings, OfTheNineVariants) {
 }
 
 TEST(ExamineeHeadings, ShortLabelLeavesNoBlanksAfterId) {
-    EXPECT_EQ(examinee_headings(layout(CreditLayout::mc_only, BandUnit::raw, 1)),
+    EXPECT_EQ(examinee_headings(layout(CreditLayout::mc_only, BandUnit::raw_scores, 1)),
               (Lines{"  Total          Ltr    ~68% C.I.     ~95% C.I. ",
                      "ID Score Percent Grade  (Raw Score)   (Raw Score)",
                      "- ----- ------- ----- ------------- -------------"}));
@@ -149,37 +149,37 @@ TEST(ExamineeLine, OfEachVariant) {
     };
     using C = CreditLayout;
     using B = BandUnit;
-    EXPECT_EQ(line(full_marks(), C::mc_only, B::raw),
+    EXPECT_EQ(line(full_marks(), C::mc_only, B::raw_scores),
               "Ann    45  100.00%  A     (42.1- 45.0)  (39.3- 45.0) ");
-    EXPECT_EQ(line(full_marks(), C::mc_only, B::percent),
+    EXPECT_EQ(line(full_marks(), C::mc_only, B::percentages),
               "Ann    45  100.00%  A     (93.6-100.0)  (87.3-100.0) ");
-    EXPECT_EQ(line(full_marks(), C::mc_only, B::letters),
+    EXPECT_EQ(line(full_marks(), C::mc_only, B::grade_letters),
               "Ann    45  100.00%  A    (42.1- 45.0) (93.6-100.0)  (A , A )");
 
-    EXPECT_EQ(line(nearly_full_points(), C::partial_credit, B::raw),
+    EXPECT_EQ(line(nearly_full_points(), C::partial_credit, B::raw_scores),
               "Bob     5   12   99.9  99.99%  B     ( 0.0-  7.9)  ( 0.0- 10.7) ");
-    EXPECT_EQ(line(nearly_full_points(), C::partial_credit, B::percent),
+    EXPECT_EQ(line(nearly_full_points(), C::partial_credit, B::percentages),
               "Bob     5   12   99.9  99.99%  B     ( 0.0-  9.8)  ( 0.0- 13.4) ");
-    EXPECT_EQ(line(nearly_full_points(), C::partial_credit, B::letters),
+    EXPECT_EQ(line(nearly_full_points(), C::partial_credit, B::grade_letters),
               "Bob     5   12   99.9  99.99%  B    ( 0.0-  7.9) ( 0.0-  9.8)  (F , F )");
 
-    EXPECT_EQ(line(beyond_full_points(), C::extra_credit, B::raw),
+    EXPECT_EQ(line(beyond_full_points(), C::extra_credit, B::raw_scores),
               "Cy     40    3   43.0 107.50%  A     (37.1- 40.0)  (34.3- 40.0) ");
-    EXPECT_EQ(line(beyond_full_points(), C::extra_credit, B::percent),
+    EXPECT_EQ(line(beyond_full_points(), C::extra_credit, B::percentages),
               "Cy     40    3   43.0 107.50%  A     (92.9-100.0)  (85.7-100.0) ");
-    EXPECT_EQ(line(beyond_full_points(), C::extra_credit, B::letters),
+    EXPECT_EQ(line(beyond_full_points(), C::extra_credit, B::grade_letters),
               "Cy     40    3   43.0 107.50%  A    (37.1- 40.0) (92.9-100.0)  (A , A )");
 }
 
 TEST(ExamineeLine, PercentColumnIsTenWideAtBothEndsAndGradeBlankWithoutGrading) {
     Case_Record r = full_marks();
     r.Percent = 99.99;
-    ExamineeLayout no_grading = layout(CreditLayout::mc_only, BandUnit::raw);
+    ExamineeLayout no_grading = layout(CreditLayout::mc_only, BandUnit::raw_scores);
     no_grading.grading = false;
     EXPECT_EQ(examinee_line(r, no_grading),
               "Ann    45   99.99%        (42.1- 45.0)  (39.3- 45.0) ");
     r.Grade.clear();  // an empty grade keeps its four places
-    EXPECT_EQ(examinee_line(r, layout(CreditLayout::mc_only, BandUnit::raw)),
+    EXPECT_EQ(examinee_line(r, layout(CreditLayout::mc_only, BandUnit::raw_scores)),
               "Ann    45   99.99%        (42.1- 45.0)  (39.3- 45.0) ");
 }
 

@@ -4,40 +4,21 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "core/TextUtil.h"
 #include "core/VariablesUnit.h"
 #include "core/analysis/Analysis.h"
-#include "core/analysis/SampleSets.h"
 #include "core/data/Loader.h"
 #include "reports/QuickExaminees.h"
 #include "reports/QuickItems.h"
 #include "reports/ViewerText.h"
+#include "support/DataSets.h"
+#include "support/Golden.h"
 
 namespace kor {
 namespace {
-
-std::vector<std::string> golden(const std::string& name) {
-    std::ifstream in(std::string(KOR_TEST_DATA_DIR) + "/golden/" + name, std::ios::binary);
-    EXPECT_TRUE(in) << name;
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    return split_lines(contents.str());
-}
-
-// Compares line by line so that a failure names the first differing line.
-void expect_lines(const std::vector<std::string>& actual,
-                  const std::vector<std::string>& expected) {
-    for (std::size_t i = 0; i < std::min(actual.size(), expected.size()); ++i) {
-        ASSERT_EQ(actual[i], expected[i]) << "line " << i + 1;
-    }
-    EXPECT_EQ(actual.size(), expected.size());
-}
 
 bool contains(const std::vector<std::string>& lines, const std::string& line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
@@ -54,10 +35,10 @@ class SampleTwo : public ::testing::Test {
 };
 
 TEST_F(SampleTwo, ViewsMatchTheirGoldenFiles) {
-    expect_lines(quick_examinee_view(*state, examinee_output(*state)),
-                 golden("sample2_examinees_view.txt"));
-    expect_lines(quick_item_view(*state, item_output(*state)), golden("sample2_items_view.txt"));
-    expect_lines(quick_options_view(*state), golden("sample2_options_view.txt"));
+    testing::expect_golden(quick_examinee_view(*state, examinee_output(*state)),
+                           "sample2_examinees_view.txt");
+    testing::expect_golden(quick_item_view(*state, item_output(*state)), "sample2_items_view.txt");
+    testing::expect_golden(quick_options_view(*state), "sample2_options_view.txt");
 }
 
 // Title: N, minimum, maximum, median, mean, SD, variance, skewness; comment:

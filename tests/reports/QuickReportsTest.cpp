@@ -20,6 +20,7 @@
 #include "reports/QuickExaminees.h"
 #include "reports/QuickItems.h"
 #include "reports/QuickOptions.h"
+#include "support/DataSets.h"
 
 namespace kor {
 namespace {
@@ -31,16 +32,12 @@ const std::string equals74(74, '=');
 std::unique_ptr<ProgramState> analysed(const std::string& key, const std::string& options,
                                        const Lines& data,
                                        const std::function<void(ProgramState&)>& setup = {}) {
-    auto state = std::make_unique<ProgramState>();
-    EditorTexts& e = state->editor;
-    e.txt_title = "Hand check";
-    e.txt_cases = std::to_string(data.size());
-    e.txt_items = std::to_string(key.size());
-    e.txt_label_length = "3";
-    e.txt_answer_key = key;
-    e.txt_options = options;
-    e.txt_include = std::string(key.size(), 'Y');
-    e.memo_data = data;
+    auto state = testing::typed({.title = "Hand check",
+                                 .label_length = 3,
+                                 .key = key,
+                                 .options = options,
+                                 .include = std::string(key.size(), 'Y'),
+                                 .lines = data});
     if (setup) {
         setup(*state);
     }

@@ -8,12 +8,12 @@
 #include "core/analysis/Analysis.h"
 #include "core/analysis/NormalCurve.h"
 #include "core/analysis/Reliability.h"
-#include "core/analysis/SampleSets.h"
 #include "core/data/Loader.h"
 #include "reports/AnswerKeyReport.h"
 #include "reports/DistributionReport.h"
 #include "reports/ReliabilityReport.h"
 #include "reports/SpecificationsReport.h"
+#include "support/DataSets.h"
 
 namespace kor {
 namespace {
@@ -22,16 +22,12 @@ using Lines = std::vector<std::string>;
 
 std::unique_ptr<ProgramState> typed(const std::string& key,
                                     const std::vector<std::string>& responses) {
-    auto state = std::make_unique<ProgramState>();
-    EditorTexts& e = state->editor;
-    e.txt_cases = std::to_string(responses.size());
-    e.txt_items = std::to_string(key.size());
-    e.txt_label_length = "1";  // so that a one-item line is not taken as blank
-    e.txt_answer_key = key;
+    std::vector<std::string> lines;
     for (const std::string& r : responses) {
-        e.memo_data.push_back("x" + r);
+        lines.push_back("x" + r);
     }
-    return state;
+    // A label, so that a one-item line is not taken as blank.
+    return testing::typed({.label_length = 1, .key = key, .lines = lines});
 }
 
 void analyse(ProgramState& state) {
@@ -185,8 +181,9 @@ TEST(ReliabilityReport, TableFollowsTheQuickItemOrder) {
     analyse(*state);
     const Lines lines = additional_item_analysis_lines(*state);
     std::size_t row = 8;
-    for (int p = 1; p <= state->data.num_items; ++p) {
-        const Item_Record& item = state->results.item_records[static_cast<std::size_t>(p)];
+    ASSERT_EQ(state->results.item_order.size(), static_cast<std::size_t>(state->data.num_items));
+    for (const int j : state->results.item_order) {
+        const Item_Record& item = state->results.item_records[static_cast<std::size_t>(j)];
         if (item.Include == 0) {
             continue;
         }

@@ -2,7 +2,6 @@
 // save file, and what a failed write leaves behind.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -13,12 +12,14 @@
 
 #include "core/FileIO.h"
 #include "core/VariablesUnit.h"
-#include "core/analysis/SampleSets.h"
 #include "core/data/Loader.h"
 #include "app/Analyze.h"
 #include "reports/FullReport.h"
 #include "reports/Ident.h"
 #include "reports/ResultsFiles.h"
+#include "support/DataSets.h"
+#include "support/TempFolder.h"
+#include "support/Unprivileged.h"
 
 namespace kor {
 namespace {
@@ -29,20 +30,12 @@ namespace fs = std::filesystem;
 class SaveResults : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("kor_save_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
         state = testing::sample_set_1();
         ASSERT_FALSE(close_editor(*state, EditorExit::close_and_analyze).show_editor_again);
         ASSERT_FALSE(analyze_and_report(*state).refused);
     }
-    void TearDown() override {
-        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(folder);
-    }
 
-    std::string path(const std::string& name) const { return (folder / name).string(); }
+    std::string path(const std::string& name) const { return folder.file(name); }
 
     // The file's lines; every line must end with CR LF.
     static Lines read_lines(const std::string& file) {
@@ -67,7 +60,7 @@ protected:
         return Lines(lines.end() - static_cast<std::ptrdiff_t>(count), lines.end());
     }
 
-    fs::path folder;
+    testing::TempFolder folder;
     std::unique_ptr<ProgramState> state;
 };
 
@@ -86,7 +79,7 @@ TEST_F(SaveResults, CompanionsLieBesideTheResultsFile) {
     for (const std::string& file : saved.paths) {
         EXPECT_FALSE(read_lines(file).empty()) << file;
     }
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator{}), 6);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator{}), 6);
 }
 
 TEST_F(SaveResults, TheChoicesLeaveOutWhatTheyName) {
@@ -142,7 +135,7 @@ TEST_F(SaveResults, NamesThatClashRefuseTheWholeSave) {
               (Lines{"Nothing was written: \"" + path("marks.kor") + "\" and \"" +
                      path("marks.kor") + "\" name the same file."}));
     EXPECT_TRUE(saved.paths.empty());
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator{}), 0);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator{}), 0);
 
     // Without the input file that name is no clash.
     SaveChoices no_kor;
@@ -206,20 +199,31 @@ TEST_F(SaveResults, AMissingFolderReportsTheSystemMessageAndLeavesNoFile) {
     } catch (const FileError& error) {
         EXPECT_NE(std::string(error.what()).find("No such file or directory"), std::string::npos) << error.what();
     }
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator{}), 0);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator{}), 0);
 }
 
 TEST_F(SaveResults, AReadOnlyFolderKeepsTheEarlierFile) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "the superuser writes into read-only folders";
-    }
     std::ofstream(path("midterm.txt")) << "earlier results\r\n";
-    fs::permissions(folder, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+    testing::give_to_unprivileged_user(folder.path());
+    fs::permissions(folder.path(),
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
-    EXPECT_THROW(save_results(*state, path("midterm.txt"), SaveChoices{}), FileError);
-    fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
+    const std::string refused = testing::as_unprivileged_user([&] {
+        const std::string access = testing::folder_access(folder.path());
+        if (access != "read-only") {
+            return access;
+        }
+        try {
+            save_results(*state, path("midterm.txt"), SaveChoices{});
+            return std::string("saved");
+        } catch (const FileError&) {
+            return std::string("FileError");
+        }
+    });
+    EXPECT_EQ(refused, "FileError");
+    fs::permissions(folder.path(), fs::perms::owner_all, fs::perm_options::add);
     EXPECT_EQ(read_lines(path("midterm.txt")), (Lines{"earlier results"}));
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator{}), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator{}), 1);
 }
 
 TEST_F(SaveResults, ViewerSaveWritesTheInputFileBesideIt) {

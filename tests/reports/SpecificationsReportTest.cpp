@@ -8,6 +8,7 @@
 #include "core/analysis/Analysis.h"
 #include "core/data/Loader.h"
 #include "reports/SpecificationsReport.h"
+#include "support/DataSets.h"
 
 namespace kor {
 namespace {
@@ -44,15 +45,10 @@ TEST(CutNearCommas, TakesACommaAtTheNextOrNextButOnePlace) {
 // 25 included items that three of four examinees answer correctly
 // (difficulty 0.75) and an excluded item 26.
 std::unique_ptr<ProgramState> analysed_test() {
-    auto state = std::make_unique<ProgramState>();
-    EditorTexts& e = state->editor;
-    e.txt_cases = "4";
-    e.txt_items = "26";
-    e.txt_label_length = "0";
-    e.txt_answer_key = std::string(26, 'A');
-    e.txt_include = std::string(25, 'Y') + "N";
-    e.memo_data = {std::string(26, 'A'), std::string(26, 'A'), std::string(26, 'A'),
-                   std::string(26, 'B')};
+    auto state = testing::typed({.key = std::string(26, 'A'),
+                                 .include = std::string(25, 'Y') + "N",
+                                 .lines = {std::string(26, 'A'), std::string(26, 'A'),
+                                           std::string(26, 'A'), std::string(26, 'B')}});
     EXPECT_FALSE(load_test_data(*state).refused);
     EXPECT_FALSE(run_analysis(*state).refused);
     return state;

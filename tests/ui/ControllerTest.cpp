@@ -13,7 +13,7 @@ namespace kor::ui::testing {
 class ControllerTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void settingsCommandsAnnounceTheChange() {
         AppController controller;
         QSignalSpy settings(&controller, &AppController::settingsChanged);
@@ -48,7 +48,8 @@ private slots:
         controller.toggle(OptionToggle::change_seed_each_call);
         controller.toggleRightWrong();
         QVERIFY(controller.state().data.data_are_right_wrong);
-        QCOMPARE(controller.convertMenuView().heading, std::string("DATA are CODED as RIGHT-WRONG"));
+        QCOMPARE(controller.convertMenuView().heading,
+                 std::string("DATA are CODED as RIGHT-WRONG"));
         controller.startHiddenGenerate();
         const ProgramState& state = controller.state();
         QCOMPARE(state.data.editor_start_mode, int(start_generate_fixed));

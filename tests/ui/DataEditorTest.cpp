@@ -19,33 +19,42 @@ QByteArray bytesOf(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QString boxText(QDialog& editor, const char* name) { return child<QLineEdit>(editor, name)->text(); }
+QString boxText(QDialog& editor, const char* name) {
+    return child<QLineEdit>(editor, name)->text();
+}
 
 }  // namespace
 
 class DataEditorTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void everyBoxHasItsCaptionAsBuddyAndTheTabKeyReadsInOrder() {
         UiSession s;
         DataEditorWindow& editor = s.editor();
         QCOMPARE(editor.windowTitle(), QStringLiteral("Data Editor"));
         const std::pair<const char*, const char*> captions[] = {
-            {"lbl_title", "txt_title"},   {"lbl_comments", "txt_comments"},   {"lbl_cases", "txt_cases"},
-            {"lbl_items", "txt_items"},   {"lbl_label_length", "txt_label_length"},
-            {"lbl_key", "txt_answer_key"}, {"lbl_options", "txt_options"},     {"lbl_include", "txt_include"},
+            {"lbl_title", "txt_title"},
+            {"lbl_comments", "txt_comments"},
+            {"lbl_cases", "txt_cases"},
+            {"lbl_items", "txt_items"},
+            {"lbl_label_length", "txt_label_length"},
+            {"lbl_key", "txt_answer_key"},
+            {"lbl_options", "txt_options"},
+            {"lbl_include", "txt_include"},
             {"lbl_data", "MemoData"}};
         for (const auto& [label, box] : captions) {
             QCOMPARE(child<QLabel>(editor, label)->buddy(), child<QWidget>(editor, box));
         }
-        QCOMPARE(child<QLabel>(editor, "lbl_key")->text().remove(QLatin1Char('&')), QStringLiteral("Key:"));
+        QCOMPARE(child<QLabel>(editor, "lbl_key")->text().remove(QLatin1Char('&')),
+                 QStringLiteral("Key:"));
         QCOMPARE(child<QLabel>(editor, "lbl_hint")->text(), QString::fromLatin1(data_window_hint));
         QVERIFY(child<QLineEdit>(editor, "txt_missing_data")->isHidden());
         auto* data = child<QPlainTextEdit>(editor, "MemoData");
         QCOMPARE(data->lineWrapMode(), QPlainTextEdit::NoWrap);
         QCOMPARE(data->font().family(), QStringLiteral("Courier New"));
-        QCOMPARE(child<QLineEdit>(editor, "txt_answer_key")->font().family(), QStringLiteral("Courier New"));
+        QCOMPARE(child<QLineEdit>(editor, "txt_answer_key")->font().family(),
+                 QStringLiteral("Courier New"));
 
         QWidget* next = child<QWidget>(editor, "txt_title");
         QStringList order;
@@ -56,8 +65,9 @@ private slots:
                 next = next->nextInFocusChain();
             }
         }
-        QCOMPARE(order, (QStringList{"txt_title", "txt_comments", "txt_cases", "txt_items", "txt_label_length",
-                                     "txt_answer_key", "txt_options", "txt_include", "MemoData"}));
+        QCOMPARE(order, (QStringList{"txt_title", "txt_comments", "txt_cases", "txt_items",
+                                     "txt_label_length", "txt_answer_key", "txt_options",
+                                     "txt_include", "MemoData"}));
     }
 
     void rulersFollowTheCountsAsTheyAreTyped() {
@@ -65,11 +75,16 @@ private slots:
         ModalWindows::setNextAction([](QDialog& editor) {
             QTest::keyClicks(child<QLineEdit>(editor, "txt_label_length"), QStringLiteral("3"));
             QTest::keyClicks(child<QLineEdit>(editor, "txt_items"), QStringLiteral("12"));
-            QCOMPARE(child<QLabel>(editor, "lbl_key_scale1")->text(), QStringLiteral("Item#    1 1"));
-            QCOMPARE(child<QLabel>(editor, "lbl_key_scale2")->text(), QStringLiteral("1...5....02"));
-            QCOMPARE(child<QLabel>(editor, "lbl_key_scale3")->text(), child<QLabel>(editor, "lbl_key_scale1")->text());
-            QCOMPARE(child<QLabel>(editor, "lbl_scale1")->text(), QStringLiteral("ID|Item#    1 1"));
-            QCOMPARE(child<QLabel>(editor, "lbl_scale2")->text(), QStringLiteral("--|1...5....02"));
+            QCOMPARE(child<QLabel>(editor, "lbl_key_scale1")->text(),
+                     QStringLiteral("Item#    1 1"));
+            QCOMPARE(child<QLabel>(editor, "lbl_key_scale2")->text(),
+                     QStringLiteral("1...5....0.2"));
+            QCOMPARE(child<QLabel>(editor, "lbl_key_scale3")->text(),
+                     child<QLabel>(editor, "lbl_key_scale1")->text());
+            QCOMPARE(child<QLabel>(editor, "lbl_scale1")->text(),
+                     QStringLiteral("ID|Item#    1 1"));
+            QCOMPARE(child<QLabel>(editor, "lbl_scale2")->text(),
+                     QStringLiteral("--|1...5....0.2"));
             QVERIFY(action(editor, "SetTableofSpecifications1")->isEnabled());
             editor.reject();
         });
@@ -98,13 +113,15 @@ private slots:
         QWidget* focused = nullptr;
         ModalWindows::setNextAction([&focused](QDialog& editor) {
             focused = editor.focusWidget();
-            QCOMPARE(boxText(editor, "txt_answer_key"), QStringLiteral("123"));  // what was typed stays
+            QCOMPARE(boxText(editor, "txt_answer_key"),
+                     QStringLiteral("123"));  // what was typed stays
             child<QLineEdit>(editor, "txt_answer_key")->setText(QStringLiteral("12345"));
             child<QPushButton>(editor, "btn_done")->click();
         });
         s.button("btn_gotodata")->click();
-        QCOMPARE(messages(),
-                 QStringList{"The ANSWER KEY is shorter than the Number of Items -- check Item #4"});
+        QCOMPARE(
+            messages(),
+            QStringList{"The ANSWER KEY is shorter than the Number of Items -- check Item #4"});
         QCOMPARE(ModalWindows::shownWindows(), (QStringList{"TEditForm", "TEditForm"}));
         QCOMPARE(focused, child<QWidget>(s.editor(), "txt_answer_key"));
         QVERIFY(s.command("ViewResults1")->isEnabled());  // the corrected data were analysed
@@ -170,21 +187,27 @@ private slots:
             child<QPlainTextEdit>(editor, "MemoData")->setPlainText(QStringLiteral("S01ABDA"));
             QVERIFY(!action(editor, "ConvertBacktoOriginalData1")->isEnabled());
             action(editor, "ConvertDatatoRightWrongData1")->trigger();
-            QCOMPARE(child<QPlainTextEdit>(editor, "MemoData")->toPlainText(), QStringLiteral("S011100"));
+            QCOMPARE(child<QPlainTextEdit>(editor, "MemoData")->toPlainText(),
+                     QStringLiteral("S011100"));
             QCOMPARE(boxText(editor, "txt_answer_key"), QStringLiteral("1111"));
             QCOMPARE(boxText(editor, "txt_options"), QStringLiteral("2222"));
-            QCOMPARE(action(editor, "convert_heading1")->text(), QStringLiteral("DATA are CODED as RIGHT-WRONG"));
+            QCOMPARE(action(editor, "convert_heading1")->text(),
+                     QStringLiteral("DATA are CODED as RIGHT-WRONG"));
             QVERIFY(action(editor, "ConvertBacktoOriginalData1")->isEnabled());
             QVERIFY(!action(editor, "ConvertDatatoLetters1")->isEnabled());
             QVERIFY(action(editor, "DataareRightWrongData1")->isChecked());
 
             action(editor, "ConvertBacktoOriginalData1")->trigger();
-            QCOMPARE(child<QPlainTextEdit>(editor, "MemoData")->toPlainText(), QStringLiteral("S01ABDA"));
+            QCOMPARE(child<QPlainTextEdit>(editor, "MemoData")->toPlainText(),
+                     QStringLiteral("S01ABDA"));
             QCOMPARE(boxText(editor, "txt_answer_key"), QStringLiteral("ABCD"));
-            QCOMPARE(action(editor, "convert_heading1")->text(), QStringLiteral("DATA are in ORIGINAL FORMAT"));
+            QCOMPARE(action(editor, "convert_heading1")->text(),
+                     QStringLiteral("DATA are in ORIGINAL FORMAT"));
             action(editor, "ConvertDatatoNumbers1")->trigger();
-            QCOMPARE(child<QPlainTextEdit>(editor, "MemoData")->toPlainText(), QStringLiteral("S011241"));
-            QCOMPARE(action(editor, "convert_heading1")->text(), QStringLiteral("DATA are in NUMERIC FORMAT"));
+            QCOMPARE(child<QPlainTextEdit>(editor, "MemoData")->toPlainText(),
+                     QStringLiteral("S011241"));
+            QCOMPARE(action(editor, "convert_heading1")->text(),
+                     QStringLiteral("DATA are in NUMERIC FORMAT"));
             editor.reject();
         });
         s.button("btn_gotodata")->click();
@@ -202,9 +225,12 @@ private slots:
             action(editor, "CountlinesofdataasExaminees1")->trigger();
             QCOMPARE(boxText(editor, "txt_cases"), QStringLiteral("11"));
             ModalWindows::setNextAction([](QDialog& help) {
-                QCOMPARE(help.windowTitle(), QStringLiteral("Help for Data, Answer Key, and Include Codes"));
-                QVERIFY(child<QLabel>(help, "Panel2_text")->text().endsWith(QStringLiteral("      CORRECT")));
-                child<QPushButton>(help, "BitBtn1")->click();
+                QCOMPARE(help.windowTitle(),
+                         QStringLiteral("Help for Data, Answer Key, and Include Codes"));
+                QVERIFY(child<QLabel>(help, "Panel2_text")
+                            ->text()
+                            .endsWith(QStringLiteral("      CORRECT")));
+                child<QPushButton>(help, "btn_close")->click();
             });
             action(editor, "Codes1")->trigger();
             action(editor, "New1")->trigger();
@@ -217,7 +243,8 @@ private slots:
         s.button("btn_gotodata")->click();
         QCOMPARE(s.controller.state().data.max_options, 5);
         QCOMPARE(messages().size(), 1);
-        QVERIFY(messages().at(0).startsWith(QStringLiteral("PLEASE NOTE THAT THIS HAS NOT BEEN UPDATED")));
+        QVERIFY(messages().at(0).startsWith(
+            QStringLiteral("PLEASE NOTE THAT THIS HAS NOT BEEN UPDATED")));
         QCOMPARE(ModalWindows::shownWindows(), (QStringList{"TEditForm", "TCodeForm"}));
     }
 

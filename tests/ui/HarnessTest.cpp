@@ -37,7 +37,7 @@ struct TwoBoxWindow : QDialog {
 class HarnessTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void messageBoxesAreAnsweredAndRecorded() {
         const Recording recording;
         MessageBoxes::inform(nullptr, QStringLiteral("first"));
@@ -46,8 +46,8 @@ private slots:
                                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
         QCOMPARE(answer, QMessageBox::No);
         // Without an answer queued the box takes its default.
-        QCOMPARE(MessageBoxes::ask(nullptr, QStringLiteral("third?"), QMessageBox::Yes | QMessageBox::No,
-                                   QMessageBox::Yes),
+        QCOMPARE(MessageBoxes::ask(nullptr, QStringLiteral("third?"),
+                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes),
                  QMessageBox::Yes);
         QCOMPARE(messages(), (QStringList{"first", "second?", "third?"}));
     }
@@ -55,13 +55,16 @@ private slots:
     void fileDialogsTakeTheNextAnswerAndRememberItsFolder() {
         const Recording recording;
         FileDialogs::setNextAnswer(QStringLiteral("/some/folder/data.kor"));
-        QCOMPARE(FileDialogs::openFile(nullptr, {QStringLiteral("KOR files (*.kor)|*.kor"), "kor", {}}),
-                 QStringLiteral("/some/folder/data.kor"));
+        QCOMPARE(
+            FileDialogs::openFile(nullptr, {QStringLiteral("KOR files (*.kor)|*.kor"), "kor", {}}),
+            QStringLiteral("/some/folder/data.kor"));
         QCOMPARE(FileDialogs::lastFolder(), QStringLiteral("/some/folder"));
         QCOMPARE(FileDialogs::inLastFolder(QStringLiteral("item_stats.txt")),
                  QStringLiteral("/some/folder/item_stats.txt"));
         // No answer queued is a cancelled dialog; the folder stays.
-        QVERIFY(FileDialogs::saveFile(nullptr, {QStringLiteral("Text (*.txt)|*.txt"), "txt", "x.txt"}).isEmpty());
+        QVERIFY(
+            FileDialogs::saveFile(nullptr, {QStringLiteral("Text (*.txt)|*.txt"), "txt", "x.txt"})
+                .isEmpty());
         QCOMPARE(FileDialogs::asked().size(), 2);
         QCOMPARE(FileDialogs::asked().at(1).proposed_name, QStringLiteral("x.txt"));
         QCOMPARE(FileDialogs::lastFolder(), QStringLiteral("/some/folder"));
@@ -69,7 +72,8 @@ private slots:
 
     void filtersBecomeTheDialogsPatternLists() {
         QCOMPARE(FileDialogs::qtFilter(QStringLiteral(
-                     "Text files (*.txt,*.out,*.dat,*.csv)|*.txt;*.out;*.dat;*.csv|All Files (*.*)|*.*")),
+                     "Text files (*.txt,*.out,*.dat,*.csv)|*.txt;*.out;*.dat;*.csv|All Files "
+                     "(*.*)|*.*")),
                  QStringLiteral("Text files (*.txt *.out *.dat *.csv);;All Files (*.*)"));
         QCOMPARE(FileDialogs::qtFilter(QStringLiteral("KOR files (*.kor)|*.kor")),
                  QStringLiteral("KOR files (*.kor)"));
@@ -122,7 +126,8 @@ private slots:
     void textsGoInAndOutByControlName() {
         TwoBoxWindow window;
         putTexts(window, {{"txt_first", "K\xE9y"}, {"txt_second", "12"}, {"txt_missing", "x"}});
-        QCOMPARE(window.first->text(), QStringLiteral("K\u00E9y"));  // single-byte text shown as Latin-1
+        QCOMPARE(window.first->text(),
+                 QStringLiteral("K\u00E9y"));  // single-byte text shown as Latin-1
         QCOMPARE(textOf(window, "txt_first"), std::string("K\xE9y"));
         QCOMPARE(textOf(window, "txt_second"), std::string("12"));
         QCOMPARE(textOf(window, "txt_missing"), std::string());

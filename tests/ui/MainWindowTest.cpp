@@ -15,12 +15,15 @@
 #include "core/VariablesUnit.h"
 #include "ui/NotYetAvailable.h"
 #include "ui/ReportView.h"
+#include "ui/ReportWindow.h"
 
 namespace kor::ui::testing {
 
 namespace {
 
-QString paneText(const UiSession& s, const char* name) { return s.find<ReportView>(name)->toPlainText(); }
+QString paneText(const UiSession& s, const char* name) {
+    return s.find<ReportView>(name)->toPlainText();
+}
 
 bool enabled(const UiSession& s, const char* name) {
     if (QAction* a = s.window->findChild<QAction*>(QLatin1String(name))) {
@@ -29,7 +32,9 @@ bool enabled(const UiSession& s, const char* name) {
     return s.find<QWidget>(name)->isEnabled();
 }
 
-bool menuEnabled(const UiSession& s, const char* name) { return s.find<QMenu>(name)->menuAction()->isEnabled(); }
+bool menuEnabled(const UiSession& s, const char* name) {
+    return s.find<QMenu>(name)->menuAction()->isEnabled();
+}
 
 // Types a small data set into the editor the next time it shows and leaves
 // it with "Close && Analyze".
@@ -41,7 +46,8 @@ void analyseSmallSetNext(int examinees) {
 }
 
 const char* const patience =
-    "Please be patient... You have a large number of cases. \n\nYou need to click OK on this message for the "
+    "Please be patient... You have a large number of cases. \n\nYou need to click OK on this "
+    "message for the "
     "Analysis to run.";
 
 }  // namespace
@@ -49,21 +55,24 @@ const char* const patience =
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void startsWithOnlyTheInputCommandsEnabled() {
         UiSession s;
         QVERIFY(s.activate());
-        QCOMPARE(s.window->windowTitle(), QStringLiteral("KOR: Korvath (version 14.7.4) N<10K version"));
-        for (const char* on : {"rdo_enter_data", "rdo_read_file", "rdo_spss_file", "rdo_generate", "rdo_edit_data",
-                               "btn_gotodata", "CreateNewDataFile1", "OpenKORinputFile1",
-                               "OpenInputFilefromapreviousKORversion1", "Exit1", "chk_save_score_file"}) {
+        QCOMPARE(s.window->windowTitle(),
+                 QStringLiteral("KOR: Korvath (version 14.7.4) N<10K version"));
+        for (const char* on :
+             {"rdo_enter_data", "rdo_read_file", "rdo_spss_file", "rdo_generate", "rdo_edit_data",
+              "btn_gotodata", "CreateNewDataFile1", "OpenKORinputFile1",
+              "OpenInputFilefromapreviousKORversion1", "Exit1", "chk_save_score_file"}) {
             QVERIFY2(enabled(s, on), on);
         }
-        for (const char* off : {"btn_analyze", "btn_view_grades", "btn_view_q_exam", "btn_view_options",
-                                "btn_view_q_item", "btn_view_examinee", "btn_saveresults", "SaveKORInputFile1",
-                                "ViewResults1", "SaveResults1", "ViewExam1", "ViewItem1", "ViewOptions1",
-                                "ViewGradeReports1", "SaveGradeReports1", "SaveItemFile1", "SaveRightWrongData1",
-                                "SpearmanBrownProphecy1"}) {
+        for (const char* off :
+             {"btn_analyze", "btn_view_grades", "btn_view_q_exam", "btn_view_options",
+              "btn_view_q_item", "btn_view_examinee", "btn_saveresults", "SaveKORInputFile1",
+              "ViewResults1", "SaveResults1", "ViewExam1", "ViewItem1", "ViewOptions1",
+              "ViewGradeReports1", "SaveGradeReports1", "SaveItemFile1", "SaveRightWrongData1",
+              "SpearmanBrownProphecy1"}) {
             QVERIFY2(!enabled(s, off), off);
         }
         QVERIFY(!menuEnabled(s, "Run1"));
@@ -88,14 +97,18 @@ private slots:
 
     void menuItemsCarryTheirCaptionsAndKeys() {
         UiSession s;
-        QCOMPARE(s.command("ViewExam1")->text(), QStringLiteral("View && Print Quick Examinee Results"));
+        QCOMPARE(s.command("ViewExam1")->text(),
+                 QStringLiteral("View && Print Quick Examinee Results"));
         QCOMPARE(s.command("ViewExam1")->shortcut(), QKeySequence(Qt::Key_F5));
         QCOMPARE(s.command("Analyze1")->shortcut(), QKeySequence(Qt::Key_F9));
         QCOMPARE(s.command("rdo_sort_pbis")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F8));
-        QCOMPARE(s.command("SaveALTfile1")->shortcut(), QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F11));
-        QCOMPARE(s.command("as_rightwrong1")->text(), QStringLiteral("    As Right-Wrong (1, 0=wrong)"));
+        QCOMPARE(s.command("SaveALTfile1")->shortcut(),
+                 QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F11));
+        QCOMPARE(s.command("as_rightwrong1")->text(),
+                 QStringLiteral("    As Right-Wrong (1, 0=wrong)"));
         // Hidden commands are in no menu but in the window, so their keys work.
-        for (const char* hidden : {"Generate1", "SecretSetupQXM11", "SetALTfileOK1", "SaveALTfile1"}) {
+        for (const char* hidden :
+             {"Generate1", "SecretSetupQXM11", "SetALTfileOK1", "SaveALTfile1"}) {
             QVERIFY2(s.window->actions().contains(s.command(hidden)), hidden);
             for (QMenu* menu : s.window->findChildren<QMenu*>()) {
                 QVERIFY2(!menu->actions().contains(s.command(hidden)), hidden);
@@ -120,26 +133,29 @@ private slots:
             QCOMPARE(s.find<QLineEdit>("txt_t")->text(), title);
             QVERIFY(!s.find<QLabel>("lbl_t")->isHidden());
             // The title and comment list the figures the analysis must give.
-            const QString figures = title.mid(title.indexOf(QLatin1Char(':')) + 1) + QLatin1Char(',') +
-                                    toQt(state.editor.txt_comments);
+            const QString figures = title.mid(title.indexOf(QLatin1Char(':')) + 1) +
+                                    QLatin1Char(',') + toQt(state.editor.txt_comments);
             const QString panes = paneText(s, "RichEditQE") + paneText(s, "RichEditQI");
             for (QString figure : figures.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
                 figure = figure.trimmed();
                 if (figure.endsWith(QLatin1Char('.'))) {
                     figure.chop(1);
                 }
-                QVERIFY2(panes.contains(figure), qPrintable(QStringLiteral("%1 lacks %2").arg(item, figure)));
+                QVERIFY2(panes.contains(figure),
+                         qPrintable(QStringLiteral("%1 lacks %2").arg(item, figure)));
             }
-            QCOMPARE(s.find<QGroupBox>("GroupBox3")->title(), QStringLiteral("QUICK EXAMINEE RESULTS"));
-            QCOMPARE(s.find<QGroupBox>("GroupBox4")->title(), QStringLiteral("QUICK TEST/ITEM RESULTS"));
+            QCOMPARE(s.find<QGroupBox>("GroupBox3")->title(),
+                     QStringLiteral("QUICK EXAMINEE RESULTS"));
+            QCOMPARE(s.find<QGroupBox>("GroupBox4")->title(),
+                     QStringLiteral("QUICK TEST/ITEM RESULTS"));
             QVERIFY(enabled(s, "btn_view_examinee"));
-            QVERIFY(s.button("btn_view_examinee")->hasFocus() || !s.window->isActiveWindow());
+            QCOMPARE(s.window->focusWidget(), s.button("btn_view_examinee"));
         }
     }
 
     void everyExampleCommandRunsThroughTheEditorToAnAnalysis() {
-        for (const char* item : {"SampleDataSet31", "as_numeric1", "as_rightwrong1", "as_letter1", "as_truefalse1",
-                                 "as_mixture1"}) {
+        for (const char* item : {"SampleDataSet31", "as_numeric1", "as_rightwrong1", "as_letter1",
+                                 "as_truefalse1", "as_mixture1"}) {
             UiSession s;
             pressInEditor("btn_done");
             s.command(item)->trigger();
@@ -152,8 +168,8 @@ private slots:
     }
 
     void gradeReportsAreViewedUpTo200AndSavedUpTo500Examinees() {
-        const std::tuple<int, bool, bool> cases[] = {{200, true, true}, {201, false, true}, {500, false, true},
-                                                     {501, false, false}};
+        const std::tuple<int, bool, bool> cases[] = {
+            {200, true, true}, {201, false, true}, {500, false, true}, {501, false, false}};
         for (const auto& [examinees, view, save] : cases) {
             UiSession s;
             analyseSmallSetNext(examinees);
@@ -188,10 +204,10 @@ private slots:
         s.command("rdo_sort_scor")->trigger();
         QCOMPARE(s.button("btn_analyze")->text(), QStringLiteral("Analyze with NEW Options (F9)"));
         QVERIFY(s.controller.state().settings.sort_exam_score);
-        QVERIFY(s.button("btn_analyze")->hasFocus());
+        QCOMPARE(s.window->focusWidget(), s.button("btn_analyze"));
         QTest::keyClick(s.window.get(), Qt::Key_F9);
         QCOMPARE(s.button("btn_analyze")->text(), QStringLiteral("Analyze (F9)"));
-        QVERIFY(s.button("btn_view_examinee")->hasFocus());
+        QCOMPARE(s.window->focusWidget(), s.button("btn_view_examinee"));
 
         // The generator's seed and the automatic save are no analysis options.
         s.command("ChangeSeedValueeverytimeGeneratorisCalled1")->trigger();
@@ -291,7 +307,8 @@ private slots:
             pressInEditor("btn_done");
             QTest::keyClick(s.window.get(), Qt::Key_B, Qt::ControlModifier | Qt::AltModifier);
             QCOMPARE(ModalWindows::shownWindows(), QStringList{"TEditForm"});
-            QVERIFY(s.find<QLineEdit>("txt_t")->text().startsWith(QStringLiteral("Sample Data Set #1: 23, 22.0")));
+            QVERIFY(s.find<QLineEdit>("txt_t")->text().startsWith(
+                QStringLiteral("Sample Data Set #1: 23, 22.0")));
             QVERIFY(enabled(s, "ViewResults1"));
         }
     }
@@ -305,7 +322,8 @@ private slots:
         }
         s.command("rdo_use_letters")->trigger();
         QCOMPARE(messages().size(), 1);
-        QVERIFY(s.command("rdo_use_raw")->isChecked());  // a scale that does not read changes nothing
+        QVERIFY(
+            s.command("rdo_use_raw")->isChecked());  // a scale that does not read changes nothing
         QVERIFY(s.controller.state().settings.band_use_raw);
         QFile::remove(QStringLiteral("kor.ini"));
         s.command("rdo_use_letters")->trigger();
@@ -318,13 +336,17 @@ private slots:
         s.command("QuickScreenHelp1")->trigger();
         s.command("WhatsNew1")->trigger();
         QCOMPARE(messages().size(), 2);
-        QVERIFY(messages().at(0).startsWith(QStringLiteral("HELP FROM THE OPENING SCREEN\n\nLeft Side\n\n")));
+        QVERIFY(messages().at(0).startsWith(
+            QStringLiteral("HELP FROM THE OPENING SCREEN\n\nLeft Side\n\n")));
         QVERIFY(messages().at(0).endsWith(QStringLiteral("to impact the output.\n")));
         const QStringList history = messages().at(1).split(QLatin1Char('\n'));
-        QCOMPARE(history.at(0), QStringLiteral("Major Changes (in addition to minor fixes and improvements):"));
-        for (const char* heading : {"Version 14.x:", "Version 6.x:", "Version 5.x:", "Version 4.x:"}) {
+        QCOMPARE(history.at(0),
+                 QStringLiteral("Major Changes (in addition to minor fixes and improvements):"));
+        for (const char* heading :
+             {"Version 14.x:", "Version 6.x:", "Version 5.x:", "Version 4.x:"}) {
             const qsizetype at = history.indexOf(QLatin1String(heading));
-            QVERIFY2(at > 0 && history.at(at - 1).isEmpty() && history.at(at + 1).startsWith(QStringLiteral("---- ")),
+            QVERIFY2(at > 0 && history.at(at - 1).isEmpty() &&
+                         history.at(at + 1).startsWith(QStringLiteral("---- ")),
                      heading);
         }
         QString title_panel;
@@ -334,11 +356,14 @@ private slots:
         });
         s.command("About1")->trigger();
         QCOMPARE(title_panel, s.window->windowTitle());
-        ModalWindows::setNextAction([](QDialog& window) { child<QPushButton>(window, "btn_close")->click(); });
+        ModalWindows::setNextAction(
+            [](QDialog& window) { child<QPushButton>(window, "btn_close")->click(); });
         s.command("License1")->trigger();
-        ModalWindows::setNextAction([](QDialog& window) { child<QPushButton>(window, "btn_close")->click(); });
+        ModalWindows::setNextAction(
+            [](QDialog& window) { child<QPushButton>(window, "btn_close")->click(); });
         s.command("Acknowledgements1")->trigger();
-        QCOMPARE(ModalWindows::shownWindows(), (QStringList{"TAboutForm", "TUserForm", "TAckForm"}));
+        QCOMPARE(ModalWindows::shownWindows(),
+                 (QStringList{"TAboutForm", "TUserForm", "TAckForm"}));
         QVERIFY(ModalWindows::unexpected().isEmpty());
         s.command("HowtoSpeciallsaveSPSSfiles1")->trigger();
         QVERIFY(s.find<QDialog>("TSPSSform")->isVisible());
@@ -348,6 +373,10 @@ private slots:
         UiSession s;
         pressInEditor("btn_done");
         s.command("SampleDataSet31")->trigger();
+        // Set 3 has no grading scale: no grade chart in the results viewer.
+        s.button("btn_view_examinee")->click();
+        QVERIFY(!child<QPushButton>(*s.main().viewers().results, "btn_grades")->isEnabled());
+        QCOMPARE(s.window->focusWidget(), s.button("btn_saveresults"));
         s.command("SaveItemFile1")->trigger();
         const QString path = QDir::current().filePath(QStringLiteral("item_stats.txt"));
         QVERIFY(QFile::exists(path));

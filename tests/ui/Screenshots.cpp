@@ -4,18 +4,20 @@
 
 #include <QDir>
 #include <QPixmap>
+#include <QPushButton>
 
 #include "UiTestSupport.h"
 #include "ui/AppController.h"
 #include "ui/DataEditorWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/ReportWindow.h"
 
 namespace kor::ui::testing {
 
 class Screenshots : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void mainWindowAndEditorAfterSampleSet1() {
         const QString folder = qEnvironmentVariable("KOR_SCREENSHOT_DIR");
         if (folder.isEmpty()) {
@@ -28,7 +30,6 @@ private slots:
         window.resize(1180, 820);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QVERIFY(window.grab().save(QDir(folder).filePath(QStringLiteral("main-window-start.png"))));
         ModalWindows::setNextAction([&](QDialog& editor) {
             QVERIFY(QTest::qWaitForWindowExposed(&editor));
             QVERIFY(editor.grab().save(QDir(folder).filePath(QStringLiteral("data-editor.png"))));
@@ -37,6 +38,52 @@ private slots:
         action(window, "SampleDataSet11")->trigger();
         QVERIFY(window.grab().save(QDir(folder).filePath(QStringLiteral("main-window.png"))));
         QVERIFY(ModalWindows::unexpected().isEmpty());
+    }
+
+    // Every other window, for a look before a change is called done
+    // (KOR_SCREENSHOT_MORE_DIR names the folder; nothing goes into docs/).
+    void otherWindows() {
+        const QString folder = qEnvironmentVariable("KOR_SCREENSHOT_MORE_DIR");
+        if (folder.isEmpty()) {
+            QSKIP("KOR_SCREENSHOT_MORE_DIR names no folder");
+        }
+        QDir().mkpath(folder);
+        const Recording recording;
+        AppController controller;
+        MainWindow window(controller);
+        window.show();
+        window.runExample("set1", true);
+        auto save = [&folder](QWidget& shown, const char* name) {
+            QVERIFY(QTest::qWaitForWindowExposed(&shown));
+            QVERIFY(shown.grab().save(
+                QDir(folder).filePath(QLatin1String(name) + QStringLiteral(".png"))));
+        };
+        action(window, "ViewExam1")->trigger();
+        save(*window.viewers().quick, "quick-viewer");
+        action(window, "ViewResults1")->trigger();
+        save(*window.viewers().results, "results-viewer");
+        action(window, "ViewGradeReports1")->trigger();
+        save(*window.viewers().grades, "grade-viewer");
+        action(window, "HowtoSpeciallsaveSPSSfiles1")->trigger();
+        save(*window.findChild<QDialog*>(QStringLiteral("TSPSSform")), "text-help");
+        action(window, "OpenInputFilefromapreviousKORversion1")->trigger();
+        save(*window.findChild<QDialog*>(QStringLiteral("TImportForm")), "import-chooser");
+        for (const char* command : {"About1", "Acknowledgements1", "License1"}) {
+            ModalWindows::setNextAction([&save, command](QDialog& shown) {
+                save(shown, command);
+                shown.accept();
+            });
+            action(window, command)->trigger();
+        }
+        ModalWindows::setNextAction([&](QDialog& editor) {
+            ModalWindows::setNextAction([&save](QDialog& shown) {
+                save(shown, "code-help");
+                shown.accept();
+            });
+            action(editor, "Codes1")->trigger();
+            editor.reject();
+        });
+        child<QPushButton>(window, "btn_gotodata")->click();
     }
 };
 

@@ -43,7 +43,8 @@ struct UiSession {
 
 // The next showing of the editor presses one of its buttons.
 inline void pressInEditor(const char* button_name) {
-    ModalWindows::setNextAction([button_name](QDialog& editor) { child<QPushButton>(editor, button_name)->click(); });
+    ModalWindows::setNextAction(
+        [button_name](QDialog& editor) { child<QPushButton>(editor, button_name)->click(); });
 }
 
 // The data lines of a set of `examinees` examinees and 5 items with
@@ -61,7 +62,8 @@ inline QString smallSetLines(int examinees) {
 }
 
 // Types the counts, key and options into the editor and pastes the data lines.
-inline void typeSmallSet(QDialog& editor, int examinees, const QString& key = QStringLiteral("12345")) {
+inline void typeSmallSet(QDialog& editor, int examinees,
+                         const QString& key = QStringLiteral("12345")) {
     auto type = [&](const char* name, const QString& text) {
         auto* box = child<QLineEdit>(editor, name);
         box->selectAll();

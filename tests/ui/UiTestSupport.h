@@ -36,7 +36,8 @@ struct Register {
 };
 
 // Registers a test class under its own name.
-#define KOR_UI_TEST(Class) static const ::kor::ui::testing::Register<Class> kor_registered_##Class(#Class)
+#define KOR_UI_TEST(Class) \
+    static const ::kor::ui::testing::Register<Class> kor_registered_##Class(#Class)
 
 // Every seam records instead of waiting for a person, for the life of the object.
 struct Recording {
@@ -60,13 +61,18 @@ template <typename T>
 T* child(const QObject& parent, const char* name) {
     T* found = parent.findChild<T*>(QLatin1String(name));
     if (found == nullptr) {
-        QTest::qFail(qPrintable(QStringLiteral("no control named %1").arg(QLatin1String(name))), __FILE__, __LINE__);
+        QTest::qFail(qPrintable(QStringLiteral("no control named %1").arg(QLatin1String(name))),
+                     __FILE__, __LINE__);
     }
     return found;
 }
 
-inline QAction* action(const QObject& window, const char* name) { return child<QAction>(window, name); }
+inline QAction* action(const QObject& window, const char* name) {
+    return child<QAction>(window, name);
+}
 
-inline QStringList messages() { return MessageBoxes::shown(); }
+inline QStringList messages() {
+    return MessageBoxes::shown();
+}
 
 }  // namespace kor::ui::testing

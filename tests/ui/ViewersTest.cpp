@@ -84,7 +84,7 @@ QStringList viewLines(ReportView& view) {
 // permissions forbid it, even as root (whose override of them is dropped
 // from the effective set and given back afterwards).
 class WithoutPermissionOverride {
-public:
+  public:
     WithoutPermissionOverride() {
         header_.version = _LINUX_CAPABILITY_VERSION_3;
         header_.pid = 0;
@@ -92,7 +92,8 @@ public:
             return;
         }
         __user_cap_data_struct reduced[2] = {saved_[0], saved_[1]};
-        reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER));
+        reduced[0].effective &=
+            ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER));
         dropped_ = syscall(SYS_capset, &header_, reduced) == 0;
     }
     ~WithoutPermissionOverride() {
@@ -103,7 +104,7 @@ public:
     WithoutPermissionOverride(const WithoutPermissionOverride&) = delete;
     WithoutPermissionOverride& operator=(const WithoutPermissionOverride&) = delete;
 
-private:
+  private:
     __user_cap_header_struct header_{};
     __user_cap_data_struct saved_[2]{};
     bool dropped_ = false;
@@ -134,7 +135,7 @@ QList<double> barValues(ChartWindow& graph) {
 class ViewersTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void saveResultsWritesTheChosenFilesBesideItAsTheCommandLineDoes() {
         QTemporaryDir folder;
         UiSession s;
@@ -151,9 +152,11 @@ private slots:
         const FileRequest asked = FileDialogs::asked().first();
         QCOMPARE(asked.filter, QStringLiteral("Text files (*.TXT)|*.txt"));
         QCOMPARE(asked.default_suffix, QStringLiteral("txt"));
-        QCOMPARE(asked.proposed_name, QStringLiteral("Results"));  // the example has no file name yet
+        QCOMPARE(asked.proposed_name,
+                 QStringLiteral("Results"));  // the example has no file name yet
 
-        const QStringList written{"midterm.exm", "midterm.kor", "midterm.opt", "midterm.rpt", "midterm.txt"};
+        const QStringList written{"midterm.exm", "midterm.kor", "midterm.opt", "midterm.rpt",
+                                  "midterm.txt"};
         QCOMPARE(filesIn(QFileInfo(path).path()), written);
         QVERIFY(filesIn(QDir::currentPath()).isEmpty());
 
@@ -162,13 +165,14 @@ private slots:
         QVERIFY(QDir().mkpath(cli));
         std::ostringstream out;
         std::ostringstream err;
-        const int code = run_kor({"analyze", "--example", "set1", "--save", fromQt(cli + "/midterm.txt"), "--no-itm",
-                                  "--rpt"},
+        const int code = run_kor({"analyze", "--example", "set1", "--save",
+                                  fromQt(cli + "/midterm.txt"), "--no-itm", "--rpt"},
                                  out, err);
         QVERIFY2(code == 0, err.str().c_str());
         QCOMPARE(filesIn(cli), written);
         for (const QString& name : written) {
-            QVERIFY2(contents(QFileInfo(path).path() + QLatin1Char('/') + name) == contents(cli + QLatin1Char('/') + name),
+            QVERIFY2(contents(QFileInfo(path).path() + QLatin1Char('/') + name) ==
+                         contents(cli + QLatin1Char('/') + name),
                      qPrintable(name));
         }
 
@@ -182,7 +186,9 @@ private slots:
 
         // The next save proposes that name; F3 and the results viewer's Save are one command.
         s.command("ViewResults1")->trigger();
-        s.find<ResultsWindow>("TResultsForm")->findChild<QAction*>(QStringLiteral("Save1"))->trigger();
+        s.find<ResultsWindow>("TResultsForm")
+            ->findChild<QAction*>(QStringLiteral("Save1"))
+            ->trigger();
         QCOMPARE(FileDialogs::asked().size(), 2);
         QCOMPARE(FileDialogs::asked().at(1).proposed_name, QStringLiteral("midterm"));
     }
@@ -216,9 +222,11 @@ private slots:
             const WithoutPermissionOverride no_override;
             s.button("btn_saveresults")->click();
         }
-        QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(QFile::setPermissions(folder.path(),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         QCOMPARE(messages().size(), 1);
-        QVERIFY2(messages().first().contains(QStringLiteral("Permission denied")), qPrintable(messages().first()));
+        QVERIFY2(messages().first().contains(QStringLiteral("Permission denied")),
+                 qPrintable(messages().first()));
         QVERIFY(messages().first().contains(path));
         QCOMPARE(contents(path), QByteArray("earlier results\r\n"));
         QCOMPARE(filesIn(folder.path()), QStringList{"results.txt"});
@@ -308,7 +316,8 @@ private slots:
             paginate({"abcdefghij", "\f", "x", "", "z", "w"}, PageGrid{4, 3});
         QCOMPARE(pages, (QList<QStringList>{{"abcd", "efgh", "ij"}, {"x", "", "z"}, {"w"}}));
         // A form feed on a fresh page starts no empty one.
-        QCOMPARE(paginate({"\f", "a", "b", "\f", "c"}, PageGrid{10, 2}), (QList<QStringList>{{"a", "b"}, {"c"}}));
+        QCOMPARE(paginate({"\f", "a", "b", "\f", "c"}, PageGrid{10, 2}),
+                 (QList<QStringList>{{"a", "b"}, {"c"}}));
         QCOMPARE(paginate({}, PageGrid{10, 2}).size(), 1);
     }
 
@@ -337,8 +346,9 @@ private slots:
         const qsizetype feed = lines.indexOf(QStringLiteral("\f"));
         QVERIFY(feed > 0);
         const QString heading = lines.at(feed + 1);
-        QVERIFY(std::any_of(pages.begin() + 1, pages.end(),
-                            [&heading](const QStringList& page) { return page.first() == heading; }));
+        QVERIFY(std::any_of(pages.begin() + 1, pages.end(), [&heading](const QStringList& page) {
+            return page.first() == heading;
+        }));
         QVERIFY(pages.size() >= 2);
 
         // A cancelled dialog prints nothing.
@@ -355,12 +365,16 @@ private slots:
         s.command("ViewOptions1")->trigger();
         const QString quick_pdf = QDir(folder.path()).filePath(QStringLiteral("quick.pdf"));
         PrintDialogs::setNextAnswer(quick_pdf);
-        s.find<QuickViewWindow>("TQuickViewForm")->findChild<QAction*>(QStringLiteral("Print1"))->trigger();
+        s.find<QuickViewWindow>("TQuickViewForm")
+            ->findChild<QAction*>(QStringLiteral("Print1"))
+            ->trigger();
 
         s.button("btn_view_grades")->click();
         auto* grades = s.find<GradeReportWindow>("TReportForm");
         QVERIFY(grades->isVisible());
-        QVERIFY(viewLines(grades->view()).first().startsWith(toQt(s.controller.state().data.test_title)));
+        QVERIFY(viewLines(grades->view())
+                    .first()
+                    .startsWith(toQt(s.controller.state().data.test_title)));
         const QString grade_pdf = QDir(folder.path()).filePath(QStringLiteral("grades.pdf"));
         PrintDialogs::setNextAnswer(grade_pdf);
         grades->findChild<QAction*>(QStringLiteral("Print1"))->trigger();
@@ -422,7 +436,9 @@ private slots:
         {
             QFile file(scale);
             QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("USER=NO\r\n5\r\nA-  =\r\n91\r\nB-  =\r\n81\r\nC-  =\r\n71\r\nD-  =\r\n61\r\nF   \r\n");
+            file.write(
+                "USER=NO\r\n5\r\nA-  =\r\n91\r\nB-  =\r\n81\r\nC-  =\r\n71\r\nD-  =\r\n61\r\nF   "
+                "\r\n");
         }
         QVERIFY(s.controller.chooseBandUnit(BandUnit::grade_letters, fromQt(scale)).accepted());
         s.main().analyze();
@@ -444,7 +460,9 @@ private slots:
         UiSession s;
         analyseSampleSet1(s);
         s.command("ViewResults1")->trigger();
-        s.find<ResultsWindow>("TResultsForm")->findChild<QPushButton*>(QStringLiteral("btn_hist"))->click();
+        s.find<ResultsWindow>("TResultsForm")
+            ->findChild<QPushButton*>(QStringLiteral("btn_hist"))
+            ->click();
         auto* graph = s.find<ChartWindow>("TGraph");
         const QString bmp = QDir(folder.path()).filePath(QStringLiteral("KOR_graph.BMP"));
         const QString png = QDir(folder.path()).filePath(QStringLiteral("chart.png"));
@@ -457,7 +475,8 @@ private slots:
         QCOMPARE(asked.filter, QStringLiteral("Bitmap files (*.bmp)|*.bmp"));
         QCOMPARE(asked.default_suffix, QStringLiteral("BMP"));
         QCOMPARE(asked.proposed_name, QStringLiteral("KOR_graph.BMP"));
-        for (const auto& [path, format] : {std::pair{bmp, QByteArray("bmp")}, std::pair{png, QByteArray("png")}}) {
+        for (const auto& [path, format] :
+             {std::pair{bmp, QByteArray("bmp")}, std::pair{png, QByteArray("png")}}) {
             QImageReader reader(path);
             QCOMPARE(reader.format(), format);
             const QImage image = reader.read();

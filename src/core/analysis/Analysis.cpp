@@ -8,6 +8,7 @@
 #include "core/analysis/ItemStatistics.h"
 #include "core/analysis/NormalCurve.h"
 #include "core/analysis/OptionCounts.h"
+#include "core/analysis/OptionStatistics.h"
 #include "core/analysis/ScoreStatistics.h"
 #include "core/analysis/Scoring.h"
 
@@ -39,6 +40,8 @@ void reset_records(ProgramState& state) {
         results.item_normal_ordinate[at(j)] = 0.0;
     }
     results.warnings.clear();
+    results.examinee_order.clear();
+    results.item_order.clear();
 }
 
 void describe_all_scores(ProgramState& state) {
@@ -83,24 +86,12 @@ void rank_scores(ProgramState& state) {
     }
 }
 
-void put_records_in_report_order(ProgramState& state) {
+void set_report_orders(ProgramState& state) {
     const AnalysisSettings& settings = state.settings;
-    sort_examinees_by_order(state);
-    if (settings.sort_exam_label) {
-        sort_examinees_by_label(state);
-    } else if (settings.sort_exam_score) {
-        sort_examinees_by_score(state, state.data.partial_credit_on);
-    }
-    sort_items(state, ItemSortKey::number);
-    if (settings.sort_item_diff) {
-        sort_items(state, ItemSortKey::difficulty);
-    } else if (settings.sort_item_disc) {
-        sort_items(state, ItemSortKey::discrimination);
-    } else if (settings.sort_item_pbis) {
-        sort_items(state, ItemSortKey::pbis);
-    } else if (settings.sort_item_adjp) {
-        sort_items(state, ItemSortKey::adj_pbis);
-    }
+    AnalysisResults& results = state.results;
+    results.examinee_order =
+        examinee_order_by(state, examinee_order_of(settings), state.data.partial_credit_on);
+    results.item_order = item_order_by(state, item_order_of(settings));
 }
 
 }  // namespace
@@ -117,10 +108,8 @@ Outcome run_analysis(ProgramState& state) {
         return outcome;
     }
     read_group_fractions(state);
-    sort_examinees_by_order(state);
-    sort_items(state, ItemSortKey::number);
     reset_records(state);
-    sort_items(state, ItemSortKey::number);  // copies include, key and options into the fresh records
+    copy_item_settings(state);
 
     const CorrectnessMatrix correct = correctness_of(data);
     score_examinees(state, correct);
@@ -132,8 +121,9 @@ Outcome run_analysis(ProgramState& state) {
     compute_item_statistics(state, correct, diagnostics);
     count_problem_items(state);
     assign_confidence_bands(state);
-    put_records_in_report_order(state);
+    set_report_orders(state);
     count_options(state);
+    compute_option_figures(state);
 
     state.results.warnings = diagnostics.texts();
     state.results.analysed = true;

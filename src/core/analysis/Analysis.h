@@ -1,6 +1,6 @@
 #pragma once
 // The analysis command: scores the loaded data set and computes every
-// statistic, grade, band and option count, leaving the records in report order.
+// statistic, grade, band and option count, and the orders of the reports.
 
 #include <string>
 

@@ -9,6 +9,7 @@
 #include "core/TextUtil.h"
 #include "core/VariablesUnit.h"
 #include "core/analysis/NormalCurve.h"
+#include "core/analysis/OptionStatistics.h"
 #include "core/analysis/ScoreStatistics.h"
 #include "core/analysis/Scoring.h"
 
@@ -187,11 +188,7 @@ void item_total_correlations(ProgramState& state, const ItemPassData& pass, Diag
         const double p = item.Diff;
         item.MeanIfCorrect =
             item.NumCorrect >= 1 ? static_cast<double>(pass.score_sum_if_correct[at(j)]) / item.NumCorrect : 0.0;
-        if (p == 1.0 || sd <= 0.0) {
-            item.PtBis = not_computable;
-        } else {
-            item.PtBis = std::sqrt(p / (1.0 - p)) * (item.MeanIfCorrect - mean) / sd + 0.0;
-        }
+        item.PtBis = point_biserial(p, item.MeanIfCorrect, mean, sd);
         pbis_values.push_back(item.PtBis);
         // At p = 0 and p = 1 the biserial is 0 by definition: no search.
         double ordinate = 0.0;

@@ -11,10 +11,14 @@ namespace {
 
 std::size_t at(int position) { return static_cast<std::size_t>(position); }
 
-// The option column a response counts in, or 0 for none. In right-wrong data
-// a right answer (code 1) is the first column and a wrong one the second:
-// wrong is code 0 as the conversion stores it, or code 2, which is what a "0"
-// on a two-option item becomes when the converted data are loaded again.
+double share(int count, int total) { return total > 0 ? static_cast<double>(count) / total : 0.0; }
+
+}  // namespace
+
+// In right-wrong data a right answer (code 1) is the first column and a
+// wrong one the second: wrong is code 0 as the conversion stores it, or code
+// 2, which is what a "0" on a two-option item becomes when the converted data
+// are loaded again.
 int option_column(int response, bool right_wrong) {
     if (right_wrong) {
         if (response == 1) {
@@ -24,10 +28,6 @@ int option_column(int response, bool right_wrong) {
     }
     return response >= 1 && response <= max_option_columns ? response : 0;
 }
-
-double share(int count, int total) { return total > 0 ? static_cast<double>(count) / total : 0.0; }
-
-}  // namespace
 
 void count_options(ProgramState& state) {
     const TTestData& data = state.data;

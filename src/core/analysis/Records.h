@@ -1,8 +1,9 @@
 #pragma once
 // The examinee and item records of an analysis and the test-wide results.
 // The loader writes the case number, the label and the item number; the
-// analysis fills the rest. Both record arrays are re-sorted for the reports,
-// so a record's position is not its identity.
+// analysis fills the rest. The records stay in examinee-number and
+// item-number order (record i is examinee i, record j item j); the reports'
+// orders are lists of those numbers.
 
 #include <array>
 #include <cstdint>
@@ -73,6 +74,22 @@ struct Item_Record {
     OptionProportions OptPropLow{};
 };
 
+// What the options analysis adds to the counts, per item number: each
+// option's point-biserial with the score, and the omitted (missing) answers
+// in the whole group and in the high and low groups, with their
+// point-biserial. Kept by item number, whatever order the item records
+// take for the reports.
+struct Option_Figures {
+    OptionProportions OptPtBis{};  // options 1..8; not_computable when it cannot be computed
+    int NumOmitted = 0;
+    int NumOmittedHigh = 0;
+    int NumOmittedLow = 0;
+    double OmitProp = 0.0;      // NumOmitted / N
+    double OmitPropHigh = 0.0;  // NumOmittedHigh / high_group_n; 0 for an empty group
+    double OmitPropLow = 0.0;   // NumOmittedLow / low_group_n; 0 for an empty group
+    double OmitPtBis = 0.0;     // not_computable when it cannot be computed
+};
+
 // Descriptive statistics of one score (Score, or PC_Score with partial credit).
 struct ScoreStatistics {
     double mean = 0.0;
@@ -89,8 +106,14 @@ struct AnalysisResults {
     OneBasedHeap<Case_Record, max_examinees_limit> examinee_records;
     OneBased<Item_Record, max_items> item_records;
     OneBased<double, max_items> item_normal_ordinate;
+    OneBased<Option_Figures, max_items> option_figures;  // by item number
 
     bool analysed = false;  // an analysis has run on the loaded data
+
+    // The orders of the examinee and item reports, as examinee and item
+    // numbers, by the sort settings of the analysis.
+    std::vector<int> examinee_order;
+    std::vector<int> item_order;
 
     // Scores
     double total_possible = 0.0;  // with partial credit: k * mc_item_points + pc_total_points
@@ -129,6 +152,11 @@ struct AnalysisResults {
 // The texts an analysis writes for the windows: the hidden examinee and item
 // outputs the viewers show, the main window's two result panes, and the full
 // results report of the results window.
+// The examinee or item numbers in the reports' order; 1..count in number
+// order when no analysis has set an order for that many records.
+std::vector<int> examinees_in_report_order(const AnalysisResults& results, int num_examinees);
+std::vector<int> items_in_report_order(const AnalysisResults& results, int num_items);
+
 struct ReportTexts {
     std::vector<std::string> memo_results;
     std::vector<std::string> memo_items;

@@ -88,8 +88,8 @@ bool kr20_improves_without(const Item_Record& item, double kr20) {
 
 std::vector<Item_Record> included_items_in_report_order(const ProgramState& state) {
     std::vector<Item_Record> items;
-    for (int p = 1; p <= state.data.num_items; ++p) {
-        const Item_Record& item = state.results.item_records[static_cast<std::size_t>(p)];
+    for (const int j : items_in_report_order(state.results, state.data.num_items)) {
+        const Item_Record& item = state.results.item_records[static_cast<std::size_t>(j)];
         if (item.Include > 0) {
             items.push_back(item);
         }

@@ -12,28 +12,35 @@ namespace {
 
 std::size_t at(int position) { return static_cast<std::size_t>(position); }
 
-template <typename Records>
-void apply_order(Records& records, int count, const std::vector<int>& order) {
-    std::vector<typename std::remove_reference_t<decltype(records[1])>> moved;
-    moved.reserve(static_cast<std::size_t>(count));
-    for (int p = 0; p < count; ++p) {
-        moved.push_back(std::move(records[at(order[at(p)] + 1)]));
+// The numbers 1..count in the order of the selection sort by `keys`
+// (keys[p] belongs to number p + 1).
+template <typename Key>
+std::vector<int> numbers_sorted_by(const std::vector<Key>& keys) {
+    std::vector<int> numbers = selection_sort_order(ranks_of(keys));
+    for (int& number : numbers) {
+        ++number;
     }
+    return numbers;
+}
+
+std::vector<int> numbers_in_order(int count) {
+    std::vector<int> numbers(at(std::max(count, 0)));
     for (int p = 0; p < count; ++p) {
-        records[at(p + 1)] = std::move(moved[at(p)]);
+        numbers[at(p)] = p + 1;
     }
+    return numbers;
 }
 
 template <typename KeyOf>
-void sort_examinees(ProgramState& state, KeyOf key_of) {
-    auto& records = state.results.examinee_records;
+std::vector<int> examinees_sorted_by(const ProgramState& state, KeyOf key_of) {
+    const auto& records = state.results.examinee_records;
     const int n = state.data.num_examinees;
     std::vector<decltype(key_of(records[1]))> keys;
     keys.reserve(at(n));
     for (int i = 1; i <= n; ++i) {
         keys.push_back(key_of(records[at(i)]));
     }
-    apply_order(records, n, selection_sort_order(ranks_of(keys)));
+    return numbers_sorted_by(keys);
 }
 
 }  // namespace
@@ -138,56 +145,49 @@ void score_examinees(ProgramState& state, const CorrectnessMatrix& correct) {
 // Case numbers are distinct, so the selection sort leaves every record at
 // the position of its number whatever the order it starts from: the records
 // can be put there directly.
-void sort_examinees_by_order(ProgramState& state) {
-    auto& records = state.results.examinee_records;
-    const int n = state.data.num_examinees;
-    for (int p = 1; p <= n; ++p) {
-        // Each swap puts one record at its place for good.
-        while (records[at(p)].IDnum != p) {
-            const int home = records[at(p)].IDnum;
-            if (home < 1 || home > n || records[at(home)].IDnum == home) {
-                break;  // not a case number of this data set: leave it
+std::vector<int> examinee_order_by(const ProgramState& state, ExamineeOrder order, bool use_points) {
+    switch (order) {
+        case ExamineeOrder::label:
+            return examinees_sorted_by(state, [](const Case_Record& r) { return r.Name; });
+        case ExamineeOrder::score:
+            if (use_points) {
+                return examinees_sorted_by(state, [](const Case_Record& r) { return r.PC_Score; });
             }
-            std::swap(records[at(p)], records[at(home)]);
-        }
+            return examinees_sorted_by(state, [](const Case_Record& r) { return static_cast<double>(r.Score); });
+        case ExamineeOrder::none:
+            break;
     }
+    return numbers_in_order(state.data.num_examinees);
 }
 
-void sort_examinees_by_label(ProgramState& state) {
-    sort_examinees(state, [](const Case_Record& r) { return r.Name; });
-}
-
-void sort_examinees_by_score(ProgramState& state, bool use_points) {
-    if (use_points) {
-        sort_examinees(state, [](const Case_Record& r) { return r.PC_Score; });
-    } else {
-        sort_examinees(state, [](const Case_Record& r) { return static_cast<double>(r.Score); });
-    }
-}
-
-void sort_items(ProgramState& state, ItemSortKey key) {
-    auto& records = state.results.item_records;
+std::vector<int> item_order_by(const ProgramState& state, ItemOrder order) {
+    const auto& records = state.results.item_records;
     const int k = state.data.num_items;
+    if (order == ItemOrder::number) {
+        return numbers_in_order(k);
+    }
     std::vector<double> keys;
     keys.reserve(at(k));
     for (int j = 1; j <= k; ++j) {
         const Item_Record& r = records[at(j)];
-        switch (key) {
-            case ItemSortKey::number: keys.push_back(r.ItemNum); break;
-            case ItemSortKey::difficulty: keys.push_back(r.Diff); break;
-            case ItemSortKey::discrimination: keys.push_back(r.Disc); break;
-            case ItemSortKey::pbis: keys.push_back(r.PtBis); break;
-            case ItemSortKey::adj_pbis: keys.push_back(r.AdjPtBis); break;
+        switch (order) {
+            case ItemOrder::difficulty: keys.push_back(r.Diff); break;
+            case ItemOrder::discrimination: keys.push_back(r.Disc); break;
+            case ItemOrder::point_biserial: keys.push_back(r.PtBis); break;
+            case ItemOrder::adjusted_point_biserial: keys.push_back(r.AdjPtBis); break;
+            case ItemOrder::number: keys.push_back(r.ItemNum); break;
         }
     }
-    apply_order(records, k, selection_sort_order(ranks_of(keys)));
-    // The copies of the item's settings follow the item, not the position.
+    return numbers_sorted_by(keys);
+}
+
+void copy_item_settings(ProgramState& state) {
     const TTestData& data = state.data;
-    for (int p = 1; p <= k; ++p) {
-        Item_Record& r = records[at(p)];
-        r.Include = data.item_include[at(r.ItemNum)];
-        r.Key = data.item_key[at(r.ItemNum)];
-        r.NumOptions = data.item_options[at(r.ItemNum)];
+    for (int j = 1; j <= data.num_items; ++j) {
+        Item_Record& r = state.results.item_records[at(j)];
+        r.Include = data.item_include[at(j)];
+        r.Key = data.item_key[at(j)];
+        r.NumOptions = data.item_options[at(j)];
     }
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 // Scoring: which responses are correct, the examinees' scores, and the
-// orders in which the examinee and item records are kept.
+// orders in which the reports list the examinee and item records.
 
 #include <cstdint>
 #include <vector>
+
+#include "core/settings/Choices.h"
 
 namespace kor {
 
@@ -34,12 +36,14 @@ CorrectnessMatrix correctness_of(const TTestData& data);
 // in examinee-number order.
 void score_examinees(ProgramState& state, const CorrectnessMatrix& correct);
 
-// Record orders, each the selection sort of the records' current order.
-void sort_examinees_by_order(ProgramState& state);
-void sort_examinees_by_label(ProgramState& state);
-void sort_examinees_by_score(ProgramState& state, bool use_points);
+// The orders of the reports, as examinee or item numbers: the selection sort
+// of the records in number order by the chosen key (examinees by score sort
+// by their points when `use_points`). The records themselves stay in number
+// order.
+std::vector<int> examinee_order_by(const ProgramState& state, ExamineeOrder order, bool use_points);
+std::vector<int> item_order_by(const ProgramState& state, ItemOrder order);
 
-enum class ItemSortKey { number = 1, difficulty = 2, discrimination = 3, pbis = 4, adj_pbis = 5 };
-void sort_items(ProgramState& state, ItemSortKey key);
+// Copies each item's include code, key and number of options into its record.
+void copy_item_settings(ProgramState& state);
 
 }  // namespace kor

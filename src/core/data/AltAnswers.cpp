@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 
 #include "core/TextUtil.h"
@@ -71,17 +72,6 @@ bool code_editor_lines(ProgramState& state, Outcome& outcome) {
     Outcome key = code_key_line(state, false);
     outcome.append(key);
     return !key.refused;
-}
-
-// Items without alternatives accept only their key. The slots of "A" items are
-// set by the table's OK, so that leaving the table with Cancel keeps the
-// alternatives confirmed before.
-void set_plain_items_to_key(TTestData& data) {
-    for (int j = 1; j <= data.num_items; ++j) {
-        if (data.item_include[at(j)] != include_alternatives) {
-            data.item_correct_answers[at(j)].fill(data.item_key[at(j)]);
-        }
-    }
 }
 
 AltAnswerRow make_row(const TTestData& data, int item, int column_count) {
@@ -165,17 +155,19 @@ bool check_row(const AltAnswerRow& row, Outcome& outcome) {
     return true;
 }
 
-// The row's item accepts its key and every filled cell; the cells are kept as
-// typed, empty ones too, so that an answer the user removed stays removed.
+// The cells are kept as typed, empty ones too, so that an answer the user
+// removed stays removed; the filled answer cells become the item's confirmed
+// alternatives. The key column is checked with the others but confirms
+// nothing: slot 0 is the key itself, whatever the key is at the next load.
 void store_row(TTestData& data, const AltAnswerRow& row) {
     const auto item = at(*row_item(row));
-    data.item_correct_answers[item].fill(data.item_key[item]);
     for (int c = key_column; c <= last_answer_column; ++c) {
         const std::string& cell = row.cells[at(c)];
         const std::size_t slot = at(c - key_column);
         data.alt_answer_cells[item][slot] = cell;
-        if (!cell.empty()) {
-            data.item_correct_answers[item][slot] = cell[0] - '0';
+        if (c != key_column) {
+            data.confirmed_alternatives[item][slot] =
+                cell.empty() ? std::uint8_t{0} : static_cast<std::uint8_t>(cell[0] - '0');
         }
     }
 }
@@ -200,7 +192,8 @@ Outcome prepare_alt_answer_table(ProgramState& state) {
     if (!code_editor_lines(state, outcome)) {
         return outcome;
     }
-    set_plain_items_to_key(data);
+    // Cancel keeps what was confirmed before, so the "A" items keep theirs.
+    set_correct_answers(data);
 
     AltAnswerTable& table = state.alt_table;
     table.rows.clear();
@@ -231,6 +224,7 @@ Outcome alt_answers_ok(ProgramState& state) {
     for (const AltAnswerRow& row : state.alt_table.rows) {
         store_row(state.data, row);
     }
+    set_correct_answers(state.data);
     state.data.include_changed = false;
     return outcome;
 }

@@ -43,6 +43,58 @@ void keep_for_the_way_back(TTestData& data) {
     }
 }
 
+// Keeps the options line as loaded (a load of the converted data replaces
+// it) and takes the alternatives away. The conversion folds every accepted
+// answer into "1", and in 0/1 data an alternative would name "right" (1) or
+// "wrong" (2): so the converted data set has none. Its "A" items become "Y"
+// and the table is emptied.
+void keep_lines_and_take_away_alternatives(ProgramState& state) {
+    TTestData& data = state.data;
+    RightWrongKept& kept = data.right_wrong_kept;
+    kept.held = true;
+    kept.options_text = data.options_text;
+    kept.include_text = data.include_text;
+    kept.item_include = data.item_include;
+    kept.item_correct_answers = data.item_correct_answers;
+    kept.alt_answer_cells = data.alt_answer_cells;
+    kept.confirmed_alternatives = data.confirmed_alternatives;
+    kept.num_alt_items = data.num_alt_items;
+    kept.table = state.alt_table;
+
+    for (int j = 1; j <= data.num_items; ++j) {
+        if (data.item_include[at(j)] == include_alternatives) {
+            data.item_include[at(j)] = include_plain;
+            data.include_text[at(j - 1)] = 'Y';
+        }
+        data.alt_answer_cells[at(j)].fill(std::string());
+        data.confirmed_alternatives[at(j)].fill(0);
+    }
+    data.num_alt_items = 0;
+    state.alt_table = AltAnswerTable{};
+    state.editor.txt_include = data.include_text;
+}
+
+// The options and include lines and the alternatives as they were before the
+// conversion, once; nothing when no conversion kept them.
+void give_back_lines_and_alternatives(ProgramState& state) {
+    TTestData& data = state.data;
+    RightWrongKept& kept = data.right_wrong_kept;
+    if (!kept.held) {
+        return;
+    }
+    kept.held = false;
+    data.options_text = kept.options_text;
+    data.include_text = kept.include_text;
+    data.item_include = kept.item_include;
+    data.item_correct_answers = kept.item_correct_answers;
+    data.alt_answer_cells = kept.alt_answer_cells;
+    data.confirmed_alternatives = kept.confirmed_alternatives;
+    data.num_alt_items = kept.num_alt_items;
+    state.alt_table = kept.table;
+    state.editor.txt_options = kept.options_text;
+    state.editor.txt_include = kept.include_text;
+}
+
 // Scores every response first (the rule reads the key), then turns every
 // item into a two-option item keyed 1.
 void recode_as_right_wrong(TTestData& data) {
@@ -55,6 +107,7 @@ void recode_as_right_wrong(TTestData& data) {
         data.item_key[at(j)] = 1;
         data.item_options[at(j)] = 2;
     }
+    set_correct_answers(data);
 }
 
 void restore_first_load_lines(ProgramState& state) {
@@ -154,6 +207,7 @@ Outcome convert_to_right_wrong(ProgramState& state, ConvertMenu& menu) {
     enter_right_wrong_state(state, menu);
     TTestData& data = state.data;
     keep_for_the_way_back(data);
+    keep_lines_and_take_away_alternatives(state);  // the recoding then gives every item the key 1 alone
     recode_as_right_wrong(data);
     std::vector<std::string> lines;
     for (int i = 1; i <= data.num_examinees; ++i) {
@@ -182,9 +236,10 @@ void convert_back_from_right_wrong(ProgramState& state, ConvertMenu& menu) {
             data.responses(i, j) = data.saved_responses(i, j);
         }
     }
+    state.editor.txt_options = data.options_text;
+    give_back_lines_and_alternatives(state);
     restore_first_load_lines(state);
     state.editor.txt_answer_key = data.original_key_text;
-    state.editor.txt_options = data.options_text;
 }
 
 Outcome convert_to_letters(ProgramState& state, ConvertMenu& menu) {
@@ -204,6 +259,9 @@ void convert_back_to_original_lines(ProgramState& state, ConvertMenu& menu) {
     state.editor.txt_answer_key = data.original_key_text;
     state.editor.txt_options = data.options_text;
     state.editor.txt_include = data.include_text;
+    // Right-wrong data left by the hidden toggle still hold the options line
+    // and the alternatives of these lines.
+    give_back_lines_and_alternatives(state);
     restore_first_load_lines(state);
 }
 

@@ -90,15 +90,6 @@ void fill_empty_options_line(ProgramState& state) {
     }
 }
 
-void set_plain_items_to_key(TTestData& data) {
-    for (int j = 1; j <= data.num_items; ++j) {
-        if (data.item_include[static_cast<std::size_t>(j)] == include_plain) {
-            auto& slots = data.item_correct_answers[static_cast<std::size_t>(j)];
-            slots.fill(data.item_key[static_cast<std::size_t>(j)]);
-        }
-    }
-}
-
 void clear_examinees(ProgramState& state) {
     for (int i = 1; i <= state.data.num_examinees; ++i) {
         state.results.examinee_records[static_cast<std::size_t>(i)].Name.clear();
@@ -186,6 +177,17 @@ bool read_partial_credit_points(ProgramState& state, int i, const std::string& l
     return true;
 }
 
+// A tab shows as several columns but counts as one, so responses that look
+// lined up after it are read under other items. The line is read as it
+// stands; the user is told where to look.
+void warn_about_tab(const std::string& line, int i, Outcome& outcome) {
+    if (line.find('\t') != std::string::npos) {
+        outcome.show("Data line " + to_string(i) +
+                     " holds a tab character: a tab counts as one column, not as a separator, so check that "
+                     "the responses after it stand under their items");
+    }
+}
+
 bool read_data_lines(ProgramState& state, Outcome& outcome) {
     TTestData& data = state.data;
     auto& records = state.results.examinee_records;
@@ -203,6 +205,7 @@ bool read_data_lines(ProgramState& state, Outcome& outcome) {
         }
         std::string& label = records[static_cast<std::size_t>(i)].Name;
         label = cut(line, label_length);
+        warn_about_tab(line, i, outcome);
         if (line.size() < label_length + static_cast<std::size_t>(data.num_items)) {
             outcome.refuse(
                 "You may have a case that is missing data --- even for missing data you must enter something, "
@@ -254,6 +257,8 @@ void capture_original_lines(ProgramState& state) {
         return;
     }
     data.original_lines_saved = true;
+    // What a conversion kept belongs to the lines of an earlier data set.
+    data.right_wrong_kept.held = false;
     for (int i = 1; i <= data.num_examinees; ++i) {
         data.original_lines[static_cast<std::size_t>(i)] = state.editor.memo_data[static_cast<std::size_t>(i - 1)];
     }
@@ -341,6 +346,59 @@ Outcome code_key_line(ProgramState& state, bool show_both_messages) {
     return outcome;
 }
 
+namespace {
+
+// An alternative counts only while the table still shows it as confirmed:
+// cells read from a file that the table's OK then refused, or cells cleared
+// since, give nothing.
+bool alternative_stands(const TTestData& data, std::size_t item, std::size_t slot) {
+    const std::uint8_t code = data.confirmed_alternatives[item][slot];
+    return code != 0 && data.alt_answer_cells[item][slot] == std::string(1, code_digit(code));
+}
+
+}  // namespace
+
+void set_correct_answers(TTestData& data) {
+    const int items = std::clamp(data.num_items, 0, max_items);
+    for (std::size_t j = 1; j <= static_cast<std::size_t>(items); ++j) {
+        auto& slots = data.item_correct_answers[j];
+        slots.fill(data.item_key[j]);
+        if (data.item_include[j] != include_alternatives) {
+            continue;
+        }
+        for (std::size_t slot = 1; slot < slots.size(); ++slot) {
+            if (alternative_stands(data, j, slot)) {
+                slots[slot] = data.confirmed_alternatives[j][slot];
+            }
+        }
+    }
+}
+
+namespace {
+
+// Key characters that load but cannot mean what the user typed: a character
+// outside the code table is read as 9 (every answer right), and an option
+// beyond the item's own options can never be chosen. Both stay as coded,
+// because files rely on 9 meaning "all correct", but each such item gets a
+// warning; a "9" typed on purpose gets none.
+void warn_about_key(const TTestData& data, Outcome& outcome) {
+    for (int j = 1; j <= data.num_items; ++j) {
+        const char typed = data.key_text[column(j)];
+        const int key = data.item_key[static_cast<std::size_t>(j)];
+        const int options = data.item_options[static_cast<std::size_t>(j)];
+        const std::string item = "Item #" + to_string(j);
+        if (key == missing_code && typed != '9') {
+            outcome.show(item + ": the ANSWER KEY character '" + std::string(1, typed) +
+                         "' is not an option, so every answer to this item counts as correct (use 9 to mean this)");
+        } else if (key != missing_code && key > options) {
+            outcome.show(item + ": the ANSWER KEY is option " + to_string(key) + " but the item has only " +
+                         to_string(options) + " options, so nobody can answer it correctly");
+        }
+    }
+}
+
+}  // namespace
+
 Outcome load_test_data(ProgramState& state) {
     TTestData& data = state.data;
     const EditorTexts& editor = state.editor;
@@ -370,7 +428,8 @@ Outcome load_test_data(ProgramState& state) {
     if (outcome.refused) {
         return outcome;
     }
-    set_plain_items_to_key(data);
+    warn_about_key(data, outcome);
+    set_correct_answers(data);
     clear_examinees(state);
     normalize_partial_credit_options(state, outcome);
     if (!check_line_count(state, outcome) || !read_data_lines(state, outcome)) {
@@ -393,15 +452,13 @@ const char* const forgotten_alternatives_more =
     "\r\n\r\nSome changes, such as changing to N or back to Y, do not require you to return to the SET ALTERNATIVE "
     "CORRECT ANSWERS screen --- just click CLOSE and ANALYZE again.";
 
-// Refreshes the correct answers of plain items and stops on an "A" item whose
-// alternatives may not have been set since the include line changed.
+// Stops on an "A" item whose alternatives may not have been set since the
+// include line changed. (The load has just set every item's correct answers.)
 bool alternatives_confirmed(ProgramState& state, EditorExit how, Outcome& outcome) {
     TTestData& data = state.data;
     for (int j = 1; j <= data.num_items; ++j) {
         const auto include = data.item_include[static_cast<std::size_t>(j)];
-        if (include == include_plain) {
-            data.item_correct_answers[static_cast<std::size_t>(j)].fill(data.item_key[static_cast<std::size_t>(j)]);
-        } else if (include == include_alternatives && data.include_changed && !data.alt_answers_set) {
+        if (include == include_alternatives && data.include_changed && !data.alt_answers_set) {
             std::string message = forgotten_alternatives;
             if (how == EditorExit::close_and_analyze) {
                 message += forgotten_alternatives_more;

@@ -10,6 +10,7 @@
 namespace kor {
 
 struct ProgramState;
+struct TTestData;
 
 // Checks the source layer and fills the loaded layer. On refusal the loaded
 // layer may be filled up to the failing step; the editor's include and
@@ -47,5 +48,9 @@ Outcome code_options_line(ProgramState& state);
 // count or a key code is above max_options and not 9. The loader shows two
 // messages for a bad key, the alternative-answers table only the second.
 Outcome code_key_line(ProgramState& state, bool show_both_messages);
+
+// Every item accepts its key in all nine slots; an "A" item also accepts, in
+// their slots, the alternatives the table confirmed that its cells still show.
+void set_correct_answers(TTestData& data);
 
 }  // namespace kor

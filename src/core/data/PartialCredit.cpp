@@ -97,12 +97,21 @@ void set_mc_item_points(ProgramState& state, Outcome& outcome) {
     }
 }
 
+void leave_partial_credit_off(ProgramState& state) {
+    state.data.partial_credit_on = false;
+    state.data.pc_total_points = 0;
+    redraw_rulers(state);
+}
+
 }  // namespace
 
 Outcome partial_credit_ok(ProgramState& state) {
     Outcome outcome;
     if (state.data.num_items > max_partial_credit_items) {
+        // The message says partial credit is not given, so it is left off,
+        // also when a file asked for it: two columns of points do not fit.
         outcome.show("Partial Credit can only be given if Number of Items is less than 99.");
+        leave_partial_credit_off(state);
     } else {
         switch_partial_credit_on(state, outcome);
     }

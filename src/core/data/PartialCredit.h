@@ -21,7 +21,7 @@ void open_partial_credit_dialog(ProgramState& state);
 // "Defaults": MC points "1" and partial-credit points "0" in the boxes.
 void partial_credit_defaults(ProgramState& state);
 
-// OK: switches partial credit on (unless there are more than 98 items), sets
+// OK: switches partial credit on (more than 98 items leave it off), sets
 // the total points and the two digits at the end of the options line, and
 // the points of a multiple-choice item. Never refuses: bad values are
 // replaced and reported.

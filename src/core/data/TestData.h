@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/data/AltAnswers.h"
 #include "core/data/OneBased.h"
 
 namespace kor {
@@ -63,6 +64,22 @@ enum EditorStartMode : int {
     start_insert_text = 6,
 };
 
+// What the right-wrong conversion rewrites besides the key, option and
+// response codes: the options line, and the alternatives (the converted data
+// carry none). The way back gives them back, however often the converted
+// data were loaded in between.
+struct RightWrongKept {
+    bool held = false;
+    std::string options_text;
+    std::string include_text;  // the include line as loaded, "A" items and all
+    OneBased<std::uint8_t, max_items> item_include;
+    OneBased<std::array<std::int32_t, answer_slots>, max_items> item_correct_answers;
+    OneBased<std::array<std::string, answer_slots>, max_items> alt_answer_cells;
+    OneBased<std::array<std::uint8_t, answer_slots>, max_items> confirmed_alternatives;
+    int num_alt_items = 0;
+    AltAnswerTable table;
+};
+
 struct TTestData {
     // --- loaded layer: written by the loader, read by the analysis ---
     std::string test_title;
@@ -86,6 +103,9 @@ struct TTestData {
     int num_included_items = 0;
     OneBased<std::array<std::int32_t, answer_slots>, max_items> item_correct_answers;
     OneBased<std::array<std::string, answer_slots>, max_items> alt_answer_cells;
+    // The answers the alternative-answers table's last accepted OK confirmed,
+    // by item and slot 1..8; 0 where none was. Slot 0 is always the key.
+    OneBased<std::array<std::uint8_t, answer_slots>, max_items> confirmed_alternatives;
     int num_alt_items = 0;
     int num_alt_or_all_correct_items = 0;
 
@@ -105,6 +125,7 @@ struct TTestData {
     OneBased<std::uint8_t, max_items> saved_item_options;
     std::uint8_t& saved_responses(int examinee, int item) { return saved_response_cells_[cell(examinee, item)]; }
     std::uint8_t saved_responses(int examinee, int item) const { return saved_response_cells_[cell(examinee, item)]; }
+    RightWrongKept right_wrong_kept;
 
     std::string original_key_text;
     OneBasedHeap<std::string, max_examinees_limit> original_lines;

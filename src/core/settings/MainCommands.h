@@ -2,6 +2,8 @@
 // Main-window commands that only switch program state: the radio groups of
 // the Options menu and what "Go To Data Editor" does before the editor shows.
 
+#include "core/settings/Choices.h"
+
 namespace kor {
 
 struct ProgramState;
@@ -9,19 +11,10 @@ struct ProgramState;
 // The checked radio button of the main window's "INPUT" box.
 enum class InputMode { enter_new_data, open_kor_file, insert_text_file, generate_data, edit_data };
 
-enum class BandUnit { raw_scores, percentages, grade_letters };
-enum class ExamineeOrder { none, label, score };
-enum class ItemOrder {
-    number,
-    difficulty,
-    discrimination,
-    point_biserial,
-    adjusted_point_biserial
-};
-
-// "Use Raw Scores / Percentages / Grade Letters in Confidence Bands". The
-// letters command also reads a saved grading scale file when there is one;
-// that file is not read here.
+// "Use Raw Scores / Percentages / Grade Letters in Confidence Bands" (none:
+// no unit, as "No Grading Categories" leaves it). The letters command also
+// reads a saved grading scale file when there is one; that file is not read
+// here.
 void choose_band_unit(ProgramState& state, BandUnit unit);
 
 // "Do NOT Sort Examinees", "Sort Examinees by Label", "... by Score".

@@ -112,7 +112,7 @@ Outcome problem_criteria_ok(ProgramState& state) {
         return outcome;
     }
     if (!(settings.crit_p_low < settings.crit_p_high)) {
-        outcome.refuse("Item Difficulty (high) criterion must be greater than Item Difficulty (high) criterion",
+        outcome.refuse("Item Difficulty (high) criterion must be greater than Item Difficulty (low) criterion",
                        problem_control::p_high);
         return outcome;
     }

@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <string>
 
-#include "SampleSets.h"
 #include "core/VariablesUnit.h"
 #include "core/data/Loader.h"
+#include "support/DataSets.h"
 
 namespace kor {
 namespace {

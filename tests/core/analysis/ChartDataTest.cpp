@@ -7,7 +7,7 @@
 #include "core/analysis/Analysis.h"
 #include "core/analysis/ChartData.h"
 #include "core/data/Loader.h"
-#include "core/analysis/SampleSets.h"
+#include "support/DataSets.h"
 
 namespace kor {
 namespace {
@@ -58,8 +58,8 @@ TEST(Histogram, TwentyThreeExamineesFrom23To40GiveSixBinsOfThree) {
 
 TEST(Histogram, CountsEachScoreInTheBinHoldingIt) {
     // Edges 22.5, 25.5, ...: 25 and 26 fall on either side of 25.5.
-    const ChartData chart = score_histogram({23, 25, 26, 28, 29, 40, 40, 23, 23, 30, 31, 32, 33, 34, 35, 36,
-                                             37, 38, 39, 24, 24, 27, 40},
+    const ChartData chart = score_histogram({23, 25, 26, 28, 29, 40, 40, 23, 23, 30, 31, 32,
+                                             33, 34, 35, 36, 37, 38, 39, 24, 24, 27, 40},
                                             23, 40);
     EXPECT_EQ(values(chart), (std::vector<int>{6, 3, 3, 3, 3, 5}));
 }

@@ -12,6 +12,7 @@
 #include "core/analysis/NormalCurve.h"
 #include "core/analysis/ScoreStatistics.h"
 #include "core/data/Loader.h"
+#include "support/DataSets.h"
 
 namespace kor {
 namespace {
@@ -19,19 +20,13 @@ namespace {
 // A data set typed into the editor: two-character labels "01", "02", ...
 std::unique_ptr<ProgramState> typed(const std::string& key, const std::string& options,
                                     const std::vector<std::string>& responses, const std::string& include = "") {
-    auto state = std::make_unique<ProgramState>();
-    EditorTexts& e = state->editor;
-    e.txt_cases = std::to_string(responses.size());
-    e.txt_items = std::to_string(key.size());
-    e.txt_label_length = "2";
-    e.txt_answer_key = key;
-    e.txt_options = options;
-    e.txt_include = include;
+    std::vector<std::string> lines;
     for (std::size_t i = 0; i < responses.size(); ++i) {
         const std::string label = (i + 1 < 10 ? "0" : "") + std::to_string(i + 1);
-        e.memo_data.push_back(label + responses[i]);
+        lines.push_back(label + responses[i]);
     }
-    return state;
+    return testing::typed(
+        {.label_length = 2, .key = key, .options = options, .include = include, .lines = lines});
 }
 
 void analyse(ProgramState& state) {
@@ -375,10 +370,12 @@ TEST(ReportOrder, ByScoreStartsFromDataOrderAndKeepsTheSortsTieOrder) {
     state->settings.sort_exam_none = false;
     state->settings.sort_exam_score = true;
     analyse(*state);
-    std::vector<int> order;
-    for (int p = 1; p <= 5; ++p) order.push_back(state->results.examinee_records[static_cast<std::size_t>(p)].IDnum);
-    // Scores 2,0,1,0,2 sorted by the selection sort: 4 2 3 1 5.
-    EXPECT_EQ(order, (std::vector<int>{4, 2, 3, 1, 5}));
+    // Scores 2,0,1,0,2 sorted by the selection sort: 4 2 3 1 5. The records
+    // themselves stay in examinee order.
+    EXPECT_EQ(state->results.examinee_order, (std::vector<int>{4, 2, 3, 1, 5}));
+    for (int i = 1; i <= 5; ++i) {
+        EXPECT_EQ(state->results.examinee_records[static_cast<std::size_t>(i)].IDnum, i);
+    }
     // Ranks: 1 + the number of lower scores, ties sharing theirs.
     EXPECT_EQ(examinee(*state, 1).RankScore, 4);
     EXPECT_EQ(examinee(*state, 2).RankScore, 1);

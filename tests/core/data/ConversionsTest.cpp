@@ -3,13 +3,22 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "core/FileIO.h"
 #include "core/VariablesUnit.h"
+#include "core/analysis/Analysis.h"
+#include "core/analysis/Scoring.h"
 #include "core/data/AltAnswers.h"
 #include "core/data/Conversions.h"
+#include "core/data/InputFile.h"
+#include "core/data/Loader.h"
+#include "support/DataSets.h"
+#include "support/TempFolder.h"
 
 namespace kor {
 namespace {
@@ -18,17 +27,12 @@ using Lines = std::vector<std::string>;
 
 std::unique_ptr<ProgramState> typed(const std::string& key, const std::string& options, const std::string& include,
                                     const Lines& lines, int label_length = 3) {
-    auto state = std::make_unique<ProgramState>();
-    EditorTexts& e = state->editor;
-    e.txt_title = "Quiz";
-    e.txt_cases = std::to_string(lines.size());
-    e.txt_items = std::to_string(key.size());
-    e.txt_label_length = std::to_string(label_length);
-    e.txt_answer_key = key;
-    e.txt_options = options;
-    e.txt_include = include;
-    e.memo_data = lines;
-    return state;
+    return testing::typed({.title = "Quiz",
+                           .label_length = label_length,
+                           .key = key,
+                           .options = options,
+                           .include = include,
+                           .lines = lines});
 }
 
 TEST(RightWrong, ScoresEveryResponseAndKeepsTheOriginalsForTheWayBack) {
@@ -65,6 +69,82 @@ TEST(RightWrong, AlternativeAnswersAndKeyNineCountAsRightMissingAsWrong) {
     ConvertMenu menu;
     ASSERT_FALSE(convert_to_right_wrong(*state, menu).refused);
     EXPECT_EQ(state->editor.memo_data, (Lines{"S011110", "S020011"}));
+}
+
+// Scores of the data set in the editor, in data-line order.
+std::vector<int> analysed_scores(ProgramState& state) {
+    EXPECT_FALSE(close_editor(state, EditorExit::close_and_analyze).show_editor_again);
+    EXPECT_TRUE(run_analysis(state).accepted());
+    std::vector<int> scores;
+    for (int i = 1; i <= state.data.num_examinees; ++i) {
+        scores.push_back(state.results.examinee_records[static_cast<std::size_t>(i)].Score);
+    }
+    return scores;
+}
+
+std::string saved_input_file(const ProgramState& state, const std::string& name) {
+    const testing::TempFolder folder;
+    const std::string path = folder.file(name);
+    write_input_file(state, path);
+    return read_file(path, input_file_max_bytes);
+}
+
+// In right-wrong data an alternative "2" would count the wrong answers as
+// right: the converted data set has no alternatives, scores as before, and
+// the way back brings the include line and the alternatives back.
+TEST(RightWrong, AlternativesAreFoldedInAndComeBackWithTheOriginalData) {
+    const Lines file = {"KOR: Korvath (version 6)", "Title         = Alternatives", "Comments      = ",
+                        "# Examinees   = 4",        "# Items       = 3",            "Missing Data  = 9",
+                        "Not reached   = x",        "Label Length  = 3",            "Answer Key    = ABC",
+                        "# Options     = 444",      "Item Analyzed = AYY",          "High Group D% = 27",
+                        "Low Group D%  = 27",       "Partial Credit= NO",           "MC Points     = NO",
+                        "S01ABC",                   "S02BBC",                       "S03CAB",
+                        "S04ABA",                   "# Grades      = 0",            "#Alternatives = 1",
+                        "Item #        = 1",        "Alternatives  = 1 2 * * * * * * * ",
+                        "#Content Areas= 0",        "#Cognitives   = 0"};
+    std::string text;
+    for (const std::string& line : file) {
+        text += line + "\r\n";
+    }
+    ProgramState state;
+    ASSERT_TRUE(read_input_text(state, text).messages.empty());
+    const std::string before = saved_input_file(state, "before.kor");
+    ASSERT_EQ(before, text);
+    const std::vector<int> scores = analysed_scores(state);
+    ASSERT_EQ(scores, (std::vector<int>{3, 3, 0, 2}));
+
+    ConvertMenu menu;
+    ASSERT_FALSE(convert_to_right_wrong(state, menu).refused);
+    EXPECT_EQ(state.editor.txt_include, "YYY");
+    EXPECT_EQ(state.editor.memo_data, (Lines{"S01111", "S02111", "S03000", "S04110"}));
+    const Lines converted = input_file_lines(state);
+    EXPECT_EQ(std::count(converted.begin(), converted.end(), "#Alternatives = 0"), 1);
+    EXPECT_EQ(analysed_scores(state), scores);
+
+    convert_back_from_right_wrong(state, menu);
+    EXPECT_EQ(saved_input_file(state, "after.kor"), before);
+    EXPECT_EQ(analysed_scores(state), scores);
+}
+
+// The hidden toggle leaves the converted lines as they are; the way back to
+// the original lines then also brings the alternatives back.
+TEST(RightWrong, OriginalLinesAfterTheToggleBringTheAlternativesBack) {
+    auto state = typed("AB", "44", "aY", {"S01BB"});
+    state->data.alt_answer_cells[1] = {"1", "2", "", "", "", "", "", "", ""};
+    ASSERT_FALSE(prepare_alt_answer_table(*state).refused);
+    ASSERT_FALSE(alt_answers_ok(*state).refused);
+    ConvertMenu menu;
+    ASSERT_FALSE(convert_to_right_wrong(*state, menu).refused);
+    EXPECT_EQ(state->editor.txt_include, "YY");
+    EXPECT_TRUE(state->alt_table.rows.empty());
+
+    toggle_right_wrong(*state, menu);
+    convert_back_to_original_lines(*state, menu);
+    EXPECT_EQ(state->editor.txt_include, "aY");
+    ASSERT_EQ(state->alt_table.rows.size(), 1u);
+    EXPECT_EQ(state->data.alt_answer_cells[1][1], "2");
+    ASSERT_FALSE(load_test_data(*state).refused);
+    EXPECT_EQ(state->data.item_correct_answers[1][1], 2);
 }
 
 TEST(RightWrong, ARefusedLoadChangesNothing) {

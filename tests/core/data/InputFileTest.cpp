@@ -1,13 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "core/FileIO.h"
 #include "core/VariablesUnit.h"
 #include "core/data/InputFile.h"
+#include "support/DataSets.h"
+#include "support/TempFolder.h"
 
 namespace kor {
 namespace {
@@ -59,16 +60,13 @@ std::vector<std::string> example_with_tail(const std::vector<std::string>& tail)
 }
 
 void fill_example_editor(ProgramState& state) {
-    EditorTexts& e = state.editor;
-    e.txt_title = "Quiz 1";
-    e.txt_comments = "Unit 3";
-    e.txt_cases = "2";
-    e.txt_items = "4";
-    e.txt_label_length = "3";
-    e.txt_answer_key = "ABCD";
-    e.txt_options = "4444";
-    e.txt_include = "YYYY";
-    e.memo_data = {"S01ABCA", "S02ABDD"};
+    testing::type_into(state, {.title = "Quiz 1",
+                               .comments = "Unit 3",
+                               .label_length = 3,
+                               .key = "ABCD",
+                               .options = "4444",
+                               .include = "YYYY",
+                               .lines = {"S01ABCA", "S02ABDD"}});
 }
 
 bool has_message(const Outcome& outcome, const std::string& text) {
@@ -78,21 +76,9 @@ bool has_message(const Outcome& outcome, const std::string& text) {
 
 class InputFileTest : public ::testing::Test {
   protected:
-    std::string temp_path(const std::string& name) {
-        std::string path = ::testing::TempDir() + "kor_input_file_" + name;
-        created_.push_back(path);
-        return path;
-    }
-    void TearDown() override {
-        for (const std::string& path : created_) {
-            std::remove(path.c_str());
-        }
-    }
 
+    testing::TempFolder folder;
     ProgramState state;
-
-  private:
-    std::vector<std::string> created_;
 };
 
 // ---------------------------------------------------------------- writer
@@ -101,7 +87,7 @@ TEST_F(InputFileTest, WriterProducesTheExampleByteForByte) {
     fill_example_editor(state);
     EXPECT_EQ(input_file_lines(state), example_lines());
 
-    const std::string path = temp_path("example.kor");
+    const std::string path = folder.file("example.kor");
     write_input_file(state, path);
     EXPECT_EQ(read_file(path, input_file_max_bytes), read_file(example_path, input_file_max_bytes));
 }
@@ -178,7 +164,7 @@ TEST_F(InputFileTest, ReaderTakesTheExampleIntoTheEditor) {
     EXPECT_EQ(state.settings.num_grade_cats, 0);
 
     ProgramState missing;
-    EXPECT_THROW(read_input_file(missing, temp_path("no such file.kor")), FileError);
+    EXPECT_THROW(read_input_file(missing, folder.file("no such file.kor")), FileError);
     EXPECT_FALSE(missing.data.opened_from_file);
 }
 
@@ -447,7 +433,7 @@ TEST_F(InputFileTest, FileWithEverySectionReadsBackAndWritesIdentically) {
     EXPECT_EQ(state.settings.txt_disc_top, "30");
 
     EXPECT_EQ(input_file_lines(state), lines);
-    const std::string path = temp_path("full.kor");
+    const std::string path = folder.file("full.kor");
     write_input_file(state, path);
     ProgramState again;
     ASSERT_TRUE(read_input_file(again, path).accepted());

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/VariablesUnit.h"
+#include "core/analysis/Analysis.h"
 #include "core/data/InputFile.h"
 #include "core/data/LegacyInput.h"
 #include "core/data/Loader.h"
@@ -219,7 +220,7 @@ TEST_F(LegacyInputTest, Version4OtherGradeCountsChooseNothingAndReadNoGradeLines
 
 // ---------------------------------------------------------------- version 3
 
-TEST_F(LegacyInputTest, Version3FileFillsTheOldGradeBoxesAndEndsWithTwoLevels) {
+TEST_F(LegacyInputTest, Version3FileFillsTheFirstGradeBoxesAndEndsWithTwoLevels) {
     state.settings.txt_disc_top = "33";
     const Outcome outcome =
         read(version3_lines(
@@ -237,10 +238,11 @@ TEST_F(LegacyInputTest, Version3FileFillsTheOldGradeBoxesAndEndsWithTwoLevels) {
 
     const GradeForm& form = state.grade_form;
     EXPECT_EQ(form.scheme, GradeScheme::five);
-    EXPECT_EQ(form.txt_grade[2], "90");
-    EXPECT_EQ(form.txt_grade[5], "80");
-    EXPECT_EQ(form.txt_grade[8], "70");
-    EXPECT_EQ(form.txt_grade[11], "60");
+    EXPECT_EQ(form.txt_grade[1], "90");
+    EXPECT_EQ(form.txt_grade[2], "80");
+    EXPECT_EQ(form.txt_grade[3], "70");
+    EXPECT_EQ(form.txt_grade[4], "60");
+    EXPECT_EQ(form.txt_grade[5], "");
 
     const TTestData& data = state.data;
     EXPECT_EQ(data.num_content_areas, 2);
@@ -270,24 +272,60 @@ TEST_F(LegacyInputTest, Version3HasTwoLevelsAndItemLinesEvenWithoutAreas) {
     EXPECT_EQ(short_file.data.num_cognitive_levels, 2);
 }
 
-TEST_F(LegacyInputTest, Version3PresetsFillTheirBoxes) {
-    ASSERT_TRUE(
-        read(version3_lines({"# Grades      = 2", "Pass          = 65"}, {"#Content Areas= 0"}),
-             InputLayout::version3)
-            .accepted());
-    EXPECT_EQ(state.grade_form.txt_grade[2], "65");
-    EXPECT_EQ(state.grade_form.txt_grade[1], "70");  // the preset's own minimum stays
+// The scale a version-3 file holds is the scale the analysis grades with:
+// its minimums go into boxes 1 .. N-1 in line order, as in version 4.
+TEST_F(LegacyInputTest, Version3ScalesAreTheScalesTheAnalysisUses) {
+    const std::vector<std::string> two_areas = {"#Content Areas= 2", "Content Area 1= Algebra",
+                                                "Content Area 2= Geometry"};
+    ASSERT_TRUE(read(version3_lines({"# Grades      = 5", "A-            = 90",
+                                     "B-            = 80", "C-            = 70",
+                                     "D-            = 60"},
+                                    two_areas),
+                     InputLayout::version3)
+                    .messages.empty());
+    const EditorCloseResult closed = close_editor(state, EditorExit::close_and_analyze);
+    ASSERT_FALSE(closed.show_editor_again);
+    const Outcome analysed = run_analysis(state);
+    ASSERT_TRUE(analysed.accepted()) << first_message(analysed);
+    EXPECT_EQ(state.settings.num_grade_cats, 5);
+    const std::vector<double> five = {state.settings.grade_min_percent[1],
+                                      state.settings.grade_min_percent[2],
+                                      state.settings.grade_min_percent[3],
+                                      state.settings.grade_min_percent[4]};
+    EXPECT_EQ(five, (std::vector<double>{90, 80, 70, 60}));
+    // Both examinees have 3 of 4 right: 75 %.
+    EXPECT_EQ(state.results.examinee_records[1].Grade, "C-  ");
+    EXPECT_EQ(state.results.examinee_records[2].Grade, "C-  ");
 
     std::vector<std::string> twelve = {"# Grades      = 12"};
+    std::vector<double> minimums;
     for (int k = 1; k <= 11; ++k) {
         twelve.push_back("                " + std::to_string(99 - 3 * k));
+        minimums.push_back(99 - 3 * k);
     }
-    ProgramState fresh;
-    ASSERT_TRUE(read_input_text(fresh, crlf(version3_lines(twelve, {"#Content Areas= 0"})),
+    ProgramState twin;
+    ASSERT_TRUE(read_input_text(twin, crlf(version3_lines(twelve, two_areas)),
                                 InputLayout::version3)
-                    .accepted());
-    EXPECT_EQ(fresh.grade_form.txt_grade[2], "96");
-    EXPECT_EQ(fresh.grade_form.txt_grade[12], "66");
+                    .messages.empty());
+    ASSERT_FALSE(close_editor(twin, EditorExit::close_and_analyze).show_editor_again);
+    ASSERT_TRUE(run_analysis(twin).accepted());
+    std::vector<double> stored;
+    for (std::size_t k = 1; k <= 11; ++k) {
+        stored.push_back(twin.settings.grade_min_percent[k]);
+    }
+    EXPECT_EQ(stored, minimums);
+    EXPECT_EQ(twin.grade_form.txt_grade[1], "96");
+    EXPECT_EQ(twin.grade_form.txt_grade[11], "66");
+    EXPECT_EQ(twin.grade_form.txt_grade[12], "");
+
+    ProgramState pass_fail;
+    ASSERT_TRUE(read_input_text(pass_fail,
+                                crlf(version3_lines({"# Grades      = 2", "Pass          = 65"},
+                                                    two_areas)),
+                                InputLayout::version3)
+                    .messages.empty());
+    EXPECT_EQ(pass_fail.grade_form.txt_grade[1], "65");
+    EXPECT_EQ(pass_fail.settings.grade_min_percent[1], 65.0);
 }
 
 // ---------------------------------------------------------------- chooser

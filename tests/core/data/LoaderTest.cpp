@@ -2,28 +2,27 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/VariablesUnit.h"
+#include "core/data/AltAnswers.h"
+#include "support/DataSets.h"
 
 namespace kor {
 namespace {
 
 // Two examinees, four items, labels of three characters: a data set that loads.
 std::unique_ptr<ProgramState> quiz() {
-    auto state = std::make_unique<ProgramState>();
-    EditorTexts& e = state->editor;
-    e.txt_title = "Quiz 1";
-    e.txt_comments = "Unit 3";
-    e.txt_cases = "2";
-    e.txt_items = "4";
-    e.txt_label_length = "3";
-    e.txt_answer_key = "ABCD";
-    e.txt_options = "4444";
-    e.txt_include = "YYYY";
-    e.memo_data = {"S01ABCA", "S02ABDD"};
-    return state;
+    return testing::typed({.title = "Quiz 1",
+                           .comments = "Unit 3",
+                           .label_length = 3,
+                           .key = "ABCD",
+                           .options = "4444",
+                           .include = "YYYY",
+                           .lines = {"S01ABCA", "S02ABDD"}});
 }
 
 void expect_refused(ProgramState& state, const std::string& message, const std::string& focus) {
@@ -222,11 +221,94 @@ TEST(Loader, KeyAboveMaximumShowsTwoMessages) {
 TEST(Loader, KeyNineOrUnrecognisedPassesAndShortKeyIsRefused) {
     auto state = quiz();
     state->editor.txt_answer_key = "9?CD";
-    EXPECT_FALSE(load_test_data(*state).refused);
+    const Outcome outcome = load_test_data(*state);
+    EXPECT_FALSE(outcome.refused);
     EXPECT_EQ(state->data.key_digits, "99" "34");
+    // Only the "?" is reported; the "9" means every answer counts, as typed.
+    EXPECT_EQ(outcome.messages,
+              std::vector<std::string>{"Item #2: the ANSWER KEY character '?' is not an option, so every answer to "
+                                       "this item counts as correct (use 9 to mean this)"});
 
     state->editor.txt_answer_key = "AB";
     expect_refused(*state, "The ANSWER KEY is shorter than the Number of Items -- check Item #3", "txt_answer_key");
+}
+
+// A key character that is no option and a key beyond the item's options
+// both load as coded, with one warning per item that stops nothing.
+TEST(Loader, KeyCharactersThatCannotMeanWhatWasTypedAreWarnedAbout) {
+    const auto all_correct = [](int item, char c) {
+        return "Item #" + std::to_string(item) + ": the ANSWER KEY character '" + std::string(1, c) +
+               "' is not an option, so every answer to this item counts as correct (use 9 to mean this)";
+    };
+    const auto none_correct = [](int item, int key, int options) {
+        return "Item #" + std::to_string(item) + ": the ANSWER KEY is option " + std::to_string(key) +
+               " but the item has only " + std::to_string(options) + " options, so nobody can answer it correctly";
+    };
+    auto state = quiz();
+    state->editor.txt_answer_key = " Z-E";
+    Outcome outcome = load_test_data(*state);
+    ASSERT_FALSE(outcome.refused);
+    EXPECT_EQ(outcome.messages, (std::vector<std::string>{all_correct(1, ' '), all_correct(2, 'Z'),
+                                                          all_correct(3, '-'), none_correct(4, 5, 4)}));
+    EXPECT_EQ(state->data.key_digits, "9995");
+
+    // "T" is an option of two-option items only; "H" is option 8 of 8 at most.
+    state->editor.txt_options = "2433";
+    state->editor.txt_answer_key = "THcd";
+    outcome = load_test_data(*state);
+    ASSERT_FALSE(outcome.refused);
+    EXPECT_EQ(outcome.messages, (std::vector<std::string>{none_correct(2, 8, 4), none_correct(4, 4, 3)}));
+    EXPECT_EQ(state->data.key_digits, "1834");
+    state->editor.txt_answer_key = "AT0F";
+    outcome = load_test_data(*state);
+    EXPECT_EQ(outcome.messages, (std::vector<std::string>{all_correct(2, 'T'), none_correct(4, 6, 3)}));
+}
+
+TEST(Loader, ATabInADataLineIsOneColumnAndIsWarnedAbout) {
+    auto state = quiz();
+    state->editor.memo_data = {"S01ABCA", "S02\tBDD"};
+    const Outcome outcome = load_test_data(*state);
+    ASSERT_FALSE(outcome.refused);
+    EXPECT_EQ(outcome.messages,
+              std::vector<std::string>{"Data line 2 holds a tab character: a tab counts as one column, not as a "
+                                       "separator, so check that the responses after it stand under their items"});
+    EXPECT_EQ(state->data.responses(2, 1), 9);
+    EXPECT_EQ(state->data.responses(2, 2), 2);
+
+    // The warning comes before the refusal a tab can cause.
+    state->editor.memo_data = {"S01ABCA", "S02\tBD"};
+    const Outcome short_line = load_test_data(*state);
+    ASSERT_TRUE(short_line.refused);
+    ASSERT_EQ(short_line.messages.size(), 2u);
+    EXPECT_EQ(short_line.messages[0].rfind("Data line 2 holds a tab character", 0), 0u);
+}
+
+// Slot 0 is the key of the latest load and a confirmed alternative joins it
+// only while the table's cell still shows it.
+TEST(Loader, ConfirmedAlternativesJoinTheKeyOfEachLoad) {
+    using Slots = std::array<std::int32_t, answer_slots>;
+    auto state = quiz();
+    state->editor.txt_include = "YYAY";
+    ASSERT_FALSE(prepare_alt_answer_table(*state).refused);
+    state->alt_table.rows[0].cells[3] = "1";
+    ASSERT_FALSE(alt_answers_ok(*state).refused);
+
+    state->editor.txt_answer_key = "ABDD";
+    ASSERT_FALSE(load_test_data(*state).refused);
+    EXPECT_EQ(state->data.item_correct_answers[3], (Slots{4, 1, 4, 4, 4, 4, 4, 4, 4}));
+
+    // An "A" item turned "Y" accepts only its key; turned back, its alternative again.
+    state->editor.txt_include = "YYYY";
+    ASSERT_FALSE(load_test_data(*state).refused);
+    EXPECT_EQ(state->data.item_correct_answers[3], (Slots{4, 4, 4, 4, 4, 4, 4, 4, 4}));
+    state->editor.txt_include = "YYAY";
+    ASSERT_FALSE(load_test_data(*state).refused);
+    EXPECT_EQ(state->data.item_correct_answers[3][1], 1);
+
+    // Cells cleared without the table's OK (a new example) confirm nothing.
+    state->data.alt_answer_cells[3].fill(std::string());
+    ASSERT_FALSE(load_test_data(*state).refused);
+    EXPECT_EQ(state->data.item_correct_answers[3], (Slots{4, 4, 4, 4, 4, 4, 4, 4, 4}));
 }
 
 TEST(Loader, DataLineCountMustMatch) {

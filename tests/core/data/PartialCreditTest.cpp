@@ -81,6 +81,14 @@ TEST(PartialCreditOk, NinetyNineItemsCannotHavePartialCreditButGetTheirMcPoints)
     EXPECT_FALSE(state.data.partial_credit_on);
     EXPECT_EQ(state.editor.txt_options, std::string(99, '4'));
     EXPECT_EQ(state.data.mc_item_points, 2.0);
+
+    // A file that asks for partial credit has switched it on before the OK
+    // runs: the refusal switches it off, as its message says.
+    state.data.partial_credit_on = true;
+    state.data.pc_total_points = 7;
+    partial_credit_ok(state);
+    EXPECT_FALSE(state.data.partial_credit_on);
+    EXPECT_EQ(state.data.pc_total_points, 0);
 }
 
 TEST(PartialCreditOk, McPointsMustBeANumberOfAtLeastZeroWithinA999Total) {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -9,6 +8,7 @@
 #include "core/VariablesUnit.h"
 #include "core/data/Loader.h"
 #include "core/data/TextImport.h"
+#include "support/TempFolder.h"
 
 namespace kor {
 namespace {
@@ -27,16 +27,6 @@ std::size_t commas_in(const std::string& line) {
 
 class TextImportTest : public ::testing::Test {
   protected:
-    std::string temp_path(const std::string& name) {
-        std::string path = ::testing::TempDir() + "kor_text_import_" + name;
-        created_.push_back(path);
-        return path;
-    }
-    void TearDown() override {
-        for (const std::string& path : created_) {
-            std::remove(path.c_str());
-        }
-    }
 
     // The help window's sample inserted with its key line, completed as the
     // help tells the user, and loaded.
@@ -51,10 +41,8 @@ class TextImportTest : public ::testing::Test {
             << (closed.outcome.messages.empty() ? "" : closed.outcome.messages[0]);
     }
 
+    testing::TempFolder folder;
     ProgramState state;
-
-  private:
-    std::vector<std::string> created_;
 };
 
 // ---------------------------------------------------------------- inserts
@@ -117,21 +105,21 @@ TEST_F(TextImportTest, InsertWithKeyTakesTheKeyFromItsFirstDigit) {
 }
 
 TEST_F(TextImportTest, FileInsertsRecordThePathAndReportMissingFiles) {
-    const std::string path = temp_path("in.txt");
+    const std::string path = folder.file("in.txt");
     write_lines_atomic(path, {"KEY 21", "S1 21"});
     insert_text_file(state, path);
     EXPECT_EQ(state.editor.memo_data, (std::vector<std::string>{"KEY 21", "S1 21"}));
     EXPECT_EQ(state.data.input_file_path, path);
     insert_data_and_key_file(state, path);
     EXPECT_EQ(state.editor.txt_answer_key, "21");
-    EXPECT_THROW(insert_text_file(state, temp_path("missing.txt")), FileError);
+    EXPECT_THROW(insert_text_file(state, folder.file("missing.txt")), FileError);
 }
 
 // ---------------------------------------------------------------- saving
 
 TEST_F(TextImportTest, SaveDataOnlyWritesTheDataWindowWithCrLf) {
     state.editor.memo_data = {"S01 ABC", "", "S02 ABD "};
-    const std::string path = temp_path("data.txt");
+    const std::string path = folder.file("data.txt");
     save_data_only(state, path);
     EXPECT_EQ(read_file(path, 1000), "S01 ABC\r\n\r\nS02 ABD \r\n");
 }
@@ -155,7 +143,7 @@ TEST_F(TextImportTest, RawExportWritesTheLoadedCodes) {
     std::swap(records[1], records[12]);
     EXPECT_EQ(raw_data_lines(state), lines);
 
-    const std::string path = temp_path("raw.txt");
+    const std::string path = folder.file("raw.txt");
     save_raw_data(state, path);
     EXPECT_EQ(read_file(path, 10000).substr(0, 9), "Examinee,");
 }
@@ -271,7 +259,7 @@ TEST_F(TextImportTest, HelpWindowTextsAndTheSavedSyntax) {
               "write outfile = 'C:\\SPSS2KOR.TXT' table /EXAMINEE ITEM01 to ITEM12.");
     EXPECT_EQ(help.syntax_lines[3], "");
 
-    const std::string path = temp_path("spss2kor.SPS");
+    const std::string path = folder.file("spss2kor.SPS");
     save_spss_syntax(path);
     const std::string saved = read_file(path, 10000);
     EXPECT_EQ(saved.rfind("write formats EXAMINEE (a9) ITEM01 to ITEM12 (f1.0).\r\n", 0), 0u);

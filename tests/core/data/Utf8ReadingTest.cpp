@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -19,6 +18,7 @@
 #include "app/Analyze.h"
 #include "reports/FullReport.h"
 #include "reports/ResultsFiles.h"
+#include "support/TempFolder.h"
 
 namespace kor {
 namespace {
@@ -68,20 +68,7 @@ std::vector<std::string> accented_input_file() {
 
 class Utf8ReadingTest : public ::testing::Test {
   protected:
-    std::string temp_file(const std::string& name, const std::string& bytes) {
-        std::string path = ::testing::TempDir() + "kor_utf8_" + name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        created_.push_back(path);
-        return path;
-    }
-    void TearDown() override {
-        for (const std::string& path : created_) {
-            std::remove(path.c_str());
-        }
-    }
-
-  private:
-    std::vector<std::string> created_;
+    testing::TempFolder folder;
 };
 
 // The full results of a state whose editor holds a data set.
@@ -96,8 +83,8 @@ TEST_F(Utf8ReadingTest, AUtf8InputFileWithTheMarkReadsLikeItsSingleByteTwin) {
     const std::string single_byte = crlf(accented_input_file());
     auto twin = std::make_unique<ProgramState>();
     auto utf8 = std::make_unique<ProgramState>();
-    ASSERT_TRUE(read_input_file(*twin, temp_file("twin.kor", single_byte)).messages.empty());
-    ASSERT_TRUE(read_input_file(*utf8, temp_file("utf8.kor", as_utf8_with_mark(single_byte)))
+    ASSERT_TRUE(read_input_file(*twin, folder.write("twin.kor", single_byte)).messages.empty());
+    ASSERT_TRUE(read_input_file(*utf8, folder.write("utf8.kor", as_utf8_with_mark(single_byte)))
                     .messages.empty());
 
     EXPECT_EQ(utf8->editor, twin->editor);
@@ -146,7 +133,7 @@ TEST_F(Utf8ReadingTest, TextInsertsDropTheMarkAndConvert) {
               (std::vector<std::string>{"M\xFCller  2321", "S02       2311"}));
 
     const std::string path =
-        temp_file("key.txt", bom + "KEY       2321\r\nS\xC3\xA9verine2311\r\n");
+        folder.write("key.txt", bom + "KEY       2321\r\nS\xC3\xA9verine2311\r\n");
     ASSERT_TRUE(insert_data_and_key_file(*state, path).accepted());
     EXPECT_EQ(state->editor.txt_answer_key, "2321");
     EXPECT_EQ(state->editor.memo_data, std::vector<std::string>{"S\xE9verine2311"});

@@ -10,6 +10,7 @@
 #include "core/FileIO.h"
 #include "core/VariablesUnit.h"
 #include "core/settings/GradingScale.h"
+#include "support/TempFolder.h"
 
 namespace kor {
 namespace {
@@ -90,13 +91,7 @@ TEST(ScaleFile, MalformedFilesEndTheLoadWithTheConversionError) {
 
 class ScaleFileOnDisk : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() / "kor_scale_file_test";
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-    fs::path folder;
+    testing::TempFolder folder;
 };
 
 TEST_F(ScaleFileOnDisk, SaveOpenAndDeleteTheDefaults) {
@@ -105,15 +100,15 @@ TEST_F(ScaleFileOnDisk, SaveOpenAndDeleteTheDefaults) {
     write_scale_file(*state, (folder / default_scale_file).string());
 
     auto reopened = std::make_unique<ProgramState>();
-    EXPECT_FALSE(open_grade_dialog(*reopened, folder.string()).refused);
+    EXPECT_FALSE(open_grade_dialog(*reopened, folder.path().string()).refused);
     EXPECT_EQ(reopened->settings.num_grade_cats, 12);
     EXPECT_EQ(reopened->settings.grade_min_percent[11], 61.0);
 
-    delete_saved_defaults(folder.string());
+    delete_saved_defaults(folder.path().string());
     EXPECT_FALSE(fs::exists(folder / default_scale_file));
-    delete_saved_defaults(folder.string());  // silent when there is none
+    delete_saved_defaults(folder.path().string());  // silent when there is none
     auto fresh = std::make_unique<ProgramState>();
-    EXPECT_TRUE(open_grade_dialog(*fresh, folder.string()).messages.empty());
+    EXPECT_TRUE(open_grade_dialog(*fresh, folder.path().string()).messages.empty());
     EXPECT_EQ(fresh->settings.num_grade_cats, 0);
 }
 

@@ -1,0 +1,144 @@
+// What a user waits for: the built `kor` program started as a process of its
+// own on generated data sets, from start to exit, with the peak memory the
+// process used. Each command runs as many times as the repetitions ask and
+// the median is reported.
+
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#ifndef KOR_EXECUTABLE
+#error "KOR_EXECUTABLE names the kor program to run"
+#endif
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A folder of this run's own for the data files and everything kor writes;
+// never destroyed, so that the clean-up at exit can still name it.
+const fs::path& work_folder() {
+    static const fs::path* folder = [] {
+        std::string pattern = (fs::temp_directory_path() / "kor_process_bench_XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) {
+            std::abort();
+        }
+        return new fs::path(pattern);
+    }();
+    return *folder;
+}
+
+struct Finished {
+    int status = -1;
+    long peak_kilobytes = 0;
+};
+
+// Runs kor with `args`, its output going to a file in the work folder.
+Finished run_kor(const std::vector<std::string>& args) {
+    std::vector<std::string> all{KOR_EXECUTABLE};
+    all.insert(all.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& arg : all) {
+        argv.push_back(arg.data());
+    }
+    argv.push_back(nullptr);
+    const std::string output = (work_folder() / "output.txt").string();
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    pid_t child = 0;
+    Finished finished;
+    if (posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
+        rusage usage{};
+        if (wait4(child, &finished.status, 0, &usage) == child) {
+            finished.peak_kilobytes = usage.ru_maxrss;
+        }
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    return finished;
+}
+
+// The generated input file of `cases` x `items`, made once.
+std::string data_file(int cases, int items) {
+    const fs::path path = work_folder() / ("gen_" + std::to_string(cases) + "x" + std::to_string(items) + ".kor");
+    if (!fs::exists(path)) {
+        const Finished made = run_kor(
+            {"generate", "--cases", std::to_string(cases), "--items", std::to_string(items), "-o", path.string()});
+        if (made.status != 0) {
+            std::abort();
+        }
+    }
+    return path.string();
+}
+
+void time_command(benchmark::State& bench, const std::vector<std::string>& args) {
+    long peak = 0;
+    for (auto _ : bench) {
+        const Finished finished = run_kor(args);
+        if (finished.status != 0) {
+            bench.SkipWithError("kor failed");
+            return;
+        }
+        peak = std::max(peak, finished.peak_kilobytes);
+    }
+    bench.counters["peak_MB"] = static_cast<double>(peak) / 1024.0;
+}
+
+void BM_Check(benchmark::State& bench) {
+    time_command(bench, {"check", data_file(static_cast<int>(bench.range(0)), static_cast<int>(bench.range(1)))});
+}
+
+void BM_Analyze(benchmark::State& bench) {
+    time_command(bench, {"analyze", data_file(static_cast<int>(bench.range(0)), static_cast<int>(bench.range(1)))});
+}
+
+void BM_AnalyzeJson(benchmark::State& bench) {
+    const std::string json = (work_folder() / "out.json").string();
+    time_command(bench, {"analyze", data_file(static_cast<int>(bench.range(0)), static_cast<int>(bench.range(1))),
+                         "--json", json});
+}
+
+void BM_AnalyzeSave(benchmark::State& bench) {
+    const fs::path results = work_folder() / "saved" / "results.txt";
+    fs::create_directories(results.parent_path());
+    time_command(bench, {"analyze", data_file(static_cast<int>(bench.range(0)), static_cast<int>(bench.range(1))),
+                         "--save", results.string()});
+}
+
+void sizes(benchmark::internal::Benchmark* bench) {
+    bench->Args({9999, 100})->Args({1000, 50});
+    bench->ArgNames({"cases", "items"});
+    bench->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(11);
+    bench->ComputeStatistics("min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
+    bench->ReportAggregatesOnly(true);
+}
+
+BENCHMARK(BM_Check)->Apply(sizes);
+BENCHMARK(BM_Analyze)->Apply(sizes);
+BENCHMARK(BM_AnalyzeJson)->Apply(sizes);
+BENCHMARK(BM_AnalyzeSave)->Apply(sizes);
+
+// Removes the work folder when the program ends.
+struct RemoveWorkFolder {
+    ~RemoveWorkFolder() {
+        std::error_code ignored;
+        fs::remove_all(work_folder(), ignored);
+    }
+} remove_work_folder;
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,123 @@
+#pragma once
+// Spreadsheet (CSV) exports of answer-sheet scanners and learning-management
+// systems, mapped onto the data editor's boxes: a header row, id columns, one
+// column of letters or digits per item, and the key in a row of its own, in
+// a separate file or typed. Each choice (delimiter, header row, id and item
+// columns, key, options) is detected unless the user gives it; a file that
+// cannot be read without guessing is refused with the row and column at
+// fault. The boxes are then loaded by the loader, exactly as typed ones are.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/Outcome.h"
+#include "core/data/CsvReader.h"
+#include "core/data/TestData.h"
+
+namespace kor {
+
+struct ProgramState;
+
+// A spreadsheet file is read whole; a class of 9999 with 100 items is far below this.
+inline constexpr std::size_t csv_file_max_bytes = 16u * 1024u * 1024u;
+
+// A key kept in a file of its own: its name (for messages) and its text,
+// already single-byte.
+struct CsvKeyFile {
+    std::string name;
+    std::string text;
+};
+
+// What the user gives; everything left unset is detected.
+struct CsvOptions {
+    std::optional<char> delimiter;
+    std::optional<bool> header;  // the first row holds the column names
+    // Item columns: numbers ("4-28", "7") or header names ("Q1..Q25", "Q1").
+    std::string items;
+    // Id columns, joined in this order: names or numbers, comma-separated.
+    std::string ids;
+    // The key: the row that holds it, no key row at all, a key file or the
+    // key typed as one character per item. At most one source.
+    std::optional<int> key_row;
+    bool no_key_row = false;
+    std::optional<CsvKeyFile> key_file;
+    std::string key;
+    // Options: one digit for every item, or one digit per item.
+    std::string options;
+};
+
+// The rows of the file with the delimiter that split them.
+struct CsvTable {
+    char delimiter = ',';
+    std::vector<CsvRow> rows;
+    std::size_t columns = 0;  // cells of every row that holds something
+};
+
+enum class CsvKeySource { row, file, text };
+
+// Every choice of the import, detected or given (`..._given`), and what the
+// data editor's boxes become: what a preview window shows and changes.
+struct CsvMapping {
+    std::string file_name;
+    char delimiter = ',';
+    bool delimiter_given = false;
+    int header_row = 0;  // the header's row number; 0 when there is none
+    bool header_given = false;
+    std::vector<std::size_t> id_columns;  // 0-based, in joining order
+    bool ids_given = false;
+    bool row_numbers_as_ids = false;  // no id columns, or all of them empty
+    std::vector<std::size_t> item_columns;
+    bool items_given = false;
+    std::vector<std::size_t> ignored_columns;
+    CsvKeySource key_source = CsvKeySource::row;
+    int key_row = 0;  // with CsvKeySource::row
+    std::string key_file_name;
+    std::string key;      // one character per item
+    std::string options;  // one digit per item
+    bool options_given = false;
+    std::vector<int> student_rows;  // row numbers, in data order
+    std::vector<int> skipped_rows;  // empty rows among the data
+    int missing_cells = 0;          // empty, "-", "*" or "."
+    int double_marked_cells = 0;    // more than one character
+    int unreadable_cells = 0;       // one character that answers no option of its item
+    std::vector<std::string> warnings;
+    // The boxes the data editor is filled with.
+    EditorTexts texts;
+};
+
+// The result of planning an import: the table whenever the file could be
+// split into rows, the mapping when nothing was refused.
+struct CsvPlan {
+    Outcome outcome;
+    CsvTable table;
+    std::optional<CsvMapping> mapping;
+};
+
+// Plans the import of `text` (single-byte text of the file `file_name`).
+CsvPlan plan_csv_import(std::string_view text, const std::string& file_name,
+                        const CsvOptions& options);
+
+// The summary shown before the data are used: delimiter, header, id and item
+// columns, key source, students, items, missing and double-marked cells, and
+// the warnings.
+std::vector<std::string> csv_summary(const CsvMapping& mapping, const CsvTable& table);
+
+// The name of a column for messages: its letters, and its header name when
+// there is one ("D (Q1)").
+std::string csv_column_label(const CsvTable& table, int header_row, std::size_t column);
+
+// Fills the data editor's boxes from the mapping, as a fresh data set read
+// from `path`, which no save may then replace.
+void fill_editor_from_csv(ProgramState& state, const CsvMapping& mapping, const std::string& path);
+
+// Whether the text is laid out as a spreadsheet export: a delimiter splits
+// most of its first rows into the same number of cells, at least two.
+bool looks_like_csv(std::string_view text);
+
+// Whether the single-byte text starts as the program's own input file does.
+bool is_input_file_text(std::string_view text);
+
+}  // namespace kor

@@ -1,0 +1,164 @@
+#include "reports/CsvResults.h"
+
+#include <algorithm>
+
+#include "core/Encoding.h"
+#include "core/Format.h"
+#include "core/VariablesUnit.h"
+#include "reports/QuickOptions.h"
+
+namespace kor {
+
+namespace {
+
+std::size_t at(int position) {
+    return static_cast<std::size_t>(position);
+}
+
+constexpr int percent_decimals = 2;
+constexpr int proportion_decimals = 3;
+
+std::string without_trailing_blanks(std::string text) {
+    while (!text.empty() && text.back() == ' ') {
+        text.pop_back();
+    }
+    return text;
+}
+
+std::string percent_cell(double value) {
+    return fixed(value, percent_decimals);
+}
+std::string proportion_cell(double value) {
+    return fixed(value, proportion_decimals);
+}
+std::string correlation_cell(double value) {
+    return value == not_computable ? std::string() : fixed(value, proportion_decimals);
+}
+
+// The records are kept in report order; these files list them by number.
+std::vector<const Case_Record*> examinees_in_data_order(const ProgramState& state) {
+    const int n = state.data.num_examinees;
+    std::vector<const Case_Record*> by_number(at(n) + 1, nullptr);
+    for (int p = 1; p <= n; ++p) {
+        const Case_Record& r = state.results.examinee_records[at(p)];
+        if (r.IDnum >= 1 && r.IDnum <= n) {
+            by_number[at(r.IDnum)] = &r;
+        }
+    }
+    return by_number;
+}
+
+std::vector<const Item_Record*> items_in_number_order(const ProgramState& state) {
+    const int k = state.data.num_items;
+    std::vector<const Item_Record*> by_number(at(k) + 1, nullptr);
+    for (int p = 1; p <= k; ++p) {
+        const Item_Record& item = state.results.item_records[at(p)];
+        if (item.ItemNum >= 1 && item.ItemNum <= k) {
+            by_number[at(item.ItemNum)] = &item;
+        }
+    }
+    return by_number;
+}
+
+std::string option_name(const TTestData& data, int option) {
+    if (data.data_are_right_wrong) {
+        return option == 1 ? "RIGHT" : "WRONG";
+    }
+    return std::string(1, static_cast<char>('A' + option - 1));
+}
+
+int shown_options(const TTestData& data, int item) {
+    if (data.data_are_right_wrong) {
+        return 2;
+    }
+    return std::clamp(static_cast<int>(data.item_options[at(item)]), 0, max_option_columns);
+}
+
+std::vector<std::string> utf8_lines(std::vector<std::string> lines) {
+    for (std::string& line : lines) {
+        line = utf8_from_latin1(line);
+    }
+    return lines;
+}
+
+}  // namespace
+
+std::string csv_cell(std::string_view text) {
+    const bool needs_quotes = text.find_first_of(",\"\r\n") != std::string_view::npos ||
+                              (!text.empty() && (text.front() == ' ' || text.back() == ' '));
+    if (!needs_quotes) {
+        return std::string(text);
+    }
+    std::string cell = "\"";
+    for (char c : text) {
+        cell += c;
+        if (c == '"') {
+            cell += '"';
+        }
+    }
+    return cell + "\"";
+}
+
+std::string csv_text_cell(std::string_view text) {
+    const bool formula_like =
+        !text.empty() && std::string_view("=+-@").find(text.front()) != std::string_view::npos;
+    return csv_cell(formula_like ? "'" + std::string(text) : std::string(text));
+}
+
+std::string csv_row(const std::vector<std::string>& cells) {
+    std::string row;
+    for (std::size_t k = 0; k < cells.size(); ++k) {
+        row += (k > 0 ? "," : "") + cells[k];
+    }
+    return row;
+}
+
+std::vector<std::string> scores_csv_lines(const ProgramState& state) {
+    const bool points = state.data.partial_credit_on;
+    std::vector<std::string> lines{
+        "id,score,percent,points,points_percent,grade,band68_low,band68_high,band95_low,band95_"
+        "high"};
+    for (const Case_Record* r : examinees_in_data_order(state)) {
+        if (r == nullptr) {
+            continue;
+        }
+        lines.push_back(
+            csv_row({csv_text_cell(without_trailing_blanks(r->Name)), whole(r->Score),
+                     percent_cell(r->Percent), percent_cell(points ? r->PC_Score : r->Score),
+                     percent_cell(points ? r->PC_Percent : r->Percent),
+                     csv_text_cell(without_trailing_blanks(points ? r->PC_Grade : r->Grade)),
+                     percent_cell(r->Minus1sem), percent_cell(r->Plus1sem),
+                     percent_cell(r->Minus2sem), percent_cell(r->Plus2sem)}));
+    }
+    return utf8_lines(std::move(lines));
+}
+
+std::vector<std::string> options_csv_lines(const ProgramState& state) {
+    const TTestData& data = state.data;
+    std::vector<std::string> lines{"item,option,key,count,proportion,high,low,pbis"};
+    const std::vector<const Item_Record*> items = items_in_number_order(state);
+    for (int j = 1; j <= data.num_items; ++j) {
+        const Item_Record* item = items[at(j)];
+        if (item == nullptr || data.item_include[at(j)] == 0) {
+            continue;
+        }
+        const Option_Figures& figures = state.results.option_figures[at(j)];
+        for (int k = 1; k <= shown_options(data, j); ++k) {
+            const std::size_t c = at(k);
+            lines.push_back(csv_row(
+                {whole(j), option_name(data, k), is_marked_correct(*item, data, k) ? "1" : "0",
+                 whole(item->OptCount[c]), proportion_cell(item->OptProp[c]),
+                 proportion_cell(item->OptPropHigh[c]), proportion_cell(item->OptPropLow[c]),
+                 correlation_cell(figures.OptPtBis[c])}));
+        }
+        // A key of 9 counts every answer as correct, a missing one too.
+        const std::string omitted_key = item->Key == 9 ? "1" : "0";
+        lines.push_back(
+            csv_row({whole(j), "omitted", omitted_key, whole(figures.NumOmitted),
+                     proportion_cell(figures.OmitProp), proportion_cell(figures.OmitPropHigh),
+                     proportion_cell(figures.OmitPropLow), correlation_cell(figures.OmitPtBis)}));
+    }
+    return utf8_lines(std::move(lines));
+}
+
+}  // namespace kor

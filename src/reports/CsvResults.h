@@ -1,0 +1,40 @@
+#pragma once
+// The results as comma-separated files for a spreadsheet or a gradebook: one
+// row per examinee with the scores, grade and confidence bands, and one row
+// per item and option with the options analysis. Each file starts with a
+// header row; cells holding a comma, a quote or blanks at either end are
+// quoted. The lines are returned as UTF-8 text.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kor {
+
+struct ProgramState;
+
+// One cell: quoted when it holds a comma, a quote, a line break or blanks at
+// either end, with its quotes doubled.
+std::string csv_cell(std::string_view text);
+
+// A cell of text from the data (an id, a grade). A spreadsheet would run a
+// text starting with "=", "+", "-" or "@" as a formula, so such a text is
+// kept as text by a leading apostrophe.
+std::string csv_text_cell(std::string_view text);
+
+// The cells joined by commas.
+std::string csv_row(const std::vector<std::string>& cells);
+
+// "id,score,percent,points,points_percent,grade,band68_low,band68_high,
+// band95_low,band95_high", then one row per examinee in data order. Points
+// are the partial-credit points when partial credit is on, otherwise the
+// score; the bands are in raw scores.
+std::vector<std::string> scores_csv_lines(const ProgramState& state);
+
+// "item,option,key,count,proportion,high,low,pbis", then for every included
+// item in item-number order one row per option (A, B, ...; RIGHT and WRONG
+// for right-wrong data) and one row "omitted" for the answers left out. A
+// point-biserial that cannot be computed is an empty cell.
+std::vector<std::string> options_csv_lines(const ProgramState& state);
+
+}  // namespace kor

@@ -1,0 +1,121 @@
+// The application object alone carries a whole job from an input file to the
+// saved results and a conversion, writing exactly what the kor command does;
+// and no saver or report writer changes the order the reports list the
+// results in.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "AnalysisJson.h"
+#include "CliRun.h"
+#include "app/Application.h"
+#include "core/FileIO.h"
+#include "reports/QuickExaminees.h"
+#include "reports/QuickItems.h"
+#include "reports/ResultsFiles.h"
+#include "support/TempFolder.h"
+
+namespace kor {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ApplicationFlow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::create_directories(folder / "app");
+        fs::create_directories(folder / "cli");
+    }
+    std::string at(const std::string& name) const { return folder.file(name); }
+    static std::string contents(const std::string& path) { return read_file(path, 1 << 22); }
+
+    testing::TempFolder folder;
+};
+
+TEST_F(ApplicationFlow, OpenLoadAnalyseSaveAndConvertWriteWhatTheCommandLineWrites) {
+    ASSERT_EQ(testing::kor({"example", "set2", "-o", at("set2.kor")}).code, 0);
+
+    Application app;
+    ASSERT_FALSE(app.open_input_file(at("set2.kor")).refused);
+    ASSERT_FALSE(app.close_editor(EditorExit::close_and_analyze).outcome.refused);
+    ASSERT_FALSE(app.analyze().refused);
+    const Outcome saved = app.save_results(at("app/results.txt"), save_choices_of(app.state()));
+    ASSERT_FALSE(saved.refused);
+    EXPECT_EQ(saved.written, (std::vector<std::string>{at("app/results.txt"), at("app/results.exm"),
+                                                        at("app/results.itm"), at("app/results.opt"),
+                                                        at("app/results.kor")}));
+    ASSERT_FALSE(app.convert(Conversion::right_wrong).refused);
+    ASSERT_FALSE(app.save_input_file(at("app/right_wrong.kor")).refused);
+    ASSERT_FALSE(app.convert(Conversion::back_from_right_wrong).refused);
+    ASSERT_FALSE(app.save_input_file(at("app/back.kor")).refused);
+
+    ASSERT_EQ(testing::kor({"analyze", at("set2.kor"), "--save", at("cli/results.txt")}).code, 0);
+    ASSERT_EQ(testing::kor({"convert", at("set2.kor"), "--to", "right-wrong", "-o", at("cli/right_wrong.kor")}).code,
+              0);
+    for (const char* name : {"results.txt", "results.exm", "results.itm", "results.opt", "results.kor",
+                             "right_wrong.kor"}) {
+        EXPECT_EQ(contents(at(std::string("app/") + name)), contents(at(std::string("cli/") + name))) << name;
+    }
+    // The way back from right-wrong gives the data set as it was opened.
+    EXPECT_EQ(contents(at("app/back.kor")), contents(at("set2.kor")));
+}
+
+// What the writers show of the order of the results: the JSON document and
+// the examinee and item lists of the quick reports.
+struct OrderedViews {
+    std::string json;
+    std::vector<std::string> examinees;
+    std::vector<std::string> items;
+};
+
+OrderedViews views_of(const Application& app) {
+    return {analysis_json(app.state()).dump(), examinee_output(app.state()), item_output(app.state())};
+}
+
+// Every command that used to put the records back into data order.
+void run_data_order_commands(Application& app, const std::string& folder) {
+    Outcome messages;
+    EXPECT_FALSE(app.report_lines(ReportKind::grades, messages).empty());
+    EXPECT_FALSE(app.save_results(folder + "/results.txt", save_choices_of(app.state())).refused);
+    EXPECT_FALSE(app.save_grade_reports(folder + "/grades.rpt").refused);
+    EXPECT_FALSE(app.save_item_stats(folder + "/item_stats.txt").refused);
+    EXPECT_FALSE(app.save_zero_one_data(folder + "/data_01.txt", ZeroOneLayout::main_window).refused);
+}
+
+Application analysed_example_1() {
+    Application app;
+    EXPECT_FALSE(app.open_example("set1").refused);
+    EXPECT_FALSE(app.close_editor(EditorExit::close_and_analyze).outcome.refused);
+    EXPECT_FALSE(app.analyze().refused);
+    return app;
+}
+
+TEST_F(ApplicationFlow, SavesAndGradeReportsLeaveTheReportsOrderAsTheSettingsMakeIt) {
+    // Sample Data #1 sorts its examinees by score and its items by point-biserial.
+    Application app = analysed_example_1();
+    const AnalysisResults& results = app.state().results;
+    ASSERT_FALSE(std::is_sorted(results.examinee_order.begin(), results.examinee_order.end()));
+    ASSERT_FALSE(std::is_sorted(results.item_order.begin(), results.item_order.end()));
+    const OrderedViews before = views_of(app);
+    run_data_order_commands(app, at("app"));
+    const OrderedViews after = views_of(app);
+    EXPECT_EQ(after.json, before.json);
+    EXPECT_EQ(after.examinees, before.examinees);
+    EXPECT_EQ(after.items, before.items);
+
+    // The other way round: the files first, then the views.
+    Application other = analysed_example_1();
+    run_data_order_commands(other, at("cli"));
+    const OrderedViews reversed = views_of(other);
+    EXPECT_EQ(reversed.json, before.json);
+    EXPECT_EQ(reversed.examinees, before.examinees);
+    EXPECT_EQ(reversed.items, before.items);
+    EXPECT_EQ(contents(at("app/results.txt")), contents(at("cli/results.txt")));
+}
+
+}  // namespace
+}  // namespace kor

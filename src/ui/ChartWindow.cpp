@@ -86,8 +86,6 @@ void ChartWindow::showChart(const ChartData& chart_data) {
     c.setTitle(toQt(chart_data.title));
 
     auto* bars = new QBarSet(QStringLiteral("Series1"));
-    bars->setColor(aqua);
-    bars->setBorderColor(Qt::black);
     QStringList labels;
     for (const ChartBar& bar : chart_data.bars) {
         bars->append(bar.value);
@@ -97,10 +95,15 @@ void ChartWindow::showChart(const ChartData& chart_data) {
     series->setObjectName(QStringLiteral("Series1"));
     series->append(bars);
     series->setBarWidth(chart_data.bar_width_percent / 100.0);
+    c.addSeries(series);
+    // The chart's theme colours a series as it is added: the bars' own
+    // colours and marks are set after that.
+    bars->setColor(aqua);
+    bars->setBorderColor(Qt::black);
+    bars->setLabelColor(Qt::black);
     series->setLabelsVisible(chart_data.marks_visible);
     series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     series->setLabelsPrecision(9);
-    c.addSeries(series);
 
     auto* categories = new QBarCategoryAxis;
     categories->append(labels);

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -24,10 +25,8 @@ namespace {
 
 constexpr const char* print_note =
     "Note that you can print this screen from the File Menu, but the formatting will be better "
-    "(e.g., page "
-    "breaks) if you save the file and then print from a Text Editor (such as NotePad).  Any "
-    "editing changes you "
-    "make here WILL print, but will NOT be saved.";
+    "(e.g., page breaks) if you save the file and then print from a Text Editor (such as "
+    "NotePad).  Any editing changes you make here WILL print, but will NOT be saved.";
 
 // The quick viewer's two pitches: font size and window width.
 constexpr int narrow_pitch = 10;
@@ -111,7 +110,11 @@ void ReportWindow::addFormatMenu() {
 }
 
 void ReportWindow::chooseFont() {
-    QFontDialog dialog(reportFont(narrow_pitch), this);
+    // The dialog lists the installed faces: it is preset to the one that
+    // shows "Courier New" here (itself, or its metric twin).
+    QFont preset = reportFont(narrow_pitch);
+    preset.setFamily(QFontInfo(preset).family());
+    QFontDialog dialog(preset, this);
     dialog.setObjectName(QStringLiteral("FontDialog1"));
     if (ModalWindows::exec(dialog) != QDialog::Accepted) {
         return;

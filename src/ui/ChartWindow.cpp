@@ -18,6 +18,7 @@
 #include "ui/Binding.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PrintDialogs.h"
+#include "ui/ReportPrinting.h"
 
 namespace kor::ui {
 
@@ -161,6 +162,7 @@ void ChartWindow::print() {
     QPrinter printer(QPrinter::HighResolution);
     // The document is named after the chart it shows.
     printer.setDocName(chart().title().isEmpty() ? QStringLiteral("KOR Graph") : chart().title());
+    setPrintMargins(printer);
     if (!PrintDialogs::choosePrinter(this, printer, true)) {
         return;
     }

@@ -14,6 +14,8 @@ namespace kor::ui {
 namespace {
 
 constexpr QChar form_feed = u'\f';
+// Room for binding and for printers that cannot print to the paper's edge.
+constexpr double margin_mm = 15.0;
 
 // The font measured on the printer, whose resolution differs from the screen's.
 QFontMetricsF printerMetrics(QPrinter& printer, const QFont& font) {
@@ -21,6 +23,11 @@ QFontMetricsF printerMetrics(QPrinter& printer, const QFont& font) {
 }
 
 }  // namespace
+
+void setPrintMargins(QPrinter& printer) {
+    printer.setPageMargins(QMarginsF(margin_mm, margin_mm, margin_mm, margin_mm),
+                           QPageLayout::Millimeter);
+}
 
 PageGrid pageGrid(QPrinter& printer, const QFont& font) {
     const QFontMetricsF metrics = printerMetrics(printer, font);
@@ -93,6 +100,7 @@ void printReport(QWidget* parent, const QStringList& lines, const QString& docum
                  const QFont& font, bool ask) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(document);
+    setPrintMargins(printer);
     if (!PrintDialogs::choosePrinter(parent, printer, ask)) {
         return;
     }

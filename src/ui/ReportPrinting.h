@@ -14,6 +14,10 @@ class QWidget;
 
 namespace kor::ui {
 
+// The margins every report and chart is printed within, set before the
+// print dialog so that the user may still change them.
+void setPrintMargins(QPrinter& printer);
+
 // How many characters fit across a page and how many rows down it.
 struct PageGrid {
     int columns = 1;

@@ -346,6 +346,7 @@ class ViewersTest : public QObject {
         QPrinter same(QPrinter::HighResolution);
         same.setOutputFormat(QPrinter::PdfFormat);
         same.setOutputFileName(QDir(folder.path()).filePath(QStringLiteral("unused.pdf")));
+        setPrintMargins(same);
         const QStringList lines = viewLines(results->view());
         const QList<QStringList> pages = paginate(lines, pageGrid(same, results->view().font()));
         QCOMPARE(pdfPages(pdf), static_cast<int>(pages.size()));

@@ -19,12 +19,16 @@ build-asan: deps
 	cmake --build --preset asan -j $(JOBS)
 
 # With a display the desktop program starts; without one the command line
-# shows the first sample data set's analysis.
-run: build-release
+# shows the first sample data set's analysis. Only the program that runs is
+# built.
+run: deps
+	cmake --preset release
 	@if [ -n "$${DISPLAY}$${WAYLAND_DISPLAY}" ]; then \
+		cmake --build --preset release -j $(JOBS) --target kor-gui && \
 		./build/release/src/ui/kor-gui; \
 	else \
-		./build/release/src/cli/kor analyze --example set1; \
+		cmake --build --preset release -j $(JOBS) --target kor && \
+		./build/release/src/cli/kor analyze --example set1 && \
 		echo "No display: start the desktop program on one with ./build/release/src/ui/kor-gui (or: xvfb-run ./build/release/src/ui/kor-gui --example set1)"; \
 	fi
 

@@ -220,6 +220,16 @@ Outcome AppController::importTestscoreData() {
     return announceData(app_.import_testscore_data());
 }
 
+CsvPlan AppController::planCsvImport(const std::string& path, const CsvOptions& options) const {
+    return app_.plan_csv_import(path, options, {});
+}
+
+Outcome AppController::applyCsvPlan(const CsvPlan& plan, const std::string& path) {
+    Outcome outcome = app_.apply_csv_plan(plan, path);
+    emit settingsChanged();  // a new data set starts from the program's settings
+    return announceData(std::move(outcome));
+}
+
 Outcome AppController::exportDataOnly(const std::string& path) {
     return app_.export_data_only(path);
 }

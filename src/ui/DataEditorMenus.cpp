@@ -12,6 +12,7 @@
 #include "reports/Exports.h"
 #include "ui/AppController.h"
 #include "ui/Binding.h"
+#include "ui/CsvImportWindow.h"
 #include "ui/DataEditorWindow.h"
 #include "ui/FileDialogs.h"
 #include "ui/ImportChooserWindow.h"
@@ -81,6 +82,9 @@ void DataEditorWindow::buildFileMenu(QMenuBar& bar) {
             &QAction::triggered, this, [this] { openKorFile(InputLayout::version4); });
     connect(addHiddenCommand("OpenKORv5xxInputFile1", QStringLiteral("Open KOR v5.x.x Input File")),
             &QAction::triggered, this, [this] { openKorFile(InputLayout::version5); });
+    connect(addCommand(menu, "ImportSpreadsheetCSVFile1",
+                       QStringLiteral("Import Spreadsheet (CSV) File...")),
+            &QAction::triggered, this, &DataEditorWindow::importSpreadsheet);
     connect(addCommand(menu, "Save1", QStringLiteral("&Save KOR File"),
                        QKeySequence(Qt::CTRL | Qt::Key_S)),
             &QAction::triggered, this, &DataEditorWindow::saveKorFile);
@@ -249,6 +253,23 @@ void DataEditorWindow::insertText(bool with_key) {
         fromQt(path), with_key ? TextSource::text_with_key : TextSource::text);
     pushTexts();
     showResult(outcome);
+}
+
+void DataEditorWindow::importSpreadsheet() {
+    const QString path = FileDialogs::openFile(
+        this, {QStringLiteral("Spreadsheet files (*.csv *.tsv *.txt)|*.csv;*.tsv;*.txt|"
+                              "All Files (*.*)|*.*"),
+               QStringLiteral("csv"),
+               {}});
+    if (path.isEmpty()) {
+        return;
+    }
+    pullTexts();
+    CsvImportWindow preview(controller_, path, this);
+    if (ModalWindows::exec(preview) == QDialog::Accepted) {
+        pushTexts();
+        showResult(preview.plan().outcome);
+    }
 }
 
 void DataEditorWindow::saveDataOnly() {

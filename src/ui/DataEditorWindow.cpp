@@ -76,6 +76,8 @@ QLabel* DataEditorWindow::addRuler(const char* name) {
     return ruler;
 }
 
+// The boxes and their rulers top to bottom, as the window shows them: split,
+// the tab order and the rulers' alignment would have to be read across functions.
 void DataEditorWindow::buildBoxes() {
     auto* layout = new QVBoxLayout(this);
     auto* bar = new QMenuBar(this);

@@ -98,6 +98,7 @@ class DataEditorWindow : public QDialog {
     void openKorFile(InputLayout layout);
     void openKorPath(const QString& path, InputLayout layout);
     void insertText(bool with_key);
+    void importSpreadsheet();
     void saveDataOnly();
     void exportCommaDelimited(bool zero_one);
     void convert(int conversion);

@@ -170,6 +170,8 @@ void MainWindow::buildAnalysisMenu() {
             &QAction::triggered, this, &MainWindow::notYetAvailable);
 }
 
+// One menu's commands in the order the user sees them: split, the order would
+// have to be read across functions.
 void MainWindow::buildOptionsMenu() {
     options_menu_ = menuBar()->addMenu(QStringLiteral("&Options"));
     options_menu_->setObjectName(QStringLiteral("Options1"));

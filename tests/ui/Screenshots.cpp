@@ -3,6 +3,7 @@
 // naming the folder).
 
 #include <QDir>
+#include <QFile>
 #include <QPixmap>
 #include <QPushButton>
 
@@ -81,6 +82,27 @@ class Screenshots : public QObject {
                 shown.accept();
             });
             action(editor, "Codes1")->trigger();
+            editor.reject();
+        });
+        child<QPushButton>(window, "btn_gotodata")->click();
+
+        // The spreadsheet preview over a small export with a key row.
+        const QString csv = QDir(folder).filePath(QStringLiteral("class.csv"));
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Student ID;Last Name;First Name;Q1;Q2;Q3;Q4;Q5\r\n"
+                   "KEY;;;B;D;A;C;A\r\n"
+                   "1001;\"M\xC3\xBCller, Jr.\";Anna;B;D;A;C;A\r\n"
+                   "1002;Weber;Jonas;B;;A;c;B\r\n"
+                   "1003;Roth;Lea;A;D;A;C;A\r\n");
+        file.close();
+        FileDialogs::setNextAnswer(csv);
+        ModalWindows::setNextAction([&](QDialog& editor) {
+            ModalWindows::setNextAction([&save](QDialog& preview) {
+                save(preview, "csv-preview");
+                preview.reject();
+            });
+            action(editor, "ImportSpreadsheetCSVFile1")->trigger();
             editor.reject();
         });
         child<QPushButton>(window, "btn_gotodata")->click();

@@ -1,0 +1,69 @@
+#pragma once
+// The preview of a spreadsheet (CSV) import: the first rows of the file as a
+// table, and every choice the import detected (delimiter, header row, id and
+// item columns, key row or typed key, options) shown in a control the user
+// can change. "Preview" plans the import again with the changed choices; OK
+// fills the data editor's boxes from the plan, for the user to check before
+// the data are analysed. The window holds no rules of its own: the core
+// plans the import and words every refusal and warning.
+
+#include <QDialog>
+#include <QString>
+
+#include "core/data/CsvImport.h"
+
+class QCheckBox;
+class QComboBox;
+class QFormLayout;
+class QHBoxLayout;
+class QLineEdit;
+class QPlainTextEdit;
+class QTableWidget;
+
+namespace kor::ui {
+
+class AppController;
+
+class CsvImportWindow : public QDialog {
+    Q_OBJECT
+  public:
+    CsvImportWindow(AppController& controller, const QString& path, QWidget* parent);
+
+    // The plan the controls show now.
+    const CsvPlan& plan() const { return plan_; }
+
+    // The rows of the file the table shows at most.
+    static constexpr int preview_rows = 20;
+
+  private:
+    void buildControls();
+    QFormLayout* buildChoices();
+    QHBoxLayout* buildButtons();
+    void replan();
+    void showPlan();
+    void showTable();
+    void showChoices();
+    void takeChoices();
+    void ok();
+
+    AppController& controller_;
+    QString path_;
+    CsvPlan plan_;
+    CsvOptions given_;
+    // Which choices the user changed: only those are given to the import,
+    // the rest it detects again.
+    bool delimiter_changed_ = false;
+    bool header_changed_ = false;
+
+    QTableWidget* grd_rows_ = nullptr;
+    QComboBox* cmb_delimiter_ = nullptr;
+    QCheckBox* chk_header_ = nullptr;
+    QLineEdit* txt_ids_ = nullptr;
+    QLineEdit* txt_items_ = nullptr;
+    QLineEdit* txt_key_row_ = nullptr;
+    QLineEdit* txt_key_ = nullptr;
+    QLineEdit* txt_options_ = nullptr;
+    QPlainTextEdit* memo_summary_ = nullptr;
+};
+
+}  // namespace kor::ui

@@ -1,0 +1,156 @@
+// A spreadsheet export brought into the data editor through its preview
+// window, changed there, and analysed as the command line analyses the file.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+
+#include "CliRun.h"
+#include "UiSession.h"
+#include "ui/ReportView.h"
+#include "ui/ReportWindow.h"
+
+namespace kor::ui::testing {
+
+namespace {
+
+const QString scanner_key = QStringLiteral("BDACABCDDA");
+
+// A scanner's export: a header, three id columns, ten items and the key as
+// a row of its own, with blanks and a lower-case answer as real sheets have.
+QString scannerExport() {
+    QStringList rows{
+        QStringLiteral("Student ID,Last Name,First Name,Q1,Q2,Q3,Q4,Q5,Q6,Q7,Q8,Q9,Q10")};
+    QString key_row = QStringLiteral("KEY,,");
+    for (const QChar c : scanner_key) {
+        key_row += QLatin1Char(',') + c;
+    }
+    rows.append(key_row);
+    const char* answers[] = {"BDACABCDDA", "BDACABCDDB", "BDAC.BCDCA", "ADACABCDBA", "bDBCABCADA",
+                             "BCACDBCDDA", "CDACABADDC", "BDDCABCDDA", "ABCDABCDAB", "BDACAB DDA"};
+    int id = 1001;
+    for (const char* line : answers) {
+        QString row = QStringLiteral("%1,Name%2,First").arg(id).arg(id - 1000);
+        for (const char c : std::string(line)) {
+            row += QLatin1Char(',') + (c == '.' || c == ' ' ? QString() : QString(QChar(c)));
+        }
+        rows.append(row);
+        ++id;
+    }
+    return rows.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
+
+QString writeFile(const QString& name, const QString& text) {
+    const QString path = QDir::current().filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0) {
+        QTest::qFail("cannot write the test's spreadsheet file", __FILE__, __LINE__);
+    }
+    return path;
+}
+
+QString summaryOf(QDialog& preview) {
+    return child<QPlainTextEdit>(preview, "memo_summary")->toPlainText();
+}
+
+}  // namespace
+
+class CsvImportTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void aScannerExportIsPreviewedLoadedAndAnalysedAsTheCommandLineDoes() {
+        UiSession s;
+        const QString path = writeFile(QStringLiteral("scanner.csv"), scannerExport());
+        FileDialogs::setNextAnswer(path);
+        ModalWindows::setNextAction([](QDialog& editor) {
+            action(editor, "ImportSpreadsheetCSVFile1")->trigger();
+            QCOMPARE(child<QLineEdit>(editor, "txt_cases")->text(), QStringLiteral("10"));
+            QCOMPARE(child<QLineEdit>(editor, "txt_items")->text(), QStringLiteral("10"));
+            QCOMPARE(child<QLineEdit>(editor, "txt_answer_key")->text(), scanner_key);
+            const QStringList lines =
+                child<QPlainTextEdit>(editor, "MemoData")->toPlainText().split(QLatin1Char('\n'));
+            QCOMPARE(lines.size(), 10);  // the header and the key row are no students
+            QVERIFY2(lines.first().startsWith(QStringLiteral("1001 Name1 First")),
+                     qPrintable(lines.first()));
+            child<QPushButton>(editor, "btn_done")->click();
+        });
+        ModalWindows::setNextAction([](QDialog& preview) {
+            QCOMPARE(preview.objectName(), QStringLiteral("TCsvImportForm"));
+            auto* table = child<QTableWidget>(preview, "grd_rows");
+            QCOMPARE(table->rowCount(), 12);
+            QCOMPARE(table->columnCount(), 13);
+            QCOMPARE(table->item(0, 3)->text(), QStringLiteral("Q1"));
+            QCOMPARE(child<QComboBox>(preview, "cmb_delimiter")->currentText(),
+                     QStringLiteral("Comma"));
+            QVERIFY(child<QCheckBox>(preview, "chk_header")->isChecked());
+            QCOMPARE(child<QLineEdit>(preview, "txt_ids")->text(), QStringLiteral("1-3"));
+            QCOMPARE(child<QLineEdit>(preview, "txt_items")->text(), QStringLiteral("4-13"));
+            QCOMPARE(child<QLineEdit>(preview, "txt_key_row")->text(), QStringLiteral("2"));
+            QVERIFY2(summaryOf(preview).contains(QStringLiteral("Students: 10, rows 3-12")),
+                     qPrintable(summaryOf(preview)));
+            child<QPushButton>(preview, "btn_ok")->click();
+        });
+        s.command("CreateNewDataFile1")->trigger();
+        QVERIFY(ModalWindows::unexpected().isEmpty());
+        QVERIFY(s.command("ViewResults1")->isEnabled());
+
+        s.command("ViewExam1")->trigger();
+        const auto cli = kor::testing::kor({"analyze", fromQt(path), "--report", "examinees"});
+        QCOMPARE(cli.code, 0);
+        QCOMPARE(s.main().viewers().quick->view().toPlainText() + QLatin1Char('\n'), toQt(cli.out));
+    }
+
+    void aChangedChoiceIsPlannedAgainAndARefusalKeepsThePreviewOpen() {
+        UiSession s;
+        const QString path = writeFile(QStringLiteral("changed.csv"), scannerExport());
+        FileDialogs::setNextAnswer(path);
+        ModalWindows::setNextAction([](QDialog& editor) {
+            action(editor, "ImportSpreadsheetCSVFile1")->trigger();
+            // Only the first five items were taken.
+            QCOMPARE(child<QLineEdit>(editor, "txt_items")->text(), QStringLiteral("5"));
+            QCOMPARE(child<QLineEdit>(editor, "txt_answer_key")->text(), scanner_key.left(5));
+            editor.reject();
+        });
+        ModalWindows::setNextAction([](QDialog& preview) {
+            auto* items = child<QLineEdit>(preview, "txt_items");
+            items->selectAll();
+            QTest::keyClicks(items, QStringLiteral("Q1..Q99"));
+            child<QPushButton>(preview, "btn_ok")->click();
+            // Refused: the message names the column, and the window stays.
+            QVERIFY(!messages().isEmpty());
+            QVERIFY2(messages().last().contains(QStringLiteral("Q99")),
+                     qPrintable(messages().last()));
+            QVERIFY(preview.result() != QDialog::Accepted);
+            QCOMPARE(items->text(), QStringLiteral("Q1..Q99"));  // kept to be corrected
+
+            items->selectAll();
+            QTest::keyClicks(items, QStringLiteral("Q1..Q5"));
+            child<QPushButton>(preview, "btn_preview")->click();
+            QCOMPARE(items->text(), QStringLiteral("4-8"));
+            QVERIFY2(summaryOf(preview).contains(QStringLiteral("Items: 5")),
+                     qPrintable(summaryOf(preview)));
+            // Changing the delimiter plans again at once: one column, nothing to read.
+            auto* delimiter = child<QComboBox>(preview, "cmb_delimiter");
+            delimiter->setCurrentIndex(1);
+            emit delimiter->activated(1);
+            QVERIFY(child<QTableWidget>(preview, "grd_rows")->columnCount() == 1);
+            delimiter->setCurrentIndex(0);
+            emit delimiter->activated(0);
+            QCOMPARE(child<QTableWidget>(preview, "grd_rows")->columnCount(), 13);
+            QCOMPARE(items->text(), QStringLiteral("4-8"));  // the items given stay given
+            child<QPushButton>(preview, "btn_ok")->click();
+        });
+        s.command("CreateNewDataFile1")->trigger();
+        QVERIFY(ModalWindows::unexpected().isEmpty());
+    }
+};
+
+KOR_UI_TEST(CsvImportTest);
+
+}  // namespace kor::ui::testing
+
+#include "CsvImportTest.moc"

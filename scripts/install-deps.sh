@@ -23,6 +23,8 @@ packages=(
   # A virtual display for `make run` without a screen and for screenshots.
   xvfb
   xauth
+  # desktop-file-validate, which the install test runs on the desktop entry.
+  desktop-file-utils
 )
 
 missing=()

@@ -290,4 +290,21 @@ Outcome AppController::saveAltFiles(const std::string& base) {
     return app_.save_alt_files(base);
 }
 
+Outcome AppController::saveResults(const std::string& path) {
+    Outcome outcome = app_.save_results(path, save_choices_of(app_.state()));
+    if (!outcome.written.empty() && outcome.written.front() == path) {
+        results_path_ = path;
+    }
+    return outcome;
+}
+
+void AppController::finishSaveResults() {
+    app_.state().data.editor_start_mode = start_nothing;
+}
+
+Outcome AppController::saveViewerFile(QuickReport report, const std::vector<std::string>& lines,
+                                      const std::string& path) {
+    return app_.save_viewer_file(report, lines, path);
+}
+
 }  // namespace kor::ui

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/Application.h"
+#include "core/analysis/ChartData.h"
 #include "core/data/AltAnswers.h"
 #include "core/data/TableOfSpecs.h"
 #include "core/settings/GradingScale.h"
@@ -173,6 +174,27 @@ class AppController : public QObject {
     Outcome generate();
     void cancelGenerator();
 
+    // --- saving and the charts (AppController.cpp).
+
+    // "Save Results (F3)" to `path`: the results file, the companions the
+    // OUTPUT check boxes chose and, with automatic saving, the input file
+    // beside them. The path is remembered once the results file is written.
+    Outcome saveResults(const std::string& path);
+    // The last results file written; empty before the first.
+    const std::string& resultsPath() const { return results_path_; }
+    // After "Save Results", saved or cancelled: the editor next opens
+    // with the data as they are.
+    void finishSaveResults();
+    // The quick viewer's Save of `report` built as `lines`.
+    Outcome saveViewerFile(QuickReport report, const std::vector<std::string>& lines,
+                           const std::string& path);
+    // Why a command may not write `paths` (the data's own file among them).
+    Outcome checkTargets(const std::vector<std::string>& paths) const {
+        return app_.check_targets(paths);
+    }
+    // The bars of a chart of the last analysis.
+    ChartData chart(ChartKind kind) const { return chart_of(app_.state(), kind); }
+
   signals:
     // The data set or the editor's boxes changed.
     void dataChanged();
@@ -187,6 +209,7 @@ class AppController : public QObject {
 
     Application app_;
     bool alt_files_allowed_ = false;
+    std::string results_path_;
 };
 
 }  // namespace kor::ui

@@ -225,9 +225,12 @@ void DataEditorWindow::openKorFile(InputLayout layout) {
         this, {current ? kor_open_filter : QString::fromLatin1(legacy_file_filter),
                QString::fromLatin1(legacy_file_extension),
                {}});
-    if (path.isEmpty()) {
-        return;
+    if (!path.isEmpty()) {
+        openKorPath(path, layout);
     }
+}
+
+void DataEditorWindow::openKorPath(const QString& path, InputLayout layout) {
     pullTexts();
     const Outcome outcome = controller_.openInputFile(fromQt(path), layout);
     pushTexts();

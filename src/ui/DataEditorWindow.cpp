@@ -334,6 +334,12 @@ void DataEditorWindow::startup() {
     } else {
         txt_title_->setFocus();
     }
+    if (!open_path_on_startup_.isEmpty()) {
+        const QString path = open_path_on_startup_;
+        open_path_on_startup_.clear();
+        QTimer::singleShot(0, this, [this, path] { openKorPath(path, InputLayout::version6); });
+        return;
+    }
     if (open_on_startup_) {
         // The old-file chooser asked for a reader while the editor was closed.
         const InputLayout layout = *open_on_startup_;

@@ -46,6 +46,9 @@ class DataEditorWindow : public QDialog {
     // The editor's reader of `layout` runs when it next opens (the old-file
     // chooser asked for it while the editor was closed).
     void openOnStartup(InputLayout layout) { open_on_startup_ = layout; }
+    // The current-version file `path` opens when the editor next opens, as
+    // "Open KOR File" would open it from its dialog (`kor-gui FILE.kor`).
+    void openOnStartup(const QString& path) { open_path_on_startup_ = path; }
 
     // "Close && Analyze", OK, "Cancel" and "&Close (Cancel)".
     void closeAndAnalyze();
@@ -99,6 +102,7 @@ class DataEditorWindow : public QDialog {
     void refreshMenus();
     void newDataSet();
     void openKorFile(InputLayout layout);
+    void openKorPath(const QString& path, InputLayout layout);
     void insertText(bool with_key);
     void importSpreadsheet();
     void saveDataOnly();
@@ -128,6 +132,7 @@ class DataEditorWindow : public QDialog {
     std::unique_ptr<GeneratorDialog> generator_dialog_;
     std::map<std::string, QAction*> commands_;
     std::optional<InputLayout> open_on_startup_;
+    QString open_path_on_startup_;
     std::string focus_on_show_;  // the box of the refusal that closed the editor
     bool memo_edited_ = false;   // the data window was typed into since the last copy
     bool showing_ = false;       // the editor was shown and not yet closed

@@ -132,7 +132,7 @@ void MainWindow::buildFileMenu() {
     connect(addCommand(m, "ViewResults1", QStringLiteral("View Full Results"), keys(Qt::Key_F2)),
             &QAction::triggered, this, &MainWindow::viewFullResults);
     connect(addCommand(m, "SaveResults1", QStringLiteral("&Save Full Results"), keys(Qt::Key_F3)),
-            &QAction::triggered, this, &MainWindow::notYetAvailable);
+            &QAction::triggered, this, &MainWindow::saveResults);
     connect(addCommand(m, "ViewExam1", QStringLiteral("View && Print Quick Examinee Results"),
                        keys(Qt::Key_F5)),
             &QAction::triggered, this, [this] { viewQuick(ReportKind::examinees); });

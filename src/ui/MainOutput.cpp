@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStatusBar>
 
 #include "core/VariablesUnit.h"
@@ -12,6 +13,7 @@
 #include "reports/GradeReports.h"
 #include "ui/AppController.h"
 #include "ui/Binding.h"
+#include "ui/ChartWindow.h"
 #include "ui/DataEditorWindow.h"
 #include "ui/FileDialogs.h"
 #include "ui/MainWindow.h"
@@ -25,6 +27,24 @@ namespace {
 const char* const grade_report_filter =
     "Report files (*.rpt,*.txt,*.out,*.dat,*.csv)|*.rpt;*.txt;*.out;*.dat;*.csv|All Files "
     "(*.*)|*.*";
+const char* const text_filter = "Text files (*.TXT)|*.txt";
+const char* const bitmap_filter = "Bitmap files (*.bmp)|*.bmp";
+
+QuickReport quickReportOf(ReportKind kind) {
+    switch (kind) {
+        case ReportKind::items:
+            return QuickReport::items;
+        case ReportKind::options:
+            return QuickReport::options;
+        default:
+            return QuickReport::examinees;
+    }
+}
+
+// A file's name without its folder and extension.
+QString baseName(const std::string& path) {
+    return QFileInfo(toQt(path)).completeBaseName();
+}
 
 }  // namespace
 
@@ -43,7 +63,7 @@ void MainWindow::viewQuick(ReportKind kind) {
     Outcome messages;
     const std::vector<std::string> lines = controller_.reportLines(kind, messages);
     showOutcome(*this, messages);
-    viewers_->quick->showReport(lines, ReportWindow::Caret::end);
+    viewers_->quick->showQuickReport(quickReportOf(kind), lines);
 }
 
 void MainWindow::viewGradeReports() {
@@ -56,7 +76,83 @@ void MainWindow::viewGradeReports() {
     viewers_->grades->showReport(lines, ReportWindow::Caret::start);
 }
 
+void MainWindow::showChart(ChartKind kind) {
+    viewers_->graph->showChart(controller_.chart(kind));
+}
+
 // ---------------------------------------------------------------- files
+
+// The name the result files are proposed under; "UNSAVED" stands for none.
+std::string MainWindow::resultsName() const {
+    const std::string name = fromQt(txt_results_name_->text());
+    return name == unsaved_name ? std::string() : name;
+}
+
+// "Save Results (F3)", also the results viewer's Save.
+void MainWindow::saveResults() {
+    const std::string name = resultsName();
+    const QString proposed = name.empty() ? QStringLiteral("Results") : toQt(name);
+    const QString path = FileDialogs::saveFile(
+        this, {QString::fromLatin1(text_filter), QStringLiteral("txt"), proposed});
+    if (!path.isEmpty()) {
+        const Outcome outcome = controller_.saveResults(fromQt(path));
+        showWritten(outcome.written);
+        showOutcome(*this, outcome);
+    }
+    // The name fields follow the last results file written. Before the
+    // first one (a first dialog cancelled or refused) they keep the data
+    // set's name rather than losing it.
+    const std::string& saved = controller_.resultsPath();
+    if (!saved.empty()) {
+        const QString saved_name = baseName(saved);
+        txt_results_name_->setText(saved_name);
+        txt_map_name_->setText(saved_name);
+        if (controller_.state().settings.save_exm_file) {
+            txt_score_filename_->setText(saved_name);
+        }
+        if (controller_.state().settings.save_itm_file) {
+            txt_item_filename_->setText(saved_name);
+        }
+    }
+    rdo_edit_data_->setChecked(true);
+    controller_.finishSaveResults();
+}
+
+// The quick viewer's Save: the report as it was built, not as edited.
+void MainWindow::saveQuickReport() {
+    const QuickViewWindow& quick = *viewers_->quick;
+    const QString path = FileDialogs::saveFile(
+        viewers_->quick, {QString::fromLatin1(text_filter), QStringLiteral("txt"),
+                          toQt(viewer_file_name(resultsName(), quick.report()))});
+    if (path.isEmpty()) {
+        return;
+    }
+    const Outcome outcome =
+        controller_.saveViewerFile(quick.report(), quick.builtLines(), fromQt(path));
+    showWritten(outcome.written);
+    showOutcome(*viewers_->quick, outcome);
+}
+
+// The chart window's Save: a bitmap, or a PNG picture for a ".png" name.
+void MainWindow::saveChart() {
+    const QString path = FileDialogs::saveFile(
+        viewers_->graph, {QString::fromLatin1(bitmap_filter), QStringLiteral("BMP"),
+                          QStringLiteral("KOR_graph.BMP")});
+    if (path.isEmpty()) {
+        return;
+    }
+    Outcome outcome = controller_.checkTargets({fromQt(path)});
+    if (outcome.accepted()) {
+        const QString failure = viewers_->graph->writeImage(path);
+        if (failure.isEmpty()) {
+            outcome.wrote(fromQt(path));
+        } else {
+            outcome.refuse(fromQt(failure));
+        }
+    }
+    showWritten(outcome.written);
+    showOutcome(*viewers_->graph, outcome);
+}
 
 void MainWindow::saveKorInputFile() {
     editor_->saveKorFile();

@@ -15,6 +15,7 @@
 #include "core/VariablesUnit.h"
 #include "ui/AppController.h"
 #include "ui/Binding.h"
+#include "ui/ChartWindow.h"
 #include "ui/DataEditorWindow.h"
 #include "ui/GradeDialog.h"
 #include "ui/GroupDialog.h"
@@ -89,6 +90,12 @@ MainWindow::MainWindow(AppController& controller, QWidget* parent)
                 rdo_read_file_->setChecked(true);
                 goToDataEditor();
             });
+    connect(viewers_->results, &ResultsWindow::saveRequested, this, &MainWindow::saveResults);
+    connect(viewers_->results, &ResultsWindow::chartRequested, this, &MainWindow::showChart);
+    connect(viewers_->quick, &QuickViewWindow::saveRequested, this, &MainWindow::saveQuickReport);
+    connect(viewers_->grades, &GradeReportWindow::saveRequested, this,
+            &MainWindow::saveGradeReports);
+    connect(viewers_->graph, &ChartWindow::saveRequested, this, &MainWindow::saveChart);
     connect(&controller_, &AppController::settingsChanged, this, &MainWindow::syncOptionChecks);
     syncOptionChecks();
 }
@@ -217,7 +224,7 @@ QWidget* MainWindow::buildOutputBox() {
         check("chk_save_rpt_file", QStringLiteral("Save Individual Grade Reports (*.RPT)"),
               SaveChoice::rpt);
     btn_saveresults_ = button(box, "btn_saveresults", QStringLiteral("Save Results (F3)"));
-    connect(btn_saveresults_, &QPushButton::clicked, this, &MainWindow::notYetAvailable);
+    connect(btn_saveresults_, &QPushButton::clicked, this, &MainWindow::saveResults);
     layout->addWidget(btn_saveresults_);
     return box;
 }
@@ -348,6 +355,12 @@ void MainWindow::afterEditor() {
     }
     btn_analyze_->setText(QStringLiteral("Analyze (F9)"));
     btn_analyze_->setFocus();
+}
+
+void MainWindow::openInputFile(const QString& path) {
+    rdo_read_file_->setChecked(true);
+    editor_->openOnStartup(path);
+    goToDataEditor();
 }
 
 void MainWindow::runExample(const std::string& name, bool analyse) {

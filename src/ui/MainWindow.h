@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/Application.h"
+#include "core/analysis/ChartData.h"
 #include "core/data/Loader.h"
 #include "core/settings/MainCommands.h"
 
@@ -53,6 +54,9 @@ class MainWindow : public QMainWindow {
     // editor is left at once with "Close && Analyze" instead of being shown,
     // as `kor-gui --example` starts.
     void runExample(const std::string& name, bool analyse = false);
+    // "Open KOR file" with the file `path` instead of its dialog, as
+    // `kor-gui FILE.kor` starts.
+    void openInputFile(const QString& path);
 
     // --- the analysis flow (MainAnalysis.cpp)
     void analyze();
@@ -111,6 +115,11 @@ class MainWindow : public QMainWindow {
     void viewFullResults();
     void viewQuick(ReportKind kind);
     void viewGradeReports();
+    void showChart(ChartKind kind);
+    std::string resultsName() const;
+    void saveResults();
+    void saveQuickReport();
+    void saveChart();
     void saveGradeReports();
     void saveKorInputFile();
     void saveItemStatistics();

@@ -1,15 +1,22 @@
 #include "ui/ReportWindow.h"
 
 #include <QAction>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextCharFormat>
 #include <QTextCursor>
 #include <QVBoxLayout>
+#include <tuple>
 
-#include "ui/NotYetAvailable.h"
+#include "ui/Binding.h"
+#include "ui/ChartWindow.h"
+#include "ui/ModalWindows.h"
+#include "ui/ReportPrinting.h"
 #include "ui/ReportView.h"
 
 namespace kor::ui {
@@ -18,23 +25,38 @@ namespace {
 
 constexpr const char* print_note =
     "Note that you can print this screen from the File Menu, but the formatting will be better "
-    "(e.g., page "
-    "breaks) if you save the file and then print from a Text Editor (such as NotePad).  Any "
-    "editing changes you "
-    "make here WILL print, but will NOT be saved.";
+    "(e.g., page breaks) if you save the file and then print from a Text Editor (such as "
+    "NotePad).  Any editing changes you make here WILL print, but will NOT be saved.";
+
+// The quick viewer's two pitches: font size and window width.
+constexpr int narrow_pitch = 10;
+constexpr int narrow_width = 750;
+constexpr int wide_pitch = 12;
+constexpr int wide_width = 820;
+
+QStringList qtLines(const std::vector<std::string>& lines) {
+    QStringList converted;
+    for (const std::string& line : lines) {
+        converted.append(toQt(line));
+    }
+    return converted;
+}
 
 }  // namespace
 
 ReportWindow::ReportWindow(const char* name, const QString& caption, const char* box,
-                           QWidget* parent)
-    : QMainWindow(parent, Qt::Window) {
+                           const QString& document, QWidget* parent)
+    : QMainWindow(parent, Qt::Window), document_(document) {
     setObjectName(QLatin1String(name));
     setWindowTitle(caption);
     auto* central = new QWidget(this);
     column_ = new QVBoxLayout(central);
     view_ = new ReportView(QLatin1String(box), central);
+    // The viewers may be typed into: what is typed prints but is not saved.
+    view_->setReadOnly(false);
+    view_->setTextInteractionFlags(Qt::TextEditorInteraction);
     setCentralWidget(central);
-    resize(750, 560);
+    resize(narrow_width, 560);
 }
 
 void ReportWindow::showReport(const std::vector<std::string>& lines, Caret caret) {
@@ -48,10 +70,58 @@ void ReportWindow::showReport(const std::vector<std::string>& lines, Caret caret
     activateWindow();
 }
 
+void ReportWindow::print() {
+    printReport(this, qtLines(view_->lines()), document_, view_->font(), print_asks_);
+}
+
 QAction* ReportWindow::addCommand(QMenu* menu, const char* name, const QString& caption) {
     auto* action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
     return action;
+}
+
+QMenu* ReportWindow::addFileMenu(bool with_exit) {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    connect(addCommand(file, "Save1", QStringLiteral("&Save")), &QAction::triggered, this,
+            &ReportWindow::saveRequested);
+    connect(addCommand(file, "Print1", QStringLiteral("&Print")), &QAction::triggered, this,
+            &ReportWindow::print);
+    if (with_exit) {
+        connect(addCommand(file, "Exit1", QStringLiteral("E&xit")), &QAction::triggered, this,
+                &QWidget::close);
+    }
+    return file;
+}
+
+void ReportWindow::addEditMenu() {
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    connect(addCommand(edit, "Cut1", QStringLiteral("Cu&t")), &QAction::triggered, view_,
+            &ReportView::cut);
+    connect(addCommand(edit, "Copy1", QStringLiteral("&Copy")), &QAction::triggered, view_,
+            &ReportView::copy);
+    connect(addCommand(edit, "Paste1", QStringLiteral("&Paste")), &QAction::triggered, view_,
+            &ReportView::paste);
+}
+
+void ReportWindow::addFormatMenu() {
+    QMenu* format = menuBar()->addMenu(QStringLiteral("F&ormat"));
+    connect(addCommand(format, "Font1", QStringLiteral("&Font")), &QAction::triggered, this,
+            &ReportWindow::chooseFont);
+}
+
+void ReportWindow::chooseFont() {
+    // The dialog lists the installed faces: it is preset to the one that
+    // shows "Courier New" here (itself, or its metric twin).
+    QFont preset = reportFont(narrow_pitch);
+    preset.setFamily(QFontInfo(preset).family());
+    QFontDialog dialog(preset, this);
+    dialog.setObjectName(QStringLiteral("FontDialog1"));
+    if (ModalWindows::exec(dialog) != QDialog::Accepted) {
+        return;
+    }
+    QTextCharFormat format;
+    format.setFont(dialog.selectedFont());
+    view_->mergeCurrentCharFormat(format);
 }
 
 void ReportWindow::addPrintNote() {
@@ -71,33 +141,24 @@ QPushButton* ReportWindow::addCloseButton() {
 // ---------------------------------------------------------------- View Results
 
 ResultsWindow::ResultsWindow(QWidget* parent)
-    : ReportWindow("TResultsForm", QStringLiteral("View Results"), "results_box", parent) {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    connect(addCommand(file, "Save1", QStringLiteral("&Save")), &QAction::triggered, this,
-            [this] { showNotYetAvailable(this); });
-    connect(addCommand(file, "Print1", QStringLiteral("&Print")), &QAction::triggered, this,
-            [this] { showNotYetAvailable(this); });
-    connect(addCommand(file, "Exit1", QStringLiteral("E&xit")), &QAction::triggered, this,
-            &QWidget::close);
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    for (const auto& [name, caption] :
-         {std::pair{"Cut1", "Cu&t"}, {"Copy1", "&Copy"}, {"Paste1", "&Paste"}}) {
-        connect(addCommand(edit, name, QLatin1String(caption)), &QAction::triggered, this,
-                [this] { showNotYetAvailable(this); });
-    }
-    QMenu* format = menuBar()->addMenu(QStringLiteral("F&ormat"));
-    connect(addCommand(format, "Font1", QStringLiteral("&Font")), &QAction::triggered, this,
-            [this] { showNotYetAvailable(this); });
+    : ReportWindow("TResultsForm", QStringLiteral("View Results"), "results_box",
+                   QStringLiteral("KOR Output"), parent) {
+    addFileMenu(true);
+    addEditMenu();
+    addFormatMenu();
 
     addPrintNote();
     column().addWidget(&view());
     auto* buttons = new QHBoxLayout;
-    for (const auto& [name, caption] : {std::pair{"btn_hist", "Histogram for Scores"},
-                                        {"btn_bar", "Bar Chart for Scores"},
-                                        {"btn_grades", "Bar Chart for Grades"}}) {
+    const std::tuple<const char*, const char*, ChartKind> charts[] = {
+        {"btn_hist", "Histogram for Scores", ChartKind::histogram},
+        {"btn_bar", "Bar Chart for Scores", ChartKind::score_bars},
+        {"btn_grades", "Bar Chart for Grades", ChartKind::grade_bars}};
+    for (const auto& [name, caption, kind] : charts) {
         auto* chart = new QPushButton(QLatin1String(caption), centralWidget());
         chart->setObjectName(QLatin1String(name));
-        connect(chart, &QPushButton::clicked, this, [this] { showNotYetAvailable(this); });
+        connect(chart, &QPushButton::clicked, this,
+                [this, kind = kind] { emit chartRequested(kind); });
         buttons->addWidget(chart);
     }
     buttons->addStretch();
@@ -112,34 +173,45 @@ void ResultsWindow::setGradeChartEnabled(bool on) {
 // ---------------------------------------------------------------- Quick Results Viewer
 
 QuickViewWindow::QuickViewWindow(QWidget* parent)
-    : ReportWindow("TQuickViewForm", QStringLiteral("Quick Results Viewer"), "RichEdit1", parent) {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    connect(addCommand(file, "Save1", QStringLiteral("&Save")), &QAction::triggered, this,
-            [this] { showNotYetAvailable(this); });
-    connect(addCommand(file, "Print1", QStringLiteral("&Print")), &QAction::triggered, this,
-            [this] { showNotYetAvailable(this); });
+    : ReportWindow("TQuickViewForm", QStringLiteral("Quick Results Viewer"), "RichEdit1",
+                   QStringLiteral("KOR Quick Results"), parent) {
+    addFileMenu(false);
     QMenu* font = menuBar()->addMenu(QStringLiteral("F&ont"));
     connect(addCommand(font, "N10pitchCourierNew1", QStringLiteral("10 pitch Courier New")),
-            &QAction::triggered, this, [this] { showNotYetAvailable(this); });
+            &QAction::triggered, this, [this] { setPitch(narrow_pitch); });
     connect(addCommand(font, "N12pitchCourierNew1", QStringLiteral("12 pitch Courier New")),
-            &QAction::triggered, this, [this] { showNotYetAvailable(this); });
+            &QAction::triggered, this, [this] { setPitch(wide_pitch); });
     auto* close_item = menuBar()->addAction(QStringLiteral("&Close"));
     close_item->setObjectName(QStringLiteral("Close1"));
-    connect(close_item, &QAction::triggered, this, &QWidget::close);
+    // The pitch lasts until the viewer is closed.
+    connect(close_item, &QAction::triggered, this, [this] {
+        setPitch(narrow_pitch);
+        close();
+    });
     column().addWidget(&view());
+}
+
+void QuickViewWindow::showQuickReport(QuickReport report, const std::vector<std::string>& lines) {
+    report_ = report;
+    built_lines_ = lines;
+    showReport(lines, Caret::end);
+}
+
+void QuickViewWindow::setPitch(int point_size) {
+    view().setFont(reportFont(point_size));
+    resize(point_size == wide_pitch ? wide_width : narrow_width, height());
 }
 
 // ---------------------------------------------------------------- Grade Reports
 
 GradeReportWindow::GradeReportWindow(QWidget* parent)
-    : ReportWindow("TReportForm", QStringLiteral("Grade Reports"), "report_box", parent) {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    connect(addCommand(file, "Save1", QStringLiteral("&Save")), &QAction::triggered, this,
-            [this] { showNotYetAvailable(this); });
-    connect(addCommand(file, "Print1", QStringLiteral("&Print")), &QAction::triggered, this,
-            [this] { showNotYetAvailable(this); });
-    connect(addCommand(file, "Exit1", QStringLiteral("E&xit")), &QAction::triggered, this,
-            &QWidget::close);
+    : ReportWindow("TReportForm", QStringLiteral("Grade Reports"), "report_box",
+                   QStringLiteral("Grade Reports"), parent) {
+    // The grade reports go to the printer at once.
+    printWithoutDialog();
+    addFileMenu(true);
+    addEditMenu();
+    addFormatMenu();
     addPrintNote();
     column().addWidget(&view());
     auto* buttons = new QHBoxLayout;
@@ -147,5 +219,13 @@ GradeReportWindow::GradeReportWindow(QWidget* parent)
     buttons->addWidget(addCloseButton());
     column().addLayout(buttons);
 }
+
+// ---------------------------------------------------------------- all of them
+
+Viewers::Viewers(QWidget* parent)
+    : results(new ResultsWindow(parent)),
+      quick(new QuickViewWindow(parent)),
+      grades(new GradeReportWindow(parent)),
+      graph(new ChartWindow(parent)) {}
 
 }  // namespace kor::ui

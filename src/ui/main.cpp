@@ -1,6 +1,8 @@
-// kor-gui: the desktop program. `kor-gui --example NAME` starts with a
-// built-in example loaded and analysed, as its Examples menu item and
-// "Close && Analyze" leave it.
+// kor-gui: the desktop program. `kor-gui FILE.kor` starts with the input
+// file opened in the data editor, as "Open KOR file" opens it (the desktop
+// entry starts it so for a double-clicked file). `kor-gui --example NAME`
+// starts with a built-in example loaded and analysed, as its Examples menu
+// item and "Close && Analyze" leave it.
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -47,7 +49,15 @@ int main(int argc, char** argv) {
         QStringLiteral("Start with the built-in example NAME analysed (%1).").arg(exampleNames()),
         QStringLiteral("NAME"));
     parser.addOption(example);
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("An input file (.kor) to open in the data editor."),
+                                 QStringLiteral("[FILE]"));
     parser.process(application);
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1 || (!files.isEmpty() && parser.isSet(example))) {
+        std::fprintf(stderr, "kor-gui: give one input file or one example\n");
+        return 2;
+    }
 
     const std::string name = kor::ui::fromQt(parser.value(example));
     if (parser.isSet(example) && !knownExample(name)) {
@@ -62,6 +72,8 @@ int main(int argc, char** argv) {
     window.show();
     if (parser.isSet(example)) {
         window.runExample(name, true);
+    } else if (!files.isEmpty()) {
+        window.openInputFile(files.first());
     }
     return QApplication::exec();
 }

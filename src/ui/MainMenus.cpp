@@ -24,7 +24,6 @@
 #include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ModalWindows.h"
-#include "ui/NotYetAvailable.h"
 #include "ui/ProblemItemDialog.h"
 #include "ui/SpearmanBrownDialog.h"
 #include "ui/TextInsertHelpWindow.h"
@@ -401,10 +400,6 @@ void MainWindow::chooseBandUnit(BandUnit unit) {
     const std::string scale_file = unit == BandUnit::grade_letters ? default_scale_file : "";
     const Outcome outcome = controller_.chooseBandUnit(unit, scale_file);
     showOutcome(*this, outcome);
-}
-
-void MainWindow::notYetAvailable() {
-    showNotYetAvailable(this);
 }
 
 // ---------------------------------------------------------------- help

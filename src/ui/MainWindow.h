@@ -102,7 +102,6 @@ class MainWindow : public QMainWindow {
     void markOptionsChanged();
     void syncOptionChecks();
     void chooseBandUnit(BandUnit unit);
-    void notYetAvailable();
     void showAbout();
 
     // MainAnalysis.cpp

@@ -11,7 +11,7 @@
 #include "ui/AppController.h"
 #include "ui/Binding.h"
 #include "ui/FileDialogs.h"
-#include "ui/NotYetAvailable.h"
+#include "ui/ReportPrinting.h"
 #include "ui/ReportView.h"
 
 namespace kor::ui {
@@ -60,7 +60,10 @@ TextInsertHelpWindow::TextInsertHelpWindow(AppController& controller, QWidget* p
     auto* buttons = new QHBoxLayout;
     auto* print = new QPushButton(toQt(texts.print_button), this);
     print->setObjectName(QStringLiteral("btn_print"));
-    connect(print, &QPushButton::clicked, this, [this] { showNotYetAvailable(this); });
+    connect(print, &QPushButton::clicked, this, [this] {
+        printReport(this, syntax_->toPlainText().split(QLatin1Char('\n')),
+                    QStringLiteral("SPSS Syntax"), syntax_->font(), true);
+    });
     auto* save = new QPushButton(toQt(texts.save_button), this);
     save->setObjectName(QStringLiteral("btn_save"));
     connect(save, &QPushButton::clicked, this, &TextInsertHelpWindow::saveSyntax);

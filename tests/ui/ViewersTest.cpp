@@ -328,6 +328,21 @@ class ViewersTest : public QObject {
         QCOMPARE(paginate({}, PageGrid{10, 2}).size(), 1);
     }
 
+    void theHelpWindowPrintsItsSyntaxLines() {
+        QTemporaryDir folder;
+        const PrintRecording printing;
+        UiSession s;
+        s.command("HowtoSpeciallsaveSPSSfiles1")->trigger();
+        auto* help = s.find<QDialog>("TSPSSform");
+        const QString pdf = QDir(folder.path()).filePath(QStringLiteral("syntax.pdf"));
+        PrintDialogs::setNextAnswer(pdf);
+        child<QPushButton>(*help, "btn_print")->click();
+        QCOMPARE(PrintDialogs::asked().size(), 1);
+        QCOMPARE(PrintDialogs::asked().first().document, QStringLiteral("SPSS Syntax"));
+        QVERIFY(messages().isEmpty());
+        QCOMPARE(pdfPages(pdf), 1);
+    }
+
     void printingTheFullReportGivesAPdfWithTheLaidOutPages() {
         QTemporaryDir folder;
         const PrintRecording printing;

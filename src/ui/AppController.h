@@ -93,6 +93,7 @@ class AppController : public QObject {
     Outcome saveItemStats(const std::string& path);
     Outcome saveGradeReports(const std::string& path);
     Outcome saveAltFiles(const std::string& base);
+    Outcome saveHtmlReport(const std::string& path);
 
   signals:
     // The data set or the editor's boxes changed.

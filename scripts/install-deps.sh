@@ -23,6 +23,8 @@ packages=(
   # A virtual display for `make run` without a screen and for screenshots.
   xvfb
   xauth
+  # A browser for the tests that open the web-page report headless.
+  chromium
 )
 
 missing=()

@@ -275,5 +275,41 @@ TEST(HtmlReport, ProblemItemsCarryTheirCriteriaOnTheMapAndInTheTable) {
     }
 }
 
+TEST(HtmlReport, EverybodyAlikeGivesAsterisksAndOneGroupNotNumbersThatAreNot) {
+    // Every examinee answers every item correctly: no variance, no
+    // correlation, one score group; the page still reads and claims nothing.
+    auto state = testing::typed({.title = "Alike",
+                                 .label_length = 2,
+                                 .key = "AB",
+                                 .options = "44",
+                                 .lines = {"01AB", "02AB", "03AB"}});
+    analyse(*state);
+    const HtmlPage page = page_of(*state);
+    const HtmlElement* row = page.by_id("row-1");
+    ASSERT_NE(row, nullptr);
+    const auto cells = page.inside(*row, "td");
+    ASSERT_EQ(cells.size(), 8u);
+    EXPECT_EQ(cells[2]->text, "1.00");
+    EXPECT_EQ(cells[4]->text, "****");
+    EXPECT_EQ(cells[5]->text, "****");
+    EXPECT_TRUE(page.named("li").empty());  // one group: no line rises or falls
+    ASSERT_NE(page.by_id("n"), nullptr);
+    EXPECT_EQ(page.by_id("n")->text, "3");
+    EXPECT_EQ(page.by_id("sd")->text, "0.000");
+    // No figure and no coordinate of a picture is anything but a number.
+    for (const HtmlElement& element : page.elements) {
+        if (element.name == "td" || element.name == "dd") {
+            EXPECT_EQ(element.text.find("nan"), std::string::npos) << element.text;
+            EXPECT_EQ(element.text.find("inf"), std::string::npos) << element.text;
+        }
+        for (const char* place :
+             {"x", "y", "width", "height", "cx", "cy", "d", "points", "x1", "y2"}) {
+            const std::string value = element.attribute(place);
+            EXPECT_EQ(value.find("nan"), std::string::npos) << element.name << " " << place;
+            EXPECT_EQ(value.find("inf"), std::string::npos) << element.name << " " << place;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace kor

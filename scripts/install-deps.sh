@@ -25,6 +25,8 @@ packages=(
   xauth
   # desktop-file-validate, which the install test runs on the desktop entry.
   desktop-file-utils
+  # A browser for the tests that open the web-page report headless.
+  chromium
 )
 
 missing=()

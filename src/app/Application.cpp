@@ -9,6 +9,7 @@
 #include "core/data/TextImport.h"
 #include "reports/CsvResults.h"
 #include "reports/GradeReports.h"
+#include "reports/HtmlReport.h"
 #include "reports/ViewerText.h"
 #include "sample/Examples.h"
 #include "sample/GenForm.h"
@@ -347,6 +348,15 @@ Outcome Application::save_scores_csv(const std::string& path) {
 
 Outcome Application::save_options_csv(const std::string& path) {
     return save_text_file(path, options_csv_lines(*state_));
+}
+
+Outcome Application::save_html_report(const std::string& path) {
+    if (!state_->results.analysed) {
+        Outcome outcome;
+        outcome.refuse("There are no results to save: analyse the data first");
+        return outcome;
+    }
+    return save_text_file(path, html_report_lines(*state_));
 }
 
 Outcome Application::export_raw_data(const std::string& path) {

@@ -145,6 +145,9 @@ public:
     // one row per item and option.
     Outcome save_scores_csv(const std::string& path);
     Outcome save_options_csv(const std::string& path);
+    // The item-analysis report as one web page to open in any browser.
+    // Refused before the first analysis.
+    Outcome save_html_report(const std::string& path);
     // The data editor's exports: the response codes of a fresh load
     // (comma-delimited) and the data lines as they stand.
     Outcome export_raw_data(const std::string& path);

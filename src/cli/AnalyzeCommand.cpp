@@ -49,6 +49,7 @@ struct AnalysisFlags {
     std::string alt_base;
     std::string scores_csv_path;
     std::string options_csv_path;
+    std::string html_path;
 
     // How a spreadsheet file is read.
     CsvFlags csv;
@@ -56,7 +57,7 @@ struct AnalysisFlags {
     bool writes_files() const {
         return !save_path.empty() || !grade_reports_path.empty() || !item_stats_path.empty() ||
                !zero_one_path.empty() || !alt_base.empty() || !scores_csv_path.empty() ||
-               !options_csv_path.empty();
+               !options_csv_path.empty() || !html_path.empty();
     }
 };
 
@@ -181,7 +182,7 @@ std::vector<std::string> other_targets(const AnalysisFlags& flags) {
         const std::vector<std::string> alt = alt_file_paths(flags.alt_base);
         targets.insert(targets.end(), alt.begin(), alt.end());
     }
-    for (const std::string* path : {&flags.scores_csv_path, &flags.options_csv_path}) {
+    for (const std::string* path : {&flags.scores_csv_path, &flags.options_csv_path, &flags.html_path}) {
         if (!path->empty()) {
             targets.push_back(*path);
         }
@@ -260,7 +261,12 @@ std::optional<int> write_files(Application& app, const AnalysisFlags& flags, std
         }
     }
     if (!flags.options_csv_path.empty()) {
-        return print_outcome(app.save_options_csv(flags.options_csv_path), err);
+        if (auto refused = print_outcome(app.save_options_csv(flags.options_csv_path), err)) {
+            return refused;
+        }
+    }
+    if (!flags.html_path.empty()) {
+        return print_outcome(app.save_html_report(flags.html_path), err);
     }
     return std::nullopt;
 }
@@ -406,6 +412,10 @@ void add_output_flags(CLI::App* analyze, AnalysisFlags& flags) {
             "--options-csv", flags.options_csv_path,
             "write one row per item and option (counts, proportions, point-biserial) as CSV")
         ->type_name("FILE");
+    analyze
+        ->add_option("--html", flags.html_path,
+                     "write the item-analysis report as one web page with its plots")
+        ->type_name("REPORT.html");
 }
 
 }  // namespace

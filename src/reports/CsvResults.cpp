@@ -67,13 +67,6 @@ std::string option_name(const TTestData& data, int option) {
     return std::string(1, static_cast<char>('A' + option - 1));
 }
 
-int shown_options(const TTestData& data, int item) {
-    if (data.data_are_right_wrong) {
-        return 2;
-    }
-    return std::clamp(static_cast<int>(data.item_options[at(item)]), 0, max_option_columns);
-}
-
 std::vector<std::string> utf8_lines(std::vector<std::string> lines) {
     for (std::string& line : lines) {
         line = utf8_from_latin1(line);
@@ -82,6 +75,13 @@ std::vector<std::string> utf8_lines(std::vector<std::string> lines) {
 }
 
 }  // namespace
+
+int option_columns(const TTestData& data, int item) {
+    if (data.data_are_right_wrong) {
+        return 2;
+    }
+    return std::clamp(static_cast<int>(data.item_options[at(item)]), 0, max_option_columns);
+}
 
 std::string csv_cell(std::string_view text) {
     const bool needs_quotes = text.find_first_of(",\"\r\n") != std::string_view::npos ||
@@ -143,7 +143,7 @@ std::vector<std::string> options_csv_lines(const ProgramState& state) {
             continue;
         }
         const Option_Figures& figures = state.results.option_figures[at(j)];
-        for (int k = 1; k <= shown_options(data, j); ++k) {
+        for (int k = 1; k <= option_columns(data, j); ++k) {
             const std::size_t c = at(k);
             lines.push_back(csv_row(
                 {whole(j), option_name(data, k), is_marked_correct(*item, data, k) ? "1" : "0",

@@ -12,6 +12,11 @@
 namespace kor {
 
 struct ProgramState;
+struct TTestData;
+
+// The option columns an item's results list: its own options within the
+// eight counted; RIGHT and WRONG for right-wrong data.
+int option_columns(const TTestData& data, int item);
 
 // One cell: quoted when it holds a comma, a quote, a line break or blanks at
 // either end, with its quotes doubled.

@@ -43,7 +43,8 @@ std::string signed_column(double value) {
 }
 
 std::string correlation_column(double value) {
-    return value > 1.0 ? "  ****" : signed_column(value);
+    const std::string text = correlation_text(value);
+    return (text.front() == '-' ? " " : "  ") + text;
 }
 
 std::string group_column(int correct, double proportion) {
@@ -113,6 +114,10 @@ std::string excluded_items_line(const TTestData& data) {
 }
 
 }  // namespace
+
+std::string correlation_text(double value) {
+    return value > 1.0 ? "****" : fixed(value, 2);
+}
 
 bool has_multiple_correct_answers(const Item_Record& item) {
     return item.Include == 2 || item.Key == 9;

@@ -16,6 +16,10 @@ struct AnalysisSettings;
 // The line of one included item; `problem` puts the "#" mark on it.
 std::string item_line(const Item_Record& item, bool problem);
 
+// A point-biserial as the item lines print it: two decimals, or "****"
+// when it cannot be computed (stored as a value above 1).
+std::string correlation_text(double value);
+
 // "*": the item accepts more than its key (alternative answers, or key 9).
 bool has_multiple_correct_answers(const Item_Record& item);
 

@@ -283,6 +283,10 @@ Outcome AppController::saveGradeReports(const std::string& path) {
     return app_.save_grade_reports(path);
 }
 
+Outcome AppController::saveHtmlReport(const std::string& path) {
+    return app_.save_html_report(path);
+}
+
 Outcome AppController::saveAltFiles(const std::string& base) {
     if (!alt_files_allowed_) {
         return {};

@@ -105,6 +105,7 @@ class AppController : public QObject {
     Outcome saveItemStats(const std::string& path);
     Outcome saveGradeReports(const std::string& path);
     Outcome saveAltFiles(const std::string& base);
+    Outcome saveHtmlReport(const std::string& path);
 
     // --- the settings dialogs of the main window (AppControllerDialogs.cpp).
     // A dialog copies its edits in with the set... command before a button's

@@ -27,6 +27,7 @@
 #include "ui/ProblemItemDialog.h"
 #include "ui/SpearmanBrownDialog.h"
 #include "ui/TextInsertHelpWindow.h"
+#include "ui/WebPageReport.h"
 
 namespace kor::ui {
 
@@ -147,6 +148,13 @@ void MainWindow::buildFileMenu() {
             &QAction::triggered, this, &MainWindow::saveGradeReports);
     connect(addCommand(m, "SaveItemFile1", QStringLiteral("Save Item Statistics file")),
             &QAction::triggered, this, &MainWindow::saveItemStatistics);
+    // The web page is built from the results: there is none before the first analysis.
+    QAction* web_page = addCommand(m, "SaveReportasWebPageHTML1",
+                                   QStringLiteral("Save Report as Web Page (HTML)..."));
+    web_page->setEnabled(false);
+    connect(&controller_, &AppController::analysed, web_page, [web_page] { web_page->setEnabled(true); });
+    connect(web_page, &QAction::triggered, this,
+            [this] { showWritten(saveReportAsWebPage(this, controller_).written); });
     connect(
         addHiddenCommand("SaveRightWrongData1", QStringLiteral("Save Comma-Delimited 01 Data"), {}),
         &QAction::triggered, this, &MainWindow::saveZeroOneData);

@@ -292,6 +292,11 @@ bool is_problem_item(const Item_Record& item, const AnalysisSettings& settings) 
              item.AdjPtBis > settings.crit_adj_pbis);
 }
 
+ProblemCriteriaMet problem_criteria_met(const Item_Record& item, const AnalysisSettings& settings) {
+    return {item.Diff <= settings.crit_p_low, item.Diff >= settings.crit_p_high,
+            item.Disc <= settings.crit_disc, item.AdjPtBis <= settings.crit_adj_pbis};
+}
+
 void count_problem_items(ProgramState& state) {
     AnalysisResults& r = state.results;
     const AnalysisSettings& settings = state.settings;
@@ -305,10 +310,11 @@ void count_problem_items(ProgramState& state) {
             continue;
         }
         r.num_problem_items += is_problem_item(item, settings) ? 1 : 0;
-        r.num_prob_p_low += item.Diff <= settings.crit_p_low ? 1 : 0;
-        r.num_prob_p_high += item.Diff >= settings.crit_p_high ? 1 : 0;
-        r.num_prob_disc += item.Disc <= settings.crit_disc ? 1 : 0;
-        r.num_prob_adj_pbis += item.AdjPtBis <= settings.crit_adj_pbis ? 1 : 0;
+        const ProblemCriteriaMet met = problem_criteria_met(item, settings);
+        r.num_prob_p_low += met.p_low ? 1 : 0;
+        r.num_prob_p_high += met.p_high ? 1 : 0;
+        r.num_prob_disc += met.disc ? 1 : 0;
+        r.num_prob_adj_pbis += met.adj_pbis ? 1 : 0;
     }
 }
 

@@ -25,6 +25,16 @@ void compute_item_statistics(ProgramState& state, const CorrectnessMatrix& corre
 // too easy, discriminates and correlates above the criteria.
 bool is_problem_item(const Item_Record& item, const AnalysisSettings& settings);
 
+// Which of the four deciding criteria an item meets, each on its own (an
+// item meets one exactly when it is not strictly inside its limit).
+struct ProblemCriteriaMet {
+    bool p_low = false;
+    bool p_high = false;
+    bool disc = false;
+    bool adj_pbis = false;
+};
+ProblemCriteriaMet problem_criteria_met(const Item_Record& item, const AnalysisSettings& settings);
+
 // num_problem_items and the four counts per criterion (all 0 when problem
 // items are not suggested).
 void count_problem_items(ProgramState& state);

@@ -1,0 +1,27 @@
+#pragma once
+// The item-analysis report as one self-contained web page: the summary of
+// the test, a histogram of the scores, a map of every item's difficulty
+// against its discrimination, a sortable table of the items, and for every
+// included item its options with a plot of how often each score group chose
+// them. Styles and pictures are inline (SVG) and nothing is fetched, so the
+// page opens offline in any browser and prints one item per page. Every
+// figure is formatted by the same functions as the text reports, so the two
+// never disagree. The markup is also well-formed XML.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kor {
+
+struct ProgramState;
+
+// Program text (single bytes shown as Latin-1) as UTF-8 for the page, with
+// the characters markup gives a meaning to written as references and
+// control characters as blanks.
+std::string html_text(std::string_view latin1);
+
+// The page of the last analysis as UTF-8 lines.
+std::vector<std::string> html_report_lines(const ProgramState& state);
+
+}  // namespace kor

@@ -9,6 +9,7 @@
 #include "core/VariablesUnit.h"
 #include "core/analysis/ItemStatistics.h"
 #include "core/settings/Choices.h"
+#include "reports/QuickCommon.h"
 
 namespace kor {
 
@@ -58,7 +59,7 @@ json data_set_json(const ProgramState& state) {
             {"partial_credit", d.partial_credit_on},
             {"mc_item_points", number(d.mc_item_points)},
             {"pc_total_points", d.pc_total_points},
-            {"total_possible", number(state.results.total_possible)}};
+            {"total_possible", number(reported_total(state))}};
 }
 
 json settings_json(const ProgramState& state) {

@@ -312,6 +312,23 @@ TEST_F(JsonDocument, BuiltInExamplesMatchTheirDigests) {
     }
 }
 
+// The total possible score is the one the reports print: the included items
+// without partial credit (it once was 0 there), k times the multiple-choice
+// points plus the partial-credit points with it.
+TEST_F(JsonDocument, TotalPossibleIsTheReportsTotal) {
+    const std::string plain = generated_set(1).file;  // 4 items, item 2 excluded
+    const Json without = analysed({"analyze", folder.write("plain.kor", plain), "--json", "-"});
+    EXPECT_EQ(without["data_set"]["items"], 4);
+    EXPECT_EQ(without["data_set"]["total_possible"], 3.0);
+    const CliRun panes = kor({"analyze", folder.file("plain.kor")});
+    EXPECT_NE(panes.out.find("Total Possible Score= 3\n"), std::string::npos) << panes.out;
+
+    const std::string with_points = generated_set(3).file;  // 6 items, 2 points each, 10 points of partial credit
+    const Json with = analysed({"analyze", folder.write("points.kor", with_points), "--json", "-"});
+    EXPECT_EQ(with["data_set"]["partial_credit"], true);
+    EXPECT_EQ(with["data_set"]["total_possible"], 6 * 1.5 + 10);
+}
+
 // The comparison itself: it must see a changed number, a changed order of
 // keys and a whole number written as a real.
 TEST(JsonComparisonForm, SeesNumbersOrderAndKinds) {

@@ -341,6 +341,17 @@ Outcome Application::save_text_file(const std::string& path, const std::vector<s
     });
 }
 
+Outcome Application::save_text_file(const std::string& path, const std::function<void(TextSink&)>& produce) {
+    Outcome outcome = check_targets({path});
+    if (outcome.refused) {
+        return outcome;
+    }
+    return guarded([&](Outcome& saved) {
+        write_atomic(path, produce);
+        saved.wrote(path);
+    });
+}
+
 Outcome Application::save_scores_csv(const std::string& path) {
     return save_text_file(path, scores_csv_lines(*state_));
 }

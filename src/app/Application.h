@@ -6,12 +6,14 @@
 // never prints and never throws a file-system failure at its caller, which it
 // turns into a refusal carrying the system's message.
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/Outcome.h"
+#include "core/FileIO.h"
 #include "core/VariablesUnit.h"
 #include "core/data/Conversions.h"
 #include "core/data/CsvImport.h"
@@ -141,6 +143,8 @@ public:
     // Any other text written by a front end (for example a machine-readable
     // form of the results), checked like every other target.
     Outcome save_text_file(const std::string& path, const std::vector<std::string>& lines);
+    // The same for a text written as it is produced, straight into the file.
+    Outcome save_text_file(const std::string& path, const std::function<void(TextSink&)>& produce);
     // The results as comma-separated UTF-8 files: one row per examinee, and
     // one row per item and option.
     Outcome save_scores_csv(const std::string& path);

@@ -73,7 +73,7 @@ struct OrderedViews {
 };
 
 OrderedViews views_of(const Application& app) {
-    return {analysis_json(app.state()).dump(), examinee_output(app.state()), item_output(app.state())};
+    return {analysis_json_text(app.state()), examinee_output(app.state()), item_output(app.state())};
 }
 
 // Every command that used to put the records back into data order.

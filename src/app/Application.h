@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Analyze.h"
 #include "core/Outcome.h"
 #include "core/FileIO.h"
 #include "core/VariablesUnit.h"
@@ -96,7 +97,8 @@ public:
 
     // --- The analysis: scores, statistics and every report text. The
     // numerical routines' diagnostics follow the analysis's own messages.
-    Outcome analyze();
+    // The examinee output may be left until a view or a save asks for it.
+    Outcome analyze(ExamineeOutput examinee_output = ExamineeOutput::now);
 
     // The text a viewer shows for a report of the last analysis. The grade
     // reports may be refused (too many examinees to view): then no lines and

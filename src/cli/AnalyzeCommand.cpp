@@ -320,7 +320,9 @@ int run_analyze(const std::string& path, const AnalysisFlags& flags, std::ostrea
     if (auto refused = close_and_load(app, err)) {
         return *refused;
     }
-    if (auto refused = print_outcome(app.analyze(), err)) {
+    // Nothing changes between the analysis and the output, so the examinee
+    // output is written only if a report or a file shows it.
+    if (auto refused = print_outcome(app.analyze(ExamineeOutput::when_asked), err)) {
         return *refused;
     }
     if (auto failed = write_files(app, flags, err)) {

@@ -172,6 +172,10 @@ std::string read_file(const std::string& path, std::size_t max_bytes) {
         fail("Cannot open", path, errno != 0 ? errno : ENOENT);
     }
     std::string contents;
+    // Room for the whole file at once, so the text is never copied as it grows.
+    if (const auto size = fs::file_size(path, ec); !ec && size <= max_bytes) {
+        contents.reserve(static_cast<std::size_t>(size));
+    }
     char buffer[65536];
     while (in) {
         in.read(buffer, sizeof buffer);

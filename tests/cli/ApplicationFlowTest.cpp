@@ -119,3 +119,39 @@ TEST_F(ApplicationFlow, SavesAndGradeReportsLeaveTheReportsOrderAsTheSettingsMak
 
 }  // namespace
 }  // namespace kor
+
+namespace kor {
+namespace {
+
+Application loaded_example_2() {
+    Application app;
+    EXPECT_FALSE(app.open_example("set2").refused);
+    EXPECT_FALSE(app.close_editor(EditorExit::close_and_analyze).outcome.refused);
+    return app;
+}
+
+// An analysis that leaves the examinee output until it is asked for gives the
+// same view and the same saved files as one that writes it at once.
+TEST_F(ApplicationFlow, TheExamineeOutputLeftUntilAskedForIsTheSame) {
+    Application now = loaded_example_2();
+    ASSERT_FALSE(now.analyze().refused);
+    Application later = loaded_example_2();
+    ASSERT_FALSE(later.analyze(ExamineeOutput::when_asked).refused);
+    EXPECT_TRUE(later.state().reports.memo_results.empty());
+    EXPECT_EQ(later.examinee_pane(), now.examinee_pane());
+    EXPECT_EQ(later.state().results.warnings, now.state().results.warnings);
+
+    Outcome messages;
+    EXPECT_EQ(later.report_lines(ReportKind::examinees, messages), now.report_lines(ReportKind::examinees, messages));
+    EXPECT_FALSE(later.state().reports.memo_results.empty());
+
+    Application saved_later = loaded_example_2();
+    ASSERT_FALSE(saved_later.analyze(ExamineeOutput::when_asked).refused);
+    ASSERT_FALSE(now.save_results(at("app/now.txt"), save_choices_of(now.state())).refused);
+    ASSERT_FALSE(saved_later.save_results(at("cli/later.txt"), save_choices_of(saved_later.state())).refused);
+    EXPECT_EQ(contents(at("cli/later.exm")), contents(at("app/now.exm")));
+    EXPECT_EQ(contents(at("cli/later.txt")), contents(at("app/now.txt")));
+}
+
+}  // namespace
+}  // namespace kor

@@ -32,8 +32,11 @@ void JsonStream::flush_when_full() {
 }
 
 void JsonStream::line_break() {
-    put(newline_);
-    buffer_.append(levels_.size() * indent_width, ' ');
+    const std::size_t indent = levels_.size() * indent_width;
+    if (newline_.size() + indent > break_and_indent_.size()) {
+        break_and_indent_ = newline_ + std::string(indent, ' ');
+    }
+    put(std::string_view(break_and_indent_).substr(0, newline_.size() + indent));
 }
 
 // The separator and the line break before a value; a member's value follows

@@ -53,6 +53,7 @@ private:
 
     TextSink& sink_;
     std::string newline_;
+    std::string break_and_indent_;  // the line end and the deepest indentation so far
     std::string buffer_;
     std::vector<Level> levels_;
     bool after_key_ = false;

@@ -185,8 +185,8 @@ void Application::start_hidden_generate() {
 
 EditorCloseResult Application::close_editor(EditorExit how) { return kor::close_editor(*state_, how); }
 
-Outcome Application::analyze() {
-    Outcome outcome = analyze_and_report(*state_);
+Outcome Application::analyze(ExamineeOutput examinee_output) {
+    Outcome outcome = analyze_and_report(*state_, examinee_output);
     if (outcome.accepted()) {
         for (const std::string& warning : state_->results.warnings) {
             outcome.show(warning);
@@ -199,6 +199,7 @@ std::vector<std::string> Application::report_lines(ReportKind kind, Outcome& mes
     const ProgramState& state = *state_;
     switch (kind) {
         case ReportKind::examinees:
+            write_examinee_output_if_left(*state_);
             return quick_examinee_view(state, state.reports.memo_results);
         case ReportKind::items:
             return quick_item_view(state, state.reports.memo_items);
@@ -251,6 +252,7 @@ Outcome Application::save_results(const std::string& path, const SaveChoices& ch
     if (Outcome checked = check_save_results(path, choices, other_targets); checked.refused) {
         return checked;
     }
+    write_examinee_output_if_left(*state_);
     return guarded([&](Outcome& outcome) { outcome.append(from_saved(kor::save_results(*state_, path, choices))); });
 }
 
@@ -338,6 +340,17 @@ Outcome Application::save_text_file(const std::string& path, const std::vector<s
     }
     return guarded([&](Outcome& saved) {
         write_lines_atomic(path, lines);
+        saved.wrote(path);
+    });
+}
+
+Outcome Application::save_text_file(const std::string& path, const std::function<void(TextSink&)>& produce) {
+    Outcome outcome = check_targets({path});
+    if (outcome.refused) {
+        return outcome;
+    }
+    return guarded([&](Outcome& saved) {
+        write_atomic(path, produce);
         saved.wrote(path);
     });
 }

@@ -6,12 +6,15 @@
 // never prints and never throws a file-system failure at its caller, which it
 // turns into a refusal carrying the system's message.
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "app/Analyze.h"
 #include "core/Outcome.h"
+#include "core/FileIO.h"
 #include "core/VariablesUnit.h"
 #include "core/data/Conversions.h"
 #include "core/data/CsvImport.h"
@@ -94,7 +97,8 @@ public:
 
     // --- The analysis: scores, statistics and every report text. The
     // numerical routines' diagnostics follow the analysis's own messages.
-    Outcome analyze();
+    // The examinee output may be left until a view or a save asks for it.
+    Outcome analyze(ExamineeOutput examinee_output = ExamineeOutput::now);
 
     // The text a viewer shows for a report of the last analysis. The grade
     // reports may be refused (too many examinees to view): then no lines and
@@ -141,6 +145,8 @@ public:
     // Any other text written by a front end (for example a machine-readable
     // form of the results), checked like every other target.
     Outcome save_text_file(const std::string& path, const std::vector<std::string>& lines);
+    // The same for a text written as it is produced, straight into the file.
+    Outcome save_text_file(const std::string& path, const std::function<void(TextSink&)>& produce);
     // The results as comma-separated UTF-8 files: one row per examinee, and
     // one row per item and option.
     Outcome save_scores_csv(const std::string& path);

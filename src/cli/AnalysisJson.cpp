@@ -5,241 +5,338 @@
 #include <string>
 #include <vector>
 
-#include "core/Encoding.h"
+#include "JsonStream.h"
 #include "core/VariablesUnit.h"
 #include "core/analysis/ItemStatistics.h"
 #include "core/settings/Choices.h"
+#include "reports/QuickCommon.h"
 
 namespace kor {
 
 namespace {
 
-using json = nlohmann::ordered_json;
-
 std::size_t at(int position) { return static_cast<std::size_t>(position); }
 
-// Numbers go out at full precision; a value that cannot be computed, and
-// (never expected) anything not finite, goes out as null.
-json number(double value) {
-    if (!std::isfinite(value)) {
-        return nullptr;
+// Writes the members of one object, each a name and a value.
+class Members {
+public:
+    explicit Members(JsonStream& json) : json_(json) {}
+    Members& real(std::string_view name, double value) {
+        json_.key(name);
+        json_.real(value);
+        return *this;
     }
-    return value + 0.0;
-}
-
-// Texts are single-byte characters shown as Latin-1; JSON wants UTF-8. Every
-// text of the document goes through here.
-std::string text(const std::string& latin1) { return utf8_from_latin1(latin1); }
-
-json texts(const std::vector<std::string>& list) {
-    json out = json::array();
-    for (const std::string& t : list) {
-        out.push_back(text(t));
+    Members& whole(std::string_view name, long long value) {
+        json_.key(name);
+        json_.whole(value);
+        return *this;
     }
-    return out;
-}
+    Members& boolean(std::string_view name, bool value) {
+        json_.key(name);
+        json_.boolean(value);
+        return *this;
+    }
+    Members& text(std::string_view name, std::string_view value) {
+        json_.key(name);
+        json_.text(value);
+        return *this;
+    }
+    // A correlation stored as not_computable goes out as null.
+    Members& correlation(std::string_view name, double value) {
+        json_.key(name);
+        correlation_value(json_, value);
+        return *this;
+    }
+    static void correlation_value(JsonStream& json, double value) {
+        if (value == not_computable) {
+            json.null();
+        } else {
+            json.real(value);
+        }
+    }
 
-json correlation(double value) { return value == not_computable ? json(nullptr) : number(value); }
+private:
+    JsonStream& json_;
+};
 
-json data_set_json(const ProgramState& state) {
+void data_set_json(JsonStream& json, const ProgramState& state) {
     const TTestData& d = state.data;
-    json excluded = json::array();
+    json.key("data_set");
+    json.begin_object();
+    Members(json)
+        .text("title", d.test_title)
+        .text("comments", d.test_comments)
+        .whole("examinees", d.num_examinees)
+        .whole("items", d.num_items)
+        .whole("included_items", d.num_included_items);
+    json.key("excluded_items");
+    json.begin_array();
     for (int j = 1; j <= d.num_items; ++j) {
         if (d.item_include[at(j)] == 0) {
-            excluded.push_back(j);
+            json.whole(j);
         }
     }
-    return {{"title", text(d.test_title)},
-            {"comments", text(d.test_comments)},
-            {"examinees", d.num_examinees},
-            {"items", d.num_items},
-            {"included_items", d.num_included_items},
-            {"excluded_items", excluded},
-            {"partial_credit", d.partial_credit_on},
-            {"mc_item_points", number(d.mc_item_points)},
-            {"pc_total_points", d.pc_total_points},
-            {"total_possible", number(state.results.total_possible)}};
+    json.end_array();
+    Members(json)
+        .boolean("partial_credit", d.partial_credit_on)
+        .real("mc_item_points", d.mc_item_points)
+        .whole("pc_total_points", d.pc_total_points)
+        .real("total_possible", reported_total(state));
+    json.end_object();
 }
 
-json settings_json(const ProgramState& state) {
+void settings_json(JsonStream& json, const ProgramState& state) {
     const AnalysisSettings& s = state.settings;
-    json labels = json::array();
-    json minimums = json::array();
-    for (int c = 1; c <= s.num_grade_cats && c <= max_grade_categories; ++c) {
-        labels.push_back(text(s.grade_label[at(c)]));
-        if (c < s.num_grade_cats) {
-            minimums.push_back(number(s.grade_min_percent[at(c)]));
-        }
+    json.key("settings");
+    json.begin_object();
+    Members(json)
+        .real("high_group_percent", s.disc_top_fraction * 100.0)
+        .real("low_group_percent", s.disc_bottom_fraction * 100.0)
+        .text("sort_examinees", name_of(examinee_order_of(s)))
+        .text("sort_items", name_of(item_order_of(s)))
+        .text("bands", name_of(band_unit_of(s)))
+        .boolean("round_percent", s.grade_round_percent)
+        .boolean("suggest_problem_items", s.suggest_problem_items);
+    json.key("criteria");
+    json.begin_object();
+    Members(json)
+        .real("p_low", s.crit_p_low)
+        .real("p_high", s.crit_p_high)
+        .real("disc", s.crit_disc)
+        .real("pbis", s.crit_pbis)
+        .real("adj_pbis", s.crit_adj_pbis);
+    json.end_object();
+    json.key("grading");
+    json.begin_object();
+    const int categories = std::min(s.num_grade_cats, max_grade_categories);
+    Members(json).whole("categories", s.num_grade_cats);
+    json.key("labels");
+    json.begin_array();
+    for (int c = 1; c <= categories; ++c) {
+        json.text(s.grade_label[at(c)]);
     }
-    return {{"high_group_percent", number(s.disc_top_fraction * 100.0)},
-            {"low_group_percent", number(s.disc_bottom_fraction * 100.0)},
-            {"sort_examinees", name_of(examinee_order_of(s))},
-            {"sort_items", name_of(item_order_of(s))},
-            {"bands", name_of(band_unit_of(s))},
-            {"round_percent", s.grade_round_percent},
-            {"suggest_problem_items", s.suggest_problem_items},
-            {"criteria",
-             {{"p_low", number(s.crit_p_low)},
-              {"p_high", number(s.crit_p_high)},
-              {"disc", number(s.crit_disc)},
-              {"pbis", number(s.crit_pbis)},
-              {"adj_pbis", number(s.crit_adj_pbis)}}},
-            {"grading", {{"categories", s.num_grade_cats}, {"labels", labels}, {"min_percent", minimums}}}};
+    json.end_array();
+    json.key("min_percent");
+    json.begin_array();
+    for (int c = 1; c < s.num_grade_cats && c <= max_grade_categories; ++c) {
+        json.real(s.grade_min_percent[at(c)]);
+    }
+    json.end_array();
+    json.end_object();
+    json.end_object();
 }
 
-json score_statistics_json(const ScoreStatistics& s) {
-    return {{"min", number(s.min)},           {"max", number(s.max)},
-            {"median", number(s.median)},     {"mean", number(s.mean)},
-            {"variance", number(s.variance)}, {"sd", number(s.sd)},
-            {"skewness", number(s.skewness)}, {"kurtosis", number(s.kurtosis)}};
+void score_statistics_members(JsonStream& json, const ScoreStatistics& s) {
+    Members(json)
+        .real("min", s.min)
+        .real("max", s.max)
+        .real("median", s.median)
+        .real("mean", s.mean)
+        .real("variance", s.variance)
+        .real("sd", s.sd)
+        .real("skewness", s.skewness)
+        .real("kurtosis", s.kurtosis);
 }
 
-json test_json(const ProgramState& state) {
+void test_json(JsonStream& json, const ProgramState& state) {
     const AnalysisResults& r = state.results;
-    json test = score_statistics_json(r.score);
-    test["kr20"] = number(r.kr20);
-    test["kr21"] = number(r.kr21);
-    test["sem"] = number(r.sem_kr20);
-    test["split_half_first_second"] = number(r.split_half_first_second);
-    test["split_half_odd_even"] = number(r.split_half_odd_even);
-    test["mean_item_difficulty"] = number(r.mean_item_diff);
-    test["mean_discrimination"] = number(r.mean_disc);
-    test["mean_pbis"] = number(r.mean_pbis);
-    test["mean_adj_pbis"] = number(r.mean_adj_pbis);
-    test["high_group_n"] = r.high_group_n;
-    test["high_group_min_score"] = r.high_group_min_score;
-    test["low_group_n"] = r.low_group_n;
-    test["low_group_max_score"] = r.low_group_max_score;
-    test["problem_items"] = r.num_problem_items;
-    test["problem_counts"] = {{"p_low", r.num_prob_p_low},
-                              {"p_high", r.num_prob_p_high},
-                              {"disc", r.num_prob_disc},
-                              {"adj_pbis", r.num_prob_adj_pbis}};
-    json grade_counts = json::array();
+    json.key("test");
+    json.begin_object();
+    score_statistics_members(json, r.score);
+    Members(json)
+        .real("kr20", r.kr20)
+        .real("kr21", r.kr21)
+        .real("sem", r.sem_kr20)
+        .real("split_half_first_second", r.split_half_first_second)
+        .real("split_half_odd_even", r.split_half_odd_even)
+        .real("mean_item_difficulty", r.mean_item_diff)
+        .real("mean_discrimination", r.mean_disc)
+        .real("mean_pbis", r.mean_pbis)
+        .real("mean_adj_pbis", r.mean_adj_pbis)
+        .whole("high_group_n", r.high_group_n)
+        .whole("high_group_min_score", r.high_group_min_score)
+        .whole("low_group_n", r.low_group_n)
+        .whole("low_group_max_score", r.low_group_max_score)
+        .whole("problem_items", r.num_problem_items);
+    json.key("problem_counts");
+    json.begin_object();
+    Members(json)
+        .whole("p_low", r.num_prob_p_low)
+        .whole("p_high", r.num_prob_p_high)
+        .whole("disc", r.num_prob_disc)
+        .whole("adj_pbis", r.num_prob_adj_pbis);
+    json.end_object();
+    json.key("grade_counts");
+    json.begin_array();
     for (int c = 1; c <= state.settings.num_grade_cats && c <= max_grade_categories; ++c) {
-        grade_counts.push_back(r.grade_count[at(c)]);
+        json.whole(r.grade_count[at(c)]);
     }
-    test["grade_counts"] = grade_counts;
-    return test;
+    json.end_array();
+    json.end_object();
 }
 
-json option_counts(const OptionCounts& counts) {
-    json list = json::array();
+void option_counts(JsonStream& json, std::string_view name, const OptionCounts& counts) {
+    json.key(name);
+    json.begin_array();
     for (int k = 1; k <= max_option_columns; ++k) {
-        list.push_back(counts[at(k)]);
+        json.whole(counts[at(k)]);
     }
-    return list;
+    json.end_array();
 }
 
-json option_correlations(const OptionProportions& values) {
-    json list = json::array();
+void option_correlations(JsonStream& json, std::string_view name, const OptionProportions& values) {
+    json.key(name);
+    json.begin_array();
     for (int k = 1; k <= max_option_columns; ++k) {
-        list.push_back(correlation(values[at(k)]));
+        Members::correlation_value(json, values[at(k)]);
     }
-    return list;
+    json.end_array();
 }
 
 // The accepted answers of an item, each once, in slot order.
-json correct_answers_of(const TTestData& d, int j) {
+void correct_answers_of(JsonStream& json, const TTestData& d, int j) {
     std::vector<int> answers;
     for (int code : d.item_correct_answers[at(j)]) {
         if (std::find(answers.begin(), answers.end(), code) == answers.end()) {
             answers.push_back(code);
         }
     }
-    return answers;
+    json.key("correct_answers");
+    json.begin_array();
+    for (const int code : answers) {
+        json.whole(code);
+    }
+    json.end_array();
 }
 
-json item_json(const ProgramState& state, const Item_Record& item) {
+void item_json(JsonStream& json, const ProgramState& state, const Item_Record& item) {
     const TTestData& d = state.data;
     const int j = item.ItemNum;
-    json out = {{"item", j},
-                {"include", d.item_include[at(j)]},
-                {"key", d.item_key[at(j)]},
-                {"options", d.item_options[at(j)]},
-                {"correct_answers", correct_answers_of(d, j)}};
-    if (d.item_include[at(j)] == 0) {
-        return out;
+    json.begin_object();
+    Members(json)
+        .whole("item", j)
+        .whole("include", d.item_include[at(j)])
+        .whole("key", d.item_key[at(j)])
+        .whole("options", d.item_options[at(j)]);
+    correct_answers_of(json, d, j);
+    if (d.item_include[at(j)] != 0) {
+        Members(json)
+            .whole("num_correct", item.NumCorrect)
+            .real("difficulty", item.Diff)
+            .real("discrimination", item.Disc)
+            .correlation("pbis", item.PtBis)
+            .correlation("adj_pbis", item.AdjPtBis)
+            .real("biserial", item.Biserial)
+            .real("adj_biserial", item.AdjBiserial)
+            .whole("high_correct", item.HighCorrect)
+            .whole("low_correct", item.LowCorrect)
+            .real("high_prop", item.HighProp)
+            .real("low_prop", item.LowProp)
+            .real("mean_if_correct", item.MeanIfCorrect)
+            .real("kr20_if_deleted", item.KR20IfDeleted)
+            .real("mean_if_deleted", item.MeanIfDeleted)
+            .real("sd_if_deleted", std::sqrt(item.VarIfDeleted))
+            .real("sem_if_deleted", item.SEMIfDeleted)
+            .boolean("problem", is_problem_item(item, state.settings));
+        option_counts(json, "options_total", item.OptCount);
+        option_counts(json, "options_high", item.OptCountHigh);
+        option_counts(json, "options_low", item.OptCountLow);
+        const Option_Figures& figures = state.results.option_figures[at(j)];
+        option_correlations(json, "options_pbis", figures.OptPtBis);
+        Members(json)
+            .whole("omitted", figures.NumOmitted)
+            .whole("omitted_high", figures.NumOmittedHigh)
+            .whole("omitted_low", figures.NumOmittedLow)
+            .correlation("omitted_pbis", figures.OmitPtBis);
     }
-    out["num_correct"] = item.NumCorrect;
-    out["difficulty"] = number(item.Diff);
-    out["discrimination"] = number(item.Disc);
-    out["pbis"] = correlation(item.PtBis);
-    out["adj_pbis"] = correlation(item.AdjPtBis);
-    out["biserial"] = number(item.Biserial);
-    out["adj_biserial"] = number(item.AdjBiserial);
-    out["high_correct"] = item.HighCorrect;
-    out["low_correct"] = item.LowCorrect;
-    out["high_prop"] = number(item.HighProp);
-    out["low_prop"] = number(item.LowProp);
-    out["mean_if_correct"] = number(item.MeanIfCorrect);
-    out["kr20_if_deleted"] = number(item.KR20IfDeleted);
-    out["mean_if_deleted"] = number(item.MeanIfDeleted);
-    out["sd_if_deleted"] = number(std::sqrt(item.VarIfDeleted));
-    out["sem_if_deleted"] = number(item.SEMIfDeleted);
-    out["problem"] = is_problem_item(item, state.settings);
-    out["options_total"] = option_counts(item.OptCount);
-    out["options_high"] = option_counts(item.OptCountHigh);
-    out["options_low"] = option_counts(item.OptCountLow);
-    const Option_Figures& figures = state.results.option_figures[at(j)];
-    out["options_pbis"] = option_correlations(figures.OptPtBis);
-    out["omitted"] = figures.NumOmitted;
-    out["omitted_high"] = figures.NumOmittedHigh;
-    out["omitted_low"] = figures.NumOmittedLow;
-    out["omitted_pbis"] = correlation(figures.OmitPtBis);
-    return out;
+    json.end_object();
 }
 
-json pair(double low, double high) { return json::array({number(low), number(high)}); }
+void pair(JsonStream& json, std::string_view name, double low, double high) {
+    json.key(name);
+    json.begin_array();
+    json.real(low);
+    json.real(high);
+    json.end_array();
+}
 
-json examinee_json(const ProgramState& state, const Case_Record& r) {
+void text_pair(JsonStream& json, std::string_view name, const std::string& low, const std::string& high) {
+    json.key(name);
+    json.begin_array();
+    json.text(low);
+    json.text(high);
+    json.end_array();
+}
+
+void examinee_json(JsonStream& json, const ProgramState& state, const Case_Record& r) {
     const bool points = state.data.partial_credit_on;
-    return {{"id", r.IDnum},
-            {"label", text(r.Name)},
-            {"score", r.Score},
-            {"percent", number(r.Percent)},
-            {"mc", r.MC},
-            {"pc", r.PC},
-            {"points", number(points ? r.PC_Score : r.Score)},
-            {"points_percent", number(points ? r.PC_Percent : r.Percent)},
-            {"grade", text(points ? r.PC_Grade : r.Grade)},
-            {"half1", r.Half1},
-            {"half2", r.Half2},
-            {"odds", r.Odds},
-            {"evens", r.Evens},
-            {"band68", pair(r.Minus1sem, r.Plus1sem)},
-            {"band95", pair(r.Minus2sem, r.Plus2sem)},
-            {"band68_percent", pair(r.Minus1pc, r.Plus1pc)},
-            {"band95_percent", pair(r.Minus2pc, r.Plus2pc)},
-            {"band68_grades", texts({r.Minus1grade, r.Plus1grade})},
-            {"band95_grades", texts({r.Minus2grade, r.Plus2grade})}};
+    json.begin_object();
+    Members(json)
+        .whole("id", r.IDnum)
+        .text("label", r.Name)
+        .whole("score", r.Score)
+        .real("percent", r.Percent)
+        .whole("mc", r.MC)
+        .whole("pc", r.PC)
+        .real("points", points ? r.PC_Score : r.Score)
+        .real("points_percent", points ? r.PC_Percent : r.Percent)
+        .text("grade", points ? r.PC_Grade : r.Grade)
+        .whole("half1", r.Half1)
+        .whole("half2", r.Half2)
+        .whole("odds", r.Odds)
+        .whole("evens", r.Evens);
+    pair(json, "band68", r.Minus1sem, r.Plus1sem);
+    pair(json, "band95", r.Minus2sem, r.Plus2sem);
+    pair(json, "band68_percent", r.Minus1pc, r.Plus1pc);
+    pair(json, "band95_percent", r.Minus2pc, r.Plus2pc);
+    text_pair(json, "band68_grades", r.Minus1grade, r.Plus1grade);
+    text_pair(json, "band95_grades", r.Minus2grade, r.Plus2grade);
+    json.end_object();
 }
 
 }  // namespace
 
-json analysis_json(const ProgramState& state) {
+void write_analysis_json(const ProgramState& state, TextSink& sink, std::string_view newline) {
     const TTestData& d = state.data;
     const AnalysisResults& r = state.results;
-    json document;
-    document["data_set"] = data_set_json(state);
-    document["settings"] = settings_json(state);
-    document["test"] = test_json(state);
+    JsonStream json(sink, newline);
+    json.begin_object();
+    data_set_json(json, state);
+    settings_json(json, state);
+    test_json(json, state);
     if (d.partial_credit_on) {
-        document["test_points"] = score_statistics_json(r.pc_score);
+        json.key("test_points");
+        json.begin_object();
+        score_statistics_members(json, r.pc_score);
+        json.end_object();
     }
     // The document lists items by number and examinees by their place in the data.
-    json item_list = json::array();
+    json.key("items");
+    json.begin_array();
     for (int j = 1; j <= d.num_items; ++j) {
-        item_list.push_back(item_json(state, r.item_records[at(j)]));
+        item_json(json, state, r.item_records[at(j)]);
     }
-    document["items"] = item_list;
-    json examinee_list = json::array();
+    json.end_array();
+    json.key("examinees");
+    json.begin_array();
     for (int i = 1; i <= d.num_examinees; ++i) {
-        examinee_list.push_back(examinee_json(state, r.examinee_records[at(i)]));
+        examinee_json(json, state, r.examinee_records[at(i)]);
     }
-    document["examinees"] = examinee_list;
-    document["warnings"] = texts(r.warnings);
-    return document;
+    json.end_array();
+    json.key("warnings");
+    json.begin_array();
+    for (const std::string& warning : r.warnings) {
+        json.text(warning);
+    }
+    json.end_array();
+    json.end_object();
+    json.finish();
+}
+
+std::string analysis_json_text(const ProgramState& state) {
+    StringSink sink;
+    write_analysis_json(state, sink);
+    return std::move(sink.text);
 }
 
 }  // namespace kor

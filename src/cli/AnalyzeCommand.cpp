@@ -284,6 +284,21 @@ std::optional<int> open_data(Application& app, const std::string& path, const An
     return open_input_file(app, path, err);
 }
 
+// The JSON document goes straight to its file as it is written, lines
+// ended by CR LF as in every file the program writes; to standard output
+// with plain line ends.
+int write_json(Application& app, const std::string& path, std::ostream& out, std::ostream& err) {
+    if (path == "-") {
+        OstreamSink sink(out);
+        write_analysis_json(app.state(), sink);
+        return exit_ok;
+    }
+    const ProgramState& state = app.state();
+    return print_outcome(app.save_text_file(path, [&state](TextSink& sink) { write_analysis_json(state, sink, "\r\n"); }),
+                         err)
+        .value_or(exit_ok);
+}
+
 int print_reports(Application& app, const AnalysisFlags& flags, std::ostream& out,
                   std::ostream& err) {
     for (const std::string& report : flags.reports) {
@@ -311,16 +326,16 @@ int run_analyze(const std::string& path, const AnalysisFlags& flags, std::ostrea
     if (auto refused = close_and_load(app, err)) {
         return *refused;
     }
-    if (auto refused = print_outcome(app.analyze(), err)) {
+    // Nothing changes between the analysis and the output, so the examinee
+    // output is written only if a report or a file shows it.
+    if (auto refused = print_outcome(app.analyze(ExamineeOutput::when_asked), err)) {
         return *refused;
     }
     if (auto failed = write_files(app, flags, err)) {
         return *failed;
     }
     if (!flags.json_path.empty()) {
-        if (const int written = write_text_output(app, analysis_json(app.state()).dump(2) + "\n",
-                                                  flags.json_path, out, err);
-            written != exit_ok) {
+        if (const int written = write_json(app, flags.json_path, out, err); written != exit_ok) {
             return written;
         }
     }

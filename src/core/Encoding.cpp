@@ -167,9 +167,22 @@ std::optional<std::string> latin1_from_utf8(std::string_view text, Outcome& outc
     return converted;
 }
 
+bool is_ascii(std::string_view text) {
+    unsigned char seen = 0;
+    for (const char c : text) {
+        seen |= static_cast<unsigned char>(c);
+    }
+    return seen <= last_ascii;
+}
+
 }  // namespace
 
 std::optional<std::string> single_byte_text(std::string_view bytes, Outcome& outcome) {
+    // Most files are plain ASCII, which reads the same in every one of the
+    // forms below.
+    if (is_ascii(bytes)) {
+        return std::string(bytes);
+    }
     const bool marked_utf8 = bytes.substr(0, byte_order_mark.size()) == byte_order_mark;
     const std::string_view text = marked_utf8 ? bytes.substr(byte_order_mark.size()) : bytes;
     const std::size_t not_utf8 = first_byte_not_utf8(text);

@@ -31,28 +31,57 @@ std::string temporary_path_for(const std::string& path) {
     return path + ".tmp" + std::to_string(random() % 1000000u);
 }
 
-// Writes all of `text` to the open `file` and closes it; the error number of
-// the first failure, or 0.
-int write_and_close(std::FILE* file, const std::string& text) {
-    int error = 0;
-    if (std::fwrite(text.data(), 1, text.size(), file) != text.size()) {
-        error = errno != 0 ? errno : EIO;
+// The open file as a sink: the first failure is kept and later bytes are
+// dropped, so that the caller learns of it when the file is closed.
+class FileSink : public TextSink {
+public:
+    explicit FileSink(std::FILE* file) : file_(file) {
+        // Large writes: the producers hand over whole lines or blocks.
+        std::setvbuf(file_, nullptr, _IOFBF, 1 << 16);
     }
-    if (std::fclose(file) != 0 && error == 0) {
-        error = errno != 0 ? errno : EIO;
+    void write(std::string_view bytes) override {
+        if (error_ == 0 && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
+            error_ = errno != 0 ? errno : EIO;
+        }
     }
-    return error;
+    // Closes the file; the error number of the first failure, or 0.
+    int close() {
+        if (std::fclose(file_) != 0 && error_ == 0) {
+            error_ = errno != 0 ? errno : EIO;
+        }
+        return error_;
+    }
+
+private:
+    std::FILE* file_;
+    int error_ = 0;
+};
+
+using Producer = std::function<void(TextSink&)>;
+
+// Writes what `produce` gives to the open `file` and closes it; the error
+// number of the first failure, or 0. A failure of `produce` itself closes
+// the file before it goes on.
+int write_and_close(std::FILE* file, const Producer& produce) {
+    FileSink sink(file);
+    try {
+        produce(sink);
+    } catch (...) {
+        sink.close();
+        throw;
+    }
+    return sink.close();
 }
 
 // A device or a pipe is opened and written like a terminal: there is nothing
 // beside it to rename, and replacing it would break what it stands for.
-void write_into(const std::string& path, const std::string& text) {
+void write_into(const std::string& path, const Producer& produce) {
     errno = 0;
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) {
         fail("Cannot open", path, errno != 0 ? errno : EIO);
     }
-    if (const int error = write_and_close(file, text); error != 0) {
+    if (const int error = write_and_close(file, produce); error != 0) {
         fail("Cannot write", path, error);
     }
 }
@@ -76,15 +105,21 @@ std::FILE* create_temporary_beside(const std::string& target, std::string& tempo
 
 // `path` is what the user named (for messages), `target` the regular file or
 // new name that receives the text.
-void replace_atomically(const std::string& path, const std::string& target,
-                        const std::string& text) {
+void replace_atomically(const std::string& path, const std::string& target, const Producer& produce) {
     std::string temporary;
     int create_error = 0;
     std::FILE* file = create_temporary_beside(target, temporary, create_error);
     if (file == nullptr) {
         fail("Cannot create", path, create_error);
     }
-    if (const int error = write_and_close(file, text); error != 0) {
+    int error = 0;
+    try {
+        error = write_and_close(file, produce);
+    } catch (...) {
+        std::remove(temporary.c_str());
+        throw;
+    }
+    if (error != 0) {
         std::remove(temporary.c_str());
         fail("Cannot write", path, error);
     }
@@ -137,6 +172,10 @@ std::string read_file(const std::string& path, std::size_t max_bytes) {
         fail("Cannot open", path, errno != 0 ? errno : ENOENT);
     }
     std::string contents;
+    // Room for the whole file at once, so the text is never copied as it grows.
+    if (const auto size = fs::file_size(path, ec); !ec && size <= max_bytes) {
+        contents.reserve(static_cast<std::size_t>(size));
+    }
     char buffer[65536];
     while (in) {
         in.read(buffer, sizeof buffer);
@@ -163,28 +202,36 @@ std::string crlf_text(const std::vector<std::string>& lines) {
 }
 
 void write_lines_atomic(const std::string& path, const std::vector<std::string>& lines) {
-    const std::string text = crlf_text(lines);
+    write_atomic(path, [&lines](TextSink& sink) {
+        for (const std::string& line : lines) {
+            sink.write(line);
+            sink.write("\r\n");
+        }
+    });
+}
+
+void write_atomic(const std::string& path, const std::function<void(TextSink&)>& produce) {
     std::error_code ec;
     const fs::file_status target = fs::status(path, ec);
     if (fs::is_directory(target)) {
         fail("Cannot write", path, EISDIR);
     }
     if (is_written_into(path)) {
-        write_into(path, text);
+        write_into(path, produce);
         return;
     }
     if (fs::is_symlink(fs::symlink_status(path, ec))) {
         // A dangling link is written through, creating the file it names; a
         // link to a regular file keeps pointing to the replaced file.
         if (!fs::exists(target)) {
-            write_into(path, text);
+            write_into(path, produce);
             return;
         }
         const fs::path real = fs::canonical(path, ec);
-        replace_atomically(path, ec ? path : real.string(), text);
+        replace_atomically(path, ec ? path : real.string(), produce);
         return;
     }
-    replace_atomically(path, path, text);
+    replace_atomically(path, path, produce);
 }
 
 bool same_file(const std::string& a, const std::string& b) {

@@ -4,9 +4,12 @@
 // FileError with the operating system's message.
 
 #include <cstddef>
+#include <functional>
+#include <ostream>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kor {
@@ -22,6 +25,35 @@ std::string read_file(const std::string& path, std::size_t max_bytes);
 
 // `lines`, each ended by CR LF: the bytes every text file of the program holds.
 std::string crlf_text(const std::vector<std::string>& lines);
+
+// Takes the bytes of a file as they are produced, so that a large file never
+// has to be held whole in memory.
+class TextSink {
+public:
+    virtual ~TextSink() = default;
+    virtual void write(std::string_view bytes) = 0;
+};
+
+// A sink that keeps everything in one text.
+class StringSink : public TextSink {
+public:
+    void write(std::string_view bytes) override { text.append(bytes); }
+    std::string text;
+};
+
+// A sink that passes everything on to a stream (standard output).
+class OstreamSink : public TextSink {
+public:
+    explicit OstreamSink(std::ostream& out) : out_(out) {}
+    void write(std::string_view bytes) override { out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size())); }
+
+private:
+    std::ostream& out_;
+};
+
+// Writes the bytes `produce` gives its sink to `path`, by the rules of
+// write_lines_atomic below: the file appears complete or not at all.
+void write_atomic(const std::string& path, const std::function<void(TextSink&)>& produce);
 
 // Writes `lines`, each ended by CR LF, to `path`. A regular file or a new name
 // is written to a temporary file beside it that is then renamed over it, so a

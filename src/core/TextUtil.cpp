@@ -137,27 +137,25 @@ std::string pad_right(std::string_view text, std::size_t length) {
     return result;
 }
 
-std::vector<std::string> split_lines(std::string_view contents) {
-    std::vector<std::string> lines;
-    std::string current;
-    std::size_t i = 0;
-    while (i < contents.size()) {
-        char c = contents[i];
-        if (c == '\r' || c == '\n') {
-            lines.push_back(std::move(current));
-            current.clear();
-            if (c == '\r' && i + 1 < contents.size() && contents[i + 1] == '\n') {
-                ++i;
-            }
-        } else {
-            current += c;
+std::vector<std::string_view> line_views(std::string_view contents) {
+    std::vector<std::string_view> lines;
+    const std::size_t size = contents.size();
+    std::size_t start = 0;
+    while (start < size) {
+        std::size_t end = start;
+        while (end < size && contents[end] != '\r' && contents[end] != '\n') {
+            ++end;
         }
-        ++i;
-    }
-    if (!current.empty()) {
-        lines.push_back(std::move(current));
+        lines.push_back(contents.substr(start, end - start));
+        const bool crlf = end + 1 < size && contents[end] == '\r' && contents[end + 1] == '\n';
+        start = end + (crlf ? 2 : 1);
     }
     return lines;
+}
+
+std::vector<std::string> split_lines(std::string_view contents) {
+    const std::vector<std::string_view> views = line_views(contents);
+    return {views.begin(), views.end()};
 }
 
 }  // namespace kor

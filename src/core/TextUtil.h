@@ -44,4 +44,7 @@ std::string pad_right(std::string_view text, std::size_t length);
 // final line end does not start another (empty) line.
 std::vector<std::string> split_lines(std::string_view contents);
 
+// The same lines as views into `contents`, which must outlive them.
+std::vector<std::string_view> line_views(std::string_view contents);
+
 }  // namespace kor

@@ -73,7 +73,7 @@ struct OrderedViews {
 };
 
 OrderedViews views_of(const Application& app) {
-    return {analysis_json(app.state()).dump(), examinee_output(app.state()), item_output(app.state())};
+    return {analysis_json_text(app.state()), examinee_output(app.state()), item_output(app.state())};
 }
 
 // Every command that used to put the records back into data order.
@@ -115,6 +115,42 @@ TEST_F(ApplicationFlow, SavesAndGradeReportsLeaveTheReportsOrderAsTheSettingsMak
     EXPECT_EQ(reversed.examinees, before.examinees);
     EXPECT_EQ(reversed.items, before.items);
     EXPECT_EQ(contents(at("app/results.txt")), contents(at("cli/results.txt")));
+}
+
+}  // namespace
+}  // namespace kor
+
+namespace kor {
+namespace {
+
+Application loaded_example_2() {
+    Application app;
+    EXPECT_FALSE(app.open_example("set2").refused);
+    EXPECT_FALSE(app.close_editor(EditorExit::close_and_analyze).outcome.refused);
+    return app;
+}
+
+// An analysis that leaves the examinee output until it is asked for gives the
+// same view and the same saved files as one that writes it at once.
+TEST_F(ApplicationFlow, TheExamineeOutputLeftUntilAskedForIsTheSame) {
+    Application now = loaded_example_2();
+    ASSERT_FALSE(now.analyze().refused);
+    Application later = loaded_example_2();
+    ASSERT_FALSE(later.analyze(ExamineeOutput::when_asked).refused);
+    EXPECT_TRUE(later.state().reports.memo_results.empty());
+    EXPECT_EQ(later.examinee_pane(), now.examinee_pane());
+    EXPECT_EQ(later.state().results.warnings, now.state().results.warnings);
+
+    Outcome messages;
+    EXPECT_EQ(later.report_lines(ReportKind::examinees, messages), now.report_lines(ReportKind::examinees, messages));
+    EXPECT_FALSE(later.state().reports.memo_results.empty());
+
+    Application saved_later = loaded_example_2();
+    ASSERT_FALSE(saved_later.analyze(ExamineeOutput::when_asked).refused);
+    ASSERT_FALSE(now.save_results(at("app/now.txt"), save_choices_of(now.state())).refused);
+    ASSERT_FALSE(saved_later.save_results(at("cli/later.txt"), save_choices_of(saved_later.state())).refused);
+    EXPECT_EQ(contents(at("cli/later.exm")), contents(at("app/now.exm")));
+    EXPECT_EQ(contents(at("cli/later.txt")), contents(at("app/now.txt")));
 }
 
 }  // namespace

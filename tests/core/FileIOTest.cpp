@@ -66,6 +66,29 @@ TEST_F(FileIO, AFailedWriteThrowsTheSystemMessageAndKeepsNothingHalfWritten) {
     EXPECT_EQ(read_file(path, 1000), "kept\r\n");
 }
 
+// A text written as it is produced arrives whole; a producer that fails
+// half-way leaves the old file as it was and no temporary file beside it.
+TEST_F(FileIO, AStreamedTextIsWrittenWholeOrNotAtAll) {
+    const std::string path = (folder / "stream.txt").string();
+    const std::string block(100000, 'x');
+    write_atomic(path, [&](TextSink& sink) {
+        for (int k = 0; k < 3; ++k) {
+            sink.write(block);
+        }
+        sink.write("end");
+    });
+    EXPECT_EQ(read_file(path, 1u << 20), block + block + block + "end");
+
+    EXPECT_THROW(write_atomic(path,
+                              [&](TextSink& sink) {
+                                  sink.write("half");
+                                  throw FileError("the producer failed");
+                              }),
+                 FileError);
+    EXPECT_EQ(read_file(path, 1u << 20), block + block + block + "end");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
+}
+
 TEST_F(FileIO, ReadRefusesMissingFilesFoldersAndOversizedFiles) {
     EXPECT_THROW(read_file((folder / "none").string(), 1000), FileError);
     EXPECT_THROW(read_file(folder.path().string(), 1000), FileError);

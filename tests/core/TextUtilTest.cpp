@@ -52,6 +52,14 @@ TEST(ShortestReal, WritesTheShortestFormWithoutExponent) {
     EXPECT_EQ(shortest_real(1e20), "100000000000000000000");
 }
 
+TEST(SplitLines, ViewsGiveTheSameLines) {
+    for (const std::string_view text : {"a\r\nb\nc\rd", "a\r\n\r\nb\r\n", "", "\n", "x", "\r\r\n", "a\n\n"}) {
+        const std::vector<std::string_view> views = line_views(text);
+        EXPECT_EQ(std::vector<std::string>(views.begin(), views.end()), split_lines(text)) << text;
+    }
+    EXPECT_EQ(line_views("\r\r\n"), (std::vector<std::string_view>{"", ""}));
+}
+
 TEST(SplitLines, AcceptsEveryLineEnd) {
     EXPECT_EQ(split_lines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
     EXPECT_EQ(split_lines("a\r\n\r\nb\r\n"), (std::vector<std::string>{"a", "", "b"}));

@@ -159,6 +159,7 @@ std::vector<int> items_in_report_order(const AnalysisResults& results, int num_i
 
 struct ReportTexts {
     std::vector<std::string> memo_results;
+    bool memo_results_left = false;  // memo_results is still to be written from the last analysis
     std::vector<std::string> memo_items;
     std::vector<std::string> rich_edit_qe;
     std::vector<std::string> rich_edit_qi;

@@ -2,8 +2,9 @@
 
 namespace kor {
 
-std::uint8_t response_code(char c, int item_options) {
-    const bool two_options = item_options == 2;
+namespace {
+
+constexpr std::uint8_t code_of(char c, bool two_options) {
     switch (c) {
         case '1': case 'A': case 'a': return 1;
         case '2': case 'B': case 'b': return 2;
@@ -19,6 +20,22 @@ std::uint8_t response_code(char c, int item_options) {
         default: return missing_code;
     }
 }
+
+// Looked up once per response of every data line, so made once, at compile time.
+constexpr CodeTable table_for(bool two_options) {
+    CodeTable table{};
+    for (int c = 0; c < 256; ++c) {
+        table[static_cast<std::size_t>(c)] = code_of(static_cast<char>(c), two_options);
+    }
+    return table;
+}
+
+constexpr CodeTable two_option_codes = table_for(true);
+constexpr CodeTable other_codes = table_for(false);
+
+}  // namespace
+
+const CodeTable& response_codes(int item_options) { return item_options == 2 ? two_option_codes : other_codes; }
 
 char code_digit(std::uint8_t code) { return static_cast<char>('0' + (code % 10)); }
 

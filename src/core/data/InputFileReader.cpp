@@ -31,12 +31,12 @@ int clamped(int value, int low, int high) {
     return std::clamp(value, low, high);
 }
 
-std::string value_of(const std::string& line) {
-    return line.size() > key_width ? line.substr(key_width) : std::string();
+std::string value_of(std::string_view line) {
+    return line.size() > key_width ? std::string(line.substr(key_width)) : std::string();
 }
 
-bool starts_with(const std::string& line, std::string_view prefix) {
-    return line.compare(0, prefix.size(), prefix) == 0;
+bool starts_with(std::string_view line, std::string_view prefix) {
+    return line.substr(0, prefix.size()) == prefix;
 }
 
 // The dialogs read reals with the user's own separator; a value read from the
@@ -92,7 +92,7 @@ bool is_grade_preset(int categories) {
 class InputReader {
   public:
     InputReader(ProgramState& state, std::string_view contents, InputLayout layout)
-        : state_(state), lines_(split_lines(contents)), layout_(layout) {}
+        : state_(state), lines_(line_views(contents)), layout_(layout) {}
 
     Outcome run() {
         clear_count_boxes();
@@ -131,7 +131,7 @@ class InputReader {
     // 1-based number of the line read last.
     std::size_t line_number() const { return next_; }
 
-    const std::string& take_line() { return lines_[next_++]; }
+    std::string_view take_line() { return lines_[next_++]; }
 
     // The next line, or a refusal naming the line the file lacks.
     std::optional<std::string> required_line(std::string_view what) {
@@ -140,7 +140,7 @@ class InputReader {
                             " (" + std::string(what) + ") is missing.");
             return std::nullopt;
         }
-        return take_line();
+        return std::string(take_line());
     }
 
     std::optional<std::string> required_value(std::string_view what) {
@@ -353,10 +353,11 @@ class InputReader {
     void read_data_lines() {
         std::vector<std::string>& memo = state_.editor.memo_data;
         memo.clear();
+        memo.reserve(lines_.size() - next_);
         while (!at_end() && !starts_with(lines_[next_], key_grades)) {
-            const std::string& line = take_line();
+            const std::string_view line = take_line();
             if (!line.empty()) {
-                memo.push_back(line);
+                memo.emplace_back(line);
             }
         }
     }
@@ -637,7 +638,7 @@ class InputReader {
     }
 
     ProgramState& state_;
-    std::vector<std::string> lines_;
+    std::vector<std::string_view> lines_;  // views into the text being read
     InputLayout layout_;
     std::size_t next_ = 0;  // index of the next line to read
     int areas_ = 0;

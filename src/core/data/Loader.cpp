@@ -1,6 +1,7 @@
 #include "core/data/Loader.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 #include "core/FileIO.h"
@@ -192,6 +193,11 @@ bool read_data_lines(ProgramState& state, Outcome& outcome) {
     TTestData& data = state.data;
     auto& records = state.results.examinee_records;
     const auto label_length = static_cast<std::size_t>(data.label_length);
+    // Each item's code table, looked up once rather than once per response.
+    std::array<const CodeTable*, max_items + 1> codes{};
+    for (int j = 1; j <= data.num_items; ++j) {
+        codes[static_cast<std::size_t>(j)] = &response_codes(data.item_options[static_cast<std::size_t>(j)]);
+    }
     for (int i = 1; i <= data.num_examinees; ++i) {
         const std::string& line = state.editor.memo_data[static_cast<std::size_t>(i - 1)];
         if (line.size() < 2) {
@@ -214,9 +220,10 @@ bool read_data_lines(ProgramState& state, Outcome& outcome) {
                 control::data);
             return false;
         }
+        const char* responses = line.data() + label_length;
         for (int j = 1; j <= data.num_items; ++j) {
-            const char c = line[label_length + column(j)];
-            data.responses(i, j) = response_code(c, data.item_options[static_cast<std::size_t>(j)]);
+            const auto c = static_cast<unsigned char>(responses[column(j)]);
+            data.responses(i, j) = (*codes[static_cast<std::size_t>(j)])[c];
         }
         if (!read_partial_credit_points(state, i, line, outcome)) {
             return false;

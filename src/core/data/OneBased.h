@@ -5,6 +5,12 @@
 #include <array>
 #include <cassert>
 #include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <utility>
 #include <vector>
 
 namespace kor {
@@ -27,23 +33,81 @@ private:
     std::array<T, N + 1> slots_{};
 };
 
-// The same for large arrays kept on the heap.
+// The same for large arrays kept on the heap. The room for all N is set
+// aside at once, but a slot is made only when it is first written to, so a
+// data set pays for the slots it uses and a reference to a slot stays valid
+// however many more are made. Reading a slot never written gives a fresh value.
 template <typename T, std::size_t N>
 class OneBasedHeap {
 public:
-    OneBasedHeap() : slots_(N + 1) {}
+    OneBasedHeap() { slots_.reserve(N + 1); }
+    OneBasedHeap(const OneBasedHeap& other) : OneBasedHeap() { slots_ = other.slots_; }
+    OneBasedHeap& operator=(const OneBasedHeap& other) {
+        slots_ = other.slots_;  // within the room already set aside
+        return *this;
+    }
+    ~OneBasedHeap() = default;
+
     T& operator[](std::size_t i) {
         assert(i >= 1 && i <= N);
+        if (i >= slots_.size()) {
+            slots_.resize(i + 1);
+        }
         return slots_[i];
     }
     const T& operator[](std::size_t i) const {
         assert(i >= 1 && i <= N);
-        return slots_[i];
+        return i < slots_.size() ? slots_[i] : fresh();
     }
     static constexpr std::size_t size() { return N; }
 
 private:
+    static const T& fresh() {
+        static const T value{};
+        return value;
+    }
     std::vector<T> slots_;
+};
+
+// A table of bytes that reads as zeros from the start. The system hands out
+// new pages zeroed, so the parts of a large table that are never written
+// cost no memory and no time.
+class ZeroedBytes {
+public:
+    explicit ZeroedBytes(std::size_t size)
+        : size_(size), bytes_(static_cast<std::uint8_t*>(std::calloc(size, 1))) {
+        if (bytes_ == nullptr) {
+            throw std::bad_alloc();
+        }
+    }
+    ZeroedBytes(const ZeroedBytes& other) : ZeroedBytes(other.size_) {
+        std::memcpy(bytes_.get(), other.bytes_.get(), size_);
+    }
+    ZeroedBytes& operator=(const ZeroedBytes& other) {
+        if (this != &other) {
+            ZeroedBytes copy(other);
+            std::swap(size_, copy.size_);
+            std::swap(bytes_, copy.bytes_);
+        }
+        return *this;
+    }
+    ~ZeroedBytes() = default;
+
+    std::uint8_t& operator[](std::size_t i) {
+        assert(i < size_);
+        return bytes_.get()[i];
+    }
+    std::uint8_t operator[](std::size_t i) const {
+        assert(i < size_);
+        return bytes_.get()[i];
+    }
+
+private:
+    struct Free {
+        void operator()(std::uint8_t* bytes) const { std::free(bytes); }
+    };
+    std::size_t size_;
+    std::unique_ptr<std::uint8_t, Free> bytes_;
 };
 
 }  // namespace kor

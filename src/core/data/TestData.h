@@ -153,10 +153,10 @@ private:
     static std::size_t cell(int examinee, int item) {
         return static_cast<std::size_t>(examinee) * (max_items + 1) + static_cast<std::size_t>(item);
     }
-    std::vector<std::uint8_t> response_cells_ =
-        std::vector<std::uint8_t>(static_cast<std::size_t>(max_examinees_limit + 1) * (max_items + 1), 0);
-    std::vector<std::uint8_t> saved_response_cells_ =
-        std::vector<std::uint8_t>(static_cast<std::size_t>(max_examinees_limit + 1) * (max_items + 1), 0);
+    // Room for the largest data set; only the rows written take memory.
+    static constexpr std::size_t cell_count = static_cast<std::size_t>(max_examinees_limit + 1) * (max_items + 1);
+    ZeroedBytes response_cells_{cell_count};
+    ZeroedBytes saved_response_cells_{cell_count};
 };
 
 }  // namespace kor

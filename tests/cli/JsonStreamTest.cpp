@@ -1,0 +1,104 @@
+#include "JsonStream.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+namespace kor {
+namespace {
+
+std::string written(const std::function<void(JsonStream&)>& write, std::string_view newline = "\n") {
+    StringSink sink;
+    JsonStream json(sink, newline);
+    write(json);
+    json.finish();
+    return sink.text;
+}
+
+// The layout: two blanks per level, one member or element per line, empty
+// containers closed on the same line, the chosen line end after every line.
+TEST(JsonStream, LaysOutNestedContainers) {
+    const std::string text = written(
+        [](JsonStream& json) {
+            json.begin_object();
+            json.key("a");
+            json.whole(1);
+            json.key("list");
+            json.begin_array();
+            json.whole(-2);
+            json.begin_object();
+            json.end_object();
+            json.end_array();
+            json.key("none");
+            json.begin_array();
+            json.end_array();
+            json.end_object();
+        },
+        "\r\n");
+    EXPECT_EQ(text,
+              "{\r\n  \"a\": 1,\r\n  \"list\": [\r\n    -2,\r\n    {}\r\n  ],\r\n  \"none\": []\r\n}\r\n");
+}
+
+// Reals read back as the same double and as reals; what is not finite is null.
+TEST(JsonStream, WritesRealsInTheShortestFormThatReadsBack) {
+    const std::string text = written([](JsonStream& json) {
+        json.begin_array();
+        for (const double value : {27.0, 0.2, -0.0, 1e-05, 100000.0, 1.0 / 3.0, 70.37253725372537, -1e300}) {
+            json.real(value);
+        }
+        json.real(std::numeric_limits<double>::quiet_NaN());
+        json.real(std::numeric_limits<double>::infinity());
+        json.end_array();
+    });
+    EXPECT_NE(text.find("\n  27.0,\n  0.2,\n  0.0,\n"), std::string::npos) << text;
+    const auto parsed = nlohmann::json::parse(text);
+    const double expected[] = {27.0, 0.2, 0.0, 1e-05, 100000.0, 1.0 / 3.0, 70.37253725372537, -1e300};
+    for (std::size_t k = 0; k < std::size(expected); ++k) {
+        EXPECT_TRUE(parsed[k].is_number_float()) << k;
+        EXPECT_EQ(parsed[k].get<double>(), expected[k]) << k;
+    }
+    EXPECT_TRUE(parsed[8].is_null());
+    EXPECT_TRUE(parsed[9].is_null());
+}
+
+// Texts are Latin-1 inside the program and UTF-8 in the document, with
+// quotes, backslashes and control characters escaped.
+TEST(JsonStream, EscapesTextsAndWritesThemAsUtf8) {
+    const std::string text = written([](JsonStream& json) {
+        json.begin_object();
+        json.key("label");
+        json.text("M\xFCller \"A\"\\\t\x01");
+        json.key("flags");
+        json.begin_array();
+        json.boolean(true);
+        json.null();
+        json.end_array();
+        json.end_object();
+    });
+    EXPECT_NE(text.find("\"M\xC3\xBCller \\\"A\\\"\\\\\\t\\u0001\""), std::string::npos) << text;
+    const auto parsed = nlohmann::json::parse(text);
+    EXPECT_EQ(parsed["label"], "M\xC3\xBCller \"A\"\\\t\x01");
+    EXPECT_EQ(parsed["flags"], nlohmann::json::array({true, nullptr}));
+}
+
+// A document far larger than the buffer reaches the sink whole and in order.
+TEST(JsonStream, LongDocumentsPassThroughTheBufferWhole) {
+    const std::string text = written([](JsonStream& json) {
+        json.begin_array();
+        for (int k = 0; k < 50000; ++k) {
+            json.whole(k);
+        }
+        json.end_array();
+    });
+    const auto parsed = nlohmann::json::parse(text);
+    ASSERT_EQ(parsed.size(), 50000u);
+    EXPECT_EQ(parsed[0], 0);
+    EXPECT_EQ(parsed[49999], 49999);
+}
+
+}  // namespace
+}  // namespace kor

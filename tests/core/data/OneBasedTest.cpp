@@ -1,0 +1,49 @@
+#include "core/data/OneBased.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace kor {
+namespace {
+
+// Slots are made as they are first written; a reference to one stays valid
+// while later slots are made, and a slot never written reads as a fresh value.
+TEST(OneBasedHeap, MakesSlotsAsTheyAreWrittenAndKeepsReferencesValid) {
+    OneBasedHeap<std::string, 9999> names;
+    const OneBasedHeap<std::string, 9999>& read_only = names;
+    std::string& first = names[1];
+    first = "first";
+    names[9999] = "last";
+    EXPECT_EQ(first, "first");
+    first += " again";
+    EXPECT_EQ(read_only[1], "first again");
+    EXPECT_EQ(read_only[9999], "last");
+    EXPECT_EQ(read_only[5000], "");
+
+    OneBasedHeap<std::string, 9999> fewer;
+    fewer[3] = "three";
+    OneBasedHeap<std::string, 9999> copy = fewer;
+    std::string& kept = copy[3];
+    copy[9000] = "far";
+    EXPECT_EQ(kept, "three");
+    copy = names;  // a copy of more slots than were there
+    EXPECT_EQ(copy[9999], "last");
+    EXPECT_EQ(copy[3], "");
+}
+
+TEST(ZeroedBytes, ReadsZeroUntilWrittenAndCopiesWhole) {
+    ZeroedBytes bytes(1u << 20);
+    EXPECT_EQ(bytes[0], 0);
+    EXPECT_EQ(bytes[(1u << 20) - 1], 0);
+    bytes[12345] = 7;
+    ZeroedBytes copy = bytes;
+    bytes[12345] = 8;
+    EXPECT_EQ(copy[12345], 7);
+    copy = bytes;
+    EXPECT_EQ(copy[12345], 8);
+    EXPECT_EQ(copy[12346], 0);
+}
+
+}  // namespace
+}  // namespace kor

@@ -36,23 +36,12 @@ const QString kor_open_filter = QStringLiteral("KOR files (*.kor)|*.kor|All File
 
 QAction* DataEditorWindow::addCommand(QMenu* menu, const char* name, const QString& caption,
                                       const QKeySequence& key) {
-    auto* action = new QAction(caption, this);
-    action->setObjectName(QLatin1String(name));
-    action->setShortcut(key);
-    if (menu != nullptr) {
-        menu->addAction(action);
-    }
-    commands_[name] = action;
-    return action;
+    return commands_.add(menu, name, caption, key);
 }
 
-// A command not shown in any menu: it belongs to the window itself, so its
-// shortcut still works.
 QAction* DataEditorWindow::addHiddenCommand(const char* name, const QString& caption,
                                             const QKeySequence& key) {
-    QAction* action = addCommand(nullptr, name, caption, key);
-    addAction(action);
-    return action;
+    return commands_.addHidden(name, caption, key);
 }
 
 QAction* DataEditorWindow::command(const char* name) const {

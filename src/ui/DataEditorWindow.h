@@ -7,13 +7,13 @@
 // DataEditorMenus.cpp builds the menus and runs their commands.
 
 #include <QDialog>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "core/data/InputFile.h"
 #include "core/data/Loader.h"
+#include "ui/CommandTable.h"
 
 class QAction;
 class QLabel;
@@ -130,7 +130,7 @@ class DataEditorWindow : public QDialog {
     std::unique_ptr<PartialCreditDialog> pc_dialog_;
     std::unique_ptr<TableOfSpecsDialog> tos_dialog_;
     std::unique_ptr<GeneratorDialog> generator_dialog_;
-    std::map<std::string, QAction*> commands_;
+    CommandTable commands_{*this};
     std::optional<InputLayout> open_on_startup_;
     QString open_path_on_startup_;
     std::string focus_on_show_;  // the box of the refusal that closed the editor

@@ -62,22 +62,12 @@ constexpr ExampleItem four_way_items[] = {
 
 QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& caption,
                                 const QKeySequence& key) {
-    auto* action = new QAction(caption, this);
-    action->setObjectName(QLatin1String(name));
-    action->setShortcut(key);
-    if (menu != nullptr) {
-        menu->addAction(action);
-    }
-    commands_[name] = action;
-    return action;
+    return commands_.add(menu, name, caption, key);
 }
 
-// A hidden menu item: in no menu but in the window, so its shortcut still works.
 QAction* MainWindow::addHiddenCommand(const char* name, const QString& caption,
                                       const QKeySequence& key) {
-    QAction* action = addCommand(nullptr, name, caption, key);
-    addAction(action);
-    return action;
+    return commands_.addHidden(name, caption, key);
 }
 
 QAction* MainWindow::addRadio(QMenu* menu, QActionGroup* group, const char* name,
@@ -152,7 +142,8 @@ void MainWindow::buildFileMenu() {
     QAction* web_page = addCommand(m, "SaveReportasWebPageHTML1",
                                    QStringLiteral("Save Report as Web Page (HTML)..."));
     web_page->setEnabled(false);
-    connect(&controller_, &AppController::analysed, web_page, [web_page] { web_page->setEnabled(true); });
+    connect(&controller_, &AppController::analysed, web_page,
+            [web_page] { web_page->setEnabled(true); });
     connect(web_page, &QAction::triggered, this,
             [this] { showWritten(saveReportAsWebPage(this, controller_).written); });
     connect(

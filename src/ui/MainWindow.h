@@ -7,7 +7,6 @@
 // commands.
 
 #include <QMainWindow>
-#include <map>
 #include <memory>
 #include <string>
 
@@ -15,6 +14,7 @@
 #include "core/analysis/ChartData.h"
 #include "core/data/Loader.h"
 #include "core/settings/MainCommands.h"
+#include "ui/CommandTable.h"
 
 class QAction;
 class QActionGroup;
@@ -141,7 +141,7 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<GroupDialog> group_dialog_;
     std::unique_ptr<ProblemItemDialog> problem_dialog_;
     std::unique_ptr<SpearmanBrownDialog> spearman_dialog_;
-    std::map<std::string, QAction*> commands_;
+    CommandTable commands_{*this};
 
     QMenu* file_menu_ = nullptr;
     QMenu* run_menu_ = nullptr;

@@ -2,11 +2,20 @@
 // The input file's line keys and fixed texts, shared by its reader and its
 // writer so that what is written reads back.
 
+#include <algorithm>
 #include <cstddef>
 
 #include "core/VariablesUnit.h"
 
 namespace kor::input_file {
+
+inline std::size_t as_index(int k) {
+    return static_cast<std::size_t>(k);
+}
+
+inline int clamped(int value, int low, int high) {
+    return std::clamp(value, low, high);
+}
 
 // Every line but the data lines is a 16-character key and a value that
 // starts in column 17.

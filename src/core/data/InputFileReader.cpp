@@ -23,14 +23,6 @@ namespace {
 
 using namespace input_file;
 
-std::size_t as_index(int k) {
-    return static_cast<std::size_t>(k);
-}
-
-int clamped(int value, int low, int high) {
-    return std::clamp(value, low, high);
-}
-
 std::string value_of(std::string_view line) {
     return line.size() > key_width ? std::string(line.substr(key_width)) : std::string();
 }

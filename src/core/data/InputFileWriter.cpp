@@ -23,14 +23,6 @@ namespace {
 
 using namespace input_file;
 
-std::size_t as_index(int k) {
-    return static_cast<std::size_t>(k);
-}
-
-int clamped(int value, int low, int high) {
-    return std::clamp(value, low, high);
-}
-
 // ---------------------------------------------------------------- writing
 
 // "07" for item 7, "100" for item 100.

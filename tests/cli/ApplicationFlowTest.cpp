@@ -36,6 +36,25 @@ protected:
     testing::TempFolder folder;
 };
 
+// The editor's OK loads new data without analysing them: a report built from
+// the results would pair the new data with the old figures.
+TEST_F(ApplicationFlow, DataLoadedWithoutAnAnalysisHaveNoResultsToReport) {
+    ASSERT_EQ(testing::kor({"example", "set2", "-o", at("set2.kor")}).code, 0);
+    Application app;
+    ASSERT_FALSE(app.open_input_file(at("set2.kor")).refused);
+    ASSERT_FALSE(app.close_editor(EditorExit::close_and_analyze).outcome.refused);
+    ASSERT_FALSE(app.analyze().refused);
+    ASSERT_FALSE(app.save_html_report(at("app/first.html")).refused);
+
+    ASSERT_FALSE(app.close_editor(EditorExit::ok).outcome.refused);
+    const Outcome stale = app.save_html_report(at("app/stale.html"));
+    EXPECT_TRUE(stale.refused);
+    EXPECT_FALSE(fs::exists(at("app/stale.html")));
+
+    ASSERT_FALSE(app.analyze().refused);
+    EXPECT_FALSE(app.save_html_report(at("app/stale.html")).refused);
+}
+
 TEST_F(ApplicationFlow, OpenLoadAnalyseSaveAndConvertWriteWhatTheCommandLineWrites) {
     ASSERT_EQ(testing::kor({"example", "set2", "-o", at("set2.kor")}).code, 0);
 

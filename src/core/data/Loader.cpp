@@ -410,6 +410,9 @@ Outcome load_test_data(ProgramState& state) {
     TTestData& data = state.data;
     const EditorTexts& editor = state.editor;
     Outcome outcome;
+    // From here the loaded layer changes: the results are no longer those
+    // of the data it holds until the next analysis.
+    state.results.analysed = false;
 
     data.test_title = cut(editor.txt_title, title_length);
     data.test_comments = cut(editor.txt_comments, title_length);

@@ -29,7 +29,7 @@ run: deps
 	else \
 		cmake --build --preset release -j $(JOBS) --target kor && \
 		./build/release/src/cli/kor analyze --example set1 && \
-		echo "No display: start the desktop program on one with ./build/release/src/ui/kor-gui (or: xvfb-run ./build/release/src/ui/kor-gui --example set1)"; \
+		echo "No display: on one, make run starts the desktop program (without one: cmake --build --preset release --target kor-gui, then xvfb-run ./build/release/src/ui/kor-gui --example set1)"; \
 	fi
 
 # The fuzz targets run a few seconds each so that they keep building and

@@ -308,8 +308,8 @@ class CsvPlanner {
     // ----------------------------------------------------- columns
 
     // Columns are given by numbers ("4-28", "1,3") or else by header names.
-    static bool names_columns(const std::string& spec) {
-        return spec.find_first_not_of("0123456789-, ") != std::string::npos;
+    static bool names_columns(const std::string& columns_text) {
+        return columns_text.find_first_not_of("0123456789-, ") != std::string::npos;
     }
 
     bool choose_columns() {
@@ -408,34 +408,38 @@ class CsvPlanner {
         return found.front();
     }
 
-    // `spec` as a range ("4-28", "Q1..Q25", "7") when `range`, else as a
+    // `columns_text` as a range ("4-28", "Q1..Q25", "7") when `range`, else as a
     // comma-separated list.
-    bool given_columns(const std::string& spec, const std::string& flag, bool range,
+    bool given_columns(const std::string& columns_text, const std::string& flag, bool range,
                        std::vector<std::size_t>& columns) {
         std::vector<std::string> parts;
         if (range) {
-            const std::size_t dots = spec.find("..");
-            const bool numbers = spec.find_first_not_of("0123456789- ") == std::string::npos;
+            const std::size_t dots = columns_text.find("..");
+            const bool numbers =
+                columns_text.find_first_not_of("0123456789- ") == std::string::npos;
             if (dots != std::string::npos) {
-                parts = {trimmed(spec.substr(0, dots)), trimmed(spec.substr(dots + 2))};
-            } else if (numbers && spec.find('-') != std::string::npos) {
-                const std::size_t dash = spec.find('-');
-                parts = {trimmed(spec.substr(0, dash)), trimmed(spec.substr(dash + 1))};
+                parts = {trimmed(columns_text.substr(0, dots)),
+                         trimmed(columns_text.substr(dots + 2))};
+            } else if (numbers && columns_text.find('-') != std::string::npos) {
+                const std::size_t dash = columns_text.find('-');
+                parts = {trimmed(columns_text.substr(0, dash)),
+                         trimmed(columns_text.substr(dash + 1))};
             } else {
-                parts = {trimmed(spec)};
+                parts = {trimmed(columns_text)};
             }
         } else {
             std::size_t start = 0;
-            while (start <= spec.size()) {
-                const std::size_t comma = std::min(spec.find(',', start), spec.size());
-                parts.push_back(trimmed(spec.substr(start, comma - start)));
+            while (start <= columns_text.size()) {
+                const std::size_t comma =
+                    std::min(columns_text.find(',', start), columns_text.size());
+                parts.push_back(trimmed(columns_text.substr(start, comma - start)));
                 start = comma + 1;
             }
         }
         std::vector<std::size_t> found;
         for (const std::string& part : parts) {
             if (part.empty()) {
-                return refuse(flag + " " + quoted(spec) +
+                return refuse(flag + " " + quoted(columns_text) +
                               " names no column: give numbers such as "
                               "4-43 or header names such as Q1..Q40");
             }
@@ -447,7 +451,7 @@ class CsvPlanner {
         }
         if (range && found.size() == 2) {
             if (found[0] > found[1]) {
-                return refuse(flag + " " + quoted(spec) +
+                return refuse(flag + " " + quoted(columns_text) +
                               ": the first column comes after the last");
             }
             columns.clear();

@@ -57,6 +57,26 @@ bool has_spreadsheet_extension(const std::string& path) {
     return extension == "csv" || extension == "tsv";
 }
 
+// A digest of the data set as its input file would hold it, leaving out the
+// analysis settings that travel with it: equal digests mean unchanged data.
+// (FNV-1a over the lines and their lengths.)
+std::uint64_t data_set_digest(const ProgramState& state) {
+    std::uint64_t hash = 14695981039346656037ULL;
+    const auto mix = [&hash](unsigned char byte) {
+        hash ^= byte;
+        hash *= 1099511628211ULL;
+    };
+    for (const std::string& line : data_set_lines(state)) {
+        for (const char c : line) {
+            mix(static_cast<unsigned char>(c));
+        }
+        for (std::size_t length = line.size(), k = 0; k < sizeof length; ++k, length >>= 8) {
+            mix(static_cast<unsigned char>(length & 0xFF));
+        }
+    }
+    return hash;
+}
+
 Outcome from_saved(const SavedFiles& saved) {
     Outcome outcome = saved.outcome;
     outcome.written.insert(outcome.written.begin(), saved.paths.begin(), saved.paths.end());
@@ -65,12 +85,26 @@ Outcome from_saved(const SavedFiles& saved) {
 
 }  // namespace
 
-Application::Application() : state_(std::make_unique<ProgramState>()) {}
+Application::Application() : state_(std::make_unique<ProgramState>()) { mark_data_saved(); }
 
-Application::Application(std::unique_ptr<ProgramState> state) : state_(std::move(state)) {}
+// A state analysed elsewhere keeps its results as those of its data.
+Application::Application(std::unique_ptr<ProgramState> state) : state_(std::move(state)) {
+    mark_data_saved();
+    if (state_->results.analysed) {
+        analysed_data_ = saved_data_;
+    }
+}
+
+void Application::mark_data_saved() { saved_data_ = data_set_digest(*state_); }
+
+bool Application::has_unsaved_changes() const { return data_set_digest(*state_) != saved_data_; }
 
 Outcome Application::open_input_file(const std::string& path, InputLayout layout) {
-    return guarded([&](Outcome& outcome) { outcome.append(read_input_file(*state_, path, layout)); });
+    Outcome outcome = guarded([&](Outcome& read) { read.append(read_input_file(*state_, path, layout)); });
+    if (outcome.accepted()) {
+        mark_data_saved();
+    }
+    return outcome;
 }
 
 Outcome Application::open_example(const std::string& name) {
@@ -80,7 +114,11 @@ Outcome Application::open_example(const std::string& name) {
         outcome.refuse("There is no example called \"" + name + "\"");
         return outcome;
     }
-    return example->run(*state_);
+    outcome = example->run(*state_);
+    if (outcome.accepted()) {
+        mark_data_saved();
+    }
+    return outcome;
 }
 
 std::vector<Application::ExampleEntry> Application::examples() {
@@ -106,6 +144,7 @@ Outcome Application::generate() {
     Outcome outcome = gen_generate_click(*state_);
     if (outcome.accepted()) {
         gen_dialog_finish(*state_);
+        mark_data_saved();  // made again from its seed at will
     }
     return outcome;
 }
@@ -160,6 +199,7 @@ Outcome Application::apply_csv_plan(const CsvPlan& plan, const std::string& path
         return plan.outcome;  // refused with the reason
     }
     fill_editor_from_csv(*state_, *plan.mapping, path);
+    mark_data_saved();
     return {};
 }
 
@@ -183,11 +223,52 @@ void Application::start_hidden_generate() {
     data.editor_load_failed = true;
 }
 
-EditorCloseResult Application::close_editor(EditorExit how) { return kor::close_editor(*state_, how); }
+EditorCloseResult Application::close_editor(EditorExit how, KeyCheck key_check) {
+    EditorCloseResult result = kor::close_editor(*state_, how);
+    if (key_check == KeyCheck::strict && !result.show_editor_again && !result.key_warnings.empty()) {
+        return_to_editor();
+        result.outcome.refuse("Nothing was analysed: with strict checking every ANSWER KEY warning is an error");
+        result.show_editor_again = true;
+        result.start_analysis = false;
+        result.enable_analyze = false;
+        result.enable_view_buttons = false;
+    }
+    return result;
+}
+
+void Application::return_to_editor() {
+    TTestData& data = state_->data;
+    data.data_loaded = false;
+    data.editor_load_failed = true;
+    data.editor_start_mode = start_nothing;
+    state_->analyze_on_return = false;
+}
+
+void Application::new_data_set() {
+    kor::new_data_set(*state_);
+    mark_data_saved();
+}
+
+void Application::show_example_data() {
+    kor::show_example_data(*state_);
+    mark_data_saved();
+}
+
+EditorStartAction Application::editor_startup() {
+    refresh_convert_menu();
+    const bool new_data = state_->data.editor_start_mode != start_nothing;
+    const EditorStartAction action = kor::editor_startup(*state_);
+    if (new_data) {
+        mark_data_saved();
+    }
+    return action;
+}
 
 Outcome Application::analyze(ExamineeOutput examinee_output) {
     Outcome outcome = analyze_and_report(*state_, examinee_output);
+    analysed_data_.reset();
     if (outcome.accepted()) {
+        analysed_data_ = data_set_digest(*state_);
         for (const std::string& warning : state_->results.warnings) {
             outcome.show(warning);
         }
@@ -238,6 +319,20 @@ Outcome Application::check_targets(const std::vector<std::string>& targets, cons
     return outcome;
 }
 
+bool Application::results_are_current() const {
+    return state_->results.analysed && analysed_data_ && *analysed_data_ == data_set_digest(*state_);
+}
+
+Outcome Application::check_results_current() const {
+    Outcome outcome;
+    if (!analysed_data_) {
+        outcome.refuse("There are no results to save: analyse the data first");
+    } else if (!results_are_current()) {
+        outcome.refuse(stale_results_refusal);
+    }
+    return outcome;
+}
+
 Outcome Application::check_save_results(const std::string& path, const SaveChoices& choices,
                                         const std::vector<std::string>& other_targets) const {
     Outcome outcome;
@@ -249,6 +344,9 @@ Outcome Application::check_save_results(const std::string& path, const SaveChoic
 
 Outcome Application::save_results(const std::string& path, const SaveChoices& choices,
                                   const std::vector<std::string>& other_targets) {
+    if (Outcome stale = check_results_current(); stale.refused) {
+        return stale;
+    }
     if (Outcome checked = check_save_results(path, choices, other_targets); checked.refused) {
         return checked;
     }
@@ -257,6 +355,9 @@ Outcome Application::save_results(const std::string& path, const SaveChoices& ch
 }
 
 Outcome Application::save_grade_reports(const std::string& path) {
+    if (Outcome stale = check_results_current(); stale.refused) {
+        return stale;
+    }
     Outcome outcome = check_targets({path});
     if (outcome.refused) {
         return outcome;
@@ -270,6 +371,9 @@ Outcome Application::save_grade_reports(const std::string& path) {
 }
 
 Outcome Application::save_item_stats(const std::string& path) {
+    if (Outcome stale = check_results_current(); stale.refused) {
+        return stale;
+    }
     Outcome outcome = check_targets({path});
     if (outcome.refused) {
         return outcome;
@@ -281,19 +385,38 @@ Outcome Application::save_item_stats(const std::string& path) {
 }
 
 Outcome Application::save_zero_one_data(const std::string& path, ZeroOneLayout layout) {
+    // The editor's export converts the data as they stand; the main window's
+    // writes the responses of the last analysis.
+    if (layout == ZeroOneLayout::main_window) {
+        if (Outcome stale = check_results_current(); stale.refused) {
+            return stale;
+        }
+    }
     Outcome outcome = check_targets({path});
     if (outcome.refused) {
         return outcome;
     }
-    return guarded([&](Outcome& saved) {
+    // The export converts the data to right-wrong and back, loading them on
+    // the way: the data of the last analysis, loaded again and given back as
+    // they were, keep their results.
+    const bool analysed = results_are_current();
+    const std::uint64_t before = data_set_digest(*state_);
+    outcome = guarded([&](Outcome& saved) {
         saved.append(kor::save_zero_one_data(*state_, convert_menu_, path, layout));
         if (saved.accepted()) {
             saved.wrote(path);
         }
     });
+    if (analysed && data_set_digest(*state_) == before) {
+        state_->results.analysed = true;
+    }
+    return outcome;
 }
 
 Outcome Application::save_alt_files(const std::string& base) {
+    if (Outcome stale = check_results_current(); stale.refused) {
+        return stale;
+    }
     Outcome outcome = check_targets(alt_file_paths(base));
     if (outcome.refused) {
         return outcome;
@@ -307,20 +430,40 @@ Outcome Application::save_alt_files(const std::string& base) {
 
 Outcome Application::save_viewer_file(QuickReport report, const std::vector<std::string>& viewer_lines,
                                       const std::string& path) {
+    if (Outcome stale = check_results_current(); stale.refused) {
+        return stale;
+    }
     return guarded([&](Outcome& outcome) {
         outcome.append(from_saved(kor::save_viewer_file(*state_, report, viewer_lines, path)));
     });
 }
 
+bool Application::is_own_input_file(const std::string& path) const {
+    const TTestData& data = state_->data;
+    if (!data.opened_from_file || data.input_file_path.empty() || !same_file(path, data.input_file_path)) {
+        return false;
+    }
+    try {
+        return is_input_file_text(read_file(path, input_file_max_bytes));
+    } catch (const FileError&) {
+        return false;  // what cannot be read is not replaced
+    }
+}
+
 Outcome Application::save_input_file(const std::string& path) {
-    Outcome outcome = check_targets({path});
+    const std::string& source = is_own_input_file(path) ? std::string() : state_->data.input_file_path;
+    Outcome outcome = check_targets({path}, source);
     if (outcome.refused) {
         return outcome;
     }
-    return guarded([&](Outcome& saved) {
+    outcome = guarded([&](Outcome& saved) {
         write_input_file(*state_, path);
         saved.wrote(path);
     });
+    if (outcome.accepted()) {
+        mark_data_saved();
+    }
+    return outcome;
 }
 
 std::string Application::proposed_input_file_name(const std::string& map_name) const {
@@ -356,18 +499,22 @@ Outcome Application::save_text_file(const std::string& path, const std::function
 }
 
 Outcome Application::save_scores_csv(const std::string& path) {
+    if (Outcome stale = check_results_current(); stale.refused) {
+        return stale;
+    }
     return save_text_file(path, scores_csv_lines(*state_));
 }
 
 Outcome Application::save_options_csv(const std::string& path) {
+    if (Outcome stale = check_results_current(); stale.refused) {
+        return stale;
+    }
     return save_text_file(path, options_csv_lines(*state_));
 }
 
 Outcome Application::save_html_report(const std::string& path) {
-    if (!state_->results.analysed) {
-        Outcome outcome;
-        outcome.refuse("There are no results to save: analyse the data first");
-        return outcome;
+    if (Outcome stale = check_results_current(); stale.refused) {
+        return stale;
     }
     return save_text_file(path, html_report_lines(*state_));
 }

@@ -6,6 +6,7 @@
 // never prints and never throws a file-system failure at its caller, which it
 // turns into a refusal carrying the system's message.
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -19,6 +20,7 @@
 #include "core/data/Conversions.h"
 #include "core/data/CsvImport.h"
 #include "core/data/InputFile.h"
+#include "core/data/EditorModel.h"
 #include "core/data/Loader.h"
 #include "reports/Exports.h"
 #include "reports/ResultsFiles.h"
@@ -31,6 +33,17 @@ enum class ReportKind { examinees, items, options, full, grades };
 
 // The text files the data editor can insert into its boxes.
 enum class TextSource { text, text_with_key };
+
+// What the windows ask before a command replaces data that were not saved.
+inline constexpr const char* discard_changes_question =
+    "The data have changed since they were last saved. Discard the changes?";
+// What a save of results says when they are no longer those of the data.
+inline constexpr const char* stale_results_refusal =
+    "Nothing was written: the data have changed since they were analysed, so these results are no "
+    "longer theirs. Analyze the data again, then save the results.";
+
+// Whether a key warning only warns (the windows then ask) or refuses the data.
+enum class KeyCheck { warn, strict };
 
 // The forms the data editor's Convert menu rewrites the data into.
 enum class Conversion { right_wrong, letters, numbers, back_from_right_wrong, back_to_original_lines };
@@ -92,8 +105,23 @@ public:
                        const std::string& key_file_path = {});
 
     // --- Leaving the editor: the loader and the closing steps. Refused when
-    // the data are refused; the editor is then to be shown again.
-    EditorCloseResult close_editor(EditorExit how);
+    // the data are refused; the editor is then to be shown again. With
+    // KeyCheck::strict a key warning refuses the data too.
+    EditorCloseResult close_editor(EditorExit how, KeyCheck key_check = KeyCheck::warn);
+    // The user chose to correct what the load warned about rather than go
+    // on: the data count as not loaded and the editor is to be shown again.
+    void return_to_editor();
+    // "&New (reset)" and the start of the editor, which begins a new data set
+    // for every start mode but editing.
+    void new_data_set();
+    EditorStartAction editor_startup();
+    // The editor's "SHOW EXAMPLE DATA": a small example, nothing of it unsaved.
+    void show_example_data();
+
+    // --- Unsaved data: whether the data set differs from what was last
+    // opened, imported, generated, reset or saved, so that replacing it
+    // loses work.
+    bool has_unsaved_changes() const;
 
     // --- The analysis: scores, statistics and every report text. The
     // numerical routines' diagnostics follow the analysis's own messages.
@@ -110,6 +138,14 @@ public:
 
     // --- Files. Each command first checks all the files it is to write; a
     // clash refuses it with nothing written.
+
+    // Whether the results of the last analysis are those of the data as they
+    // are now: analysed, and neither loaded again nor changed (the editor's
+    // boxes, alternatives, partial credit, table of specifications) since.
+    bool results_are_current() const;
+    // Every save of results refuses with this when they are not current; an
+    // accepted outcome when they are.
+    Outcome check_results_current() const;
 
     // Why one command may not write all of `targets` (none may be the file the
     // data were read from, nor two of them the same file): a refused outcome,
@@ -135,7 +171,9 @@ public:
     Outcome save_viewer_file(QuickReport report, const std::vector<std::string>& viewer_lines,
                              const std::string& path);
 
-    // "&Save KOR File": the data set as an input file.
+    // "&Save KOR File": the data set as an input file. Unlike every other
+    // save it may replace the input file the data were read from (the user
+    // confirmed it in the save dialog), but never a file of another kind.
     Outcome save_input_file(const std::string& path);
     // The name its dialog proposes: the opened file's path without its
     // extension, else the data set name `map_name` unless it is "UNSAVED"; empty for none.
@@ -169,8 +207,18 @@ public:
     void refresh_convert_menu();
 
 private:
+    // A fresh data set or one just saved: nothing of it is unsaved.
+    void mark_data_saved();
+    // Whether `path` is the input file the data were read from and holds a
+    // current input file, so that saving the data set may replace it.
+    bool is_own_input_file(const std::string& path) const;
+
     std::unique_ptr<ProgramState> state_;  // large: kept on the heap
     ConvertMenu convert_menu_;
+    // The data set as the last analysis and the last save saw it; nothing
+    // before the first analysis.
+    std::optional<std::uint64_t> analysed_data_;
+    std::uint64_t saved_data_ = 0;
 };
 
 }  // namespace kor

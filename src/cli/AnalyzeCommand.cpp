@@ -35,6 +35,7 @@ struct AnalysisFlags {
     bool no_problem_items = false;
     std::string criteria;
     std::string groups;
+    bool strict = false;
 
     // Files written after the analysis.
     std::string save_path;
@@ -323,7 +324,8 @@ int run_analyze(const std::string& path, const AnalysisFlags& flags, std::ostrea
     if (auto refused = apply_analysis_flags(app.state(), flags, err)) {
         return *refused;
     }
-    if (auto refused = close_and_load(app, err)) {
+    if (auto refused = close_and_load(app, err, EditorExit::close_and_analyze,
+                                      flags.strict ? KeyCheck::strict : KeyCheck::warn)) {
         return *refused;
     }
     // Nothing changes between the analysis and the output, so the examinee
@@ -384,6 +386,9 @@ void add_analysis_flags(CLI::App* analyze, AnalysisFlags& flags, CLI::Option*& f
         ->type_name("LOW,HIGH,D,PBIS,ADJ");
     analyze->add_option("--groups", flags.groups, "high and low group percentages")
         ->type_name("TOP,BOTTOM");
+    analyze->add_flag("--strict", flags.strict,
+                      "refuse a key character that cannot mean what was typed (exit 1) "
+                      "instead of warning");
 }
 
 // The files written besides the printed reports: the results file with its

@@ -26,12 +26,12 @@ std::string summary_line(const ProgramState& state, const std::string& path) {
            (data.partial_credit_on ? "on" : "off") + ", " + grading_text(state.settings.num_grade_cats);
 }
 
-int run_check(const std::string& path, CommandContext& context) {
+int run_check(const std::string& path, KeyCheck key_check, CommandContext& context) {
     Application app;
     if (auto refused = open_input_file(app, path, context.err)) {
         return *refused;
     }
-    if (auto refused = close_and_load(app, context.err)) {
+    if (auto refused = close_and_load(app, context.err, EditorExit::close_and_analyze, key_check)) {
         return *refused;
     }
     context.out << summary_line(app.state(), path) << '\n';
@@ -43,8 +43,12 @@ int run_check(const std::string& path, CommandContext& context) {
 void add_check_command(CLI::App& app, CommandContext& context) {
     auto path = std::make_shared<std::string>();
     CLI::App* check = app.add_subcommand("check", "Read an input file and check its data as \"Close && Analyze\" does");
+    auto strict = std::make_shared<bool>(false);
     check->add_option("FILE", *path, "input file (.kor)")->required();
-    check->callback([path, &context] { context.exit_code = run_check(*path, context); });
+    check->add_flag("--strict", *strict, "refuse a key character that cannot mean what was typed");
+    check->callback([path, strict, &context] {
+        context.exit_code = run_check(*path, *strict ? KeyCheck::strict : KeyCheck::warn, context);
+    });
 }
 
 }  // namespace kor

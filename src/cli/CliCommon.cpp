@@ -57,8 +57,8 @@ std::optional<int> open_input_file(Application& app, const std::string& path, st
     return read.refused ? std::optional<int>(exit_refused) : std::nullopt;
 }
 
-std::optional<int> close_and_load(Application& app, std::ostream& err, EditorExit how) {
-    const EditorCloseResult closed = app.close_editor(how);
+std::optional<int> close_and_load(Application& app, std::ostream& err, EditorExit how, KeyCheck key_check) {
+    const EditorCloseResult closed = app.close_editor(how, key_check);
     print_messages(closed.outcome, err);
     return closed.show_editor_again ? std::optional<int>(exit_refused) : std::nullopt;
 }

@@ -51,8 +51,10 @@ std::optional<int> refuse_clashing_targets(const Application& app, const std::ve
 
 // Leaves the editor with "Close && Analyze" (or OK); returns an exit code
 // when the loader refuses the data.
+// With KeyCheck::strict a key warning refuses the data as well.
 std::optional<int> close_and_load(Application& app, std::ostream& err,
-                                  EditorExit how = EditorExit::close_and_analyze);
+                                  EditorExit how = EditorExit::close_and_analyze,
+                                  KeyCheck key_check = KeyCheck::warn);
 
 // Writes `text` to `path` with CR LF line ends (and prints that it did), or
 // to `out` when the path is "-". Returns the exit code.

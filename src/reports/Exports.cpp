@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 #include "core/FileIO.h"
 #include "core/Format.h"
@@ -67,11 +68,14 @@ std::vector<std::string> zero_one_lines(const ProgramState& state, bool recoded_
 // in the converted form.
 class ConvertBackOnExit {
 public:
-    ConvertBackOnExit(ProgramState& state, ConvertMenu& menu, bool active)
-        : state_(state), menu_(menu), active_(active) {}
+    ConvertBackOnExit(ProgramState& state, ConvertMenu& menu, bool active, EditorTexts texts)
+        : state_(state), menu_(menu), active_(active), texts_(std::move(texts)) {}
     ~ConvertBackOnExit() {
         if (active_) {
             convert_back_from_right_wrong(state_, menu_);
+            // The way back gives the lines of the first load; the export
+            // leaves the boxes as the user left them, later edits included.
+            state_.editor = texts_;
         }
     }
     ConvertBackOnExit(const ConvertBackOnExit&) = delete;
@@ -81,6 +85,7 @@ private:
     ProgramState& state_;
     ConvertMenu& menu_;
     bool active_;
+    EditorTexts texts_;  // the boxes before the export converted them
 };
 
 std::string alt_item_number(int j) {
@@ -128,11 +133,12 @@ std::string zero_one_header(int num_items) {
 Outcome save_zero_one_data(ProgramState& state, ConvertMenu& menu, const std::string& path,
                            ZeroOneLayout layout) {
     const bool already_right_wrong = state.data.data_are_right_wrong;
+    EditorTexts texts = state.editor;
     Outcome loaded = convert_to_right_wrong(state, menu);
     if (loaded.refused) {
         return loaded;
     }
-    const ConvertBackOnExit back(state, menu, !already_right_wrong);
+    const ConvertBackOnExit back(state, menu, !already_right_wrong, std::move(texts));
     write_lines_atomic(path, zero_one_lines(state, !already_right_wrong, layout));
     return loaded;
 }

@@ -17,6 +17,7 @@
 #include "reports/QuickExaminees.h"
 #include "reports/QuickItems.h"
 #include "reports/ResultsFiles.h"
+#include "reports/ViewerText.h"
 #include "support/TempFolder.h"
 
 namespace kor {
@@ -53,6 +54,106 @@ TEST_F(ApplicationFlow, DataLoadedWithoutAnAnalysisHaveNoResultsToReport) {
 
     ASSERT_FALSE(app.analyze().refused);
     EXPECT_FALSE(app.save_html_report(at("app/stale.html")).refused);
+}
+
+Application analysed_example_1();
+
+// Saving the data set is the one save meant to replace the input file the
+// data came from; results and exports still never do, and a spreadsheet the
+// data were imported from is no input file to replace.
+TEST_F(ApplicationFlow, OnlyTheDataSetsOwnSaveReplacesTheOpenedInputFile) {
+    ASSERT_EQ(testing::kor({"example", "set2", "-o", at("set2.kor")}).code, 0);
+    Application app;
+    ASSERT_FALSE(app.open_input_file(at("set2.kor")).refused);
+    ASSERT_FALSE(app.close_editor(EditorExit::close_and_analyze).outcome.refused);
+    ASSERT_FALSE(app.analyze().refused);
+    EXPECT_TRUE(app.save_item_stats(at("set2.kor")).refused);
+    EXPECT_TRUE(app.save_results(at("set2.txt"), save_choices_of(app.state()), {at("set2.kor")}).refused);
+    EXPECT_TRUE(app.export_data_only(at("./set2.kor")).refused);
+
+    const std::string before = contents(at("set2.kor"));
+    app.state().editor.txt_title = "Saved in place";
+    const Outcome saved = app.save_input_file(at("./set2.kor"));
+    ASSERT_FALSE(saved.refused) << saved.messages.front();
+    EXPECT_NE(contents(at("set2.kor")), before);
+    Application reread;
+    ASSERT_FALSE(reread.open_input_file(at("set2.kor")).refused);
+    EXPECT_EQ(reread.state().editor.txt_title, "Saved in place");
+
+    folder.write("marks.csv", "Student,Q1,Q2\r\nKEY,A,B\r\nAnn,A,B\r\nBen,B,B\r\n");
+    Application imported;
+    ASSERT_TRUE(imported.import_csv(at("marks.csv"), {}).mapping);
+    EXPECT_TRUE(imported.save_input_file(at("marks.csv")).refused);
+    EXPECT_EQ(contents(at("marks.csv")), "Student,Q1,Q2\r\nKEY,A,B\r\nAnn,A,B\r\nBen,B,B\r\n");
+}
+
+// Results are saved only while they are those of the data as they stand:
+// an edit of the editor's boxes after the analysis (then Cancel) would put
+// old figures beside data that analyse to others.
+TEST_F(ApplicationFlow, ResultsOfChangedDataAreRefusedByEverySave) {
+    Application app = analysed_example_1();
+    EXPECT_TRUE(app.results_are_current());
+    std::vector<std::string>& lines = app.state().editor.memo_data;
+    const std::string line = lines.front();
+    lines.front().back() = line.back() == '1' ? '2' : '1';
+    EXPECT_FALSE(app.results_are_current());
+    const std::string folder_path = at("app");
+    const Outcome refusals[] = {
+        app.save_results(folder_path + "/r.txt", save_choices_of(app.state())),
+        app.save_grade_reports(folder_path + "/g.rpt"),
+        app.save_item_stats(folder_path + "/i.txt"),
+        app.save_zero_one_data(folder_path + "/z.txt", ZeroOneLayout::main_window),
+        app.save_alt_files(folder_path + "/alt"),
+        app.save_viewer_file(QuickReport::items, {"x"}, folder_path + "/q.txt"),
+        app.save_scores_csv(folder_path + "/s.csv"),
+        app.save_options_csv(folder_path + "/o.csv"),
+        app.save_html_report(folder_path + "/h.html"),
+    };
+    for (const Outcome& refused : refusals) {
+        EXPECT_TRUE(refused.refused);
+        EXPECT_EQ(refused.messages, std::vector<std::string>{stale_results_refusal});
+    }
+    EXPECT_TRUE(fs::is_empty(folder_path));
+
+    // Changed back, the results are theirs again; the 0/1 data converts them
+    // and back, and keeps them.
+    const std::string edited = lines.front();
+    lines.front() = line;
+    EXPECT_TRUE(app.results_are_current());
+    EXPECT_FALSE(app.save_zero_one_data(folder_path + "/z.txt", ZeroOneLayout::main_window).refused);
+    EXPECT_FALSE(app.save_item_stats(folder_path + "/i.txt").refused);
+
+    // The editor's own export writes the data as they stand, and leaves
+    // them so: not as they were first loaded.
+    lines.front() = edited;
+    EXPECT_FALSE(app.save_zero_one_data(folder_path + "/z.txt", ZeroOneLayout::data_editor).refused);
+    EXPECT_EQ(app.state().editor.memo_data.front(), edited);
+    EXPECT_FALSE(app.results_are_current());
+}
+
+// What was opened, generated, reset or saved is not unsaved; an edit is,
+// until it is saved.
+TEST_F(ApplicationFlow, UnsavedChangesFollowOpeningEditingAndSaving) {
+    Application app;
+    EXPECT_FALSE(app.has_unsaved_changes());
+    ASSERT_FALSE(app.open_example("set1").refused);
+    EXPECT_FALSE(app.has_unsaved_changes());
+    ProgramState& state = app.state();
+    state.editor.txt_comments = "edited";
+    EXPECT_TRUE(app.has_unsaved_changes());
+    ASSERT_FALSE(app.save_input_file(at("set1.kor")).refused);
+    EXPECT_FALSE(app.has_unsaved_changes());
+    // Settings travel in the file but are not the data.
+    state.settings.txt_disc_top = "30";
+    EXPECT_FALSE(app.has_unsaved_changes());
+    state.editor.txt_answer_key += "1";
+    EXPECT_TRUE(app.has_unsaved_changes());
+    app.new_data_set();
+    EXPECT_FALSE(app.has_unsaved_changes());
+    state.editor.txt_title = "typed";
+    EXPECT_TRUE(app.has_unsaved_changes());
+    ASSERT_FALSE(app.open_input_file(at("set1.kor")).refused);
+    EXPECT_FALSE(app.has_unsaved_changes());
 }
 
 TEST_F(ApplicationFlow, OpenLoadAnalyseSaveAndConvertWriteWhatTheCommandLineWrites) {

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "CliRun.h"
 #include "support/TempFolder.h"
@@ -36,7 +38,7 @@ const std::string question_mark_warning =
     "Item #2: the ANSWER KEY character '?' is not an option, so every answer to this item counts as "
     "correct (use 9 to mean this)\n";
 const std::string option_five_warning =
-    "Item #4: the ANSWER KEY is option 5 but the item has only 4 options, so nobody can answer it "
+    "Item #4: the ANSWER KEY character 'E' is option 5 but the item has only 4 options, so nobody can answer it "
     "correctly\n";
 
 TEST_F(LoadWarnings, CheckAndAnalyzePrintKeyWarningsAndGoOn) {
@@ -50,6 +52,23 @@ TEST_F(LoadWarnings, CheckAndAnalyzePrintKeyWarningsAndGoOn) {
     EXPECT_EQ(analyze.code, 0);
     EXPECT_EQ(analyze.err.rfind(question_mark_warning + option_five_warning, 0), 0u) << analyze.err;
     EXPECT_FALSE(analyze.out.empty());
+}
+
+// --strict makes every key warning a refusal: nothing is analysed or written.
+TEST_F(LoadWarnings, StrictCheckingRefusesAKeyThatWouldOnlyBeWarnedAbout) {
+    const std::string file = write_file("A?9E", "S01ABCA", "S02ABDD");
+    const std::string refusal = "Nothing was analysed: with strict checking every ANSWER KEY warning is an error\n";
+    for (const char* command : {"check", "analyze"}) {
+        const CliRun run = kor({command, file, "--strict"});
+        EXPECT_EQ(run.code, 1) << command;
+        EXPECT_EQ(run.err, question_mark_warning + option_five_warning + refusal) << command;
+        EXPECT_EQ(run.out, "") << command;
+    }
+    const CliRun saved = kor({"analyze", file, "--strict", "--save", folder.file("results.txt")});
+    EXPECT_EQ(saved.code, 1);
+    EXPECT_FALSE(std::filesystem::exists(folder.file("results.txt")));
+    // A key of 9 typed on purpose stays allowed.
+    EXPECT_EQ(kor({"analyze", write_file("A99D", "S01ABCA", "S02ABDD"), "--strict"}).code, 0);
 }
 
 TEST_F(LoadWarnings, AKeyOfNineAndPlainDataGiveNoWarning) {

@@ -23,6 +23,11 @@ inline constexpr std::size_t input_file_max_bytes = 16u * 1024u * 1024u;
 // The lines of the input file for the current editor texts and settings.
 std::vector<std::string> input_file_lines(const ProgramState& state);
 
+// The lines of the input file that hold the data set itself, without the
+// analysis settings that travel with it (group percentages, grading scale):
+// equal lines mean the same data.
+std::vector<std::string> data_set_lines(const ProgramState& state);
+
 // Writes the input file to `path` (CR LF, atomically). Throws FileError.
 void write_input_file(const ProgramState& state, const std::string& path);
 

@@ -31,7 +31,9 @@ std::string item_number_text(int item) {
     return digits.size() < 2 ? "0" + digits : digits;
 }
 
-void add_header_lines(const ProgramState& state, std::vector<std::string>& lines) {
+// The header; `with_groups` leaves out the group percentages, which are
+// analysis settings rather than part of the data set.
+void add_header_lines(const ProgramState& state, std::vector<std::string>& lines, bool with_groups) {
     const EditorTexts& editor = state.editor;
     const TTestData& data = state.data;
     lines.emplace_back(input_file_signature);
@@ -45,8 +47,10 @@ void add_header_lines(const ProgramState& state, std::vector<std::string>& lines
     lines.push_back(key_answer_key + editor.txt_answer_key);
     lines.push_back(key_options + editor.txt_options);
     lines.push_back(key_include + editor.txt_include);
-    lines.push_back(key_disc_top + state.settings.txt_disc_top);
-    lines.push_back(key_disc_bottom + state.settings.txt_disc_bottom);
+    if (with_groups) {
+        lines.push_back(key_disc_top + state.settings.txt_disc_top);
+        lines.push_back(key_disc_bottom + state.settings.txt_disc_bottom);
+    }
     if (data.partial_credit_on) {
         lines.push_back(key_partial_credit + std::to_string(data.pc_total_points));
         lines.push_back(key_mc_points + shortest_real(data.mc_item_points));
@@ -140,9 +144,18 @@ void add_table_of_specs_lines(const ProgramState& state, std::vector<std::string
 
 std::vector<std::string> input_file_lines(const ProgramState& state) {
     std::vector<std::string> lines;
-    add_header_lines(state, lines);
+    add_header_lines(state, lines, true);
     lines.insert(lines.end(), state.editor.memo_data.begin(), state.editor.memo_data.end());
     add_grade_lines(state.settings, lines);
+    add_alternative_lines(state, lines);
+    add_table_of_specs_lines(state, lines);
+    return lines;
+}
+
+std::vector<std::string> data_set_lines(const ProgramState& state) {
+    std::vector<std::string> lines;
+    add_header_lines(state, lines, false);
+    lines.insert(lines.end(), state.editor.memo_data.begin(), state.editor.memo_data.end());
     add_alternative_lines(state, lines);
     add_table_of_specs_lines(state, lines);
     return lines;

@@ -381,30 +381,30 @@ void set_correct_answers(TTestData& data) {
     }
 }
 
-namespace {
-
 // Key characters that load but cannot mean what the user typed: a character
 // outside the code table is read as 9 (every answer right), and an option
 // beyond the item's own options can never be chosen. Both stay as coded,
 // because files rely on 9 meaning "all correct", but each such item gets a
-// warning; a "9" typed on purpose gets none.
-void warn_about_key(const TTestData& data, Outcome& outcome) {
-    for (int j = 1; j <= data.num_items; ++j) {
-        const char typed = data.key_text[column(j)];
+// warning naming the character typed; a "9" typed on purpose gets none.
+std::vector<KeyWarning> key_warnings(const TTestData& data) {
+    std::vector<KeyWarning> warnings;
+    for (int j = 1; j <= data.num_items && column(j) < data.key_text.size(); ++j) {
+        const std::string typed(1, data.key_text[column(j)]);
         const int key = data.item_key[static_cast<std::size_t>(j)];
         const int options = data.item_options[static_cast<std::size_t>(j)];
         const std::string item = "Item #" + to_string(j);
-        if (key == missing_code && typed != '9') {
-            outcome.show(item + ": the ANSWER KEY character '" + std::string(1, typed) +
-                         "' is not an option, so every answer to this item counts as correct (use 9 to mean this)");
+        if (key == missing_code && typed != "9") {
+            warnings.push_back({j, item + ": the ANSWER KEY character '" + typed +
+                                       "' is not an option, so every answer to this item counts as correct (use 9 "
+                                       "to mean this)"});
         } else if (key != missing_code && key > options) {
-            outcome.show(item + ": the ANSWER KEY is option " + to_string(key) + " but the item has only " +
-                         to_string(options) + " options, so nobody can answer it correctly");
+            warnings.push_back({j, item + ": the ANSWER KEY character '" + typed + "' is option " + to_string(key) +
+                                       " but the item has only " + to_string(options) +
+                                       " options, so nobody can answer it correctly"});
         }
     }
+    return warnings;
 }
-
-}  // namespace
 
 Outcome load_test_data(ProgramState& state) {
     TTestData& data = state.data;
@@ -438,7 +438,9 @@ Outcome load_test_data(ProgramState& state) {
     if (outcome.refused) {
         return outcome;
     }
-    warn_about_key(data, outcome);
+    for (const KeyWarning& warning : key_warnings(data)) {
+        outcome.show(warning.message);
+    }
     set_correct_answers(data);
     clear_examinees(state);
     normalize_partial_credit_options(state, outcome);
@@ -530,6 +532,7 @@ EditorCloseResult close_editor(ProgramState& state, EditorExit how) {
 
     EditorCloseResult result;
     result.outcome = std::move(outcome);
+    result.key_warnings = key_warnings(data);
     result.enable_analyze = true;
     result.enable_view_buttons = how == EditorExit::ok;
     result.start_analysis = data.data_loaded && state.analyze_on_return;

@@ -4,6 +4,7 @@
 // the editor's "Close && Analyze" and OK buttons.
 
 #include <string>
+#include <vector>
 
 #include "core/Outcome.h"
 
@@ -19,6 +20,12 @@ Outcome load_test_data(ProgramState& state);
 
 enum class EditorExit { close_and_analyze, ok };
 
+// A key character that loads but cannot mean what was typed (see key_warnings).
+struct KeyWarning {
+    int item = 0;
+    std::string message;  // also among the load's messages
+};
+
 // What the main window must do after the editor closed.
 struct EditorCloseResult {
     Outcome outcome;                    // the loader's or the closing steps' messages
@@ -28,6 +35,7 @@ struct EditorCloseResult {
     bool enable_view_buttons = false;   // the three view buttons (OK enables, Close && Analyze disables)
     std::string data_set_box;           // data set name without extension, or "UNSAVED"
     std::string title_box;              // the title shown in the main window
+    std::vector<KeyWarning> key_warnings;  // the key characters the load warned about
 };
 
 // Runs the loader and the closing steps of `how`.
@@ -48,6 +56,10 @@ Outcome code_options_line(ProgramState& state);
 // count or a key code is above max_options and not 9. The loader shows two
 // messages for a bad key, the alternative-answers table only the second.
 Outcome code_key_line(ProgramState& state, bool show_both_messages);
+
+// The items of the loaded key whose character was read as "every answer is
+// right" without being typed as 9, or as an option the item does not have.
+std::vector<KeyWarning> key_warnings(const TTestData& data);
 
 // Every item accepts its key in all nine slots; an "A" item also accepts, in
 // their slots, the alternatives the table confirmed that its cells still show.

@@ -240,8 +240,9 @@ TEST(Loader, KeyCharactersThatCannotMeanWhatWasTypedAreWarnedAbout) {
         return "Item #" + std::to_string(item) + ": the ANSWER KEY character '" + std::string(1, c) +
                "' is not an option, so every answer to this item counts as correct (use 9 to mean this)";
     };
-    const auto none_correct = [](int item, int key, int options) {
-        return "Item #" + std::to_string(item) + ": the ANSWER KEY is option " + std::to_string(key) +
+    const auto none_correct = [](int item, char c, int key, int options) {
+        return "Item #" + std::to_string(item) + ": the ANSWER KEY character '" + std::string(1, c) + "' is option " +
+               std::to_string(key) +
                " but the item has only " + std::to_string(options) + " options, so nobody can answer it correctly";
     };
     auto state = quiz();
@@ -249,7 +250,7 @@ TEST(Loader, KeyCharactersThatCannotMeanWhatWasTypedAreWarnedAbout) {
     Outcome outcome = load_test_data(*state);
     ASSERT_FALSE(outcome.refused);
     EXPECT_EQ(outcome.messages, (std::vector<std::string>{all_correct(1, ' '), all_correct(2, 'Z'),
-                                                          all_correct(3, '-'), none_correct(4, 5, 4)}));
+                                                          all_correct(3, '-'), none_correct(4, 'E', 5, 4)}));
     EXPECT_EQ(state->data.key_digits, "9995");
 
     // "T" is an option of two-option items only; "H" is option 8 of 8 at most.
@@ -257,11 +258,11 @@ TEST(Loader, KeyCharactersThatCannotMeanWhatWasTypedAreWarnedAbout) {
     state->editor.txt_answer_key = "THcd";
     outcome = load_test_data(*state);
     ASSERT_FALSE(outcome.refused);
-    EXPECT_EQ(outcome.messages, (std::vector<std::string>{none_correct(2, 8, 4), none_correct(4, 4, 3)}));
+    EXPECT_EQ(outcome.messages, (std::vector<std::string>{none_correct(2, 'H', 8, 4), none_correct(4, 'd', 4, 3)}));
     EXPECT_EQ(state->data.key_digits, "1834");
     state->editor.txt_answer_key = "AT0F";
     outcome = load_test_data(*state);
-    EXPECT_EQ(outcome.messages, (std::vector<std::string>{all_correct(2, 'T'), none_correct(4, 6, 3)}));
+    EXPECT_EQ(outcome.messages, (std::vector<std::string>{all_correct(2, 'T'), none_correct(4, 'F', 6, 3)}));
 }
 
 TEST(Loader, ATabInADataLineIsOneColumnAndIsWarnedAbout) {

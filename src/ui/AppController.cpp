@@ -149,15 +149,14 @@ void AppController::includeChanged() {
 }
 
 EditorStartAction AppController::editorStartup() {
-    app_.refresh_convert_menu();
-    const EditorStartAction action = editor_startup(app_.state());
+    const EditorStartAction action = app_.editor_startup();
     emit settingsChanged();  // a new data set has no grading scale
     emit dataChanged();
     return action;
 }
 
 void AppController::newDataSet() {
-    new_data_set(app_.state());
+    app_.new_data_set();
     emit settingsChanged();
     emit dataChanged();
 }
@@ -168,7 +167,7 @@ void AppController::countLinesAsExaminees() {
 }
 
 void AppController::showExampleData() {
-    show_example_data(app_.state());
+    app_.show_example_data();
     emit dataChanged();
 }
 
@@ -188,6 +187,11 @@ EditorCloseResult AppController::closeEditor(EditorExit how) {
     EditorCloseResult result = app_.close_editor(how);
     emit dataChanged();
     return result;
+}
+
+void AppController::returnToEditor() {
+    app_.return_to_editor();
+    emit dataChanged();
 }
 
 Outcome AppController::openInputFile(const std::string& path, InputLayout layout) {

@@ -77,6 +77,10 @@ class AppController : public QObject {
     void cancelEditor();
     void closeEditorWithoutLoading();
     EditorCloseResult closeEditor(EditorExit how);
+    // The user answered a load's key warning by going back to correct it.
+    void returnToEditor();
+    // Whether replacing the data set now would lose what was not saved.
+    bool hasUnsavedChanges() const { return app_.has_unsaved_changes(); }
     Outcome openInputFile(const std::string& path, InputLayout layout);
     Outcome saveInputFile(const std::string& path);
     std::string proposedInputFileName() const;
@@ -189,6 +193,8 @@ class AppController : public QObject {
     // The quick viewer's Save of `report` built as `lines`.
     Outcome saveViewerFile(QuickReport report, const std::vector<std::string>& lines,
                            const std::string& path);
+    // Refused when the results on show are no longer those of the data.
+    Outcome checkResultsCurrent() const { return app_.check_results_current(); }
     // Why a command may not write `paths` (the data's own file among them).
     Outcome checkTargets(const std::vector<std::string>& paths) const {
         return app_.check_targets(paths);

@@ -1,6 +1,7 @@
 #include "ui/Binding.h"
 
 #include <QAbstractButton>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -95,9 +96,23 @@ void focusControl(QWidget& window, const std::string& control) {
     }
 }
 
+QString writtenText(const std::vector<std::string>& written) {
+    QStringList paths;
+    for (const std::string& path : written) {
+        paths.append(QFileInfo(toQt(path)).absoluteFilePath());
+    }
+    return paths.isEmpty() ? QString() : QStringLiteral("Written: ") + paths.join(QStringLiteral(", "));
+}
+
 void showOutcome(QWidget& window, const Outcome& outcome) {
-    for (const std::string& message : outcome.messages) {
-        MessageBoxes::inform(&window, toQt(message));
+    for (std::size_t k = 0; k < outcome.messages.size(); ++k) {
+        // A refusal's reason is its last message.
+        const QString text = toQt(outcome.messages[k]);
+        if (outcome.refused && k + 1 == outcome.messages.size()) {
+            MessageBoxes::warn(&window, text);
+        } else {
+            MessageBoxes::inform(&window, text);
+        }
     }
     if (outcome.refused) {
         focusControl(window, outcome.focus);

@@ -38,8 +38,12 @@ std::string textOf(const QWidget& window, const char* control);
 // Moves the focus to the named control (selecting an edit box's text).
 void focusControl(QWidget& window, const std::string& control);
 
-// Shows the outcome's messages one after the other, then focuses the
-// control of a refusal.
+// What a status bar says after a command wrote `written` (full paths);
+// empty when it wrote nothing.
+QString writtenText(const std::vector<std::string>& written);
+
+// Shows the outcome's messages one after the other (a refusal's with the
+// warning icon), then focuses the control of a refusal.
 void showOutcome(QWidget& window, const Outcome& outcome);
 
 }  // namespace kor::ui

@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "ui/Binding.h"
+#include "ui/DialogParts.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PrintDialogs.h"
 #include "ui/ReportPrinting.h"
@@ -69,7 +70,7 @@ ChartWindow::ChartWindow(QWidget* parent) : QMainWindow(parent, Qt::Window) {
     buttons->addWidget(close_button);
     column->addLayout(buttons);
     setCentralWidget(central);
-    resize(760, 520);
+    resizeWithinScreen(*this, {760, 520});
 }
 
 QChart& ChartWindow::chart() {
@@ -167,7 +168,7 @@ void ChartWindow::print() {
         return;
     }
     if (!printChart(printer)) {
-        MessageBoxes::inform(
+        MessageBoxes::warn(
             this, QStringLiteral("The chart could not be printed: the printer did not start."));
     }
 }

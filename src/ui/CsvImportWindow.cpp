@@ -18,6 +18,9 @@
 #include "core/TextUtil.h"
 #include "ui/AppController.h"
 #include "ui/Binding.h"
+#include "ui/DialogParts.h"
+#include "ui/FileDialogs.h"
+#include "ui/ModalWindows.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ReportView.h"
 
@@ -97,7 +100,7 @@ void CsvImportWindow::buildControls() {
     memo_summary_->setMinimumHeight(150);
     layout->addWidget(memo_summary_);
     layout->addLayout(buildButtons());
-    resize(900, 720);
+    resizeWithinScreen(*this, {900, 660});
 }
 
 QFormLayout* CsvImportWindow::buildChoices() {
@@ -291,6 +294,23 @@ void CsvImportWindow::ok() {
         return;
     }
     accept();
+}
+
+std::optional<CsvPlan> CsvImportWindow::importFile(AppController& controller, QWidget* parent) {
+    const QString path = FileDialogs::openFile(
+        parent, {QStringLiteral("Spreadsheet files (*.csv *.tsv *.txt)|*.csv;*.tsv;*.txt|"
+                                "All Files (*.*)|*.*"),
+                 QStringLiteral("csv"),
+                 {},
+                 QStringLiteral("Import Spreadsheet (CSV) File")});
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    CsvImportWindow preview(controller, path, parent);
+    if (ModalWindows::exec(preview) != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return preview.plan();
 }
 
 }  // namespace kor::ui

@@ -9,6 +9,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <optional>
 
 #include "core/data/CsvImport.h"
 
@@ -28,6 +29,11 @@ class CsvImportWindow : public QDialog {
     Q_OBJECT
   public:
     CsvImportWindow(AppController& controller, const QString& path, QWidget* parent);
+
+    // "Import Spreadsheet (CSV) File...": asks for the file, then previews
+    // it; the accepted plan has filled the editor's boxes. Nothing when the
+    // user cancelled either.
+    static std::optional<CsvPlan> importFile(AppController& controller, QWidget* parent);
 
     // The plan the controls show now.
     const CsvPlan& plan() const { return plan_; }

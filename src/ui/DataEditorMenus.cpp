@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 
 #include "core/VariablesUnit.h"
 #include "core/data/Conversions.h"
@@ -50,6 +51,7 @@ QAction* DataEditorWindow::command(const char* name) const {
 
 void DataEditorWindow::buildMenus(QMenuBar& bar) {
     buildFileMenu(bar);
+    buildEditMenu(bar);
     buildDataMenu(bar);
     buildConvertMenu(bar);
     buildOptionsMenu(bar);
@@ -67,7 +69,11 @@ void DataEditorWindow::buildFileMenu(QMenuBar& bar) {
             &QAction::triggered, this, [this] { openKorFile(InputLayout::version6); });
     connect(addCommand(menu, "ImportKORInputFilefrompreviousversion1",
                        QStringLiteral("Import KOR Input File from previous version")),
-            &QAction::triggered, this, [this] { import_chooser_->show(); });
+            &QAction::triggered, this, [this] {
+                if (mayDiscardChanges()) {
+                    import_chooser_->show();
+                }
+            });
     connect(addHiddenCommand("OpenKORv330File1", QStringLiteral("Open KOR v3.x.x Input File")),
             &QAction::triggered, this, [this] { openKorFile(InputLayout::version3); });
     connect(addHiddenCommand("OpenKORv42xFile1", QStringLiteral("Open KOR v4.x.x Input File")),
@@ -96,6 +102,37 @@ void DataEditorWindow::buildFileMenu(QMenuBar& bar) {
             openKorFile(layout);
         }
     });
+}
+
+namespace {
+
+// The Edit menu's commands act on the editor's box that has the focus.
+template <typename Command>
+void onFocusedBox(QWidget& window, Command&& command) {
+    QWidget* focused = window.focusWidget();
+    if (auto* line = qobject_cast<QLineEdit*>(focused)) {
+        command(*line);
+    } else if (auto* text = qobject_cast<QPlainTextEdit*>(focused)) {
+        command(*text);
+    }
+}
+
+}  // namespace
+
+void DataEditorWindow::buildEditMenu(QMenuBar& bar) {
+    QMenu* menu = bar.addMenu(QStringLiteral("&Edit"));
+    menu->setObjectName(QStringLiteral("Edit1"));
+    auto add = [&](const char* name, const QString& caption, QKeySequence::StandardKey key,
+                   auto command) {
+        connect(addCommand(menu, name, caption, QKeySequence(key)), &QAction::triggered, this,
+                [this, command] { onFocusedBox(*this, command); });
+    };
+    add("Undo1", QStringLiteral("&Undo"), QKeySequence::Undo, [](auto& box) { box.undo(); });
+    add("Redo1", QStringLiteral("&Redo"), QKeySequence::Redo, [](auto& box) { box.redo(); });
+    menu->addSeparator();
+    add("Cut1", QStringLiteral("Cu&t"), QKeySequence::Cut, [](auto& box) { box.cut(); });
+    add("Copy1", QStringLiteral("&Copy"), QKeySequence::Copy, [](auto& box) { box.copy(); });
+    add("Paste1", QStringLiteral("&Paste"), QKeySequence::Paste, [](auto& box) { box.paste(); });
 }
 
 void DataEditorWindow::buildDataMenu(QMenuBar& bar) {
@@ -202,18 +239,25 @@ void DataEditorWindow::refreshMenus() {
 // ---------------------------------------------------------------- commands
 
 void DataEditorWindow::newDataSet() {
-    pullTexts();
+    if (!mayDiscardChanges()) {
+        return;
+    }
     controller_.newDataSet();
     pushTexts();
     txt_title_->setFocus();
 }
 
 void DataEditorWindow::openKorFile(InputLayout layout) {
+    if (!mayDiscardChanges()) {
+        return;
+    }
     const bool current = layout == InputLayout::version6;
     const QString path = FileDialogs::openFile(
         this, {current ? kor_open_filter : QString::fromLatin1(legacy_file_filter),
                QString::fromLatin1(legacy_file_extension),
-               {}});
+               {},
+               current ? QStringLiteral("Open KOR File")
+                       : QStringLiteral("Open KOR Input File from a previous version")});
     if (!path.isEmpty()) {
         openKorPath(path, layout);
     }
@@ -227,13 +271,17 @@ void DataEditorWindow::openKorPath(const QString& path, InputLayout layout) {
 }
 
 void DataEditorWindow::saveKorFile() {
-    const QString path = FileDialogs::saveFile(
-        this, {kor_filter, QStringLiteral("kor"), toQt(controller_.proposedInputFileName())});
+    const QString path =
+        FileDialogs::saveFile(this, {kor_filter, QStringLiteral("kor"),
+                                     toQt(controller_.proposedInputFileName()),
+                                     QStringLiteral("Save KOR File")});
     if (path.isEmpty()) {
         return;
     }
     pullTexts();
-    showOutcome(*this, controller_.saveInputFile(fromQt(path)));
+    const Outcome outcome = controller_.saveInputFile(fromQt(path));
+    showWritten(outcome);
+    showOutcome(*this, outcome);
 }
 
 void DataEditorWindow::insertText(bool with_key) {
@@ -250,19 +298,13 @@ void DataEditorWindow::insertText(bool with_key) {
 }
 
 void DataEditorWindow::importSpreadsheet() {
-    const QString path = FileDialogs::openFile(
-        this, {QStringLiteral("Spreadsheet files (*.csv *.tsv *.txt)|*.csv;*.tsv;*.txt|"
-                              "All Files (*.*)|*.*"),
-               QStringLiteral("csv"),
-               {}});
-    if (path.isEmpty()) {
+    if (!mayDiscardChanges()) {
         return;
     }
-    pullTexts();
-    CsvImportWindow preview(controller_, path, this);
-    if (ModalWindows::exec(preview) == QDialog::Accepted) {
+    const std::optional<CsvPlan> imported = CsvImportWindow::importFile(controller_, this);
+    if (imported) {
         pushTexts();
-        showResult(preview.plan().outcome);
+        showResult(imported->outcome);
     }
 }
 
@@ -274,7 +316,9 @@ void DataEditorWindow::saveDataOnly() {
         return;
     }
     pullTexts();
-    showOutcome(*this, controller_.exportDataOnly(fromQt(path)));
+    const Outcome outcome = controller_.exportDataOnly(fromQt(path));
+    showWritten(outcome);
+    showOutcome(*this, outcome);
 }
 
 void DataEditorWindow::exportCommaDelimited(bool zero_one) {
@@ -292,6 +336,7 @@ void DataEditorWindow::exportCommaDelimited(bool zero_one) {
         zero_one ? controller_.exportZeroOneData(fromQt(path), ZeroOneLayout::data_editor)
                  : controller_.exportRawData(fromQt(path));
     pushTexts();  // the 0/1 export converts the data and back
+    showWritten(outcome);
     showResult(outcome);
 }
 
@@ -327,7 +372,9 @@ void DataEditorWindow::showExampleData() {
 }
 
 void DataEditorWindow::hiddenExample() {
-    pullTexts();
+    if (!mayDiscardChanges()) {
+        return;
+    }
     const Outcome outcome = controller_.openExample("rvw");
     pushTexts();
     showResult(outcome);
@@ -338,7 +385,9 @@ void DataEditorWindow::hiddenExample() {
 
 // "&Generate Data": the generator fills the boxes, or leaves them when cancelled.
 void DataEditorWindow::generateData() {
-    pullTexts();
+    if (!mayDiscardChanges()) {
+        return;
+    }
     generator_dialog_->run();
     pushTexts();
 }

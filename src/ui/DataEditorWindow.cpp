@@ -1,5 +1,7 @@
 #include "ui/DataEditorWindow.h"
 
+#include <algorithm>
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -17,9 +20,11 @@
 #include "ui/AltAnswersDialog.h"
 #include "ui/AppController.h"
 #include "ui/Binding.h"
+#include "ui/DialogParts.h"
 #include "ui/GeneratorDialog.h"
 #include "ui/ImportChooserWindow.h"
 #include "ui/InfoWindows.h"
+#include "ui/MessageBoxes.h"
 #include "ui/PartialCreditDialog.h"
 #include "ui/ReportView.h"
 #include "ui/TableOfSpecsDialog.h"
@@ -61,7 +66,7 @@ DataEditorWindow::DataEditorWindow(AppController& controller, TextInsertHelpWind
     buildBoxes();
     connectTypingChecks();
     pushTexts();
-    resize(1040, 760);
+    resizeWithinScreen(*this, {1040, 680});
 }
 
 DataEditorWindow::~DataEditorWindow() = default;
@@ -184,8 +189,27 @@ void DataEditorWindow::buildBoxes() {
     data_column->setColumnStretch(1, 1);
     layout->addLayout(data_column, 1);
     layout->addWidget(buildButtons());
+    // Where each save says what it wrote: the main window's status bar is
+    // behind this window.
+    status_bar_ = new QStatusBar(this);
+    status_bar_->setObjectName(QStringLiteral("editor_status_bar"));
+    status_bar_->setSizeGripEnabled(false);
+    layout->addWidget(status_bar_);
     buildMenus(*bar);
     alignRulers();
+}
+
+void DataEditorWindow::showWritten(const Outcome& outcome) {
+    const QString text = writtenText(outcome.written);
+    if (!text.isEmpty()) {
+        status_bar_->showMessage(text);
+        emit wroteFiles(text);
+    }
+}
+
+bool DataEditorWindow::mayDiscardChanges() {
+    pullTexts();
+    return !controller_.hasUnsavedChanges() || askToDiscardChanges(this);
 }
 
 QWidget* DataEditorWindow::buildButtons() {
@@ -331,6 +355,12 @@ void DataEditorWindow::startup() {
     if (!focus_on_show_.empty()) {
         focusControl(*this, focus_on_show_);
         focus_on_show_.clear();
+        if (key_column_on_show_) {
+            // Once the window is active: the focus arriving would clear it.
+            const int column = *key_column_on_show_;
+            key_column_on_show_.reset();
+            QTimer::singleShot(0, this, [this, column] { txt_answer_key_->setSelection(column, 1); });
+        }
     } else {
         txt_title_->setFocus();
     }
@@ -375,17 +405,48 @@ void DataEditorWindow::leave(EditorExit how) {
     pullTexts();
     const EditorCloseResult result = controller_.closeEditor(how);
     pushTexts();  // the loader may have filled the include and options lines
-    showOutcome(*this, result.outcome);
     showing_ = false;
     if (result.show_editor_again) {
+        showOutcome(*this, result.outcome);
         // The main window shows the editor again at once, with the focus in
         // the box the refusal named.
         focus_on_show_ = result.outcome.focus;
         QDialog::reject();
         return;
     }
+    showOutcome(*this, withoutKeyWarnings(result));
+    if (!result.key_warnings.empty() && !analyseDespite(result.key_warnings)) {
+        // Back to the key, on the column of the first item warned about.
+        controller_.returnToEditor();
+        focus_on_show_ = control::answer_key;
+        key_column_on_show_ = result.key_warnings.front().item - 1;
+        QDialog::reject();
+        return;
+    }
     emit dataAccepted(result);
     accept();
+}
+
+// The load's messages but its key warnings, which are asked about instead.
+Outcome DataEditorWindow::withoutKeyWarnings(const EditorCloseResult& result) {
+    Outcome shown = result.outcome;
+    std::erase_if(shown.messages, [&](const std::string& message) {
+        return std::any_of(result.key_warnings.begin(), result.key_warnings.end(),
+                           [&](const KeyWarning& warning) { return warning.message == message; });
+    });
+    return shown;
+}
+
+// A key character that cannot mean what was typed is a question, not a note:
+// going on scores the item as the warning says.
+bool DataEditorWindow::analyseDespite(const std::vector<KeyWarning>& warnings) {
+    QStringList texts;
+    for (const KeyWarning& warning : warnings) {
+        texts.append(toQt(warning.message));
+    }
+    const QString question = texts.join(QStringLiteral("\n\n")) + QStringLiteral("\n\nAnalyze anyway?");
+    return MessageBoxes::ask(this, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 void DataEditorWindow::closeAndAnalyze() {

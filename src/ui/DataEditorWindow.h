@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/data/InputFile.h"
 #include "core/data/Loader.h"
@@ -22,6 +23,7 @@ class QMenu;
 class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
+class QStatusBar;
 
 namespace kor::ui {
 
@@ -67,6 +69,8 @@ class DataEditorWindow : public QDialog {
     void cancelled();
     // An example of the editor selected editing in the main window.
     void editModeChosen();
+    // A save wrote files; `text` says which, for a status bar.
+    void wroteFiles(const QString& text);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -85,11 +89,18 @@ class DataEditorWindow : public QDialog {
     void pushTexts();
     void showRulers();
     void showResult(const Outcome& outcome);
+    void showWritten(const Outcome& outcome);
     void alignRulers();
+    static Outcome withoutKeyWarnings(const EditorCloseResult& result);
+    bool analyseDespite(const std::vector<KeyWarning>& warnings);
+    // Before a command replaces the data set: true when nothing unsaved is
+    // lost or the user agrees to lose it.
+    bool mayDiscardChanges();
 
     // DataEditorMenus.cpp
     void buildMenus(QMenuBar& bar);
     void buildFileMenu(QMenuBar& bar);
+    void buildEditMenu(QMenuBar& bar);
     void buildDataMenu(QMenuBar& bar);
     void buildConvertMenu(QMenuBar& bar);
     void buildOptionsMenu(QMenuBar& bar);
@@ -134,6 +145,7 @@ class DataEditorWindow : public QDialog {
     std::optional<InputLayout> open_on_startup_;
     QString open_path_on_startup_;
     std::string focus_on_show_;  // the box of the refusal that closed the editor
+    std::optional<int> key_column_on_show_;  // the key column to select then
     bool memo_edited_ = false;   // the data window was typed into since the last copy
     bool showing_ = false;       // the editor was shown and not yet closed
 
@@ -153,6 +165,7 @@ class DataEditorWindow : public QDialog {
     QLabel* lbl_key_scale4_ = nullptr;
     QLabel* lbl_scale1_ = nullptr;
     QLabel* lbl_scale2_ = nullptr;
+    QStatusBar* status_bar_ = nullptr;
 };
 
 }  // namespace kor::ui

@@ -19,8 +19,9 @@ namespace kor::ui {
 
 namespace {
 
-// Room the window manager's frame and a task bar take from the free area.
-constexpr int frame_allowance = 40;
+// Room a panel and the window manager's title bar take from the free area:
+// a laptop screen of 768 pixels leaves a window 700 of its own.
+constexpr int frame_allowance = 68;
 
 }  // namespace
 
@@ -92,15 +93,23 @@ void orderTabs(QWidget& window, std::initializer_list<const char*> names) {
     }
 }
 
+QSize screenRoom(const QWidget& window) {
+    const QScreen* screen =
+        window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+    }
+    return screen->availableGeometry().size() - QSize(0, frame_allowance);
+}
+
+void resizeWithinScreen(QWidget& window, QSize wanted) {
+    window.resize(wanted.boundedTo(screenRoom(window)).expandedTo(window.minimumSizeHint()));
+}
+
 void fitToScreen(QWidget& window) {
     const QScreen* screen =
         window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
-    QSize wanted = window.sizeHint();
-    if (screen != nullptr) {
-        const QSize free_area = screen->availableGeometry().size() - QSize(0, frame_allowance);
-        wanted = wanted.boundedTo(free_area);
-    }
-    window.resize(wanted.expandedTo(window.minimumSizeHint()));
+    resizeWithinScreen(window, window.sizeHint());
     // Over the window it was opened from, as far as the screen allows.
     const QWidget* over = QApplication::activeWindow();
     if (screen != nullptr && over != nullptr && over != &window) {

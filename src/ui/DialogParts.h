@@ -45,6 +45,12 @@ void commitTypedCell(QTableWidget& grid);
 // The Tab key visits the named children of `window` in the given order.
 void orderTabs(QWidget& window, std::initializer_list<const char*> names);
 
+// The room a window may take of the screen: its free area less a panel and
+// a title bar (1366 x 700 of a 1366 x 768 laptop screen).
+QSize screenRoom(const QWidget& window);
+// `wanted` as a window's first size, within that room.
+void resizeWithinScreen(QWidget& window, QSize wanted);
+
 // A first size for a window: what it asks for, within the screen's free
 // area, placed over the window it was opened from.
 void fitToScreen(QWidget& window);

@@ -39,6 +39,9 @@ QString choose(QWidget* parent, const FileRequest& request, QFileDialog::AcceptM
         return answer;
     }
     QFileDialog dialog(parent);
+    if (!request.title.isEmpty()) {
+        dialog.setWindowTitle(request.title);
+    }
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
                                                        : QFileDialog::ExistingFile);

@@ -18,6 +18,7 @@ struct FileRequest {
     QString filter;
     QString default_suffix;  // without the dot; empty for none
     QString proposed_name;   // file name the dialog starts with; empty for none
+    QString title = {};      // what the dialog opens or saves; empty for the system's own
 };
 
 class FileDialogs {

@@ -56,7 +56,10 @@ QString whatsNew() {
                        "the same figures."),
         QStringLiteral("---- Files are saved through a temporary copy: a failed save never "
                        "destroys the old file."),
-        QStringLiteral("---- A save never writes over the file the data were opened from."),
+        QStringLiteral("---- Results never write over the file the data were opened from; saving "
+                       "the data set may, when you confirm it."),
+        QStringLiteral("---- Spreadsheet (CSV) exports of scanners and learning platforms are read "
+                       "in one step: File | Import Spreadsheet (CSV) File..."),
         QStringLiteral("---- UTF-8 text files are read as the single-byte text they stand for."),
         QString(),
         QStringLiteral("Version 6.x:"),
@@ -82,6 +85,10 @@ QStringList introductionLeft() {
         QStringLiteral("To get started, choose an INPUT option above and press"),
         QStringLiteral("\"Go To Data Editor\", or open a saved KOR file under the"),
         QStringLiteral("FILE menu (the HELP menu describes the file format)."),
+        QString(),
+        QStringLiteral("A spreadsheet (CSV) export of a scanner or learning"),
+        QStringLiteral("platform is read with \"Import Spreadsheet (CSV) File...\""),
+        QStringLiteral("in the FILE menu."),
         QString(),
         QStringLiteral("The EXAMPLES menu has sample data sets, and you can"),
         QStringLiteral("also generate data to try the program."),

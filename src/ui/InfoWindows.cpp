@@ -10,6 +10,7 @@
 
 #include "core/data/EditorModel.h"
 #include "ui/Binding.h"
+#include "ui/DialogParts.h"
 #include "ui/HelpTexts.h"
 #include "ui/ReportView.h"
 
@@ -114,7 +115,7 @@ UserAgreementWindow::UserAgreementWindow(QWidget* parent) : QDialog(parent) {
     terms->setFont(reportFont());
     layout->addWidget(terms);
     addCloseButton(*this, *layout);
-    resize(760, 400);
+    resizeWithinScreen(*this, {760, 400});
 }
 
 }  // namespace kor::ui

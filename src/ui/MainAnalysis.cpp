@@ -110,6 +110,7 @@ void MainWindow::endAnalysis(int examinees) {
     btn_analyze_->setText(QStringLiteral("Analyze (F9)"));
     showTitleRow(controller_.state().editor.txt_title);
     setQuickCaptions();
+    refreshOpenViewers();
     btn_view_examinee_->setFocus();
 }
 

@@ -103,20 +103,21 @@ void MainWindow::buildFileMenu() {
     QMenu* m = file_menu_;
     connect(addCommand(m, "CreateNewDataFile1", QStringLiteral("Create New Data File"),
                        keys(Qt::CTRL | Qt::Key_N)),
-            &QAction::triggered, this, [this] {
-                rdo_enter_data_->setChecked(true);
-                goToDataEditor();
-            });
+            &QAction::triggered, this, [this] { goToDataEditorAs(rdo_enter_data_); });
     connect(addCommand(m, "OpenKORinputFile1",
                        QStringLiteral("Open KOR Version 6 (or later) Input File"),
                        keys(Qt::CTRL | Qt::Key_O)),
-            &QAction::triggered, this, [this] {
-                rdo_read_file_->setChecked(true);
-                goToDataEditor();
-            });
+            &QAction::triggered, this, [this] { goToDataEditorAs(rdo_read_file_); });
     connect(addCommand(m, "OpenInputFilefromapreviousKORversion1",
                        QStringLiteral("Open KOR version 5 (or earlier) Input File")),
-            &QAction::triggered, this, [this] { editor_->importChooser().show(); });
+            &QAction::triggered, this, [this] {
+                if (mayDiscardChanges()) {
+                    editor_->importChooser().show();
+                }
+            });
+    connect(addCommand(m, "ImportSpreadsheetCSVFile1",
+                       QStringLiteral("Import Spreadsheet (CSV) File...")),
+            &QAction::triggered, this, &MainWindow::importSpreadsheet);
     connect(addCommand(m, "SaveKORInputFile1", QStringLiteral("Save KOR Input File")),
             &QAction::triggered, this, &MainWindow::saveKorInputFile);
     connect(addCommand(m, "ViewResults1", QStringLiteral("View Full Results"), keys(Qt::Key_F2)),

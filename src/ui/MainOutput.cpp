@@ -30,6 +30,17 @@ const char* const grade_report_filter =
 const char* const text_filter = "Text files (*.TXT)|*.txt";
 const char* const bitmap_filter = "Bitmap files (*.bmp)|*.bmp";
 
+ReportKind reportKindOf(QuickReport report) {
+    switch (report) {
+        case QuickReport::items:
+            return ReportKind::items;
+        case QuickReport::options:
+            return ReportKind::options;
+        default:
+            return ReportKind::examinees;
+    }
+}
+
 QuickReport quickReportOf(ReportKind kind) {
     switch (kind) {
         case ReportKind::items:
@@ -77,7 +88,41 @@ void MainWindow::viewGradeReports() {
 }
 
 void MainWindow::showChart(ChartKind kind) {
+    shown_chart_ = kind;
     viewers_->graph->showChart(controller_.chart(kind));
+}
+
+// After an analysis every open viewer and chart shows the new results, as
+// pressing its button again would; one whose button the new results leave
+// disabled (grade reports of too many examinees, a grade chart without
+// grades) closes.
+void MainWindow::refreshOpenViewers() {
+    Viewers& v = *viewers_;
+    const bool grades = controller_.state().settings.num_grade_cats > 0;
+    v.results->setGradeChartEnabled(grades);
+    Outcome ignored;
+    if (v.results->isVisible()) {
+        v.results->replaceReport(controller_.reportLines(ReportKind::full, ignored));
+    }
+    if (v.quick->isVisible()) {
+        v.quick->replaceQuickReport(controller_.reportLines(reportKindOf(v.quick->report()), ignored));
+    }
+    if (v.grades->isVisible()) {
+        Outcome refused;
+        const std::vector<std::string> lines = controller_.reportLines(ReportKind::grades, refused);
+        if (refused.refused) {
+            v.grades->close();
+        } else {
+            v.grades->replaceReport(lines);
+        }
+    }
+    if (v.graph->isVisible() && shown_chart_) {
+        if (*shown_chart_ == ChartKind::grade_bars && !grades) {
+            v.graph->close();
+        } else {
+            v.graph->showChart(controller_.chart(*shown_chart_));
+        }
+    }
 }
 
 // ---------------------------------------------------------------- files
@@ -90,6 +135,9 @@ std::string MainWindow::resultsName() const {
 
 // "Save Results (F3)", also the results viewer's Save.
 void MainWindow::saveResults() {
+    if (!resultsMayBeSaved(this)) {
+        return;
+    }
     const std::string name = resultsName();
     const QString proposed = name.empty() ? QStringLiteral("Results") : toQt(name);
     const QString path = FileDialogs::saveFile(
@@ -120,6 +168,9 @@ void MainWindow::saveResults() {
 
 // The quick viewer's Save: the report as it was built, not as edited.
 void MainWindow::saveQuickReport() {
+    if (!resultsMayBeSaved(viewers_->quick)) {
+        return;
+    }
     const QuickViewWindow& quick = *viewers_->quick;
     const QString path = FileDialogs::saveFile(
         viewers_->quick, {QString::fromLatin1(text_filter), QStringLiteral("txt"),
@@ -129,12 +180,15 @@ void MainWindow::saveQuickReport() {
     }
     const Outcome outcome =
         controller_.saveViewerFile(quick.report(), quick.builtLines(), fromQt(path));
-    showWritten(outcome.written);
+    showWritten(outcome.written, viewers_->quick);
     showOutcome(*viewers_->quick, outcome);
 }
 
 // The chart window's Save: a bitmap, or a PNG picture for a ".png" name.
 void MainWindow::saveChart() {
+    if (!resultsMayBeSaved(viewers_->graph)) {
+        return;
+    }
     const QString path = FileDialogs::saveFile(
         viewers_->graph, {QString::fromLatin1(bitmap_filter), QStringLiteral("BMP"),
                           QStringLiteral("KOR_graph.BMP")});
@@ -150,7 +204,7 @@ void MainWindow::saveChart() {
             outcome.refuse(fromQt(failure));
         }
     }
-    showWritten(outcome.written);
+    showWritten(outcome.written, viewers_->graph);
     showOutcome(*viewers_->graph, outcome);
 }
 
@@ -159,6 +213,9 @@ void MainWindow::saveKorInputFile() {
 }
 
 void MainWindow::saveGradeReports() {
+    if (!resultsMayBeSaved(this)) {
+        return;
+    }
     const QString path = FileDialogs::saveFile(
         this, {QString::fromLatin1(grade_report_filter), QStringLiteral("rpt"),
                toQt(grade_report_file_name(controller_.state()))});
@@ -168,6 +225,14 @@ void MainWindow::saveGradeReports() {
     const Outcome outcome = controller_.saveGradeReports(fromQt(path));
     showWritten(outcome.written);
     showOutcome(*this, outcome);
+}
+
+// Results are saved only while they are those of the data as they are now;
+// otherwise the user is told to analyse again before any dialog opens.
+bool MainWindow::resultsMayBeSaved(QWidget* over) {
+    const Outcome current = controller_.checkResultsCurrent();
+    showOutcome(*over, current);
+    return current.accepted();
 }
 
 // The exports name their file themselves and write it into the folder the
@@ -181,17 +246,23 @@ bool MainWindow::mayWrite(const QString& path) {
                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
-void MainWindow::showWritten(const std::vector<std::string>& written) {
-    QStringList paths;
-    for (const std::string& path : written) {
-        paths.append(QFileInfo(toQt(path)).absoluteFilePath());
+// In the main window's status bar, and in that of the viewer whose Save wrote
+// the files, which may hide the main window.
+void MainWindow::showWritten(const std::vector<std::string>& written, QMainWindow* viewer) {
+    const QString text = writtenText(written);
+    if (text.isEmpty()) {
+        return;
     }
-    if (!paths.isEmpty()) {
-        statusBar()->showMessage(QStringLiteral("Written: ") + paths.join(QStringLiteral(", ")));
+    statusBar()->showMessage(text);
+    if (viewer != nullptr) {
+        viewer->statusBar()->showMessage(text);
     }
 }
 
 void MainWindow::saveItemStatistics() {
+    if (!resultsMayBeSaved(this)) {
+        return;
+    }
     const QString path =
         FileDialogs::inLastFolder(toQt(item_stats_file_name(fromQt(txt_map_name_->text()))));
     if (!mayWrite(path)) {
@@ -203,6 +274,9 @@ void MainWindow::saveItemStatistics() {
 }
 
 void MainWindow::saveZeroOneData() {
+    if (!resultsMayBeSaved(this)) {
+        return;
+    }
     const QString path =
         FileDialogs::inLastFolder(toQt(zero_one_file_name(fromQt(txt_map_name_->text()))));
     if (!mayWrite(path)) {
@@ -214,7 +288,7 @@ void MainWindow::saveZeroOneData() {
 }
 
 void MainWindow::saveAltFiles() {
-    if (!controller_.altFilesAllowed()) {
+    if (!controller_.altFilesAllowed() || !resultsMayBeSaved(this)) {
         return;
     }
     const QString base =

@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,12 +17,15 @@
 #include "ui/AppController.h"
 #include "ui/Binding.h"
 #include "ui/ChartWindow.h"
+#include "ui/CsvImportWindow.h"
 #include "ui/DataEditorWindow.h"
+#include "ui/DialogParts.h"
 #include "ui/GradeDialog.h"
 #include "ui/GroupDialog.h"
 #include "ui/HelpTexts.h"
 #include "ui/ImportChooserWindow.h"
 #include "ui/InfoWindows.h"
+#include "ui/MessageBoxes.h"
 #include "ui/ModalWindows.h"
 #include "ui/ProblemItemDialog.h"
 #include "ui/ReportView.h"
@@ -78,6 +82,8 @@ MainWindow::MainWindow(AppController& controller, QWidget* parent)
 
     connect(editor_, &DataEditorWindow::dataAccepted, this, &MainWindow::dataAccepted);
     connect(editor_, &DataEditorWindow::cancelled, this, &MainWindow::editorCancelled);
+    connect(editor_, &DataEditorWindow::wroteFiles, statusBar(),
+            [this](const QString& text) { statusBar()->showMessage(text); });
     connect(editor_, &DataEditorWindow::editModeChosen, this,
             [this] { rdo_edit_data_->setChecked(true); });
     connect(&editor_->importChooser(), &ImportChooserWindow::layoutChosen, this,
@@ -85,10 +91,11 @@ MainWindow::MainWindow(AppController& controller, QWidget* parent)
                 if (editor_->isVisible()) {
                     return;  // the editor reads the file itself
                 }
-                // From the main window the chooser leads into the editor as opening a file does.
+                // From the main window the chooser leads into the editor as
+                // opening a file does (the File menu asked about unsaved data).
                 editor_->openOnStartup(layout);
                 rdo_read_file_->setChecked(true);
-                goToDataEditor();
+                enterDataEditor();
             });
     connect(viewers_->results, &ResultsWindow::saveRequested, this, &MainWindow::saveResults);
     connect(viewers_->results, &ResultsWindow::chartRequested, this, &MainWindow::showChart);
@@ -132,7 +139,8 @@ void MainWindow::buildControls() {
     // The data set's name follows the results' name.
     connect(txt_results_name_, &QLineEdit::textChanged, txt_map_name_, &QLineEdit::setText);
     setCentralWidget(central);
-    resize(1100, 760);
+    // Room for a title bar and a panel on a laptop screen of 1366 x 768.
+    resizeWithinScreen(*this, {1100, 660});
 }
 
 QWidget* MainWindow::buildInputBox() {
@@ -318,13 +326,63 @@ void MainWindow::leaveAnalysedState() {
     run_menu_->menuAction()->setEnabled(false);
 }
 
+// Every input mode but editing replaces the data set.
 void MainWindow::goToDataEditor() {
+    if (checkedInputMode() != InputMode::edit_data && !mayDiscardChanges()) {
+        return;
+    }
+    enterDataEditor();
+}
+
+// A menu command's input mode: the INPUT box shows it only once the user
+// agreed to replace the data.
+void MainWindow::goToDataEditorAs(QRadioButton* mode) {
+    if (!mayDiscardChanges()) {
+        return;
+    }
+    mode->setChecked(true);
+    enterDataEditor();
+}
+
+void MainWindow::enterDataEditor() {
     leaveAnalysedState();
     controller_.goToDataEditor(checkedInputMode());
     showEditorWhileLoadFails(false);
 }
 
+bool MainWindow::mayDiscardChanges() {
+    return !controller_.hasUnsavedChanges() || askToDiscardChanges(this);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (mayDiscardChanges()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+// "Import Spreadsheet (CSV) File...": the preview, then the data editor
+// with the data, as the editor's own command leaves them.
+void MainWindow::importSpreadsheet() {
+    if (!mayDiscardChanges()) {
+        return;
+    }
+    const std::optional<CsvPlan> imported = CsvImportWindow::importFile(controller_, this);
+    if (!imported) {
+        return;
+    }
+    showOutcome(*this, imported->outcome);
+    rdo_edit_data_->setChecked(true);
+    leaveAnalysedState();
+    controller_.goToDataEditor(InputMode::edit_data);
+    showEditorWhileLoadFails(false);
+}
+
 void MainWindow::hiddenGenerate() {
+    if (!mayDiscardChanges()) {
+        return;
+    }
     leaveAnalysedState();
     setMapName(unsaved_name);
     controller_.startHiddenGenerate();
@@ -360,10 +418,13 @@ void MainWindow::afterEditor() {
 void MainWindow::openInputFile(const QString& path) {
     rdo_read_file_->setChecked(true);
     editor_->openOnStartup(path);
-    goToDataEditor();
+    enterDataEditor();
 }
 
 void MainWindow::runExample(const std::string& name, bool analyse) {
+    if (!mayDiscardChanges()) {
+        return;
+    }
     const bool sample_set = name == "set1" || name == "set2" || name == "set3";
     if (sample_set) {
         rich_edit_qe_->clear();

@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/Application.h"
@@ -61,6 +62,10 @@ class MainWindow : public QMainWindow {
     // --- the analysis flow (MainAnalysis.cpp)
     void analyze();
 
+  protected:
+    // Closing the program asks first when the data were not saved.
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     // MainWindow.cpp: the controls and the way into the editor
     void buildControls();
@@ -70,6 +75,13 @@ class MainWindow : public QMainWindow {
     QWidget* buildQuickPanes();
     InputMode checkedInputMode() const;
     void goToDataEditor();
+    void goToDataEditorAs(QRadioButton* mode);
+    // Into the editor by the checked input mode, without asking first.
+    void enterDataEditor();
+    // Before a command replaces the data set: true when nothing unsaved is
+    // lost or the user agrees to lose it.
+    bool mayDiscardChanges();
+    void importSpreadsheet();
     void hiddenGenerate();
     // The editor shown modally while loading fails; `analyse` leaves it at
     // once through "Close && Analyze".
@@ -115,6 +127,7 @@ class MainWindow : public QMainWindow {
     void viewQuick(ReportKind kind);
     void viewGradeReports();
     void showChart(ChartKind kind);
+    void refreshOpenViewers();
     std::string resultsName() const;
     void saveResults();
     void saveQuickReport();
@@ -124,8 +137,9 @@ class MainWindow : public QMainWindow {
     void saveItemStatistics();
     void saveZeroOneData();
     void saveAltFiles();
+    bool resultsMayBeSaved(QWidget* over);
     bool mayWrite(const QString& path);
-    void showWritten(const std::vector<std::string>& written);
+    void showWritten(const std::vector<std::string>& written, QMainWindow* viewer = nullptr);
 
     AppController& controller_;
     DataEditorWindow* editor_ = nullptr;
@@ -142,6 +156,8 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<ProblemItemDialog> problem_dialog_;
     std::unique_ptr<SpearmanBrownDialog> spearman_dialog_;
     CommandTable commands_{*this};
+
+    std::optional<ChartKind> shown_chart_;  // what the chart window last showed
 
     QMenu* file_menu_ = nullptr;
     QMenu* run_menu_ = nullptr;

@@ -4,6 +4,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QList>
 #include <QStringList>
 
 class QWidget;
@@ -14,8 +15,11 @@ class MessageBoxes {
   public:
     // A message with an OK button, as every message of the program is.
     static void inform(QWidget* parent, const QString& text);
-    // A question; returns the button pressed (`fallback` when the box is
-    // closed without a choice).
+    // The same with the warning icon: a refusal, a file that was not written.
+    static void warn(QWidget* parent, const QString& text);
+    // A question, with the warning icon since every question of the program
+    // asks before something may go wrong; returns the button pressed
+    // (`fallback` when the box is closed without a choice).
     static QMessageBox::StandardButton ask(QWidget* parent, const QString& text,
                                            QMessageBox::StandardButtons buttons,
                                            QMessageBox::StandardButton fallback);
@@ -26,7 +30,13 @@ class MessageBoxes {
     static void stopRecording();
     static void setNextAnswer(QMessageBox::StandardButton answer);
     static const QStringList& shown();
+    // The icon of each box shown, in the same order.
+    static const QList<QMessageBox::Icon>& shownIcons();
     static void clearShown();
 };
+
+// Asks before a command replaces data that were not saved; true when the
+// user agrees to lose them (No is the default).
+bool askToDiscardChanges(QWidget* parent);
 
 }  // namespace kor::ui

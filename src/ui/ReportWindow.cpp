@@ -15,6 +15,7 @@
 
 #include "ui/Binding.h"
 #include "ui/ChartWindow.h"
+#include "ui/DialogParts.h"
 #include "ui/ModalWindows.h"
 #include "ui/ReportPrinting.h"
 #include "ui/ReportView.h"
@@ -56,18 +57,22 @@ ReportWindow::ReportWindow(const char* name, const QString& caption, const char*
     view_->setReadOnly(false);
     view_->setTextInteractionFlags(Qt::TextEditorInteraction);
     setCentralWidget(central);
-    resize(narrow_width, 560);
+    resizeWithinScreen(*this, {narrow_width, 560});
 }
 
 void ReportWindow::showReport(const std::vector<std::string>& lines, Caret caret) {
     view_->setLines(lines);
-    if (caret == Caret::end) {
-        view_->moveCursor(QTextCursor::End);
-        view_->ensureCursorVisible();
-    }
+    view_->moveCursor(caret == Caret::end ? QTextCursor::End : QTextCursor::Start);
+    view_->ensureCursorVisible();
     show();
     raise();
     activateWindow();
+}
+
+void ReportWindow::replaceReport(const std::vector<std::string>& lines) {
+    view_->setLines(lines);
+    view_->moveCursor(QTextCursor::Start);
+    view_->ensureCursorVisible();
 }
 
 void ReportWindow::print() {
@@ -194,7 +199,12 @@ QuickViewWindow::QuickViewWindow(QWidget* parent)
 void QuickViewWindow::showQuickReport(QuickReport report, const std::vector<std::string>& lines) {
     report_ = report;
     built_lines_ = lines;
-    showReport(lines, Caret::end);
+    showReport(lines, Caret::start);
+}
+
+void QuickViewWindow::replaceQuickReport(const std::vector<std::string>& lines) {
+    built_lines_ = lines;
+    replaceReport(lines);
 }
 
 void QuickViewWindow::setPitch(int point_size) {

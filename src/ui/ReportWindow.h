@@ -33,6 +33,9 @@ class ReportWindow : public QMainWindow {
     // Shows `lines` and the window, with the caret at the start or the end.
     enum class Caret { start, end };
     void showReport(const std::vector<std::string>& lines, Caret caret);
+    // Puts `lines` in place of the report shown, from the top, without
+    // raising the window: an open viewer following a new analysis.
+    void replaceReport(const std::vector<std::string>& lines);
 
     // File "Print": the text as it stands, edits included.
     void print();
@@ -86,8 +89,10 @@ class QuickViewWindow : public ReportWindow {
   public:
     explicit QuickViewWindow(QWidget* parent);
 
-    // Shows the quick report `report` as `lines` were built, scrolled to the end.
+    // Shows the quick report `report` as `lines` were built, from the top.
     void showQuickReport(QuickReport report, const std::vector<std::string>& lines);
+    // The same report as built anew, in place of the one shown.
+    void replaceQuickReport(const std::vector<std::string>& lines);
     QuickReport report() const { return report_; }
     // The report as it was built, without the edits made since.
     const std::vector<std::string>& builtLines() const { return built_lines_; }

@@ -10,6 +10,7 @@
 #include "core/data/TextImport.h"
 #include "ui/AppController.h"
 #include "ui/Binding.h"
+#include "ui/DialogParts.h"
 #include "ui/FileDialogs.h"
 #include "ui/ReportPrinting.h"
 #include "ui/ReportView.h"
@@ -75,7 +76,7 @@ TextInsertHelpWindow::TextInsertHelpWindow(AppController& controller, QWidget* p
     buttons->addStretch();
     buttons->addWidget(close_button);
     layout->addLayout(buttons);
-    resize(640, 720);
+    resizeWithinScreen(*this, {640, 660});
 }
 
 void TextInsertHelpWindow::showFromStart() {

@@ -48,6 +48,13 @@ const QList<QUrl>& BrowserLauncher::opened() {
 }
 
 Outcome saveReportAsWebPage(QWidget* parent, AppController& controller) {
+    // Stale results are refused before a file is asked for.
+    if (Outcome current = controller.checkResultsCurrent(); current.refused) {
+        if (parent != nullptr) {
+            showOutcome(*parent, current);
+        }
+        return current;
+    }
     const QString path =
         FileDialogs::saveFile(parent, {QString::fromLatin1(web_page_filter), QStringLiteral("html"),
                                        toQt(controller.proposedInputFileName())});

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include "UiSession.h"
+#include "app/Application.h"
 #include "core/VariablesUnit.h"
 #include "core/data/EditorModel.h"
 
@@ -234,6 +235,7 @@ class DataEditorTest : public QObject {
                 child<QPushButton>(help, "btn_close")->click();
             });
             action(editor, "Codes1")->trigger();
+            MessageBoxes::setNextAnswer(QMessageBox::Yes);  // the counted lines are a change
             action(editor, "New1")->trigger();
             QVERIFY(boxText(editor, "txt_answer_key").isEmpty());
             QVERIFY(data->toPlainText().isEmpty());
@@ -243,8 +245,9 @@ class DataEditorTest : public QObject {
         });
         s.button("btn_gotodata")->click();
         QCOMPARE(s.controller.state().data.max_options, 5);
-        QCOMPARE(messages().size(), 1);
-        QVERIFY(messages().at(0).startsWith(
+        QCOMPARE(messages().size(), 2);
+        QCOMPARE(messages().at(0), QString::fromLatin1(discard_changes_question));
+        QVERIFY(messages().at(1).startsWith(
             QStringLiteral("PLEASE NOTE THAT THIS HAS NOT BEEN UPDATED")));
         QCOMPARE(ModalWindows::shownWindows(), (QStringList{"TEditForm", "TCodeForm"}));
     }

@@ -7,19 +7,17 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QStatusBar>
 
 #include "DialogTestSupport.h"
+#include "ui/DialogParts.h"
+#include "ui/ReportWindow.h"
+#include "ui/ChartWindow.h"
 #include "core/VariablesUnit.h"
 
 namespace kor::ui::testing {
 
 namespace {
-
-// The screen's free area in the window's own (scaled) pixels, less what a
-// task bar and the window frame take.
-QSize freeArea() {
-    return QGuiApplication::primaryScreen()->availableGeometry().size() - QSize(0, 40);
-}
 
 bool scaled() {
     return QGuiApplication::primaryScreen()->devicePixelRatio() > 1.0;
@@ -43,7 +41,9 @@ QStringList tabOrder(QWidget& window, const QStringList& expected) {
 void checkLayout(QDialog& d, const QStringList& tab_order, const QString& picture) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     QCOMPARE(tabOrder(d, tab_order), tab_order);
-    const QSize room = freeArea();
+    // The screen's free area in the window's own (scaled) pixels, less what a
+    // panel and the window's title bar take.
+    const QSize room = screenRoom(d);
     QVERIFY2(d.minimumSizeHint().width() <= room.width() &&
                  d.minimumSizeHint().height() <= room.height(),
              qPrintable(QStringLiteral("%1 needs %2 x %3")
@@ -235,6 +235,37 @@ class DialogLayoutTest : public QObject {
             press(d, "BitBtn1");
         });
         QVERIFY(ModalWindows::unexpected().isEmpty());
+    }
+
+    // The windows of their own, at the size they open with, on a laptop
+    // screen less a panel and a title bar: 1366 x 700 at 100 %.
+    void everyWindowOpensWithinTheLaptopScreen() {
+        UiSession s;
+        const QSize room = screenRoom(*s.window);
+        if (!scaled()) {
+            QCOMPARE(room, QSize(1366, 700));
+        }
+        pressInEditor("btn_done");
+        s.command("SampleDataSet11")->trigger();
+        Viewers& v = s.main().viewers();
+        s.button("btn_view_examinee")->click();
+        s.button("btn_view_q_item")->click();
+        s.button("btn_view_grades")->click();
+        child<QPushButton>(*v.results, "btn_hist")->click();
+        QWidget* windows[] = {s.window.get(), &s.editor(), v.results, v.quick, v.grades, v.graph};
+        for (QWidget* window : windows) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            const QString name = window->objectName();
+            QVERIFY2(window->width() <= room.width() && window->height() <= room.height(),
+                     qPrintable(QStringLiteral("%1 opens at %2 x %3")
+                                    .arg(name)
+                                    .arg(window->width())
+                                    .arg(window->height())));
+            const QSize least = window->minimumSizeHint();
+            QVERIFY2(least.width() <= room.width() && least.height() <= room.height(),
+                     qPrintable(QStringLiteral("%1 needs %2 x %3").arg(name).arg(least.width()).arg(least.height())));
+        }
+        QVERIFY(s.main().statusBar()->isVisibleTo(s.window.get()));
     }
 
     void theGenerator() {

@@ -6,6 +6,7 @@
 #include <QMenu>
 
 #include "DialogTestSupport.h"
+#include "app/Application.h"
 #include "cli/CliRun.h"
 #include "core/VariablesUnit.h"
 
@@ -378,11 +379,12 @@ class EditorDialogsTest : public QObject {
                 QCOMPARE(textIn(d, "edit_num_cases"), QStringLiteral("10000"));
                 press(d, "btn_cancel");
             });
+            MessageBoxes::setNextAnswer(QMessageBox::Yes);  // the typed data may go
             action(editor, "GenerateData1")->trigger();
             QCOMPARE(textIn(editor, "txt_title"), QStringLiteral("Small set"));
         });
-        QCOMPARE(messages(),
-                 QStringList{QStringLiteral("Number of Cases must be between 1 and 9999")});
+        QCOMPARE(messages(), (QStringList{QString::fromLatin1(discard_changes_question),
+                                          QStringLiteral("Number of Cases must be between 1 and 9999")}));
         QCOMPARE(ModalWindows::shownWindows(), (QStringList{"TEditForm", "TGenForm", "TGenForm"}));
     }
 

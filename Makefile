@@ -1,7 +1,7 @@
 # The two everyday commands: `make run` and `make test`.
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test bench fuzz fuzz-smoke deps build-release build-dev build-asan screenshots clean
+.PHONY: run test package bench fuzz fuzz-smoke deps build-release build-dev build-asan screenshots clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -36,6 +36,13 @@ run: deps
 # working; `make fuzz` runs them for ten minutes each.
 test: build-asan fuzz-smoke
 	ctest --preset asan
+
+# A Debian package of the release build (kor_VERSION_ARCH.deb in
+# build/release), to install with `apt install ./build/release/kor_*.deb`.
+package: deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS)
+	cmake --build --preset release --target package
 
 bench: build-dev
 	./build/dev/bench/kor_bench

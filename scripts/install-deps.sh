@@ -27,6 +27,10 @@ packages=(
   desktop-file-utils
   # A browser for the tests that open the web-page report headless.
   chromium
+  # `make package`: dpkg-shlibdeps finds the package's library dependencies,
+  # file tells CPack which installed files are programs to strip and scan.
+  dpkg-dev
+  file
 )
 
 missing=()

@@ -3,16 +3,9 @@
 # entry for the input files' MIME type, that MIME type and the icon.
 # Run with -DBUILD_DIR=... -DVALIDATOR=desktop-file-validate; the
 # installation goes into a fresh temporary folder, removed afterwards.
-execute_process(COMMAND mktemp -d -t kor_install_check_XXXXXX
-                OUTPUT_VARIABLE INSTALL_DIR OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE made)
-if(NOT made EQUAL 0 OR INSTALL_DIR STREQUAL "")
-    message(FATAL_ERROR "no temporary folder to install into")
-endif()
-# A failed check leaves no installation behind.
-function(fail text)
-    file(REMOVE_RECURSE "${INSTALL_DIR}")
-    message(FATAL_ERROR "${text}")
-endfunction()
+set(TEMP_FOLDER_KIND install_check)
+include(${CMAKE_CURRENT_LIST_DIR}/TempFolder.cmake)
+set(INSTALL_DIR "${TEMP_FOLDER}")
 execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${INSTALL_DIR}"
                 RESULT_VARIABLE installed OUTPUT_QUIET)
 if(NOT installed EQUAL 0)

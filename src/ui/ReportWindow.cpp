@@ -34,6 +34,18 @@ constexpr int narrow_width = 750;
 constexpr int wide_pitch = 12;
 constexpr int wide_width = 820;
 
+QString printSuffixOf(QuickReport report) {
+    switch (report) {
+        case QuickReport::examinees:
+            break;
+        case QuickReport::items:
+            return QStringLiteral("_items");
+        case QuickReport::options:
+            return QStringLiteral("_options");
+    }
+    return QStringLiteral("_examinees");
+}
+
 QStringList qtLines(const std::vector<std::string>& lines) {
     QStringList converted;
     for (const std::string& line : lines) {
@@ -71,7 +83,11 @@ void ReportWindow::showReport(const std::vector<std::string>& lines, Caret caret
 }
 
 void ReportWindow::print() {
-    printReport(this, qtLines(view_->lines()), document_, view_->font(), print_asks_);
+    const PrintJob job = dataSetPrintJob(data_set_, document_, print_suffix_);
+    const QString pdf = printReport(this, qtLines(view_->lines()), job, view_->font(), print_asks_);
+    if (!pdf.isEmpty()) {
+        emit printedToFile(pdf);
+    }
 }
 
 QAction* ReportWindow::addCommand(QMenu* menu, const char* name, const QString& caption) {
@@ -143,6 +159,7 @@ QPushButton* ReportWindow::addCloseButton() {
 ResultsWindow::ResultsWindow(QWidget* parent)
     : ReportWindow("TResultsForm", QStringLiteral("View Results"), "results_box",
                    QStringLiteral("KOR Output"), parent) {
+    setPrintSuffix(QStringLiteral("_full"));
     addFileMenu(true);
     addEditMenu();
     addFormatMenu();
@@ -194,6 +211,7 @@ QuickViewWindow::QuickViewWindow(QWidget* parent)
 void QuickViewWindow::showQuickReport(QuickReport report, const std::vector<std::string>& lines) {
     report_ = report;
     built_lines_ = lines;
+    setPrintSuffix(printSuffixOf(report));
     showReport(lines, Caret::end);
 }
 
@@ -209,6 +227,7 @@ GradeReportWindow::GradeReportWindow(QWidget* parent)
                    QStringLiteral("Grade Reports"), parent) {
     // The grade reports go to the printer at once.
     printWithoutDialog();
+    setPrintSuffix(QStringLiteral("_grades"));
     addFileMenu(true);
     addEditMenu();
     addFormatMenu();
@@ -222,10 +241,15 @@ GradeReportWindow::GradeReportWindow(QWidget* parent)
 
 // ---------------------------------------------------------------- all of them
 
-Viewers::Viewers(QWidget* parent)
+Viewers::Viewers(QWidget* parent, const ProgramState& data_set)
     : results(new ResultsWindow(parent)),
       quick(new QuickViewWindow(parent)),
       grades(new GradeReportWindow(parent)),
-      graph(new ChartWindow(parent)) {}
+      graph(new ChartWindow(parent)) {
+    results->setDataSet(data_set);
+    quick->setDataSet(data_set);
+    grades->setDataSet(data_set);
+    graph->setDataSet(data_set);
+}
 
 }  // namespace kor::ui

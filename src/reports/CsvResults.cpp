@@ -5,6 +5,7 @@
 #include "core/Encoding.h"
 #include "core/Format.h"
 #include "core/VariablesUnit.h"
+#include "reports/AnswerNames.h"
 #include "reports/QuickOptions.h"
 
 namespace kor {
@@ -60,11 +61,11 @@ std::vector<const Item_Record*> items_in_number_order(const ProgramState& state)
     return by_number;
 }
 
-std::string option_name(const TTestData& data, int option) {
+std::string option_name(const TTestData& data, AnswerForm form, int option) {
     if (data.data_are_right_wrong) {
         return option == 1 ? "RIGHT" : "WRONG";
     }
-    return std::string(1, static_cast<char>('A' + option - 1));
+    return answer_name(form, option);
 }
 
 std::vector<std::string> utf8_lines(std::vector<std::string> lines) {
@@ -136,6 +137,7 @@ std::vector<std::string> scores_csv_lines(const ProgramState& state) {
 std::vector<std::string> options_csv_lines(const ProgramState& state) {
     const TTestData& data = state.data;
     std::vector<std::string> lines{"item,option,key,count,proportion,high,low,pbis"};
+    const AnswerForm form = answer_form(data);
     const std::vector<const Item_Record*> items = items_in_number_order(state);
     for (int j = 1; j <= data.num_items; ++j) {
         const Item_Record* item = items[at(j)];
@@ -146,10 +148,10 @@ std::vector<std::string> options_csv_lines(const ProgramState& state) {
         for (int k = 1; k <= option_columns(data, j); ++k) {
             const std::size_t c = at(k);
             lines.push_back(csv_row(
-                {whole(j), option_name(data, k), is_marked_correct(*item, data, k) ? "1" : "0",
-                 whole(item->OptCount[c]), proportion_cell(item->OptProp[c]),
-                 proportion_cell(item->OptPropHigh[c]), proportion_cell(item->OptPropLow[c]),
-                 correlation_cell(figures.OptPtBis[c])}));
+                {whole(j), option_name(data, form, k),
+                 is_marked_correct(*item, data, k) ? "1" : "0", whole(item->OptCount[c]),
+                 proportion_cell(item->OptProp[c]), proportion_cell(item->OptPropHigh[c]),
+                 proportion_cell(item->OptPropLow[c]), correlation_cell(figures.OptPtBis[c])}));
         }
         // A key of 9 counts every answer as correct, a missing one too.
         const std::string omitted_key = item->Key == 9 ? "1" : "0";

@@ -37,9 +37,11 @@ std::string csv_row(const std::vector<std::string>& cells);
 std::vector<std::string> scores_csv_lines(const ProgramState& state);
 
 // "item,option,key,count,proportion,high,low,pbis", then for every included
-// item in item-number order one row per option (A, B, ...; RIGHT and WRONG
-// for right-wrong data) and one row "omitted" for the answers left out. A
-// point-biserial that cannot be computed is an empty cell.
+// item in item-number order one row per option, named as the answer key
+// names them (1, 2, ... or A, B, ...; RIGHT and WRONG for right-wrong data),
+// and one row "omitted" for the answers left out. The key column is 1 on the
+// rows of the answers counted correct, else 0. A point-biserial that cannot
+// be computed is an empty cell.
 std::vector<std::string> options_csv_lines(const ProgramState& state);
 
 }  // namespace kor

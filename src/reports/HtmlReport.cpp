@@ -11,6 +11,7 @@
 #include "core/analysis/ItemStatistics.h"
 #include "core/analysis/OptionTrace.h"
 #include "core/analysis/Reliability.h"
+#include "reports/AnswerNames.h"
 #include "reports/CsvResults.h"
 #include "reports/Ident.h"
 #include "reports/QuickCommon.h"
@@ -433,8 +434,10 @@ Lines item_map(const ProgramState& state) {
 
 // ------------------------------------------------------------ table of items
 
-std::string key_text(const Item_Record& item) {
-    return whole(item.Key) + (has_multiple_correct_answers(item) ? "*" : "");
+// The key as the instructor typed it, "*" when more answers count.
+std::string key_text(const TTestData& data, const Item_Record& item) {
+    return answer_name(answer_form(data), item.Key) +
+           (has_multiple_correct_answers(item) ? "*" : "");
 }
 
 Lines items_table(const ProgramState& state) {
@@ -465,7 +468,7 @@ Lines items_table(const ProgramState& state) {
             cell(
                 element("a", whole(item->ItemNum), attribute("href", "#" + item_id(item->ItemNum))),
                 "item") +
-            cell(key_text(*item), "key") + cell(fixed(item->Diff, 2), "p") +
+            cell(key_text(state.data, *item), "key") + cell(fixed(item->Diff, 2), "p") +
             cell(fixed(item->Disc, 2), "d") + cell(correlation_text(item->PtBis), "pbis") +
             cell(correlation_text(item->AdjPtBis), "adjpbis") +
             cell(fixed(item->KR20IfDeleted, 3) + (kr20_improves_without(*item, kr20) ? "+" : ""),
@@ -518,7 +521,7 @@ std::string option_name(const TTestData& data, int option) {
     if (data.data_are_right_wrong) {
         return option == 1 ? "RIGHT" : "WRONG";
     }
-    return "Option " + whole(option);
+    return "Option " + answer_name(answer_form(data), option);
 }
 
 std::string option_row(const std::string& name, bool keyed, int count, double share, double high,
@@ -770,7 +773,7 @@ Lines item_section(const ProgramState& state, const Item_Record& item, const Sco
     const std::vector<OptionTraceLine> trace = trace_item(state, groups, item.ItemNum, keyed);
     const std::string id = item_id(item.ItemNum);
     // Blanks between the parts let a narrow screen wrap the line.
-    std::string facts = element("span", "Key " + element("b", key_text(item))) + " " +
+    std::string facts = element("span", "Key " + element("b", key_text(data, item))) + " " +
                         element("span", "Difficulty " + fixed(item.Diff, 2)) + " " +
                         element("span", "D " + fixed(item.Disc, 2)) + " " +
                         element("span", "Pt-biserial " + correlation_text(item.PtBis)) + " " +

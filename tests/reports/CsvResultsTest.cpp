@@ -141,7 +141,7 @@ TEST(OptionsCsv, SampleDataTwoAgainstTheCountsAndTheItemStatistics) {
             ASSERT_LT(r, rows.size());
             const std::vector<std::string>& row = rows[r];
             EXPECT_EQ(row[0], std::to_string(j));
-            EXPECT_EQ(row[1], std::string(1, static_cast<char>('A' + k - 1)));
+            EXPECT_EQ(row[1], std::to_string(k));  // the key is typed in digits
             const bool keyed = key[at(j - 1)] - '0' == k;
             EXPECT_EQ(row[2], keyed ? "1" : "0");
             EXPECT_EQ(row[3], std::to_string(chose[at(k)]));

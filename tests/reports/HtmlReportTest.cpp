@@ -189,12 +189,12 @@ TEST(HtmlReport, NotesARisingDistractorAndAFallingKeyOnly) {
     const auto notes = page.inside(*first, "li");
     ASSERT_EQ(notes.size(), 2u);
     EXPECT_EQ(notes[0]->text.rfind(
-                  "Option 1 is keyed correct, yet the highest score group chose it less often "
+                  "Option A is keyed correct, yet the highest score group chose it less often "
                   "(0.00) than the lowest (1.00)",
                   0),
               0u);
     EXPECT_EQ(notes[1]->text.rfind(
-                  "Option 2 is not keyed correct, yet the highest score group chose it more often "
+                  "Option B is not keyed correct, yet the highest score group chose it more often "
                   "(1.00) than the lowest (0.00): a possible miskey",
                   0),
               0u);

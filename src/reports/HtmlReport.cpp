@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 #include "core/Encoding.h"
 #include "core/Format.h"
@@ -11,6 +13,7 @@
 #include "core/analysis/ItemStatistics.h"
 #include "core/analysis/OptionTrace.h"
 #include "core/analysis/Reliability.h"
+#include "reports/AnswerNames.h"
 #include "reports/CsvResults.h"
 #include "reports/Ident.h"
 #include "reports/QuickCommon.h"
@@ -55,6 +58,12 @@ std::string header_cell(std::string_view content, std::string_view css_class = {
 std::string coordinate(double value) {
     return fixed(value, 1);
 }
+
+// The item map's labels: bold numbers of this size, and the box one takes.
+constexpr int map_label_font_size = 11;
+constexpr double map_label_char_width = 7.0;
+constexpr double map_label_height = 12.0;
+constexpr double map_label_padding = 2.0;
 
 // Page-wide ids of the parts a reader (or a test) looks for.
 std::string item_id(int item) {
@@ -353,6 +362,68 @@ std::string criteria_text(const ProblemCriteriaMet& met, const AnalysisSettings&
     return text;
 }
 
+// The marks of the item map: the leader lines, the circles of the items,
+// the squares of the problem items over them, and the labels on top.
+Lines map_marks(const std::vector<const Item_Record*>& items, const std::vector<MapPoint>& points,
+                const std::vector<MapLabel>& labels) {
+    Lines lines;
+    for (const MapLabel& label : labels) {
+        if (label.leader) {
+            const MapPoint& point = points[label.point];
+            lines.push_back(
+                line_shape(point.x, point.y, std::clamp(point.x, label.box.left, label.box.right),
+                           std::clamp(point.y, label.box.top, label.box.bottom),
+                           attribute("stroke", "#555") + attribute("stroke-width", "0.8")));
+        }
+    }
+    for (const bool problems : {false, true}) {
+        for (std::size_t n = 0; n < items.size(); ++n) {
+            const MapPoint& point = points[n];
+            const bool problem = !point.label.empty();
+            if (problem != problems) {
+                continue;
+            }
+            const Item_Record& item = *items[n];
+            const std::string title = "Item " + whole(item.ItemNum) + ": difficulty " +
+                                      fixed(item.Diff, 2) + ", D " + fixed(item.Disc, 2) +
+                                      (problem ? ", potential problem" : "");
+            lines.push_back(
+                problem
+                    ? rect_shape(point.x - 4, point.y - 4, 8, 8, attribute("fill", "#111"), title)
+                    : "<circle" + attribute("cx", coordinate(point.x)) +
+                          attribute("cy", coordinate(point.y)) + attribute("r", "3.5") +
+                          attribute("fill", "#fff") + attribute("stroke", "#1f3f5f") +
+                          attribute("stroke-width", "1.5") + ">" + element("title", title) +
+                          "</circle>");
+        }
+    }
+    for (const MapLabel& label : labels) {
+        const PictureBox& box = label.box;
+        lines.push_back(text_shape(
+            (box.left + box.right) / 2, (box.top + box.bottom) / 2, points[label.point].label,
+            "middle",
+            attribute("class", "map-label") + attribute("font-size", whole(map_label_font_size)) +
+                attribute("font-weight", "700") + attribute("dominant-baseline", "central")));
+    }
+    return lines;
+}
+
+// The labels of the points that found no place, as a list.
+std::string unlabelled_points(const std::vector<MapPoint>& points,
+                              const std::vector<MapLabel>& labels) {
+    std::vector<bool> placed(points.size(), false);
+    for (const MapLabel& label : labels) {
+        placed[label.point] = true;
+    }
+    std::string list;
+    for (std::size_t n = 0; n < points.size(); ++n) {
+        if (!points[n].label.empty() && !placed[n]) {
+            list += (list.empty() ? "" : ", ") + points[n].label;
+        }
+    }
+    return list;
+}
+
 Lines item_map(const ProgramState& state) {
     const AnalysisSettings& s = state.settings;
     const Frame f{640, 420, 52, 30, 16, 48};
@@ -391,25 +462,17 @@ Lines item_map(const ProgramState& state) {
     }
     lines.push_back(rect_shape(f.left, f.top, f.plot_width(), f.plot_height(),
                                attribute("fill", "none") + attribute("stroke", "#111")));
-    for (const Item_Record* item : included_items(state)) {
-        const bool problem = is_problem_item(*item, s);
-        const double x = x_of(item->Diff);
-        const double y = y_of(item->Disc);
-        const std::string title = "Item " + whole(item->ItemNum) + ": difficulty " +
-                                  fixed(item->Diff, 2) + ", D " + fixed(item->Disc, 2) +
-                                  (problem ? ", potential problem" : "");
-        if (problem) {
-            lines.push_back(rect_shape(x - 4, y - 4, 8, 8, attribute("fill", "#111"), title));
-            lines.push_back(
-                text_shape(x + 6, y - 5, whole(item->ItemNum), "start",
-                           attribute("font-size", "11") + attribute("font-weight", "700")));
-        } else {
-            lines.push_back(
-                "<circle" + attribute("cx", coordinate(x)) + attribute("cy", coordinate(y)) +
-                attribute("r", "3.5") + attribute("fill", "#fff") + attribute("stroke", "#1f3f5f") +
-                attribute("stroke-width", "1.5") + ">" + element("title", title) + "</circle>");
-        }
+    const std::vector<const Item_Record*> items = included_items(state);
+    std::vector<MapPoint> points;
+    for (const Item_Record* item : items) {
+        points.push_back({x_of(item->Diff), y_of(item->Disc),
+                          is_problem_item(*item, s) ? whole(item->ItemNum) : std::string()});
     }
+    // Labels may also take the empty margins above and right of the plot.
+    const std::vector<MapLabel> labels =
+        place_map_labels(points, PictureBox{f.left, 0.0, f.width, f.height - f.bottom});
+    append(lines, map_marks(items, points, labels));
+    const std::string unlabelled = unlabelled_points(points, labels);
     lines.push_back(
         text_shape(f.left + f.plot_width() / 2, f.height - 10, "Difficulty (proportion correct)"));
     lines.push_back(text_shape(
@@ -425,6 +488,9 @@ Lines item_map(const ProgramState& state) {
                    "also be one by its "
                    "adjusted point-biserial (&#8804; " +
                    fixed(s.crit_adj_pbis, 2) + "), which the map does not show.";
+        if (!unlabelled.empty()) {
+            caption += " Too crowded to carry their numbers: items " + unlabelled + ".";
+        }
     }
     lines.push_back(element("figcaption", caption));
     lines.push_back("</figure>");
@@ -433,8 +499,10 @@ Lines item_map(const ProgramState& state) {
 
 // ------------------------------------------------------------ table of items
 
-std::string key_text(const Item_Record& item) {
-    return whole(item.Key) + (has_multiple_correct_answers(item) ? "*" : "");
+// The key as the instructor typed it, "*" when more answers count.
+std::string key_text(const TTestData& data, const Item_Record& item) {
+    return answer_name(answer_form(data), item.Key) +
+           (has_multiple_correct_answers(item) ? "*" : "");
 }
 
 Lines items_table(const ProgramState& state) {
@@ -465,7 +533,7 @@ Lines items_table(const ProgramState& state) {
             cell(
                 element("a", whole(item->ItemNum), attribute("href", "#" + item_id(item->ItemNum))),
                 "item") +
-            cell(key_text(*item), "key") + cell(fixed(item->Diff, 2), "p") +
+            cell(key_text(state.data, *item), "key") + cell(fixed(item->Diff, 2), "p") +
             cell(fixed(item->Disc, 2), "d") + cell(correlation_text(item->PtBis), "pbis") +
             cell(correlation_text(item->AdjPtBis), "adjpbis") +
             cell(fixed(item->KR20IfDeleted, 3) + (kr20_improves_without(*item, kr20) ? "+" : ""),
@@ -518,7 +586,7 @@ std::string option_name(const TTestData& data, int option) {
     if (data.data_are_right_wrong) {
         return option == 1 ? "RIGHT" : "WRONG";
     }
-    return "Option " + whole(option);
+    return "Option " + answer_name(answer_form(data), option);
 }
 
 std::string option_row(const std::string& name, bool keyed, int count, double share, double high,
@@ -770,7 +838,7 @@ Lines item_section(const ProgramState& state, const Item_Record& item, const Sco
     const std::vector<OptionTraceLine> trace = trace_item(state, groups, item.ItemNum, keyed);
     const std::string id = item_id(item.ItemNum);
     // Blanks between the parts let a narrow screen wrap the line.
-    std::string facts = element("span", "Key " + element("b", key_text(item))) + " " +
+    std::string facts = element("span", "Key " + element("b", key_text(data, item))) + " " +
                         element("span", "Difficulty " + fixed(item.Diff, 2)) + " " +
                         element("span", "D " + fixed(item.Disc, 2)) + " " +
                         element("span", "Pt-biserial " + correlation_text(item.PtBis)) + " " +
@@ -792,6 +860,69 @@ Lines item_section(const ProgramState& state, const Item_Record& item, const Sco
 }
 
 }  // namespace
+
+bool PictureBox::overlaps(const PictureBox& other) const {
+    return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
+}
+
+bool PictureBox::lies_within(const PictureBox& outer) const {
+    return left >= outer.left && right <= outer.right && top >= outer.top && bottom <= outer.bottom;
+}
+
+PictureBox mark_box(const MapPoint& point) {
+    return {point.x - map_mark_reach, point.y - map_mark_reach, point.x + map_mark_reach,
+            point.y + map_mark_reach};
+}
+
+std::vector<MapLabel> place_map_labels(const std::vector<MapPoint>& points,
+                                       const PictureBox& area) {
+    // The directions tried around a point, nearest first; and how far from
+    // its mark: next to it, then twice farther off with a leader line.
+    constexpr std::array<std::pair<int, int>, 8> directions = {
+        {{1, -1}, {1, 0}, {-1, -1}, {-1, 0}, {0, -1}, {0, 1}, {1, 1}, {-1, 1}}};
+    constexpr std::array<double, 3> gaps = {1.0, 10.0, 20.0};
+    std::vector<PictureBox> taken;
+    for (const MapPoint& point : points) {
+        taken.push_back(mark_box(point));
+    }
+    std::vector<MapLabel> labels;
+    for (std::size_t n = 0; n < points.size(); ++n) {
+        const MapPoint& point = points[n];
+        if (point.label.empty()) {
+            continue;
+        }
+        const double half_width =
+            (map_label_char_width * static_cast<double>(point.label.size()) + map_label_padding) /
+            2;
+        const double half_height = map_label_height / 2;
+        const auto free_box = [&](double gap, std::pair<int, int> d) -> std::optional<PictureBox> {
+            const double cx = point.x + d.first * (map_mark_reach + gap + half_width);
+            const double cy = point.y + d.second * (map_mark_reach + gap + half_height);
+            const PictureBox box{cx - half_width, cy - half_height, cx + half_width,
+                                 cy + half_height};
+            const bool free =
+                box.lies_within(area) &&
+                std::none_of(taken.begin(), taken.end(),
+                             [&box](const PictureBox& other) { return box.overlaps(other); });
+            return free ? std::optional(box) : std::nullopt;
+        };
+        const auto first_free = [&]() -> std::optional<MapLabel> {
+            for (std::size_t ring = 0; ring < gaps.size(); ++ring) {
+                for (const auto& direction : directions) {
+                    if (const std::optional<PictureBox> box = free_box(gaps[ring], direction)) {
+                        return MapLabel{n, *box, ring > 0};
+                    }
+                }
+            }
+            return std::nullopt;
+        };
+        if (const std::optional<MapLabel> label = first_free()) {
+            labels.push_back(*label);
+            taken.push_back(label->box);
+        }
+    }
+    return labels;
+}
 
 std::string html_text(std::string_view latin1) {
     std::string text;

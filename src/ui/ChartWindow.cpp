@@ -18,7 +18,6 @@
 #include "ui/Binding.h"
 #include "ui/DialogParts.h"
 #include "ui/MessageBoxes.h"
-#include "ui/PrintDialogs.h"
 #include "ui/ReportPrinting.h"
 
 namespace kor::ui {
@@ -162,14 +161,19 @@ bool ChartWindow::printChart(QPrinter& printer) const {
 void ChartWindow::print() {
     QPrinter printer(QPrinter::HighResolution);
     // The document is named after the chart it shows.
-    printer.setDocName(chart().title().isEmpty() ? QStringLiteral("KOR Graph") : chart().title());
-    setPrintMargins(printer);
-    if (!PrintDialogs::choosePrinter(this, printer, true)) {
+    const QString document =
+        chart().title().isEmpty() ? QStringLiteral("KOR Graph") : chart().title();
+    const PrintJob job = dataSetPrintJob(data_set_, document, QStringLiteral("_chart"));
+    if (!choosePrinterFor(this, printer, job, true)) {
         return;
     }
     if (!printChart(printer)) {
         MessageBoxes::warn(
             this, QStringLiteral("The chart could not be printed: the printer did not start."));
+        return;
+    }
+    if (const QString pdf = printedFile(printer); !pdf.isEmpty()) {
+        emit printedToFile(pdf);
     }
 }
 

@@ -11,6 +11,10 @@ class QChart;
 class QChartView;
 class QPrinter;
 
+namespace kor {
+struct ProgramState;
+}
+
 namespace kor::ui {
 
 class ChartWindow : public QMainWindow {
@@ -32,15 +36,20 @@ class ChartWindow : public QMainWindow {
     // Draws the chart on `printer`'s page, scaled to fit; false when the
     // printer could not be started.
     bool printChart(QPrinter& printer) const;
+    // Printouts are proposed as PDF files named after this data set.
+    void setDataSet(const ProgramState& data_set) { data_set_ = &data_set; }
 
   signals:
     // "Save": the main window asks for the file and checks it may be written.
     void saveRequested();
+    // A printout went into the PDF file `path`.
+    void printedToFile(const QString& path);
 
   private:
     void print();
 
     QChartView* view_ = nullptr;
+    const ProgramState* data_set_ = nullptr;
 };
 
 }  // namespace kor::ui

@@ -69,7 +69,7 @@ MainWindow::MainWindow(AppController& controller, QWidget* parent)
     user_agreement_ = new UserAgreementWindow(this);
     about_ = new AboutWindow(this);
     acknowledgments_ = new AcknowledgmentsWindow(this);
-    viewers_ = std::make_unique<Viewers>(this);
+    viewers_ = std::make_unique<Viewers>(this, controller_.state());
     grade_dialog_ = std::make_unique<GradeDialog>(controller_, nullptr);
     group_dialog_ = std::make_unique<GroupDialog>(controller_, nullptr);
     problem_dialog_ = std::make_unique<ProblemItemDialog>(controller_, nullptr);
@@ -103,6 +103,11 @@ MainWindow::MainWindow(AppController& controller, QWidget* parent)
     connect(viewers_->grades, &GradeReportWindow::saveRequested, this,
             &MainWindow::saveGradeReports);
     connect(viewers_->graph, &ChartWindow::saveRequested, this, &MainWindow::saveChart);
+    const auto confirmPrinted = [this](const QString& pdf) { showWritten({fromQt(pdf)}); };
+    connect(viewers_->results, &ReportWindow::printedToFile, this, confirmPrinted);
+    connect(viewers_->quick, &ReportWindow::printedToFile, this, confirmPrinted);
+    connect(viewers_->grades, &ReportWindow::printedToFile, this, confirmPrinted);
+    connect(viewers_->graph, &ChartWindow::printedToFile, this, confirmPrinted);
     connect(&controller_, &AppController::settingsChanged, this, &MainWindow::syncOptionChecks);
     syncOptionChecks();
 }

@@ -28,10 +28,11 @@ void printIntoPdf(QPrinter& printer, const QString& path) {
 
 }  // namespace
 
-bool PrintDialogs::choosePrinter(QWidget* parent, QPrinter& printer, bool ask) {
+bool PrintDialogs::choosePrinter(QWidget* parent, QPrinter& printer, bool ask,
+                                 const QString& proposed_pdf) {
     Recorder& r = recorder();
     if (r.recording) {
-        r.asked.append({printer.docName(), ask});
+        r.asked.append({printer.docName(), ask, proposed_pdf});
         const QString answer = r.answers.isEmpty() ? QString() : r.answers.takeFirst();
         if (answer.isEmpty()) {
             return false;
@@ -42,6 +43,11 @@ bool PrintDialogs::choosePrinter(QWidget* parent, QPrinter& printer, bool ask) {
     if (!ask && !QPrinterInfo::defaultPrinter().isNull()) {
         printer.setPrinterName(QPrinterInfo::defaultPrinter().printerName());
         return true;
+    }
+    // The dialog opens on "Print to File (PDF)" with this file; the printers
+    // stay in its list.
+    if (!proposed_pdf.isEmpty()) {
+        printIntoPdf(printer, proposed_pdf);
     }
     QPrintDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("PrintDialog1"));

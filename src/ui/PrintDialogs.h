@@ -17,19 +17,22 @@ class PrintDialogs {
     // Sets `printer` up for printing. With `ask` the print dialog lets the
     // user choose a printer, a PDF file or cancel (false); without it the
     // default printer is taken at once, and where there is none the dialog
-    // is shown after all, so that nothing is silently lost.
-    static bool choosePrinter(QWidget* parent, QPrinter& printer, bool ask);
+    // is shown after all, so that nothing is silently lost. The dialog
+    // proposes printing into the PDF file `proposed_pdf` unless it is empty.
+    static bool choosePrinter(QWidget* parent, QPrinter& printer, bool ask,
+                              const QString& proposed_pdf = {});
 
     // --- the test hook. While recording, no dialog is shown: each choice
     // takes the next queued answer, a PDF file to print into (an empty text
-    // cancels; none queued cancels too), and keeps the document's name and
-    // whether the dialog was asked for.
+    // cancels; none queued cancels too), and keeps the document's name,
+    // whether the dialog was asked for and the PDF file it would propose.
     static void startRecording();
     static void stopRecording();
     static void setNextAnswer(const QString& pdf_path);
     struct Asked {
         QString document;
         bool dialog = false;
+        QString proposed_pdf;
     };
     static const QList<Asked>& asked();
 };

@@ -35,6 +35,18 @@ constexpr int narrow_width = 750;
 constexpr int wide_pitch = 12;
 constexpr int wide_width = 820;
 
+QString printSuffixOf(QuickReport report) {
+    switch (report) {
+        case QuickReport::examinees:
+            break;
+        case QuickReport::items:
+            return QStringLiteral("_items");
+        case QuickReport::options:
+            return QStringLiteral("_options");
+    }
+    return QStringLiteral("_examinees");
+}
+
 QStringList qtLines(const std::vector<std::string>& lines) {
     QStringList converted;
     for (const std::string& line : lines) {
@@ -76,7 +88,11 @@ void ReportWindow::replaceReport(const std::vector<std::string>& lines) {
 }
 
 void ReportWindow::print() {
-    printReport(this, qtLines(view_->lines()), document_, view_->font(), print_asks_);
+    const PrintJob job = dataSetPrintJob(data_set_, document_, print_suffix_);
+    const QString pdf = printReport(this, qtLines(view_->lines()), job, view_->font(), print_asks_);
+    if (!pdf.isEmpty()) {
+        emit printedToFile(pdf);
+    }
 }
 
 QAction* ReportWindow::addCommand(QMenu* menu, const char* name, const QString& caption) {
@@ -148,6 +164,7 @@ QPushButton* ReportWindow::addCloseButton() {
 ResultsWindow::ResultsWindow(QWidget* parent)
     : ReportWindow("TResultsForm", QStringLiteral("View Results"), "results_box",
                    QStringLiteral("KOR Output"), parent) {
+    setPrintSuffix(QStringLiteral("_full"));
     addFileMenu(true);
     addEditMenu();
     addFormatMenu();
@@ -199,6 +216,7 @@ QuickViewWindow::QuickViewWindow(QWidget* parent)
 void QuickViewWindow::showQuickReport(QuickReport report, const std::vector<std::string>& lines) {
     report_ = report;
     built_lines_ = lines;
+    setPrintSuffix(printSuffixOf(report));
     showReport(lines, Caret::start);
 }
 
@@ -219,6 +237,7 @@ GradeReportWindow::GradeReportWindow(QWidget* parent)
                    QStringLiteral("Grade Reports"), parent) {
     // The grade reports go to the printer at once.
     printWithoutDialog();
+    setPrintSuffix(QStringLiteral("_grades"));
     addFileMenu(true);
     addEditMenu();
     addFormatMenu();
@@ -232,10 +251,15 @@ GradeReportWindow::GradeReportWindow(QWidget* parent)
 
 // ---------------------------------------------------------------- all of them
 
-Viewers::Viewers(QWidget* parent)
+Viewers::Viewers(QWidget* parent, const ProgramState& data_set)
     : results(new ResultsWindow(parent)),
       quick(new QuickViewWindow(parent)),
       grades(new GradeReportWindow(parent)),
-      graph(new ChartWindow(parent)) {}
+      graph(new ChartWindow(parent)) {
+    results->setDataSet(data_set);
+    quick->setDataSet(data_set);
+    grades->setDataSet(data_set);
+    graph->setDataSet(data_set);
+}
 
 }  // namespace kor::ui

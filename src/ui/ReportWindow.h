@@ -16,6 +16,10 @@ class QMenu;
 class QPushButton;
 class QVBoxLayout;
 
+namespace kor {
+struct ProgramState;
+}
+
 namespace kor::ui {
 
 class ChartWindow;
@@ -37,12 +41,16 @@ class ReportWindow : public QMainWindow {
     // raising the window: an open viewer following a new analysis.
     void replaceReport(const std::vector<std::string>& lines);
 
-    // File "Print": the text as it stands, edits included.
+    // File "Print": the text as it stands, edits included, named after the
+    // data set `data_set` (when given) holds.
     void print();
+    void setDataSet(const ProgramState& data_set) { data_set_ = &data_set; }
 
   signals:
     // File "Save".
     void saveRequested();
+    // A printout went into the PDF file `path`.
+    void printedToFile(const QString& path);
 
   protected:
     // A menu command; `name` is its object name.
@@ -61,6 +69,8 @@ class ReportWindow : public QMainWindow {
     QVBoxLayout& column() { return *column_; }
     // Whether Print first asks for a printer.
     void printWithoutDialog() { print_asks_ = false; }
+    // What the proposed PDF file's name adds to the data set's ("_full").
+    void setPrintSuffix(const QString& suffix) { print_suffix_ = suffix; }
 
   private:
     void chooseFont();
@@ -69,6 +79,8 @@ class ReportWindow : public QMainWindow {
     QVBoxLayout* column_ = nullptr;
     QString document_;
     bool print_asks_ = true;
+    const ProgramState* data_set_ = nullptr;
+    QString print_suffix_;
 };
 
 // "View Results": the full results report, with the chart buttons.
@@ -112,9 +124,10 @@ class GradeReportWindow : public ReportWindow {
     explicit GradeReportWindow(QWidget* parent);
 };
 
-// The three viewers and the chart window of the main window.
+// The three viewers and the chart window of the main window; their
+// printouts are named after the data set in `data_set`.
 struct Viewers {
-    explicit Viewers(QWidget* parent);
+    Viewers(QWidget* parent, const ProgramState& data_set);
     ResultsWindow* results;
     QuickViewWindow* quick;
     GradeReportWindow* grades;

@@ -63,7 +63,7 @@ TextInsertHelpWindow::TextInsertHelpWindow(AppController& controller, QWidget* p
     print->setObjectName(QStringLiteral("btn_print"));
     connect(print, &QPushButton::clicked, this, [this] {
         printReport(this, syntax_->toPlainText().split(QLatin1Char('\n')),
-                    QStringLiteral("SPSS Syntax"), syntax_->font(), true);
+                    PrintJob{QStringLiteral("SPSS Syntax"), {}, {}, {}}, syntax_->font(), true);
     });
     auto* save = new QPushButton(toQt(texts.save_button), this);
     save->setObjectName(QStringLiteral("btn_save"));

@@ -189,12 +189,12 @@ TEST(HtmlReport, NotesARisingDistractorAndAFallingKeyOnly) {
     const auto notes = page.inside(*first, "li");
     ASSERT_EQ(notes.size(), 2u);
     EXPECT_EQ(notes[0]->text.rfind(
-                  "Option 1 is keyed correct, yet the highest score group chose it less often "
+                  "Option A is keyed correct, yet the highest score group chose it less often "
                   "(0.00) than the lowest (1.00)",
                   0),
               0u);
     EXPECT_EQ(notes[1]->text.rfind(
-                  "Option 2 is not keyed correct, yet the highest score group chose it more often "
+                  "Option B is not keyed correct, yet the highest score group chose it more often "
                   "(1.00) than the lowest (0.00): a possible miskey",
                   0),
               0u);
@@ -309,6 +309,62 @@ TEST(HtmlReport, EverybodyAlikeGivesAsterisksAndOneGroupNotNumbersThatAreNot) {
             EXPECT_EQ(value.find("inf"), std::string::npos) << element.name << " " << place;
         }
     }
+}
+
+TEST(HtmlReport, CrowdedMapLabelsCoverNoPointAndNoOtherLabel) {
+    // A tight cluster of labelled points, a row of them along the top edge
+    // and a few far apart.
+    std::vector<MapPoint> points;
+    for (int k = 0; k < 64; ++k) {
+        points.push_back({300.0 + 5.0 * (k % 8), 200.0 + 5.0 * (k / 8), std::to_string(k + 1)});
+    }
+    for (int k = 0; k < 20; ++k) {
+        points.push_back({60.0 + 14.0 * k, 18.0, k % 2 == 0 ? std::to_string(65 + k) : ""});
+    }
+    points.push_back({500.0, 300.0, "100"});
+    points.push_back({100.0, 350.0, "99"});
+    const PictureBox area{52, 16, 610, 372};
+    const std::vector<MapLabel> labels = place_map_labels(points, area);
+    ASSERT_FALSE(labels.empty());
+    int leaders = 0;
+    for (std::size_t a = 0; a < labels.size(); ++a) {
+        const PictureBox& box = labels[a].box;
+        EXPECT_TRUE(box.lies_within(area)) << points[labels[a].point].label;
+        for (const MapPoint& point : points) {
+            EXPECT_FALSE(box.overlaps(mark_box(point)))
+                << points[labels[a].point].label << " covers the point at " << point.x << ","
+                << point.y;
+        }
+        for (std::size_t b = a + 1; b < labels.size(); ++b) {
+            EXPECT_FALSE(box.overlaps(labels[b].box))
+                << points[labels[a].point].label << " and " << points[labels[b].point].label;
+        }
+        EXPECT_FALSE(points[labels[a].point].label.empty());
+        leaders += labels[a].leader ? 1 : 0;
+    }
+    // The lone points keep their labels next to them; the cluster needs
+    // leader lines and cannot label every point.
+    EXPECT_FALSE(labels.back().leader);
+    EXPECT_EQ(points[labels.back().point].label, "99");
+    EXPECT_GT(leaders, 0);
+    EXPECT_LT(labels.size(), 76u);
+    EXPECT_EQ(place_map_labels(points, area).size(), labels.size());  // the same every time
+
+    // On the page, each problem item has its number on the map or in the caption.
+    const auto state = analysed_sample(2);
+    const HtmlPage page = page_of(*state);
+    const HtmlElement* map = page.by_id("item-map");
+    ASSERT_NE(map, nullptr);
+    std::size_t numbered = 0;
+    for (const HtmlElement* text : page.inside(*map, "text")) {
+        numbered += text->has_class("map-label") ? 1u : 0u;
+    }
+    const auto problems = static_cast<std::size_t>(state->results.num_problem_items);
+    const std::string caption = page.inside(page.elements[map->parent], "figcaption").front()->text;
+    EXPECT_LE(numbered, problems);
+    EXPECT_EQ(caption.find("Too crowded to carry their numbers") != std::string::npos,
+              numbered < problems);
+    EXPECT_GT(numbered, 0u);
 }
 
 }  // namespace

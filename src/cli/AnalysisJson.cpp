@@ -272,9 +272,7 @@ void text_pair(JsonStream& json, std::string_view name, const std::string& low, 
 void examinee_json(JsonStream& json, const ProgramState& state, const Case_Record& r) {
     const bool points = state.data.partial_credit_on;
     json.begin_object();
-    Members(json)
-        .whole("id", r.IDnum)
-        .text("label", r.Name);
+    Members(json).whole("id", r.IDnum).text("label", r.Name);
     if (!state.data.full_ids.empty()) {
         // The whole id where the label is a shortened one.
         const FullId full = full_id_of(state.data, r.Name);

@@ -214,7 +214,9 @@ constexpr LetterRun letter_runs[] = {
     {0x1E00, "ABBBCDDDDDEEEEEFGHHHHHIIKKKLLLLMMMNNNNOOOOPPRRRRSSSSSTTTTUUUUUVVWWWWWXXYZZZ", true},
     {0x1E96, "htwyas"},
     {0x1EA0, "AAAAAAAAAAAAEEEEEEEEIIOOOOOOOOOOOOUUUUUUUYYYY", true},
-    {0x2010, "------?" "?'','\"\"\"\""},
+    {0x2010,
+     "------?"
+     "?'','\"\"\"\""},
 };
 
 // Letters written as two.
@@ -223,10 +225,9 @@ struct Digraph {
     std::string_view letters;
 };
 constexpr Digraph digraphs[] = {
-    {0x0132, "IJ"}, {0x0133, "ij"}, {0x0152, "OE"}, {0x0153, "oe"}, {0x01C4, "DZ"},
-    {0x01C5, "Dz"}, {0x01C6, "dz"}, {0x01C7, "LJ"}, {0x01C8, "Lj"}, {0x01C9, "lj"},
-    {0x01CA, "NJ"}, {0x01CB, "Nj"}, {0x01CC, "nj"}, {0x01F1, "DZ"}, {0x01F2, "Dz"},
-    {0x01F3, "dz"},
+    {0x0132, "IJ"}, {0x0133, "ij"}, {0x0152, "OE"}, {0x0153, "oe"}, {0x01C4, "DZ"}, {0x01C5, "Dz"},
+    {0x01C6, "dz"}, {0x01C7, "LJ"}, {0x01C8, "Lj"}, {0x01C9, "lj"}, {0x01CA, "NJ"}, {0x01CB, "Nj"},
+    {0x01CC, "nj"}, {0x01F1, "DZ"}, {0x01F2, "Dz"}, {0x01F3, "dz"},
 };
 
 std::string base_letter_of(char32_t code) {

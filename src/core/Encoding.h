@@ -49,15 +49,15 @@ FileBytes file_bytes(std::string_view bytes);
 
 // What a part does with a character beyond Latin-1 (U+0100 and up).
 enum class BeyondLatin1 {
-    refuse,       // as single_byte_text does: the part cannot be read
+    refuse,  // as single_byte_text does: the part cannot be read
     // A label: its base letter ("s" for U+0161), or "?" where it has none;
     // the part's other accented letters then lose their accents too.
     base_letter,
 };
 
 struct ConvertedPart {
-    std::string text;     // single-byte
-    std::string refusal;  // why the part cannot be read, without its place; empty when it is
+    std::string text;       // single-byte
+    std::string refusal;    // why the part cannot be read, without its place; empty when it is
     char32_t replaced = 0;  // the first character replaced by base_letter; 0 when none was
 };
 

@@ -133,11 +133,15 @@ std::vector<std::string> scores_csv_lines(const ProgramState& state) {
         const std::string label = without_trailing_blanks(r->Name);
         const FullId full = full_id_of(state.data, r->Name);
         std::vector<std::string> cells{
-            csv_text_cell(full.id), whole(r->Score), percent_cell(r->Percent),
+            csv_text_cell(full.id),
+            whole(r->Score),
+            percent_cell(r->Percent),
             percent_cell(points ? r->PC_Score : r->Score),
             percent_cell(points ? r->PC_Percent : r->Percent),
             csv_text_cell(without_trailing_blanks(points ? r->PC_Grade : r->Grade)),
-            percent_cell(r->Minus1sem), percent_cell(r->Plus1sem), percent_cell(r->Minus2sem),
+            percent_cell(r->Minus1sem),
+            percent_cell(r->Plus1sem),
+            percent_cell(r->Minus2sem),
             percent_cell(r->Plus2sem)};
         if (full_ids) {
             cells.push_back(csv_text_cell(label));

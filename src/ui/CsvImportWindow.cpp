@@ -76,6 +76,15 @@ const QColor refused_shade(255, 215, 215);
 // The short-row choices in the order of their box.
 constexpr CsvShortRows short_row_choices[] = {CsvShortRows::refuse, CsvShortRows::blank};
 
+// The choices the controls and the shading show: the plan's, or those of a
+// plan refused for a row alone; none for any other refusal.
+const CsvMapping* shownChoices(const CsvPlan& plan) {
+    if (plan.mapping) {
+        return &*plan.mapping;
+    }
+    return plan.choices ? &*plan.choices : nullptr;
+}
+
 // The rows of the file the table shows: the first ones, and the row a
 // refusal names wherever it lies.
 std::vector<std::size_t> shownRows(const CsvPlan& plan, std::size_t first_rows) {
@@ -255,7 +264,7 @@ void CsvImportWindow::showTable() {
     }
     grd_rows_->setHorizontalHeaderLabels(headings);
     QStringList row_numbers;
-    const CsvMapping* mapping = plan_.mapping ? &*plan_.mapping : nullptr;
+    const CsvMapping* mapping = shownChoices(plan_);
     int refused = -1;
     for (int r = 0; r < rows; ++r) {
         const CsvRow& row = table.rows[shown[static_cast<std::size_t>(r)]];
@@ -307,10 +316,11 @@ void CsvImportWindow::showRefusedRow(int table_row) {
 // The controls show what the plan used, detected or given, so the user
 // changes the detected choice rather than typing it from nothing.
 void CsvImportWindow::showChoices() {
-    if (!plan_.mapping) {
+    const CsvMapping* shown = shownChoices(plan_);
+    if (shown == nullptr) {
         return;  // a refused plan keeps what the user typed, to be corrected
     }
-    const CsvMapping& m = *plan_.mapping;
+    const CsvMapping& m = *shown;
     cmb_delimiter_->setCurrentIndex(delimiterIndex(m.delimiter));
     chk_header_->setChecked(m.header_row != 0);
     txt_ids_->setText(m.row_numbers_as_ids ? QString() : columnNumbers(m.id_columns));
@@ -319,8 +329,8 @@ void CsvImportWindow::showChoices() {
                                                             : QStringLiteral("none"));
     txt_key_->setText(m.key_source == CsvKeySource::text ? toQt(m.key) : QString());
     txt_options_->setText(m.options_given ? toQt(m.options) : QString());
-    const auto* choice = std::find(std::begin(short_row_choices), std::end(short_row_choices),
-                                   m.short_rows);
+    const auto* choice =
+        std::find(std::begin(short_row_choices), std::end(short_row_choices), m.short_rows);
     cmb_short_rows_->setCurrentIndex(static_cast<int>(choice - std::begin(short_row_choices)));
 }
 

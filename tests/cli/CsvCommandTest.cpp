@@ -379,9 +379,9 @@ TEST_F(CsvCommand, RefusalsAndWrongUsage) {
         write("polish.csv", bom + "id,Q1,Q2\r\nkey,A,B\r\nLukasz,\xC5\x81,B\r\n");
     const CliRun refused = kor({"analyze", polish});
     EXPECT_EQ(refused.code, 1);
-    EXPECT_EQ(refused.err.rfind(
-                  "Row 3, column B (Q1): the character U+0141 cannot be stored by KOR", 0),
-              0u)
+    EXPECT_EQ(
+        refused.err.rfind("Row 3, column B (Q1): the character U+0141 cannot be stored by KOR", 0),
+        0u)
         << refused.err;
     EXPECT_EQ(kor({"analyze", csv, "--key-row", "two"}).code, 2);
     EXPECT_EQ(kor({"analyze", "--example", "set1", "--header", "yes"}).code, 2);
@@ -410,8 +410,9 @@ TEST_F(CsvCommand, NamesBeyondLatin1BecomeTheirBaseLettersWithOneWarning) {
     const CliRun run = kor({"analyze", csv, "--scores-csv", path("scores.csv")});
     ASSERT_EQ(run.code, 0) << run.err;
     // One warning names both rows.
-    const std::string warning = "Warning: Rows 3 and 4: the ids hold characters that KOR cannot "
-                                "store in single bytes";
+    const std::string warning =
+        "Warning: Rows 3 and 4: the ids hold characters that KOR cannot "
+        "store in single bytes";
     EXPECT_NE(run.err.find(warning), std::string::npos) << run.err;
     EXPECT_EQ(run.err.find("Warning:"), run.err.rfind("Warning:")) << run.err;
     const std::vector<std::string> scores = split_lines(read_file(path("scores.csv"), 1u << 20));
@@ -436,13 +437,13 @@ TEST_F(CsvCommand, ShortRowsAreRefusedOrFilledWithBlanks) {
               std::string::npos)
         << filled.err;
     EXPECT_EQ(filled.out, kor({"analyze", full}).out);
-    const CliRun imported = kor({"import", short_csv, "--format", "csv", "--short-rows", "blank",
-                                 "-o", path("short.kor")});
+    const CliRun imported = kor(
+        {"import", short_csv, "--format", "csv", "--short-rows", "blank", "-o", path("short.kor")});
     EXPECT_EQ(imported.code, 0) << imported.err;
-    EXPECT_EQ(kor({"import", short_csv, "--format", "text", "--short-rows", "blank", "-o",
-                   path("x.kor")})
-                  .code,
-              2);
+    EXPECT_EQ(
+        kor({"import", short_csv, "--format", "text", "--short-rows", "blank", "-o", path("x.kor")})
+            .code,
+        2);
 }
 
 TEST_F(CsvCommand, SevenDigitNumbersOfAHundredItemExamGoWholeIntoTheScores) {

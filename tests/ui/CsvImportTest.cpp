@@ -178,11 +178,15 @@ class CsvImportTest : public QObject {
             QCOMPARE(table->item(last, 0)->background().color(), QColor(255, 215, 215));
             QCOMPARE(child<QComboBox>(preview, "cmb_short_rows")->currentText(),
                      QStringLiteral("refuse"));
-            // A choice typed is kept through the refusal, to be corrected.
-            auto* ids = child<QLineEdit>(preview, "txt_ids");
-            QTest::keyClicks(ids, QStringLiteral("1"));
+            // The choices are shown beside the refusal, and a changed one stays.
+            auto* items = child<QLineEdit>(preview, "txt_items");
+            QCOMPARE(items->text(), QStringLiteral("2-4"));
+            QCOMPARE(child<QLineEdit>(preview, "txt_key_row")->text(), QStringLiteral("2"));
+            items->selectAll();
+            QTest::keyClicks(items, QStringLiteral("2-3"));
             child<QPushButton>(preview, "btn_preview")->click();
-            QCOMPARE(ids->text(), QStringLiteral("1"));
+            QVERIFY(summaryOf(preview).startsWith(QStringLiteral("Row 26 has 2 columns")));
+            QCOMPARE(items->text(), QStringLiteral("2-3"));
             QVERIFY(preview.isVisible());
             preview.reject();
         });

@@ -232,11 +232,26 @@ class CsvPlanner {
     }
 
     CsvPlan run() {
-        if (read_table() && check_key_choices() && choose_columns() && choose_students() &&
-            check_replaced_cells() && choose_key() && choose_options() && build_lines()) {
+        const bool planned = read_table() && check_key_choices() && choose_columns() &&
+                             choose_students() && check_replaced_cells() && choose_key() &&
+                             choose_options() && build_lines();
+        if (short_row_) {
+            refuse_short_row(planned);
+        } else if (planned) {
             plan_.mapping = std::move(mapping_);
         }
         return std::move(plan_);
+    }
+
+    // A short row refuses the file, but only after planning went on as if
+    // it were filled, so that a preview shows every choice beside it. A
+    // later refusal may stem from the filling: the short row is named first.
+    void refuse_short_row(bool planned) {
+        plan_.outcome = Outcome{};
+        if (planned) {
+            plan_.choices = std::move(mapping_);
+        }
+        refuse_row(short_row_->row, short_row_->message);
     }
 
   private:
@@ -351,25 +366,25 @@ class CsvPlanner {
                                                used.end(), true) != used.end();
             if (short_row && fill) {
                 mapping_.filled_rows.push_back(row.number);
-            } else if (short_row) {
-                return refuse_row(
-                    row.number, "Row " + std::to_string(row.number) + " has " + std::to_string(n) +
-                                    " columns, but the file's rows have " +
-                                    std::to_string(table.columns) + ": column " +
-                                    column_letters(n) +
-                                    " onwards is missing. Check the row for a lost delimiter or "
-                                    "quote.");
+            } else if (short_row && !short_row_) {
+                short_row_ =
+                    RowRefusal{row.number,
+                               "Row " + std::to_string(row.number) + " has " + std::to_string(n) +
+                                   " columns, but the file's rows have " +
+                                   std::to_string(table.columns) + ": column " + column_letters(n) +
+                                   " onwards is missing. Check the row for a lost delimiter or "
+                                   "quote."};
             }
             for (std::size_t c = table.columns; c < n; ++c) {
                 if (!trimmed(row.cells[c]).empty()) {
                     return refuse_row(
                         row.number,
                         "Row " + std::to_string(row.number) + " has " + std::to_string(n) +
-                        " columns, but the file's rows have " + std::to_string(table.columns) +
-                        ": column " + column_letters(c) + " holds " +
-                        quoted(trimmed(row.cells[c])) +
-                        " beyond the last column. Check the row for an extra delimiter or "
-                        "a quote that is not closed.");
+                            " columns, but the file's rows have " + std::to_string(table.columns) +
+                            ": column " + column_letters(c) + " holds " +
+                            quoted(trimmed(row.cells[c])) +
+                            " beyond the last column. Check the row for an extra delimiter or "
+                            "a quote that is not closed.");
                 }
             }
             row.cells.resize(table.columns);
@@ -732,8 +747,9 @@ class CsvPlanner {
                 const std::string flag = options_.key.empty() ? "--key-file" : "--key";
                 return refuse_row(row_at(*key_row_index_).number,
                                   "Row " + row + " reads \"key\", but the key is given by " + flag +
-                              ": add --key-row none to read row " + row +
-                              " as a student, or leave out " + flag + " to use it as the key");
+                                      ": add --key-row none to read row " + row +
+                                      " as a student, or leave out " + flag +
+                                      " to use it as the key");
             }
         }
         return collect_students();
@@ -770,9 +786,11 @@ class CsvPlanner {
                                          empty_rows.end());
             empty_rows.clear();
             if (static_cast<int>(mapping_.student_rows.size()) == max_examinees_limit) {
-                return refuse_row(row.number, "Row " + std::to_string(row.number) + ": this is student " +
-                              std::to_string(max_examinees_limit + 1) + "; KOR analyses at most " +
-                              std::to_string(max_examinees_limit) + " examinees");
+                return refuse_row(row.number,
+                                  "Row " + std::to_string(row.number) + ": this is student " +
+                                      std::to_string(max_examinees_limit + 1) +
+                                      "; KOR analyses at most " +
+                                      std::to_string(max_examinees_limit) + " examinees");
             }
             mapping_.student_rows.push_back(row.number);
             student_indexes_.push_back(r);
@@ -799,12 +817,12 @@ class CsvPlanner {
         std::vector<int> id_rows;
         for (const ReplacedCell& replaced : replaced_cells_) {
             const CsvRow& row = row_at(replaced.row);
-            const bool student = std::binary_search(student_indexes_.begin(),
-                                                    student_indexes_.end(), replaced.row);
+            const bool student =
+                std::binary_search(student_indexes_.begin(), student_indexes_.end(), replaced.row);
             const bool answers = student || key_row_index_ == replaced.row;
             if (answers && contains(mapping_.item_columns, replaced.column)) {
-                return refuse_row(row.number,
-                                  at_cell(row, replaced.column) + cannot_store_message(replaced.code));
+                return refuse_row(row.number, at_cell(row, replaced.column) +
+                                                  cannot_store_message(replaced.code));
             }
             const bool id = student && contains(mapping_.id_columns, replaced.column);
             if (id && (id_rows.empty() || id_rows.back() != row.number)) {
@@ -1116,13 +1134,14 @@ class CsvPlanner {
         }
         for (std::size_t s = 0; s < labels.size(); ++s) {
             if (labels[s].size() > allowed) {
-                return refuse_row(mapping_.student_rows[s], "Row " + std::to_string(mapping_.student_rows[s]) + ": the id " +
-                              quoted(labels[s]) + " has " + std::to_string(labels[s].size()) +
-                              " characters; with " + std::to_string(n) +
-                              " items an id may have at most " + std::to_string(allowed) +
-                              " (id and answers must fit in " +
-                              std::to_string(max_label_plus_items) +
-                              " columns). Shorten it, or choose fewer id columns with --id.");
+                return refuse_row(
+                    mapping_.student_rows[s],
+                    "Row " + std::to_string(mapping_.student_rows[s]) + ": the id " +
+                        quoted(labels[s]) + " has " + std::to_string(labels[s].size()) +
+                        " characters; with " + std::to_string(n) +
+                        " items an id may have at most " + std::to_string(allowed) +
+                        " (id and answers must fit in " + std::to_string(max_label_plus_items) +
+                        " columns). Shorten it, or choose fewer id columns with --id.");
             }
         }
         std::vector<MarkedCell> double_marks;
@@ -1236,7 +1255,7 @@ class CsvPlanner {
             (column ? "column " + column_label(*column) : std::string("the id")) +
             ", which still tell the students apart; the scores CSV and the JSON carry the whole "
             "ids" +
-            (column ? " and the names" : ""));
+            (column ? " and the names" : "") + ", an input file only the labels");
         return true;
     }
 
@@ -1287,6 +1306,11 @@ class CsvPlanner {
     std::optional<std::size_t> key_row_index_;
     std::vector<std::size_t> student_indexes_;
     std::vector<ReplacedCell> replaced_cells_;
+    struct RowRefusal {
+        int row;
+        std::string message;
+    };
+    std::optional<RowRefusal> short_row_;  // the first short row, when they are refused
 };
 
 std::string given_or_detected(bool given) {
@@ -1345,9 +1369,9 @@ std::string options_in_letters(const CsvMapping& m) {
         if (item < m.options.size() && range_of(item) == range_of(first)) {
             continue;
         }
-        const std::string items = item - first == 1 ? "item " + std::to_string(first + 1)
-                                                     : "items " + std::to_string(first + 1) +
-                                                           "-" + std::to_string(item);
+        const std::string items =
+            item - first == 1 ? "item " + std::to_string(first + 1)
+                              : "items " + std::to_string(first + 1) + "-" + std::to_string(item);
         runs.push_back(range_of(first) + " for " + items);
         first = item;
     }
@@ -1402,8 +1426,9 @@ std::vector<std::string> summary_lines(const CsvMapping& m, const CsvTable& tabl
                     "; unreadable: " + std::to_string(m.unreadable_cells));
     if (m.short_rows == CsvShortRows::blank) {
         const std::size_t filled = m.filled_rows.size();
-        lines.push_back("Short rows filled with blanks: " + std::to_string(filled) +
-                        (filled == 0 ? "" : " (" + lower_first(row_list(m.filled_rows, listed_rows)) + ")"));
+        lines.push_back(
+            "Short rows filled with blanks: " + std::to_string(filled) +
+            (filled == 0 ? "" : " (" + lower_first(row_list(m.filled_rows, listed_rows)) + ")"));
     }
     for (const std::string& warning : m.warnings) {
         lines.push_back("Warning: " + warning);

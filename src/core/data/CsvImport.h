@@ -107,6 +107,9 @@ struct CsvPlan {
     int refused_row = 0;  // the row of the file a refusal names; 0 when it names none
     CsvTable table;
     std::optional<CsvMapping> mapping;
+    // A file refused for a short row only: every choice, made as if the row
+    // were filled, for a preview to show beside the refusal.
+    std::optional<CsvMapping> choices;
 };
 
 // Plans the import of the file `file_name` holding `bytes`: single-byte text,

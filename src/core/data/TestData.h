@@ -164,7 +164,7 @@ struct TTestData {
     // every other data set starts without any.
     std::map<std::string, FullId> full_ids;
 
-private:
+  private:
     static std::size_t cell(int examinee, int item) {
         return static_cast<std::size_t>(examinee) * (max_items + 1) + static_cast<std::size_t>(item);
     }

@@ -436,18 +436,24 @@ TEST(CsvCharacters, AnIdLetterLatin1LacksBecomesItsBaseLetter) {
         bool replaced;
     };
     const Case cases[] = {
-        {"Tom\xC3\xA1\xC5\xA1", "Tomas", true},  // spelled one way: no accent left
+        {"Tom\xC3\xA1\xC5\xA1", "Tomas", true},             // spelled one way: no accent left
         {"\xC3\x98ystein \xC5\x81", "\xD8ystein L", true},  // a letter of its own stays
-        {"\xC5\x81ukasz \xC5\x82", "Lukasz l", true},             // no decomposition, but a base
-        {"\xC4\x90or\xC4\x91" "e", "Dorde", true},                // D with stroke
-        {"Erd\xC5\x91s", "Erdos", true},                            // double acute
-        {"\xC8\x98tefan \xC8\x9B" "ar\xC4\x83", "Stefan tara", true},  // comma below
-        {"Nguy\xE1\xBB\x85n", "Nguyen", true},                     // Vietnamese, Extended Additional
-        {"\xC5\x92uvre \xC7\x84", "OEuvre DZ", true},             // ligature and digraph
-        {"O\xE2\x80\x99" "Brien", "O'Brien", true},                // typographic apostrophe
-        {"\xD0\x98\xD0\xB2 \xF0\x9F\x98\x80", "?? ?", true},      // no base letter
-        {"Jose\xCC\x81", "Jos\xE9", false},                        // decomposed, stored as one
-        {"Zo\xCC\x8Cka", "Zoka", true},                           // a mark Latin-1 cannot put on it
+        {"\xC5\x81ukasz \xC5\x82", "Lukasz l", true},       // no decomposition, but a base
+        {"\xC4\x90or\xC4\x91"
+         "e",
+         "Dorde", true},                  // D with stroke
+        {"Erd\xC5\x91s", "Erdos", true},  // double acute
+        {"\xC8\x98tefan \xC8\x9B"
+         "ar\xC4\x83",
+         "Stefan tara", true},                         // comma below
+        {"Nguy\xE1\xBB\x85n", "Nguyen", true},         // Vietnamese, Extended Additional
+        {"\xC5\x92uvre \xC7\x84", "OEuvre DZ", true},  // ligature and digraph
+        {"O\xE2\x80\x99"
+         "Brien",
+         "O'Brien", true},                                    // typographic apostrophe
+        {"\xD0\x98\xD0\xB2 \xF0\x9F\x98\x80", "?? ?", true},  // no base letter
+        {"Jose\xCC\x81", "Jos\xE9", false},                   // decomposed, stored as one
+        {"Zo\xCC\x8Cka", "Zoka", true},                       // a mark Latin-1 cannot put on it
         {"M\xC3\xBCller", "M\xFCller", false},
     };
     for (const Case& c : cases) {
@@ -510,6 +516,9 @@ TEST(CsvShortRowsChoice, RefusedByDefaultOrFilledWithBlanks) {
               "Row 3 has 3 columns, but the file's rows have 5: column D onwards is missing. "
               "Check the row for a lost delimiter or quote.");
     EXPECT_EQ(refused.refused_row, 3);
+    // Planned on as if filled, so that a preview shows the choices beside the refusal.
+    ASSERT_TRUE(refused.choices);
+    EXPECT_EQ(refused.choices->item_columns, (std::vector<std::size_t>{1, 2, 3, 4}));
     CsvOptions options;
     options.short_rows = CsvShortRows::blank;
     const CsvPlan filled = plan(rows, options);
@@ -520,8 +529,8 @@ TEST(CsvShortRowsChoice, RefusedByDefaultOrFilledWithBlanks) {
     const std::vector<std::string> summary = csv_summary(m, filled.table);
     EXPECT_EQ(summary[summary.size() - 1], "Short rows filled with blanks: 2 (rows 3 and 5)");
     // Most rows short: the header and the long rows still set the width.
-    const CsvMapping& most = accepted(
-        plan({"id,Q1,Q2,Q3", "key,A,B,C", "a,A,B", "b,A,B", "c,A,B,C"}, options));
+    const CsvMapping& most =
+        accepted(plan({"id,Q1,Q2,Q3", "key,A,B,C", "a,A,B", "b,A,B", "c,A,B,C"}, options));
     EXPECT_EQ(most.item_columns.size(), 3u);
     EXPECT_EQ(most.filled_rows, (std::vector<int>{3, 4}));
 }
@@ -551,14 +560,13 @@ TEST(CsvLongIds, CutToTheShortestDistinctTailAndKeptWhole) {
     EXPECT_EQ(m.texts.txt_label_length, "3");
     EXPECT_EQ(m.texts.memo_data[0].substr(0, 4), "117B");
     EXPECT_EQ(m.texts.memo_data[2].substr(0, 4), "125B");
-    EXPECT_EQ(m.full_ids,
-              (std::map<std::string, FullId>{{"117", {"2400117", "Novak Jan"}},
-                                             {"217", {"2400217", "Smith Ann"}},
-                                             {"125", {"2400125", "Lee Bo"}}}));
+    EXPECT_EQ(m.full_ids, (std::map<std::string, FullId>{{"117", {"2400117", "Novak Jan"}},
+                                                         {"217", {"2400217", "Smith Ann"}},
+                                                         {"125", {"2400125", "Lee Bo"}}}));
     EXPECT_EQ(m.warnings.back(),
               "With 100 items an id may have at most 5 characters, so each label is the last 3 "
               "characters of column A (Number), which still tell the students apart; the scores "
-              "CSV and the JSON carry the whole ids and the names");
+              "CSV and the JSON carry the whole ids and the names, an input file only the labels");
     // The table goes with the data set, and only with it.
     ProgramState state;
     fill_editor_from_csv(state, m, "/tmp/exam.csv");

@@ -31,19 +31,6 @@ Outcome guarded(Step&& step) {
     return outcome;
 }
 
-// The single-byte text of a file to import; a refusal carries `prefix`
-// before the line and column it names.
-std::optional<std::string> imported_text(const std::string& path, const std::string& prefix,
-                                         Outcome& outcome) {
-    Outcome converted;
-    std::optional<std::string> text = single_byte_text(read_file(path, csv_file_max_bytes), converted);
-    for (std::string& message : converted.messages) {
-        message = prefix + message;
-    }
-    outcome.append(converted);
-    return text;
-}
-
 bool has_spreadsheet_extension(const std::string& path) {
     const std::string name = file_name_of(path);
     const std::size_t dot = name.rfind('.');
@@ -161,12 +148,13 @@ bool Application::is_spreadsheet_file(const std::string& path) const {
     } catch (const FileError&) {
         return false;  // the input file's reader reports why it cannot be read
     }
-    Outcome ignored;
-    const std::optional<std::string> text = single_byte_text(bytes, ignored);
-    if (text && is_input_file_text(*text)) {
+    // Both tests read only the delimiters and the letters of the input
+    // file's first line, which UTF-8 and single-byte text write alike.
+    const std::string_view text = file_bytes(bytes).text;
+    if (is_input_file_text(text)) {
         return false;
     }
-    return has_spreadsheet_extension(path) || (text && looks_like_csv(*text));
+    return has_spreadsheet_extension(path) || looks_like_csv(text);
 }
 
 CsvPlan Application::plan_csv_import(const std::string& path, const CsvOptions& options,
@@ -175,19 +163,11 @@ CsvPlan Application::plan_csv_import(const std::string& path, const CsvOptions& 
     try {
         CsvOptions with_key_file = options;
         if (!key_file_path.empty()) {
-            const std::string name = file_name_of(key_file_path);
-            const std::optional<std::string> key_text =
-                imported_text(key_file_path, "Key file " + name + ": ", plan.outcome);
-            if (!key_text) {
-                return plan;
-            }
-            with_key_file.key_file = CsvKeyFile{name, *key_text};
+            with_key_file.key_file = CsvKeyFile{file_name_of(key_file_path),
+                                                read_file(key_file_path, csv_file_max_bytes)};
         }
-        const std::optional<std::string> text = imported_text(path, "", plan.outcome);
-        if (!text) {
-            return plan;
-        }
-        return kor::plan_csv_import(*text, file_name_of(path), with_key_file);
+        return kor::plan_csv_import(read_file(path, csv_file_max_bytes), file_name_of(path),
+                                    with_key_file);
     } catch (const FileError& error) {
         plan.outcome.refuse(error.what());
     }

@@ -9,6 +9,7 @@
 #include "core/VariablesUnit.h"
 #include "core/analysis/ItemStatistics.h"
 #include "core/settings/Choices.h"
+#include "reports/CsvResults.h"
 #include "reports/QuickCommon.h"
 
 namespace kor {
@@ -271,9 +272,13 @@ void text_pair(JsonStream& json, std::string_view name, const std::string& low, 
 void examinee_json(JsonStream& json, const ProgramState& state, const Case_Record& r) {
     const bool points = state.data.partial_credit_on;
     json.begin_object();
+    Members(json).whole("id", r.IDnum).text("label", r.Name);
+    if (!state.data.full_ids.empty()) {
+        // The whole id where the label is a shortened one.
+        const FullId full = full_id_of(state.data, r.Name);
+        Members(json).text("full_id", full.id).text("name", full.name);
+    }
     Members(json)
-        .whole("id", r.IDnum)
-        .text("label", r.Name)
         .whole("score", r.Score)
         .real("percent", r.Percent)
         .whole("mc", r.MC)

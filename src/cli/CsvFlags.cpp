@@ -40,6 +40,9 @@ std::optional<CsvOptions> options_of(const CsvFlags& flags, std::ostream& err) {
     }
     options.key = flags.key;
     options.options = flags.options;
+    if (flags.short_rows == "blank") {
+        options.short_rows = CsvShortRows::blank;
+    }
     return options;
 }
 
@@ -47,7 +50,8 @@ std::optional<CsvOptions> options_of(const CsvFlags& flags, std::ostream& err) {
 
 bool CsvFlags::any() const {
     return !delimiter.empty() || !header.empty() || !items.empty() || !ids.empty() ||
-           !key_row.empty() || !key_file.empty() || !key.empty() || !options.empty();
+           !key_row.empty() || !key_file.empty() || !key.empty() || !options.empty() ||
+           !short_rows.empty();
 }
 
 void add_csv_flags(CLI::App* command, CsvFlags& flags, bool with_items_and_key) {
@@ -80,6 +84,11 @@ void add_csv_flags(CLI::App* command, CsvFlags& flags, bool with_items_and_key) 
         ->add_option("--options", flags.options,
                      "CSV: options of every item (4) or of each item (4453...)")
         ->type_name("DIGITS");
+    command
+        ->add_option("--short-rows", flags.short_rows,
+                     "CSV: rows with fewer cells than the others: refuse (default) or fill with "
+                     "blanks")
+        ->check(CLI::IsMember({"refuse", "blank"}));
 }
 
 std::optional<int> import_csv(Application& app, const std::string& path, const CsvFlags& flags,

@@ -22,6 +22,7 @@ struct CsvFlags {
     std::string key_file;
     std::string key;
     std::string options;
+    std::string short_rows;  // refuse or blank
 
     // Whether any flag was given, which makes a file a spreadsheet file.
     bool any() const;

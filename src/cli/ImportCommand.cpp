@@ -46,7 +46,8 @@ std::optional<std::string> misplaced_flags(const ImportFlags& flags) {
         return "--items and --key apply to the text formats and csv only";
     }
     if (flags.csv.any() && !csv) {
-        return "--delimiter, --header, --id, --key-row, --key-file and --options apply to --format csv only";
+        return "--delimiter, --header, --id, --key-row, --key-file, --options and --short-rows "
+               "apply to --format csv only";
     }
     return std::nullopt;
 }

@@ -34,4 +34,40 @@ std::optional<std::string> single_byte_text(std::string_view bytes, Outcome& out
 // of the same number.
 std::string utf8_from_latin1(std::string_view text);
 
+// --- Text read part by part, as the cells of a spreadsheet file are: each
+// part is converted on its own, so that a refusal names the part, and a label
+// may be read more leniently than an answer.
+
+// A file's bytes without a leading UTF-8 mark, and whether they hold UTF-8:
+// marked, or valid UTF-8 with characters beyond ASCII. Otherwise they are
+// single-byte text already, kept as single_byte_text keeps them.
+struct FileBytes {
+    std::string_view text;
+    bool utf8 = false;
+};
+FileBytes file_bytes(std::string_view bytes);
+
+// What a part does with a character beyond Latin-1 (U+0100 and up).
+enum class BeyondLatin1 {
+    refuse,  // as single_byte_text does: the part cannot be read
+    // A label: its base letter ("s" for U+0161), or "?" where it has none;
+    // the part's other accented letters then lose their accents too.
+    base_letter,
+};
+
+struct ConvertedPart {
+    std::string text;       // single-byte
+    std::string refusal;    // why the part cannot be read, without its place; empty when it is
+    char32_t replaced = 0;  // the first character replaced by base_letter; 0 when none was
+};
+
+// One part of a UTF-8 file as single-byte text. Marks inside are dropped.
+// With base_letter, a letter followed by a combining accent that Latin-1
+// holds as one letter becomes that letter, and any other combining mark is
+// dropped (a replacement too).
+ConvertedPart single_byte_part(std::string_view utf8, BeyondLatin1 beyond);
+
+// What single_byte_text says of a character beyond Latin-1, without its place.
+std::string cannot_store_message(char32_t code);
+
 }  // namespace kor

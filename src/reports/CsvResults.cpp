@@ -76,6 +76,12 @@ std::vector<std::string> utf8_lines(std::vector<std::string> lines) {
 
 }  // namespace
 
+FullId full_id_of(const TTestData& data, std::string_view label) {
+    const std::string key = without_trailing_blanks(std::string(label));
+    const auto found = data.full_ids.find(key);
+    return found != data.full_ids.end() ? found->second : FullId{key, ""};
+}
+
 int option_columns(const TTestData& data, int item) {
     if (data.data_are_right_wrong) {
         return 2;
@@ -115,20 +121,33 @@ std::string csv_row(const std::vector<std::string>& cells) {
 
 std::vector<std::string> scores_csv_lines(const ProgramState& state) {
     const bool points = state.data.partial_credit_on;
+    const bool full_ids = !state.data.full_ids.empty();
     std::vector<std::string> lines{
         "id,score,percent,points,points_percent,grade,band68_low,band68_high,band95_low,band95_"
-        "high"};
+        "high" +
+        std::string(full_ids ? ",label,name" : "")};
     for (const Case_Record* r : examinees_in_data_order(state)) {
         if (r == nullptr) {
             continue;
         }
-        lines.push_back(
-            csv_row({csv_text_cell(without_trailing_blanks(r->Name)), whole(r->Score),
-                     percent_cell(r->Percent), percent_cell(points ? r->PC_Score : r->Score),
-                     percent_cell(points ? r->PC_Percent : r->Percent),
-                     csv_text_cell(without_trailing_blanks(points ? r->PC_Grade : r->Grade)),
-                     percent_cell(r->Minus1sem), percent_cell(r->Plus1sem),
-                     percent_cell(r->Minus2sem), percent_cell(r->Plus2sem)}));
+        const std::string label = without_trailing_blanks(r->Name);
+        const FullId full = full_id_of(state.data, r->Name);
+        std::vector<std::string> cells{
+            csv_text_cell(full.id),
+            whole(r->Score),
+            percent_cell(r->Percent),
+            percent_cell(points ? r->PC_Score : r->Score),
+            percent_cell(points ? r->PC_Percent : r->Percent),
+            csv_text_cell(without_trailing_blanks(points ? r->PC_Grade : r->Grade)),
+            percent_cell(r->Minus1sem),
+            percent_cell(r->Plus1sem),
+            percent_cell(r->Minus2sem),
+            percent_cell(r->Plus2sem)};
+        if (full_ids) {
+            cells.push_back(csv_text_cell(label));
+            cells.push_back(csv_text_cell(full.name));
+        }
+        lines.push_back(csv_row(cells));
     }
     return utf8_lines(std::move(lines));
 }

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/data/TestData.h"
+
 namespace kor {
 
 struct ProgramState;
@@ -17,6 +19,11 @@ struct TTestData;
 // The option columns an item's results list: its own options within the
 // eight counted; RIGHT and WRONG for right-wrong data.
 int option_columns(const TTestData& data, int item);
+
+// The whole id and name of the examinee with the label (trailing blanks do
+// not count): from the data set's table of shortened ids, else the label
+// itself and no name.
+FullId full_id_of(const TTestData& data, std::string_view label);
 
 // One cell: quoted when it holds a comma, a quote, a line break or blanks at
 // either end, with its quotes doubled.
@@ -33,7 +40,8 @@ std::string csv_row(const std::vector<std::string>& cells);
 // "id,score,percent,points,points_percent,grade,band68_low,band68_high,
 // band95_low,band95_high", then one row per examinee in data order. Points
 // are the partial-credit points when partial credit is on, otherwise the
-// score; the bands are in raw scores.
+// score; the bands are in raw scores. When the labels are shortened ids, the
+// id is the whole id and two columns follow: "label" and "name".
 std::vector<std::string> scores_csv_lines(const ProgramState& state);
 
 // "item,option,key,count,proportion,high,low,pbis", then for every included

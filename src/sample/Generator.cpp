@@ -255,6 +255,7 @@ std::optional<GenRequest> read_request(ProgramState& state, Outcome& outcome) {
 }
 
 void fill_editor(ProgramState& state, const GenRequest& request, GeneratedSet set) {
+    state.data.full_ids.clear();
     EditorTexts& editor = state.editor;
     editor.txt_label_length = std::to_string(set.label_length);
     editor.txt_cases = std::to_string(request.cases);

@@ -69,10 +69,37 @@ bool contains(const std::vector<std::size_t>& columns, std::size_t column) {
     return std::find(columns.begin(), columns.end(), column) != columns.end();
 }
 
-// The shades of the table: the id columns, the item columns and the key row.
+// The shades of the table: the id columns, the item columns, the key row
+// and the row a refusal names.
 const QColor id_shade(255, 248, 220);
 const QColor item_shade(225, 238, 255);
 const QColor key_shade(220, 245, 220);
+const QColor refused_shade(255, 215, 215);
+
+// The short-row choices in the order of their box.
+constexpr CsvShortRows short_row_choices[] = {CsvShortRows::refuse, CsvShortRows::blank};
+
+// The choices the controls and the shading show: the plan's, or those of a
+// plan refused for a row alone; none for any other refusal.
+const CsvMapping* shownChoices(const CsvPlan& plan) {
+    if (plan.mapping) {
+        return &*plan.mapping;
+    }
+    return plan.choices ? &*plan.choices : nullptr;
+}
+
+// The rows of the file the table shows: the first ones, and the row a
+// refusal names wherever it lies.
+std::vector<std::size_t> shownRows(const CsvPlan& plan, std::size_t first_rows) {
+    const std::vector<CsvRow>& rows = plan.table.rows;
+    std::vector<std::size_t> shown;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        if (r < first_rows || rows[r].number == plan.refused_row) {
+            shown.push_back(r);
+        }
+    }
+    return shown;
+}
 
 }  // namespace
 
@@ -140,6 +167,11 @@ QFormLayout* CsvImportWindow::buildChoices() {
     addEdit(txt_options_, "txt_options", QStringLiteral("&Options:"),
             QStringLiteral("one digit, or one digit per item"));
     txt_options_->setFont(reportFont());
+    cmb_short_rows_ = new QComboBox(this);
+    cmb_short_rows_->setObjectName(QStringLiteral("cmb_short_rows"));
+    cmb_short_rows_->addItems({QStringLiteral("refuse"), QStringLiteral("fill with blanks")});
+    connect(cmb_short_rows_, &QComboBox::activated, this, &CsvImportWindow::replan);
+    choices->addRow(QStringLiteral("Short rows:"), cmb_short_rows_);
     return choices;
 }
 
@@ -175,6 +207,7 @@ void CsvImportWindow::takeChoices() {
     if (header_changed_) {
         given_.header = chk_header_->isChecked();
     }
+    given_.short_rows = short_row_choices[std::max(0, cmb_short_rows_->currentIndex())];
     auto typed = [](const QLineEdit* edit) -> std::optional<std::string> {
         if (!edit->isModified()) {
             return std::nullopt;
@@ -214,7 +247,7 @@ void CsvImportWindow::showPlan() {
         lines.append(toQt(message));
     }
     if (plan_.mapping) {
-        for (const std::string& line : csv_summary(*plan_.mapping, plan_.table)) {
+        for (const std::string& line : csv_preview_summary(*plan_.mapping, plan_.table)) {
             lines.append(toQt(line));
         }
     }
@@ -223,7 +256,8 @@ void CsvImportWindow::showPlan() {
 
 void CsvImportWindow::showTable() {
     const CsvTable& table = plan_.table;
-    const int rows = static_cast<int>(std::min<std::size_t>(table.rows.size(), preview_rows));
+    const std::vector<std::size_t> shown = shownRows(plan_, preview_rows);
+    const int rows = static_cast<int>(shown.size());
     grd_rows_->clear();
     grd_rows_->setRowCount(rows);
     grd_rows_->setColumnCount(static_cast<int>(table.columns));
@@ -233,9 +267,13 @@ void CsvImportWindow::showTable() {
     }
     grd_rows_->setHorizontalHeaderLabels(headings);
     QStringList row_numbers;
-    const CsvMapping* mapping = plan_.mapping ? &*plan_.mapping : nullptr;
+    const CsvMapping* mapping = shownChoices(plan_);
+    int refused = -1;
     for (int r = 0; r < rows; ++r) {
-        const CsvRow& row = table.rows[static_cast<std::size_t>(r)];
+        const CsvRow& row = table.rows[shown[static_cast<std::size_t>(r)]];
+        if (row.number == plan_.refused_row) {
+            refused = r;
+        }
         row_numbers.append(QString::number(row.number));
         const bool key_row = mapping != nullptr && mapping->key_source == CsvKeySource::row &&
                              mapping->key_row == row.number;
@@ -258,15 +296,34 @@ void CsvImportWindow::showTable() {
     }
     grd_rows_->setVerticalHeaderLabels(row_numbers);
     grd_rows_->resizeColumnsToContents();
+    if (refused >= 0) {
+        showRefusedRow(refused);
+    }
+}
+
+// The row a refusal names is shaded, selected and scrolled to, so the user
+// sees what to correct in the file or which choice to change.
+void CsvImportWindow::showRefusedRow(int table_row) {
+    for (int c = 0; c < grd_rows_->columnCount(); ++c) {
+        QTableWidgetItem* cell = grd_rows_->item(table_row, c);
+        if (cell == nullptr) {
+            cell = new QTableWidgetItem;
+            grd_rows_->setItem(table_row, c, cell);
+        }
+        cell->setBackground(refused_shade);
+    }
+    grd_rows_->selectRow(table_row);
+    grd_rows_->scrollToItem(grd_rows_->item(table_row, 0));
 }
 
 // The controls show what the plan used, detected or given, so the user
 // changes the detected choice rather than typing it from nothing.
 void CsvImportWindow::showChoices() {
-    if (!plan_.mapping) {
+    const CsvMapping* shown = shownChoices(plan_);
+    if (shown == nullptr) {
         return;  // a refused plan keeps what the user typed, to be corrected
     }
-    const CsvMapping& m = *plan_.mapping;
+    const CsvMapping& m = *shown;
     cmb_delimiter_->setCurrentIndex(delimiterIndex(m.delimiter));
     chk_header_->setChecked(m.header_row != 0);
     txt_ids_->setText(m.row_numbers_as_ids ? QString() : columnNumbers(m.id_columns));
@@ -275,6 +332,9 @@ void CsvImportWindow::showChoices() {
                                                             : QStringLiteral("none"));
     txt_key_->setText(m.key_source == CsvKeySource::text ? toQt(m.key) : QString());
     txt_options_->setText(m.options_given ? toQt(m.options) : QString());
+    const auto* choice =
+        std::find(std::begin(short_row_choices), std::end(short_row_choices), m.short_rows);
+    cmb_short_rows_->setCurrentIndex(static_cast<int>(choice - std::begin(short_row_choices)));
 }
 
 void CsvImportWindow::ok() {

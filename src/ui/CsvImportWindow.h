@@ -1,8 +1,8 @@
 #pragma once
 // The preview of a spreadsheet (CSV) import: the first rows of the file as a
 // table, and every choice the import detected (delimiter, header row, id and
-// item columns, key row or typed key, options) shown in a control the user
-// can change. "Preview" plans the import again with the changed choices; OK
+// item columns, key row or typed key, options, short rows) shown in a
+// control the user can change. "Preview" plans the import again with the changed choices; OK
 // fills the data editor's boxes from the plan, for the user to check before
 // the data are analysed. The window holds no rules of its own: the core
 // plans the import and words every refusal and warning.
@@ -48,6 +48,7 @@ class CsvImportWindow : public QDialog {
     void replan();
     void showPlan();
     void showTable();
+    void showRefusedRow(int table_row);
     void showChoices();
     void takeChoices();
     void ok();
@@ -69,6 +70,7 @@ class CsvImportWindow : public QDialog {
     QLineEdit* txt_key_row_ = nullptr;
     QLineEdit* txt_key_ = nullptr;
     QLineEdit* txt_options_ = nullptr;
+    QComboBox* cmb_short_rows_ = nullptr;
     QPlainTextEdit* memo_summary_ = nullptr;
 };
 

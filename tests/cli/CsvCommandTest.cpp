@@ -374,13 +374,14 @@ TEST_F(CsvCommand, RecognisedByContentAndNotReplaced) {
 
 TEST_F(CsvCommand, RefusalsAndWrongUsage) {
     const std::string csv = write("scanner.csv", scanner_csv(scanner_students()));
-    // A character the program cannot store is refused with its line and column.
+    // An answer the program cannot store is refused with its row and column.
     const std::string polish =
-        write("polish.csv", bom + "id,Q1,Q2\r\nkey,A,B\r\n\xC5\x81ukasz,A,B\r\n");
+        write("polish.csv", bom + "id,Q1,Q2\r\nkey,A,B\r\nLukasz,\xC5\x81,B\r\n");
     const CliRun refused = kor({"analyze", polish});
     EXPECT_EQ(refused.code, 1);
     EXPECT_EQ(
-        refused.err.rfind("Line 3, column 1: the character U+0141 cannot be stored by KOR", 0), 0u)
+        refused.err.rfind("Row 3, column B (Q1): the character U+0141 cannot be stored by KOR", 0),
+        0u)
         << refused.err;
     EXPECT_EQ(kor({"analyze", csv, "--key-row", "two"}).code, 2);
     EXPECT_EQ(kor({"analyze", "--example", "set1", "--header", "yes"}).code, 2);
@@ -400,6 +401,84 @@ TEST_F(CsvCommand, RefusalsAndWrongUsage) {
     const CliRun columns = kor({"analyze", csv, "--items", "Q1..Q41"});
     EXPECT_EQ(columns.code, 1);
     EXPECT_EQ(columns.err, "--items: no column of the header row 1 is named \"Q41\"\n");
+}
+
+TEST_F(CsvCommand, NamesBeyondLatin1BecomeTheirBaseLettersWithOneWarning) {
+    const std::string csv = write("names.csv",
+                                  "id,Q1,Q2\r\nkey,A,B\r\nTom\xC3\xA1\xC5\xA1,A,B\r\n"
+                                  "\xC5\x81ukasz,B,B\r\nAnn,A,A\r\n");
+    const CliRun run = kor({"analyze", csv, "--scores-csv", path("scores.csv")});
+    ASSERT_EQ(run.code, 0) << run.err;
+    // One warning names both rows.
+    const std::string warning =
+        "Warning: Rows 3 and 4: the ids hold characters that KOR cannot "
+        "store in single bytes";
+    EXPECT_NE(run.err.find(warning), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("Warning:"), run.err.rfind("Warning:")) << run.err;
+    const std::vector<std::string> scores = split_lines(read_file(path("scores.csv"), 1u << 20));
+    ASSERT_EQ(scores.size(), 4u);
+    EXPECT_EQ(scores[1].substr(0, 8), "Tomas,2,");
+    EXPECT_EQ(scores[2].substr(0, 9), "Lukasz,1,");
+}
+
+TEST_F(CsvCommand, ShortRowsAreRefusedOrFilledWithBlanks) {
+    const std::string rows = "id,Q1,Q2,Q3\r\nkey,A,B,C\r\ns1,A,B,C\r\ns2,A\r\ns3,B,B\r\n";
+    const std::string short_csv = write("short.csv", rows);
+    const CliRun refused = kor({"analyze", short_csv});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_EQ(refused.err.rfind("Row 4 has 2 columns, but the file's rows have 4", 0), 0u)
+        << refused.err;
+    // Filled, the file is the one with its empty cells written out.
+    const std::string full =
+        write("full.csv", "id,Q1,Q2,Q3\r\nkey,A,B,C\r\ns1,A,B,C\r\ns2,A,,\r\ns3,B,B,\r\n");
+    const CliRun filled = kor({"analyze", short_csv, "--short-rows", "blank"});
+    ASSERT_EQ(filled.code, 0) << filled.err;
+    EXPECT_NE(filled.err.find("Short rows filled with blanks: 2 (rows 4 and 5)\n"),
+              std::string::npos)
+        << filled.err;
+    EXPECT_EQ(filled.out, kor({"analyze", full}).out);
+    const CliRun imported = kor(
+        {"import", short_csv, "--format", "csv", "--short-rows", "blank", "-o", path("short.kor")});
+    EXPECT_EQ(imported.code, 0) << imported.err;
+    EXPECT_EQ(
+        kor({"import", short_csv, "--format", "text", "--short-rows", "blank", "-o", path("x.kor")})
+            .code,
+        2);
+}
+
+TEST_F(CsvCommand, SevenDigitNumbersOfAHundredItemExamGoWholeIntoTheScores) {
+    // 9999 students, 100 items: a label has room for 5 characters only.
+    std::string header = "Student number,Name";
+    std::string key = "KEY,";
+    for (int j = 1; j <= 100; ++j) {
+        header += ",Q" + std::to_string(j);
+        key += ",B";
+    }
+    std::string text = header + "\r\n" + key + "\r\n";
+    for (int s = 0; s < 9999; ++s) {
+        text += std::to_string(2300000 + 37 * s) + ",Student " + std::to_string(s);
+        for (int j = 0; j < 100; ++j) {
+            text += (s + j) % 3 == 0 ? ",A" : ",B";
+        }
+        text += "\r\n";
+    }
+    const std::string csv = write("big.csv", text);
+    const CliRun run =
+        kor({"analyze", csv, "--scores-csv", path("scores.csv"), "--json", path("big.json")});
+    ASSERT_EQ(run.code, 0) << run.err;
+    const nlohmann::json examinee =
+        nlohmann::json::parse(read_file(path("big.json"), 1u << 26))["examinees"][9998];
+    EXPECT_EQ(examinee["label"], "9926");
+    EXPECT_EQ(examinee["full_id"], "2669926");
+    EXPECT_EQ(examinee["name"], "Student 9998");
+    // Four digits tell 9999 numbers 37 apart from each other.
+    EXPECT_NE(run.err.find("label length 4"), std::string::npos) << run.err;
+    const std::vector<std::string> scores = split_lines(read_file(path("scores.csv"), 1u << 24));
+    ASSERT_EQ(scores.size(), 10000u);
+    EXPECT_EQ(scores[0].substr(scores[0].size() - 11), ",label,name");
+    EXPECT_EQ(scores[1].substr(0, 11), "2300000,66,");
+    EXPECT_EQ(scores[1].substr(scores[1].size() - 15), ",0000,Student 0");
+    EXPECT_EQ(scores[9999].substr(0, 8), "2669926,");
 }
 
 TEST_F(CsvCommand, ResultsOfSampleDataTwoAsCsv) {

@@ -105,6 +105,25 @@ TEST(ScoresCsv, IdsGoOutAsUtf8) {
     EXPECT_EQ(lines[1].rfind("\"M\xC3\xBCller, 01\",", 0), 0u) << lines[1];
 }
 
+TEST(ScoresCsv, ShortenedIdsGoOutWholeBesideTheirLabels) {
+    auto state = testing::sample_set_2();
+    // The whole id follows its label wherever the line was moved.
+    std::swap(state->editor.memo_data[0], state->editor.memo_data[1]);
+    state->data.full_ids = {{"Student 02", {"=2024000002", "Baker, Tom"}}};
+    analyse(*state);
+    const auto rows = rows_of(scores_csv_lines(*state));
+    ASSERT_EQ(rows[0].size(), 12u);
+    EXPECT_EQ(rows[0][10], "label");
+    EXPECT_EQ(rows[0][11], "name");
+    EXPECT_EQ(rows[1][0], "'=2024000002");
+    EXPECT_EQ(rows[1][10], "Student 02");
+    EXPECT_EQ(rows[1][11], "Baker, Tom");
+    // A label the table does not hold is its own id.
+    EXPECT_EQ(rows[2][0], "Student 01");
+    EXPECT_EQ(rows[2][10], "Student 01");
+    EXPECT_EQ(rows[2][11], "");
+}
+
 TEST(OptionsCsv, SampleDataTwoAgainstTheCountsAndTheItemStatistics) {
     auto state = testing::sample_set_2();
     state->settings.sort_item_number = false;

@@ -10,6 +10,7 @@
 
 #include "CliRun.h"
 #include "UiSession.h"
+#include "ui/CsvImportWindow.h"
 #include "ui/ReportView.h"
 #include "ui/ReportWindow.h"
 
@@ -54,6 +55,16 @@ QString writeFile(const QString& name, const QString& text) {
 
 QString summaryOf(QDialog& preview) {
     return child<QPlainTextEdit>(preview, "memo_summary")->toPlainText();
+}
+
+// Twenty-five students; the one in row 26, past the rows the preview shows
+// first, lost the empty answers at the end of the row.
+QString shortRowExport() {
+    QStringList rows{QStringLiteral("id,Q1,Q2,Q3"), QStringLiteral("key,A,B,C")};
+    for (int s = 1; s <= 25; ++s) {
+        rows.append(s == 24 ? QStringLiteral("s24,A") : QStringLiteral("s%1,A,B,C").arg(s));
+    }
+    return rows.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
 }  // namespace
@@ -142,6 +153,68 @@ class CsvImportTest : public QObject {
             emit delimiter->activated(0);
             QCOMPARE(child<QTableWidget>(preview, "grd_rows")->columnCount(), 13);
             QCOMPARE(items->text(), QStringLiteral("4-8"));  // the items given stay given
+            child<QPushButton>(preview, "btn_ok")->click();
+        });
+        s.command("CreateNewDataFile1")->trigger();
+        QVERIFY(ModalWindows::unexpected().isEmpty());
+    }
+
+    void aRefusedRowIsShownSelectedAndShadedWithTheChoicesKept() {
+        UiSession s;
+        FileDialogs::setNextAnswer(writeFile(QStringLiteral("short.csv"), shortRowExport()));
+        ModalWindows::setNextAction([](QDialog& editor) {
+            action(editor, "ImportSpreadsheetCSVFile1")->trigger();
+            QVERIFY(child<QPlainTextEdit>(editor, "MemoData")->toPlainText().isEmpty());
+            editor.reject();
+        });
+        ModalWindows::setNextAction([](QDialog& preview) {
+            QVERIFY2(summaryOf(preview).startsWith(QStringLiteral("Row 26 has 2 columns")),
+                     qPrintable(summaryOf(preview)));
+            auto* table = child<QTableWidget>(preview, "grd_rows");
+            QCOMPARE(table->rowCount(), CsvImportWindow::preview_rows + 1);
+            const int last = CsvImportWindow::preview_rows;
+            QCOMPARE(table->verticalHeaderItem(last)->text(), QStringLiteral("26"));
+            QVERIFY(table->selectionModel()->isRowSelected(last, QModelIndex()));
+            QCOMPARE(table->item(last, 0)->background().color(), QColor(255, 215, 215));
+            QCOMPARE(child<QComboBox>(preview, "cmb_short_rows")->currentText(),
+                     QStringLiteral("refuse"));
+            // The choices are shown beside the refusal, and a changed one stays.
+            auto* items = child<QLineEdit>(preview, "txt_items");
+            QCOMPARE(items->text(), QStringLiteral("2-4"));
+            QCOMPARE(child<QLineEdit>(preview, "txt_key_row")->text(), QStringLiteral("2"));
+            items->selectAll();
+            QTest::keyClicks(items, QStringLiteral("2-3"));
+            child<QPushButton>(preview, "btn_preview")->click();
+            QVERIFY(summaryOf(preview).startsWith(QStringLiteral("Row 26 has 2 columns")));
+            QCOMPARE(items->text(), QStringLiteral("2-3"));
+            QVERIFY(preview.isVisible());
+            preview.reject();
+        });
+        s.command("CreateNewDataFile1")->trigger();
+        QVERIFY(ModalWindows::unexpected().isEmpty());
+    }
+
+    void shortRowsFilledWithBlanksReachTheEditor() {
+        UiSession s;
+        FileDialogs::setNextAnswer(writeFile(QStringLiteral("short.csv"), shortRowExport()));
+        ModalWindows::setNextAction([](QDialog& editor) {
+            action(editor, "ImportSpreadsheetCSVFile1")->trigger();
+            QCOMPARE(child<QLineEdit>(editor, "txt_cases")->text(), QStringLiteral("25"));
+            const QStringList lines =
+                child<QPlainTextEdit>(editor, "MemoData")->toPlainText().split(QLatin1Char('\n'));
+            QCOMPARE(lines.value(23), QStringLiteral("s24A.."));
+            editor.reject();
+        });
+        ModalWindows::setNextAction([](QDialog& preview) {
+            auto* short_rows = child<QComboBox>(preview, "cmb_short_rows");
+            short_rows->setCurrentIndex(1);
+            emit short_rows->activated(1);
+            QCOMPARE(short_rows->currentText(), QStringLiteral("fill with blanks"));
+            QVERIFY2(summaryOf(preview).contains(
+                         QStringLiteral("Short rows filled with blanks: 1 (row 26)")),
+                     qPrintable(summaryOf(preview)));
+            QCOMPARE(child<QTableWidget>(preview, "grd_rows")->rowCount(),
+                     CsvImportWindow::preview_rows);
             child<QPushButton>(preview, "btn_ok")->click();
         });
         s.command("CreateNewDataFile1")->trigger();

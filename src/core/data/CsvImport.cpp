@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <limits>
 #include <map>
+#include <set>
 
+#include "core/Encoding.h"
 #include "core/FileIO.h"
 #include "core/TextUtil.h"
 #include "core/VariablesUnit.h"
@@ -20,6 +23,8 @@ constexpr char missing_in_data = '.';
 constexpr int highest_option = 8;  // "H" or "8"
 // Cells listed in a warning before "and N more".
 constexpr std::size_t listed_cells = 5;
+// Rows listed in a warning or the summary before "and N more".
+constexpr std::size_t listed_rows = 10;
 // A column is an item column when at most this share of its filled cells
 // (or one of them) is something other than answers.
 constexpr double other_share_allowed = 0.1;
@@ -121,10 +126,16 @@ std::string join(const std::vector<std::string>& parts, const std::string& separ
     return text;
 }
 
-std::string row_list(const std::vector<int>& rows) {
+// "Row 3", "Rows 3, 5 and 8", or past `at_most` rows "Rows 3, 5, ... and 12 more".
+std::string row_list(const std::vector<int>& rows,
+                     std::size_t at_most = std::numeric_limits<std::size_t>::max()) {
     std::vector<std::string> parts;
-    for (int row : rows) {
-        parts.push_back(std::to_string(row));
+    for (std::size_t k = 0; k < rows.size() && k < at_most; ++k) {
+        parts.push_back(std::to_string(rows[k]));
+    }
+    if (rows.size() > parts.size()) {
+        return "Rows " + join(parts, ", ") + " and " + std::to_string(rows.size() - parts.size()) +
+               " more";
     }
     if (parts.size() == 1) {
         return "Row " + parts[0];
@@ -132,6 +143,39 @@ std::string row_list(const std::vector<int>& rows) {
     const std::string last = parts.back();
     parts.pop_back();
     return "Rows " + join(parts, ", ") + " and " + last;
+}
+
+std::string lower_first(std::string text) {
+    if (!text.empty()) {
+        text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
+    }
+    return text;
+}
+
+bool contains(const std::vector<std::size_t>& list, std::size_t value) {
+    return std::find(list.begin(), list.end(), value) != list.end();
+}
+
+// The last `length` characters of an id, without the blanks they start with.
+std::string id_tail(const std::string& id, std::size_t length) {
+    return trimmed(id.substr(id.size() - std::min(length, id.size())));
+}
+
+// The shortest length, up to `room`, whose tails tell every id apart; none
+// when even the longest leaves two alike or one empty.
+std::optional<std::size_t> distinct_tail_length(const std::vector<std::string>& ids,
+                                                std::size_t room) {
+    for (std::size_t length = 1; length <= room; ++length) {
+        std::set<std::string> tails;
+        const bool apart = std::all_of(ids.begin(), ids.end(), [&](const std::string& id) {
+            const std::string tail = id_tail(id, length);
+            return !tail.empty() && tails.insert(tail).second;
+        });
+        if (apart) {
+            return length;
+        }
+    }
+    return std::nullopt;
 }
 
 // ------------------------------------------------------------ columns
@@ -188,11 +232,26 @@ class CsvPlanner {
     }
 
     CsvPlan run() {
-        if (read_table() && check_key_choices() && choose_columns() && choose_students() &&
-            choose_key() && choose_options() && build_lines()) {
+        const bool planned = read_table() && check_key_choices() && choose_columns() &&
+                             choose_students() && check_replaced_cells() && choose_key() &&
+                             choose_options() && build_lines();
+        if (short_row_) {
+            refuse_short_row(planned);
+        } else if (planned) {
             plan_.mapping = std::move(mapping_);
         }
         return std::move(plan_);
+    }
+
+    // A short row refuses the file, but only after planning went on as if
+    // it were filled, so that a preview shows every choice beside it. A
+    // later refusal may stem from the filling: the short row is named first.
+    void refuse_short_row(bool planned) {
+        plan_.outcome = Outcome{};
+        if (planned) {
+            plan_.choices = std::move(mapping_);
+        }
+        refuse_row(short_row_->row, short_row_->message);
     }
 
   private:
@@ -200,14 +259,21 @@ class CsvPlanner {
 
     bool read_table() {
         CsvTable& table = plan_.table;
+        const FileBytes bytes = file_bytes(text_);
         mapping_.delimiter_given = options_.delimiter.has_value();
         table.delimiter =
-            options_.delimiter ? *options_.delimiter : detect_delimiter(text_).value_or(',');
+            options_.delimiter ? *options_.delimiter : detect_delimiter(bytes.text).value_or(',');
         mapping_.delimiter = table.delimiter;
-        CsvParse parse = parse_csv(text_, table.delimiter);
+        mapping_.short_rows = options_.short_rows;
+        CsvParse parse = parse_csv(bytes.text, table.delimiter);
         table.rows = std::move(parse.rows);
+        const std::optional<std::string> unreadable =
+            bytes.utf8 ? convert_cells() : std::optional<std::string>();
         if (parse.error) {
             return refuse(*parse.error);
+        }
+        if (unreadable) {
+            return refuse(*unreadable);
         }
         for (std::size_t r = 0; r < table.rows.size(); ++r) {
             if (!is_empty_row(table.rows[r])) {
@@ -221,10 +287,50 @@ class CsvPlanner {
         return check_columns();
     }
 
+    // The cells of a UTF-8 file as single-byte text. A character Latin-1
+    // lacks becomes its base letter for now: whether the cell may keep it
+    // waits until its part (id, answer, key) is known. The refusal of the
+    // first cell that is not UTF-8, if any.
+    std::optional<std::string> convert_cells() {
+        std::optional<std::string> refusal;
+        for (std::size_t r = 0; r < plan_.table.rows.size(); ++r) {
+            CsvRow& row = plan_.table.rows[r];
+            for (std::size_t c = 0; c < row.cells.size(); ++c) {
+                ConvertedPart part = single_byte_part(row.cells[c], BeyondLatin1::base_letter);
+                if (!part.refusal.empty() && !refusal) {
+                    plan_.refused_row = row.number;
+                    refusal = "Row " + std::to_string(row.number) + ", column " +
+                              column_letters(c) + ": " + part.refusal;
+                }
+                if (part.replaced != 0) {
+                    replaced_cells_.push_back({r, c, part.replaced});
+                }
+                row.cells[c] = std::move(part.text);
+            }
+        }
+        return refusal;
+    }
+
+    // The most cells any row has up to its last cell that holds something.
+    std::size_t widest_filled_row() const {
+        std::size_t widest = 0;
+        for (std::size_t r : filled_) {
+            const std::vector<std::string>& cells = row_at(r).cells;
+            for (std::size_t c = cells.size(); c > widest; --c) {
+                if (!trimmed(cells[c - 1]).empty()) {
+                    widest = c;
+                }
+            }
+        }
+        return widest;
+    }
+
     // Every row must have the same number of cells: the number most rows
     // have. Empty cells at the end of a longer row are dropped, and a shorter
     // row may lack columns that are empty in every row; any other difference
-    // means a lost or extra delimiter, which would shift answers.
+    // means a lost or extra delimiter, which would shift answers. When short
+    // rows are filled with blanks, the widest row sets the number, and a
+    // shorter row gets empty cells at its end.
     bool check_columns() {
         CsvTable& table = plan_.table;
         std::map<std::size_t, std::size_t> rows_with;
@@ -237,6 +343,10 @@ class CsvPlanner {
                 most = rows;
                 table.columns = cells;
             }
+        }
+        const bool fill = options_.short_rows == CsvShortRows::blank;
+        if (fill) {
+            table.columns = std::max(table.columns, widest_filled_row());
         }
         // Columns that hold something in some row: a row may lack only
         // columns that are empty everywhere (a header without the data's
@@ -251,22 +361,30 @@ class CsvPlanner {
         for (std::size_t r : filled_) {
             CsvRow& row = table.rows[r];
             const std::size_t n = row.cells.size();
-            if (n < table.columns && std::find(used.begin() + static_cast<std::ptrdiff_t>(n),
-                                               used.end(), true) != used.end()) {
-                return refuse("Row " + std::to_string(row.number) + " has " + std::to_string(n) +
-                              " columns, but the file's rows have " +
-                              std::to_string(table.columns) + ": column " + column_letters(n) +
-                              " onwards is missing. Check the row for a lost delimiter or quote.");
+            const bool short_row =
+                n < table.columns && std::find(used.begin() + static_cast<std::ptrdiff_t>(n),
+                                               used.end(), true) != used.end();
+            if (short_row && fill) {
+                mapping_.filled_rows.push_back(row.number);
+            } else if (short_row && !short_row_) {
+                short_row_ =
+                    RowRefusal{row.number,
+                               "Row " + std::to_string(row.number) + " has " + std::to_string(n) +
+                                   " columns, but the file's rows have " +
+                                   std::to_string(table.columns) + ": column " + column_letters(n) +
+                                   " onwards is missing. Check the row for a lost delimiter or "
+                                   "quote."};
             }
             for (std::size_t c = table.columns; c < n; ++c) {
                 if (!trimmed(row.cells[c]).empty()) {
-                    return refuse(
+                    return refuse_row(
+                        row.number,
                         "Row " + std::to_string(row.number) + " has " + std::to_string(n) +
-                        " columns, but the file's rows have " + std::to_string(table.columns) +
-                        ": column " + column_letters(c) + " holds " +
-                        quoted(trimmed(row.cells[c])) +
-                        " beyond the last column. Check the row for an extra delimiter or "
-                        "a quote that is not closed.");
+                            " columns, but the file's rows have " + std::to_string(table.columns) +
+                            ": column " + column_letters(c) + " holds " +
+                            quoted(trimmed(row.cells[c])) +
+                            " beyond the last column. Check the row for an extra delimiter or "
+                            "a quote that is not closed.");
                 }
             }
             row.cells.resize(table.columns);
@@ -627,9 +745,11 @@ class CsvPlanner {
             if (!options_.key.empty() || options_.key_file) {
                 const std::string row = std::to_string(row_at(*key_row_index_).number);
                 const std::string flag = options_.key.empty() ? "--key-file" : "--key";
-                return refuse("Row " + row + " reads \"key\", but the key is given by " + flag +
-                              ": add --key-row none to read row " + row +
-                              " as a student, or leave out " + flag + " to use it as the key");
+                return refuse_row(row_at(*key_row_index_).number,
+                                  "Row " + row + " reads \"key\", but the key is given by " + flag +
+                                      ": add --key-row none to read row " + row +
+                                      " as a student, or leave out " + flag +
+                                      " to use it as the key");
             }
         }
         return collect_students();
@@ -666,9 +786,11 @@ class CsvPlanner {
                                          empty_rows.end());
             empty_rows.clear();
             if (static_cast<int>(mapping_.student_rows.size()) == max_examinees_limit) {
-                return refuse("Row " + std::to_string(row.number) + ": this is student " +
-                              std::to_string(max_examinees_limit + 1) + "; KOR analyses at most " +
-                              std::to_string(max_examinees_limit) + " examinees");
+                return refuse_row(row.number,
+                                  "Row " + std::to_string(row.number) + ": this is student " +
+                                      std::to_string(max_examinees_limit + 1) +
+                                      "; KOR analyses at most " +
+                                      std::to_string(max_examinees_limit) + " examinees");
             }
             mapping_.student_rows.push_back(row.number);
             student_indexes_.push_back(r);
@@ -676,6 +798,44 @@ class CsvPlanner {
         if (mapping_.student_rows.empty()) {
             return refuse("The file " + mapping_.file_name +
                           " holds no student rows (rows other than the header and the key)");
+        }
+        return true;
+    }
+
+    // ------------------------------------------- characters replaced
+
+    struct ReplacedCell {
+        std::size_t row;  // index into the table's rows
+        std::size_t column;
+        char32_t code;  // the first character Latin-1 lacks
+    };
+
+    // An id is a label, so a character Latin-1 lacks may stand there as its
+    // base letter, with a warning naming the rows. An answer or a key read
+    // from a look-alike letter would be a guess: such a cell refuses the file.
+    bool check_replaced_cells() {
+        std::vector<int> id_rows;
+        for (const ReplacedCell& replaced : replaced_cells_) {
+            const CsvRow& row = row_at(replaced.row);
+            const bool student =
+                std::binary_search(student_indexes_.begin(), student_indexes_.end(), replaced.row);
+            const bool answers = student || key_row_index_ == replaced.row;
+            if (answers && contains(mapping_.item_columns, replaced.column)) {
+                return refuse_row(row.number, at_cell(row, replaced.column) +
+                                                  cannot_store_message(replaced.code));
+            }
+            const bool id = student && contains(mapping_.id_columns, replaced.column);
+            if (id && (id_rows.empty() || id_rows.back() != row.number)) {
+                id_rows.push_back(row.number);
+            }
+        }
+        if (!id_rows.empty()) {
+            const bool one = id_rows.size() == 1;
+            mapping_.warnings.push_back(
+                row_list(id_rows, listed_rows) +
+                (one ? ": the id holds characters" : ": the ids hold characters") +
+                " that KOR cannot store in single bytes (the Western European characters of "
+                "Latin-1); each became its base letter, or \"?\" where it has none");
         }
         return true;
     }
@@ -713,7 +873,7 @@ class CsvPlanner {
         for (std::size_t c : mapping_.item_columns) {
             const std::string text = cell(index, c);
             if (!is_single_response(text)) {
-                return refuse(at_cell(row, c) + not_a_key_answer(text));
+                return refuse_row(row.number, at_cell(row, c) + not_a_key_answer(text));
             }
             key += text;
         }
@@ -762,10 +922,14 @@ class CsvPlanner {
     // before it, or laid out as the data with its id columns) or one column
     // (with a header cell on top); or the answers as one word.
     bool key_from_file(const CsvKeyFile& file) {
-        const CsvParse parse = parse_csv(file.text, detect_delimiter(file.text).value_or(','));
+        const FileBytes bytes = file_bytes(file.text);
+        CsvParse parse = parse_csv(bytes.text, detect_delimiter(bytes.text).value_or(','));
         const std::string in_file = "Key file " + file.name + ", ";
         if (parse.error) {
             return refuse(in_file + lower_first(*parse.error));
+        }
+        if (bytes.utf8 && !convert_key_cells(parse.rows, in_file)) {
+            return false;
         }
         std::vector<const CsvRow*> rows;
         for (const CsvRow& row : parse.rows) {
@@ -833,6 +997,21 @@ class CsvPlanner {
         return true;
     }
 
+    // A key is answers only: a character Latin-1 lacks refuses the key file.
+    bool convert_key_cells(std::vector<CsvRow>& rows, const std::string& in_file) {
+        for (CsvRow& row : rows) {
+            for (std::size_t c = 0; c < row.cells.size(); ++c) {
+                ConvertedPart part = single_byte_part(row.cells[c], BeyondLatin1::refuse);
+                if (!part.refusal.empty()) {
+                    return refuse(in_file + "row " + std::to_string(row.number) + ", column " +
+                                  column_letters(c) + ": " + part.refusal);
+                }
+                row.cells[c] = std::move(part.text);
+            }
+        }
+        return true;
+    }
+
     bool key_from_word(const CsvKeyFile& file, const CsvRow& row, std::size_t column) {
         const std::string word = trimmed(row.cells[column]);
         if (word.size() != item_count()) {
@@ -850,13 +1029,6 @@ class CsvPlanner {
         }
         mapping_.key = word;
         return true;
-    }
-
-    static std::string lower_first(std::string text) {
-        if (!text.empty()) {
-            text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
-        }
-        return text;
     }
 
     // ------------------------------------------------------- options
@@ -954,19 +1126,28 @@ class CsvPlanner {
         }
         const std::size_t n = item_count();
         const std::size_t allowed = static_cast<std::size_t>(max_label_plus_items) - n;
+        if (longest > allowed && shorten_ids(labels, allowed)) {
+            longest = 0;
+            for (const std::string& label : labels) {
+                longest = std::max(longest, label.size());
+            }
+        }
         for (std::size_t s = 0; s < labels.size(); ++s) {
             if (labels[s].size() > allowed) {
-                return refuse("Row " + std::to_string(mapping_.student_rows[s]) + ": the id " +
-                              quoted(labels[s]) + " has " + std::to_string(labels[s].size()) +
-                              " characters; with " + std::to_string(n) +
-                              " items an id may have at most " + std::to_string(allowed) +
-                              " (id and answers must fit in " +
-                              std::to_string(max_label_plus_items) +
-                              " columns). Shorten it, or choose fewer id columns with --id.");
+                return refuse_row(
+                    mapping_.student_rows[s],
+                    "Row " + std::to_string(mapping_.student_rows[s]) + ": the id " +
+                        quoted(labels[s]) + " has " + std::to_string(labels[s].size()) +
+                        " characters; with " + std::to_string(n) +
+                        " items an id may have at most " + std::to_string(allowed) +
+                        " (id and answers must fit in " + std::to_string(max_label_plus_items) +
+                        " columns). Shorten it, or choose fewer id columns with --id.");
             }
         }
         std::vector<MarkedCell> double_marks;
         std::vector<MarkedCell> unreadable;
+        std::size_t letters = 0;
+        std::size_t digits = 0;
         EditorTexts& texts = mapping_.texts;
         for (std::size_t s = 0; s < student_indexes_.size(); ++s) {
             std::string line = pad_right(labels[s], longest);
@@ -981,11 +1162,13 @@ class CsvPlanner {
                     unreadable.push_back({mapping_.student_rows[s], k, text});
                 } else {
                     answer = text[0];
+                    ++(std::isdigit(static_cast<unsigned char>(answer)) ? digits : letters);
                 }
                 line += answer;
             }
             texts.memo_data.push_back(line);
         }
+        mapping_.answers_in_letters = letters > digits;
         mapping_.double_marked_cells = static_cast<int>(double_marks.size());
         mapping_.unreadable_cells = static_cast<int>(unreadable.size());
         if (!double_marks.empty()) {
@@ -1010,6 +1193,69 @@ class CsvPlanner {
         texts.txt_answer_key = mapping_.key;
         texts.txt_options = mapping_.options;
         texts.txt_include = std::string(n, 'Y');
+        return true;
+    }
+
+    // The students' ids in one id column.
+    std::vector<std::string> column_ids(std::size_t column) const {
+        std::vector<std::string> ids;
+        for (std::size_t r : student_indexes_) {
+            ids.push_back(trimmed(one_line(cell(r, column))));
+        }
+        return ids;
+    }
+
+    // The other id columns of a student, joined: the name beside its id.
+    std::string name_beside(std::size_t index, std::size_t id_column) const {
+        std::vector<std::string> parts;
+        for (std::size_t c : mapping_.id_columns) {
+            const std::string part = trimmed(one_line(cell(index, c)));
+            if (c != id_column && !part.empty()) {
+                parts.push_back(part);
+            }
+        }
+        return join(parts, " ");
+    }
+
+    // Ids too long for the data lines: each label becomes the shortest tail
+    // that still tells every student apart within the room, cut from the
+    // first id column that allows it (exports put the student number first,
+    // the names after it) or else from the joined ids. The whole id and the
+    // name are kept beside the data set for the results. False when no cut
+    // keeps the students apart.
+    bool shorten_ids(std::vector<std::string>& labels, std::size_t room) {
+        // Each id column on its own, then all of them joined (the labels).
+        std::vector<std::optional<std::size_t>> sources(mapping_.id_columns.begin(),
+                                                        mapping_.id_columns.end());
+        sources.emplace_back();
+        std::optional<std::size_t> length;
+        std::optional<std::size_t> column;
+        std::vector<std::string> ids;
+        for (const std::optional<std::size_t>& source : sources) {
+            ids = source ? column_ids(*source) : labels;
+            length = distinct_tail_length(ids, room);
+            if (length) {
+                column = source;
+                break;
+            }
+        }
+        if (!length) {
+            return false;
+        }
+        for (std::size_t s = 0; s < labels.size(); ++s) {
+            labels[s] = id_tail(ids[s], *length);
+            const std::string name =
+                column ? name_beside(student_indexes_[s], *column) : std::string();
+            mapping_.full_ids[labels[s]] = FullId{ids[s], name};
+        }
+        mapping_.warnings.push_back(
+            "With " + std::to_string(item_count()) + " items an id may have at most " +
+            std::to_string(room) + " characters, so each label is the last " +
+            std::to_string(*length) + " characters of " +
+            (column ? "column " + column_label(*column) : std::string("the id")) +
+            ", which still tell the students apart; the scores CSV and the JSON carry the whole "
+            "ids" +
+            (column ? " and the names" : "") + ", an input file only the labels");
         return true;
     }
 
@@ -1046,6 +1292,12 @@ class CsvPlanner {
         return false;
     }
 
+    // A refusal that names a row of the file, which a preview shows.
+    bool refuse_row(int row, const std::string& message) {
+        plan_.refused_row = row;
+        return refuse(message);
+    }
+
     std::string_view text_;
     const CsvOptions& options_;
     CsvPlan plan_;
@@ -1053,6 +1305,12 @@ class CsvPlanner {
     std::vector<std::size_t> filled_;  // indexes of the rows that hold something
     std::optional<std::size_t> key_row_index_;
     std::vector<std::size_t> student_indexes_;
+    std::vector<ReplacedCell> replaced_cells_;
+    struct RowRefusal {
+        int row;
+        std::string message;
+    };
+    std::optional<RowRefusal> short_row_;  // the first short row, when they are refused
 };
 
 std::string given_or_detected(bool given) {
@@ -1084,27 +1342,45 @@ std::string header_names(const CsvTable& table, int header_row,
     return ": " + join(names, ", ");
 }
 
-}  // namespace
-
-CsvPlan plan_csv_import(std::string_view text, const std::string& file_name,
-                        const CsvOptions& options) {
-    return CsvPlanner(text, file_name, options).run();
-}
-
-std::string csv_column_label(const CsvTable& table, int header_row, std::size_t column) {
-    std::string label = column_letters(column);
-    for (const CsvRow& row : table.rows) {
-        if (row.number == header_row && column < row.cells.size()) {
-            const std::string name = trimmed(row.cells[column]);
-            if (!name.empty()) {
-                label += " (" + name + ")";
-            }
+// A key written in option numbers, as letters ("3" is "C"); letters stay.
+std::string key_in_letters(const std::string& key) {
+    std::string letters = key;
+    for (char& c : letters) {
+        if (c >= '1' && c <= '0' + highest_option) {
+            c = static_cast<char>('A' + (c - '1'));
         }
     }
-    return label;
+    return letters;
 }
 
-std::vector<std::string> csv_summary(const CsvMapping& m, const CsvTable& table) {
+// The items' options as letter ranges, neighbours alike joined: "A-D for
+// items 1-40", "T/F for item 3".
+std::string options_in_letters(const CsvMapping& m) {
+    const auto range_of = [&](std::size_t item) {
+        const char key = static_cast<char>(std::toupper(static_cast<unsigned char>(m.key[item])));
+        if (m.options[item] == '2' && (key == 'T' || key == 'F')) {
+            return std::string("T/F");
+        }
+        return std::string("A-") + static_cast<char>('A' + (m.options[item] - '1'));
+    };
+    std::vector<std::string> runs;
+    std::size_t first = 0;
+    for (std::size_t item = 1; item <= m.options.size(); ++item) {
+        if (item < m.options.size() && range_of(item) == range_of(first)) {
+            continue;
+        }
+        const std::string items =
+            item - first == 1 ? "item " + std::to_string(first + 1)
+                              : "items " + std::to_string(first + 1) + "-" + std::to_string(item);
+        runs.push_back(range_of(first) + " for " + items);
+        first = item;
+    }
+    return join(runs, ", ");
+}
+
+std::vector<std::string> summary_lines(const CsvMapping& m, const CsvTable& table,
+                                       bool in_letters) {
+    const std::string key = in_letters ? key_in_letters(m.key) : m.key;
     std::vector<std::string> lines{"Spreadsheet file: " + m.file_name};
     lines.push_back("Delimiter: " + delimiter_name(m.delimiter) +
                     given_or_detected(m.delimiter_given));
@@ -1130,16 +1406,17 @@ std::vector<std::string> csv_summary(const CsvMapping& m, const CsvTable& table)
     }
     switch (m.key_source) {
         case CsvKeySource::row:
-            lines.push_back("Key: row " + std::to_string(m.key_row) + ", " + m.key);
+            lines.push_back("Key: row " + std::to_string(m.key_row) + ", " + key);
             break;
         case CsvKeySource::file:
-            lines.push_back("Key: file " + m.key_file_name + ", " + m.key);
+            lines.push_back("Key: file " + m.key_file_name + ", " + key);
             break;
         case CsvKeySource::text:
-            lines.push_back("Key: given, " + m.key);
+            lines.push_back("Key: given, " + key);
             break;
     }
-    lines.push_back("Options: " + m.options + given_or_detected(m.options_given));
+    lines.push_back("Options: " + (in_letters ? options_in_letters(m) : m.options) +
+                    given_or_detected(m.options_given));
     const auto first = m.student_rows.front();
     const auto last = m.student_rows.back();
     lines.push_back("Students: " + std::to_string(m.student_rows.size()) + ", rows " +
@@ -1147,10 +1424,44 @@ std::vector<std::string> csv_summary(const CsvMapping& m, const CsvTable& table)
     lines.push_back("Missing answers: " + std::to_string(m.missing_cells) +
                     "; double-marked: " + std::to_string(m.double_marked_cells) +
                     "; unreadable: " + std::to_string(m.unreadable_cells));
+    if (m.short_rows == CsvShortRows::blank) {
+        const std::size_t filled = m.filled_rows.size();
+        lines.push_back(
+            "Short rows filled with blanks: " + std::to_string(filled) +
+            (filled == 0 ? "" : " (" + lower_first(row_list(m.filled_rows, listed_rows)) + ")"));
+    }
     for (const std::string& warning : m.warnings) {
         lines.push_back("Warning: " + warning);
     }
     return lines;
+}
+
+}  // namespace
+
+CsvPlan plan_csv_import(std::string_view bytes, const std::string& file_name,
+                        const CsvOptions& options) {
+    return CsvPlanner(bytes, file_name, options).run();
+}
+
+std::string csv_column_label(const CsvTable& table, int header_row, std::size_t column) {
+    std::string label = column_letters(column);
+    for (const CsvRow& row : table.rows) {
+        if (row.number == header_row && column < row.cells.size()) {
+            const std::string name = trimmed(row.cells[column]);
+            if (!name.empty()) {
+                label += " (" + name + ")";
+            }
+        }
+    }
+    return label;
+}
+
+std::vector<std::string> csv_summary(const CsvMapping& m, const CsvTable& table) {
+    return summary_lines(m, table, false);
+}
+
+std::vector<std::string> csv_preview_summary(const CsvMapping& m, const CsvTable& table) {
+    return summary_lines(m, table, m.answers_in_letters);
 }
 
 void fill_editor_from_csv(ProgramState& state, const CsvMapping& mapping, const std::string& path) {
@@ -1160,6 +1471,7 @@ void fill_editor_from_csv(ProgramState& state, const CsvMapping& mapping, const 
     state.editor = mapping.texts;
     redraw_rulers(state);
     TTestData& data = state.data;
+    data.full_ids = mapping.full_ids;
     data.input_file_path = path;
     data.opened_from_file = false;
     data.data_set_name = file_name_of(path);

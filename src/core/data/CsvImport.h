@@ -8,6 +8,7 @@
 // fault. The boxes are then loaded by the loader, exactly as typed ones are.
 
 #include <cstddef>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,12 +25,16 @@ struct ProgramState;
 // A spreadsheet file is read whole; a class of 9999 with 100 items is far below this.
 inline constexpr std::size_t csv_file_max_bytes = 16u * 1024u * 1024u;
 
-// A key kept in a file of its own: its name (for messages) and its text,
-// already single-byte.
+// A key kept in a file of its own: its name (for messages) and its bytes,
+// read as the data file's are.
 struct CsvKeyFile {
     std::string name;
     std::string text;
 };
+
+// What becomes of a row with fewer cells than the others: scanners and
+// learning-management systems drop the empty answers at the end of a row.
+enum class CsvShortRows { refuse, blank };
 
 // What the user gives; everything left unset is detected.
 struct CsvOptions {
@@ -47,6 +52,7 @@ struct CsvOptions {
     std::string key;
     // Options: one digit for every item, or one digit per item.
     std::string options;
+    CsvShortRows short_rows = CsvShortRows::refuse;
 };
 
 // The rows of the file with the delimiter that split them.
@@ -83,7 +89,13 @@ struct CsvMapping {
     int missing_cells = 0;          // empty, "-", "*" or "."
     int double_marked_cells = 0;    // more than one character
     int unreadable_cells = 0;       // one character that answers no option of its item
+    bool answers_in_letters = false;  // most answers read are letters, not digits
+    CsvShortRows short_rows = CsvShortRows::refuse;
+    std::vector<int> filled_rows;  // short rows filled with blanks
     std::vector<std::string> warnings;
+    // By label, the whole id and name of each student whose id was cut to fit
+    // the data lines; empty when every id fits.
+    std::map<std::string, FullId> full_ids;
     // The boxes the data editor is filled with.
     EditorTexts texts;
 };
@@ -92,12 +104,19 @@ struct CsvMapping {
 // split into rows, the mapping when nothing was refused.
 struct CsvPlan {
     Outcome outcome;
+    int refused_row = 0;  // the row of the file a refusal names; 0 when it names none
     CsvTable table;
     std::optional<CsvMapping> mapping;
+    // A file refused for a short row only: every choice, made as if the row
+    // were filled, for a preview to show beside the refusal.
+    std::optional<CsvMapping> choices;
 };
 
-// Plans the import of `text` (single-byte text of the file `file_name`).
-CsvPlan plan_csv_import(std::string_view text, const std::string& file_name,
+// Plans the import of the file `file_name` holding `bytes`: single-byte text,
+// or UTF-8 (with or without the mark), whose cells are then converted one by
+// one. The characters of an id that Latin-1 lacks become their base letters,
+// with a warning; in any other cell that is used they refuse the file.
+CsvPlan plan_csv_import(std::string_view bytes, const std::string& file_name,
                         const CsvOptions& options);
 
 // The summary shown before the data are used: delimiter, header, id and item
@@ -105,12 +124,16 @@ CsvPlan plan_csv_import(std::string_view text, const std::string& file_name,
 // the warnings.
 std::vector<std::string> csv_summary(const CsvMapping& mapping, const CsvTable& table);
 
+// The summary as the preview shows it: where the answers are letters, the
+// key and the options are shown in letters too ("C", "A-D for items 1-40").
+std::vector<std::string> csv_preview_summary(const CsvMapping& mapping, const CsvTable& table);
+
 // The name of a column for messages: its letters, and its header name when
 // there is one ("D (Q1)").
 std::string csv_column_label(const CsvTable& table, int header_row, std::size_t column);
 
 // Fills the data editor's boxes from the mapping, as a fresh data set read
-// from `path`, which no save may then replace.
+// from `path`, which no save may then replace, and keeps the whole ids.
 void fill_editor_from_csv(ProgramState& state, const CsvMapping& mapping, const std::string& path);
 
 // Whether the text is laid out as a spreadsheet export: a delimiter splits

@@ -210,6 +210,7 @@ void include_changed(ProgramState& state) { state.data.include_changed = true; }
 
 void new_data_set(ProgramState& state) {
     state.data.partial_credit_on = false;
+    state.data.full_ids.clear();
     EditorTexts& e = state.editor;
     e.txt_title.clear();
     e.txt_comments.clear();

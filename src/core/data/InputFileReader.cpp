@@ -643,6 +643,9 @@ class InputReader {
 Outcome read_input_text(ProgramState& state, std::string_view contents, InputLayout layout) {
     Outcome refused;
     const std::optional<std::string> text = single_byte_text(contents, refused);
+    if (text) {
+        state.data.full_ids.clear();  // another data set, whose labels are its own
+    }
     return text ? InputReader(state, *text, layout).run() : refused;
 }
 

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,15 @@ inline constexpr const char* options = "txt_options";
 inline constexpr const char* include = "txt_include";
 inline constexpr const char* data = "MemoData";
 }  // namespace editor_control
+
+// The whole id and name of a student whose label in the data lines is a
+// shortened form of its id.
+struct FullId {
+    std::string id;
+    std::string name;
+
+    friend bool operator==(const FullId&, const FullId&) = default;
+};
 
 struct ItemTos {
     int content_area = 0;     // 0 = not assigned
@@ -148,8 +158,13 @@ struct TTestData {
     bool include_changed = false;
     bool alt_answers_set = false;
     bool show_alt_dialog = true;
+    // By label (without trailing blanks): the whole ids of a spreadsheet
+    // import whose ids did not fit the data lines. The results give the whole
+    // id of an examinee whose label is here, wherever its line was moved;
+    // every other data set starts without any.
+    std::map<std::string, FullId> full_ids;
 
-private:
+  private:
     static std::size_t cell(int examinee, int item) {
         return static_cast<std::size_t>(examinee) * (max_items + 1) + static_cast<std::size_t>(item);
     }

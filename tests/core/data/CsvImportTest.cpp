@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "core/Encoding.h"
 #include "core/VariablesUnit.h"
 #include "core/data/CsvImport.h"
+#include "core/data/EditorModel.h"
 #include "core/data/Loader.h"
 
 namespace kor {
@@ -361,9 +364,10 @@ TEST(CsvRefusals, AnIdTooLongForTheLineNamesItsRow) {
         student += ",B";
     }
     EXPECT_EQ(accepted(plan({header, key, student})).texts.txt_label_length, "3");
+    // Ids too long are cut (see CsvLongIds) unless every cut leaves two alike.
     const std::string long_id = "Annabel" + student.substr(3);
     EXPECT_EQ(
-        refusal(plan({header, key, student, long_id})),
+        refusal(plan({header, key, student, long_id, "H" + long_id})),
         "Row 4: the id \"Annabel\" has 7 characters; with 100 items an id may have at most 5 (id "
         "and "
         "answers must fit in 105 columns). Shorten it, or choose fewer id columns with --id.");
@@ -423,6 +427,176 @@ TEST(CsvRefusals, ColumnsAndOptionsGivenWrongly) {
               "Columns are named by their header, but --header no says the file has none; give "
               "column numbers "
               "instead");
+}
+
+TEST(CsvCharacters, AnIdLetterLatin1LacksBecomesItsBaseLetter) {
+    struct Case {
+        const char* utf8;
+        const char* label;
+        bool replaced;
+    };
+    const Case cases[] = {
+        {"Tom\xC3\xA1\xC5\xA1", "Tomas", true},             // spelled one way: no accent left
+        {"\xC3\x98ystein \xC5\x81", "\xD8ystein L", true},  // a letter of its own stays
+        {"\xC5\x81ukasz \xC5\x82", "Lukasz l", true},       // no decomposition, but a base
+        {"\xC4\x90or\xC4\x91"
+         "e",
+         "Dorde", true},                  // D with stroke
+        {"Erd\xC5\x91s", "Erdos", true},  // double acute
+        {"\xC8\x98tefan \xC8\x9B"
+         "ar\xC4\x83",
+         "Stefan tara", true},                         // comma below
+        {"Nguy\xE1\xBB\x85n", "Nguyen", true},         // Vietnamese, Extended Additional
+        {"\xC5\x92uvre \xC7\x84", "OEuvre DZ", true},  // ligature and digraph
+        {"O\xE2\x80\x99"
+         "Brien",
+         "O'Brien", true},                                    // typographic apostrophe
+        {"\xD0\x98\xD0\xB2 \xF0\x9F\x98\x80", "?? ?", true},  // no base letter
+        {"Jose\xCC\x81", "Jos\xE9", false},                   // decomposed, stored as one
+        {"Zo\xCC\x8Cka", "Zoka", true},                       // a mark Latin-1 cannot put on it
+        {"M\xC3\xBCller", "M\xFCller", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        const ConvertedPart label = single_byte_part(c.utf8, BeyondLatin1::base_letter);
+        EXPECT_EQ(label.text, c.label);
+        EXPECT_EQ(label.replaced != 0, c.replaced);
+        EXPECT_TRUE(label.refusal.empty());
+    }
+    // Read strictly, as answers are, the first such character refuses.
+    EXPECT_EQ(single_byte_part("Tom\xC3\xA1\xC5\xA1", BeyondLatin1::refuse).refusal.substr(0, 27),
+              "the character U+0161 cannot");
+    EXPECT_EQ(single_byte_part("M\xC3\xBCller", BeyondLatin1::refuse).text, "M\xFCller");
+}
+
+TEST(CsvCharacters, IdsAreTransliteratedWithOneWarningAnswersAndKeysRefuse) {
+    const std::vector<std::string> rows = {"\xEF\xBB\xBFid,name,Q1,Q2", "key,,A,B",
+                                           "1,Tom\xC3\xA1\xC5\xA1,A,B", "2,\xC5\x81ukasz,B,B",
+                                           "3,Ann,A,A"};
+    const CsvPlan planned = plan(rows);
+    const CsvMapping& m = accepted(planned);
+    EXPECT_EQ(m.texts.memo_data,
+              (std::vector<std::string>{"1 Tomas AB", "2 LukaszBB", "3 Ann   AA"}));
+    EXPECT_EQ(m.warnings,
+              std::vector<std::string>{
+                  "Rows 3 and 4: the ids hold characters that KOR cannot store in single bytes "
+                  "(the Western European characters of Latin-1); each became its base letter, or "
+                  "\"?\" where it has none"});
+    // The preview shows the converted cells.
+    EXPECT_EQ(planned.table.rows[3].cells[1], "Lukasz");
+
+    // An answer or a key cell is not guessed: the refusal names the cell.
+    const std::string cannot =
+        "the character U+0141 cannot be stored by KOR, which keeps text in single bytes (the "
+        "Western European characters of Latin-1). Replace it and read the file again.";
+    CsvPlan refused = plan({"id,Q1,Q2", "key,A,B", "s1,A,B", "s2,\xC5\x81,B"});
+    EXPECT_EQ(refusal(refused), "Row 4, column B (Q1): " + cannot);
+    EXPECT_EQ(refused.refused_row, 4);
+    EXPECT_EQ(refusal(plan({"id,Q1,Q2", "key,A,\xC5\x81", "s1,A,B"})),
+              "Row 2, column C (Q2): " + cannot);
+    CsvOptions options;
+    options.key_file = CsvKeyFile{"key.csv", "A,\xC5\x81\n"};
+    EXPECT_EQ(refusal(plan({"id,Q1,Q2", "s1,A,B"}, options)),
+              "Key file key.csv, row 1, column B: " + cannot);
+    // After the UTF-8 mark, a byte that is not UTF-8 is named by its cell.
+    refused = plan({"\xEF\xBB\xBFid,Q1,Q2", "key,A,B", "s1,A,B", "s2,A,\xFC"});
+    EXPECT_EQ(refusal(refused).substr(0, 71),
+              "Row 4, column C: the file starts with the UTF-8 mark, but the byte 0xFC");
+    EXPECT_EQ(refused.refused_row, 4);
+    // Without the mark, text that is not UTF-8 is single-byte text, as typed.
+    EXPECT_EQ(accepted(plan({"id,Q1", "key,A", "M\xFCller,A"})).texts.memo_data[0], "M\xFCllerA");
+}
+
+TEST(CsvShortRowsChoice, RefusedByDefaultOrFilledWithBlanks) {
+    // Rows that lost their trailing empty answers; the widest row sets the width.
+    const std::vector<std::string> rows = {"id,Q1,Q2,Q3,Q4", "key,A,B,C,D", "a,A,B",
+                                           "b,A,B,C,D",      "c,A",         "d,B,B,C,D"};
+    CsvPlan refused = plan(rows);
+    EXPECT_EQ(refusal(refused),
+              "Row 3 has 3 columns, but the file's rows have 5: column D onwards is missing. "
+              "Check the row for a lost delimiter or quote.");
+    EXPECT_EQ(refused.refused_row, 3);
+    // Planned on as if filled, so that a preview shows the choices beside the refusal.
+    ASSERT_TRUE(refused.choices);
+    EXPECT_EQ(refused.choices->item_columns, (std::vector<std::size_t>{1, 2, 3, 4}));
+    CsvOptions options;
+    options.short_rows = CsvShortRows::blank;
+    const CsvPlan filled = plan(rows, options);
+    const CsvMapping& m = accepted(filled);
+    EXPECT_EQ(m.filled_rows, (std::vector<int>{3, 5}));
+    EXPECT_EQ(m.texts.memo_data, (std::vector<std::string>{"aAB..", "bABCD", "cA...", "dBBCD"}));
+    EXPECT_EQ(m.missing_cells, 5);
+    const std::vector<std::string> summary = csv_summary(m, filled.table);
+    EXPECT_EQ(summary[summary.size() - 1], "Short rows filled with blanks: 2 (rows 3 and 5)");
+    // Most rows short: the header and the long rows still set the width.
+    const CsvMapping& most =
+        accepted(plan({"id,Q1,Q2,Q3", "key,A,B,C", "a,A,B", "b,A,B", "c,A,B,C"}, options));
+    EXPECT_EQ(most.item_columns.size(), 3u);
+    EXPECT_EQ(most.filled_rows, (std::vector<int>{3, 4}));
+}
+
+// One hundred items leave five characters for an id.
+std::vector<std::string> hundred_items(const std::vector<std::string>& ids) {
+    std::string header = "Number,Name";
+    std::string key = "KEY,";
+    std::string answers;
+    for (int j = 1; j <= 100; ++j) {
+        header += ",Q" + std::to_string(j);
+        key += ",A";
+        answers += ",B";
+    }
+    std::vector<std::string> rows{header, key};
+    for (const std::string& id : ids) {
+        rows.push_back(id + answers);
+    }
+    return rows;
+}
+
+TEST(CsvLongIds, CutToTheShortestDistinctTailAndKeptWhole) {
+    const CsvPlan planned =
+        plan(hundred_items({"2400117,Novak Jan", "2400217,Smith Ann", "2400125,Lee Bo"}));
+    const CsvMapping& m = accepted(planned);
+    // "17" twice: three characters tell the students apart.
+    EXPECT_EQ(m.texts.txt_label_length, "3");
+    EXPECT_EQ(m.texts.memo_data[0].substr(0, 4), "117B");
+    EXPECT_EQ(m.texts.memo_data[2].substr(0, 4), "125B");
+    EXPECT_EQ(m.full_ids, (std::map<std::string, FullId>{{"117", {"2400117", "Novak Jan"}},
+                                                         {"217", {"2400217", "Smith Ann"}},
+                                                         {"125", {"2400125", "Lee Bo"}}}));
+    EXPECT_EQ(m.warnings.back(),
+              "With 100 items an id may have at most 5 characters, so each label is the last 3 "
+              "characters of column A (Number), which still tell the students apart; the scores "
+              "CSV and the JSON carry the whole ids and the names, an input file only the labels");
+    // The table goes with the data set, and only with it.
+    ProgramState state;
+    fill_editor_from_csv(state, m, "/tmp/exam.csv");
+    EXPECT_EQ(state.data.full_ids, m.full_ids);
+    new_data_set(state);
+    EXPECT_TRUE(state.data.full_ids.empty());
+
+    // Ids that stay alike however they are cut are refused as before.
+    EXPECT_EQ(refusal(plan(hundred_items({"2400117,Novak Jan", "2400117,Novak Jan"}))),
+              "Row 3: the id \"2400117 Novak Jan\" has 17 characters; with 100 items an id may "
+              "have at most 5 (id and answers must fit in 105 columns). Shorten it, or choose "
+              "fewer id columns with --id.");
+}
+
+TEST(CsvPreview, LetterAnswersShowTheKeyAndOptionsAsLetters) {
+    const CsvPlan planned = plan(scanner);
+    const std::vector<std::string> preview = csv_preview_summary(*planned.mapping, planned.table);
+    EXPECT_EQ(preview[7],
+              "Options: A-C for item 1, A-D for item 2, A-B for item 3, A-D for item 4 (detected)");
+    // Digits stay digits; a key typed in digits over letter answers is shown in letters.
+    CsvOptions typed;
+    typed.key = "2413";
+    const CsvPlan numbers = plan({"id,Q1,Q2,Q3,Q4", "a,2,4,1,3", "b,1,4,1,4"}, typed);
+    EXPECT_EQ(csv_preview_summary(*numbers.mapping, numbers.table),
+              csv_summary(*numbers.mapping, numbers.table));
+    const CsvPlan letters = plan({"id,Q1,Q2,Q3,Q4", "a,D,D,D,C", "b,B,D,A,D"}, typed);
+    const std::vector<std::string> lines = csv_preview_summary(*letters.mapping, letters.table);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Key: given, BDAC"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Options: A-D for items 1-4 (detected)"),
+              lines.end());
 }
 
 TEST(CsvSniffing, SpreadsheetExportsAndInputFilesAreTold) {

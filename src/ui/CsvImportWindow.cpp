@@ -117,21 +117,30 @@ void CsvImportWindow::buildControls() {
     grd_rows_->setObjectName(QStringLiteral("grd_rows"));
     grd_rows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grd_rows_->setFont(reportFont(9));
-    grd_rows_->setMinimumHeight(260);
+    grd_rows_->setMinimumHeight(160);
     layout->addWidget(grd_rows_, 1);
     layout->addLayout(buildChoices());
     memo_summary_ = new QPlainTextEdit(this);
     memo_summary_->setObjectName(QStringLiteral("memo_summary"));
     memo_summary_->setReadOnly(true);
     memo_summary_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    memo_summary_->setMinimumHeight(150);
+    memo_summary_->setMinimumHeight(100);
     layout->addWidget(memo_summary_);
     layout->addLayout(buildButtons());
     resizeWithinScreen(*this, {900, 660});
 }
 
-QFormLayout* CsvImportWindow::buildChoices() {
-    auto* choices = new QFormLayout;
+// The choices in two columns side by side, so that the window keeps to the
+// height of a laptop screen: how the file is split and read, then the key,
+// the options and short rows.
+QHBoxLayout* CsvImportWindow::buildChoices() {
+    auto* columns = new QHBoxLayout;
+    auto* reading = new QFormLayout;
+    auto* keyed = new QFormLayout;
+    columns->addLayout(reading, 1);
+    columns->addSpacing(16);
+    columns->addLayout(keyed, 1);
+    QFormLayout* choices = reading;
     auto addEdit = [&](QLineEdit*& edit, const char* name, const QString& caption,
                        const QString& hint) {
         edit = new QLineEdit(this);
@@ -159,10 +168,11 @@ QFormLayout* CsvImportWindow::buildChoices() {
             QStringLiteral("numbers or header names, comma-separated"));
     addEdit(txt_items_, "txt_items", QStringLiteral("I&tem columns:"),
             QStringLiteral("4-43 or Q1..Q40"));
+    choices = keyed;
     addEdit(txt_key_row_, "txt_key_row", QStringLiteral("&Key row:"),
             QStringLiteral("row number, or none"));
     addEdit(txt_key_, "txt_key", QStringLiteral("Key t&yped:"),
-            QStringLiteral("one character per item, when no row holds the key"));
+            QStringLiteral("one character per item"));
     txt_key_->setFont(reportFont());
     addEdit(txt_options_, "txt_options", QStringLiteral("&Options:"),
             QStringLiteral("one digit, or one digit per item"));
@@ -172,7 +182,7 @@ QFormLayout* CsvImportWindow::buildChoices() {
     cmb_short_rows_->addItems({QStringLiteral("refuse"), QStringLiteral("fill with blanks")});
     connect(cmb_short_rows_, &QComboBox::activated, this, &CsvImportWindow::replan);
     choices->addRow(QStringLiteral("Short rows:"), cmb_short_rows_);
-    return choices;
+    return columns;
 }
 
 // Enter in a box previews the changed choices; only OK fills the editor.

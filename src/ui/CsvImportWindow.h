@@ -43,7 +43,7 @@ class CsvImportWindow : public QDialog {
 
   private:
     void buildControls();
-    QFormLayout* buildChoices();
+    QHBoxLayout* buildChoices();
     QHBoxLayout* buildButtons();
     void replan();
     void showPlan();

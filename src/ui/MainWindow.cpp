@@ -145,7 +145,7 @@ void MainWindow::buildControls() {
     connect(txt_results_name_, &QLineEdit::textChanged, txt_map_name_, &QLineEdit::setText);
     setCentralWidget(central);
     // Room for a title bar and a panel on a laptop screen of 1366 x 768.
-    resizeWithinScreen(*this, {1100, 660});
+    resizeWithinScreen(*this, {1180, 660});
 }
 
 QWidget* MainWindow::buildInputBox() {

@@ -266,6 +266,23 @@ class DialogLayoutTest : public QObject {
                      qPrintable(QStringLiteral("%1 needs %2 x %3").arg(name).arg(least.width()).arg(least.height())));
         }
         QVERIFY(s.main().statusBar()->isVisibleTo(s.window.get()));
+
+        // The spreadsheet preview, a dialog of its own size.
+        QFile csv(QDir::current().filePath(QStringLiteral("fit.csv")));
+        QVERIFY(csv.open(QIODevice::WriteOnly));
+        csv.write("Student,Q1,Q2\r\nKEY,A,B\r\nAnn,A,B\r\n");
+        csv.close();
+        FileDialogs::setNextAnswer(csv.fileName());
+        ModalWindows::setNextAction([room](QDialog& preview) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            QVERIFY(preview.height() <= room.height() && preview.width() <= room.width());
+            QVERIFY(preview.minimumSizeHint().height() <= room.height());
+            keepScreenshot(preview, scaled() ? QStringLiteral("csv-preview-125")
+                                             : QStringLiteral("csv-preview"));
+        });
+        s.command("ImportSpreadsheetCSVFile1")->trigger();
+        QVERIFY(ModalWindows::unexpected().isEmpty());
+        csv.remove();
     }
 
     void theGenerator() {

@@ -304,6 +304,38 @@ class FirstHourTest : public QObject {
         QVERIFY(s.find<QRadioButton>("rdo_edit_data")->isChecked());
         QFile::remove(path);
     }
+
+    // A name is a label: letters without a single-byte form become their
+    // base letters, with one warning, instead of stopping the import.
+    void namesBeyondTheSingleByteSetImportAsTheirBaseLetters() {
+        UiSession s;
+        const QString path = pathHere("names.csv");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral("Name,Q1,Q2\r\nKEY,A,B\r\nTom\u00e1\u0161,A,B\r\n\u0141ukasz,B,B\r\n"
+                                  "Ann,A,A\r\n")
+                       .toUtf8());
+        file.close();
+        QString summary;
+        QStringList lines;
+        FileDialogs::setNextAnswer(path);
+        ModalWindows::setNextAction([&](QDialog& preview) {
+            summary = child<QPlainTextEdit>(preview, "memo_summary")->toPlainText();
+            child<QPushButton>(preview, "btn_ok")->click();
+        });
+        ModalWindows::setNextAction([&](QDialog& editor) {
+            lines = child<QPlainTextEdit>(editor, "MemoData")->toPlainText().split(QLatin1Char('\n'));
+            editor.reject();
+        });
+        s.command("ImportSpreadsheetCSVFile1")->trigger();
+        QCOMPARE(lines.size(), 3);
+        QVERIFY2(lines[0].startsWith(QStringLiteral("Tomas ")), qPrintable(lines[0]));
+        QVERIFY2(lines[1].startsWith(QStringLiteral("Lukasz")), qPrintable(lines[1]));
+        QCOMPARE(summary.count(QStringLiteral("cannot store in single bytes")), 1);
+        QVERIFY2(summary.contains(QStringLiteral("Rows 3 and 4: the ids hold characters")),
+                 qPrintable(summary));
+        QFile::remove(path);
+    }
 };
 
 KOR_UI_TEST(FirstHourTest);

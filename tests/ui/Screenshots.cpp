@@ -27,8 +27,7 @@ class Screenshots : public QObject {
         QDir().mkpath(folder);
         const Recording recording;
         AppController controller;
-        MainWindow window(controller);
-        window.resize(1180, 820);
+        MainWindow window(controller);  // at the size it opens with
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         ModalWindows::setNextAction([&](QDialog& editor) {

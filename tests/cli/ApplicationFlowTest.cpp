@@ -37,14 +37,20 @@ protected:
     testing::TempFolder folder;
 };
 
+// The input file at `path` opened, loaded and analysed.
+Application analysed_input_file(const std::string& path) {
+    Application app;
+    EXPECT_FALSE(app.open_input_file(path).refused);
+    EXPECT_FALSE(app.close_editor(EditorExit::close_and_analyze).outcome.refused);
+    EXPECT_FALSE(app.analyze().refused);
+    return app;
+}
+
 // The editor's OK loads new data without analysing them: a report built from
 // the results would pair the new data with the old figures.
 TEST_F(ApplicationFlow, DataLoadedWithoutAnAnalysisHaveNoResultsToReport) {
     ASSERT_EQ(testing::kor({"example", "set2", "-o", at("set2.kor")}).code, 0);
-    Application app;
-    ASSERT_FALSE(app.open_input_file(at("set2.kor")).refused);
-    ASSERT_FALSE(app.close_editor(EditorExit::close_and_analyze).outcome.refused);
-    ASSERT_FALSE(app.analyze().refused);
+    Application app = analysed_input_file(at("set2.kor"));
     ASSERT_FALSE(app.save_html_report(at("app/first.html")).refused);
 
     ASSERT_FALSE(app.close_editor(EditorExit::ok).outcome.refused);
@@ -63,10 +69,7 @@ Application analysed_example_1();
 // data were imported from is no input file to replace.
 TEST_F(ApplicationFlow, OnlyTheDataSetsOwnSaveReplacesTheOpenedInputFile) {
     ASSERT_EQ(testing::kor({"example", "set2", "-o", at("set2.kor")}).code, 0);
-    Application app;
-    ASSERT_FALSE(app.open_input_file(at("set2.kor")).refused);
-    ASSERT_FALSE(app.close_editor(EditorExit::close_and_analyze).outcome.refused);
-    ASSERT_FALSE(app.analyze().refused);
+    Application app = analysed_input_file(at("set2.kor"));
     EXPECT_TRUE(app.save_item_stats(at("set2.kor")).refused);
     EXPECT_TRUE(app.save_results(at("set2.txt"), save_choices_of(app.state()), {at("set2.kor")}).refused);
     EXPECT_TRUE(app.export_data_only(at("./set2.kor")).refused);
@@ -159,10 +162,7 @@ TEST_F(ApplicationFlow, UnsavedChangesFollowOpeningEditingAndSaving) {
 TEST_F(ApplicationFlow, OpenLoadAnalyseSaveAndConvertWriteWhatTheCommandLineWrites) {
     ASSERT_EQ(testing::kor({"example", "set2", "-o", at("set2.kor")}).code, 0);
 
-    Application app;
-    ASSERT_FALSE(app.open_input_file(at("set2.kor")).refused);
-    ASSERT_FALSE(app.close_editor(EditorExit::close_and_analyze).outcome.refused);
-    ASSERT_FALSE(app.analyze().refused);
+    Application app = analysed_input_file(at("set2.kor"));
     const Outcome saved = app.save_results(at("app/results.txt"), save_choices_of(app.state()));
     ASSERT_FALSE(saved.refused);
     EXPECT_EQ(saved.written, (std::vector<std::string>{at("app/results.txt"), at("app/results.exm"),

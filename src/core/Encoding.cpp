@@ -366,17 +366,18 @@ std::optional<std::string> single_byte_text(std::string_view bytes, Outcome& out
     if (is_ascii(bytes)) {
         return std::string(bytes);
     }
-    const bool marked_utf8 = bytes.substr(0, byte_order_mark.size()) == byte_order_mark;
-    const std::string_view text = marked_utf8 ? bytes.substr(byte_order_mark.size()) : bytes;
-    const std::size_t not_utf8 = first_byte_not_utf8(text);
+    // Unmarked text that is not UTF-8 is read as Latin-1; a file marked as
+    // UTF-8 must be it.
+    const FileBytes file = file_bytes(bytes);
+    if (!file.utf8) {
+        return std::string(file.text);
+    }
+    const std::size_t not_utf8 = first_byte_not_utf8(file.text);
     if (not_utf8 == std::string_view::npos) {
-        return latin1_from_utf8(text, outcome);
+        return latin1_from_utf8(file.text, outcome);
     }
-    if (marked_utf8) {
-        outcome.refuse(not_utf8_message(text, not_utf8));
-        return std::nullopt;
-    }
-    return std::string(text);
+    outcome.refuse(not_utf8_message(file.text, not_utf8));
+    return std::nullopt;
 }
 
 std::string utf8_from_latin1(std::string_view text) {

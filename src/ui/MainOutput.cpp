@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <utility>
 
 #include "core/VariablesUnit.h"
 #include "reports/Exports.h"
@@ -30,26 +31,30 @@ const char* const grade_report_filter =
 const char* const text_filter = "Text files (*.TXT)|*.txt";
 const char* const bitmap_filter = "Bitmap files (*.bmp)|*.bmp";
 
+// The quick reports and the report kinds that build them; any other kind
+// stands for the examinee report.
+constexpr std::pair<QuickReport, ReportKind> quick_reports[] = {
+    {QuickReport::examinees, ReportKind::examinees},
+    {QuickReport::items, ReportKind::items},
+    {QuickReport::options, ReportKind::options},
+};
+
 ReportKind reportKindOf(QuickReport report) {
-    switch (report) {
-        case QuickReport::items:
-            return ReportKind::items;
-        case QuickReport::options:
-            return ReportKind::options;
-        default:
-            return ReportKind::examinees;
+    for (const auto& [quick, kind] : quick_reports) {
+        if (quick == report) {
+            return kind;
+        }
     }
+    return ReportKind::examinees;
 }
 
 QuickReport quickReportOf(ReportKind kind) {
-    switch (kind) {
-        case ReportKind::items:
-            return QuickReport::items;
-        case ReportKind::options:
-            return QuickReport::options;
-        default:
-            return QuickReport::examinees;
+    for (const auto& [quick, report_kind] : quick_reports) {
+        if (report_kind == kind) {
+            return quick;
+        }
     }
+    return QuickReport::examinees;
 }
 
 // A file's name without its folder and extension.

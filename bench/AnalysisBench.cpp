@@ -11,7 +11,7 @@
 #include <string>
 
 #include "KorCli.h"
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "core/analysis/Analysis.h"
 #include "core/data/InputFile.h"
 #include "core/data/Loader.h"

@@ -1,6 +1,6 @@
 #include "app/Analyze.h"
 
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "core/analysis/Analysis.h"
 #include "core/analysis/NormalCurve.h"
 #include "reports/FullReport.h"
@@ -14,17 +14,17 @@ Outcome analyze_and_report(ProgramState& state, ExamineeOutput examinee_output_t
     if (outcome.refused) {
         return outcome;
     }
-    ReportTexts& reports = state.reports;
-    reports.memo_results.clear();
-    reports.memo_results_left = true;
+    ReportTexts& reports = state.report_texts;
+    reports.examinees.clear();
+    reports.examinees_left = true;
     if (examinee_output_time == ExamineeOutput::now) {
         write_examinee_output_if_left(state);
     }
-    reports.rich_edit_qe = quick_examinee_results(state);
-    reports.memo_items = item_output(state);
-    reports.rich_edit_qi = quick_item_results(state);
+    reports.examinee_pane = quick_examinee_results(state);
+    reports.items = item_output(state);
+    reports.item_pane = quick_item_results(state);
     Diagnostics warnings;
-    reports.results_box = full_report(state, reports.memo_items, warnings);
+    reports.results_box = full_report(state, reports.items, warnings);
     for (const std::string& warning : warnings.texts()) {
         state.results.warnings.push_back(warning);
     }
@@ -32,9 +32,9 @@ Outcome analyze_and_report(ProgramState& state, ExamineeOutput examinee_output_t
 }
 
 void write_examinee_output_if_left(ProgramState& state) {
-    if (state.reports.memo_results_left) {
-        state.reports.memo_results = examinee_output(state);
-        state.reports.memo_results_left = false;
+    if (state.report_texts.examinees_left) {
+        state.report_texts.examinees = examinee_output(state);
+        state.report_texts.examinees_left = false;
     }
 }
 

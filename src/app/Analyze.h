@@ -14,7 +14,7 @@ struct ProgramState;
 // nothing in between.
 enum class ExamineeOutput { now, when_asked };
 
-// Runs the analysis and writes every report text into state.reports; the
+// Runs the analysis and writes every report text into state.report_texts; the
 // reports' warnings join results.warnings. Refused (with nothing written)
 // when the analysis is refused.
 Outcome analyze_and_report(ProgramState& state, ExamineeOutput examinee_output = ExamineeOutput::now);

@@ -11,8 +11,9 @@
 #include "reports/GradeReports.h"
 #include "reports/HtmlReport.h"
 #include "reports/ViewerText.h"
-#include "sample/Examples.h"
-#include "sample/GenForm.h"
+#include "app/Examples.h"
+#include "app/forms/GenForm.h"
+#include "app/forms/InputFileForms.h"
 
 namespace kor {
 
@@ -261,13 +262,13 @@ std::vector<std::string> Application::report_lines(ReportKind kind, Outcome& mes
     switch (kind) {
         case ReportKind::examinees:
             write_examinee_output_if_left(*state_);
-            return quick_examinee_view(state, state.reports.memo_results);
+            return quick_examinee_view(state, state.report_texts.examinees);
         case ReportKind::items:
-            return quick_item_view(state, state.reports.memo_items);
+            return quick_item_view(state, state.report_texts.items);
         case ReportKind::options:
             return quick_options_view(state);
         case ReportKind::full:
-            return state.reports.results_box;
+            return state.report_texts.results_box;
         case ReportKind::grades: {
             GradeReport grades = grade_report_view(*state_);
             messages.append(grades.outcome);
@@ -277,9 +278,9 @@ std::vector<std::string> Application::report_lines(ReportKind kind, Outcome& mes
     return {};
 }
 
-std::vector<std::string> Application::examinee_pane() const { return state_->reports.rich_edit_qe; }
+std::vector<std::string> Application::examinee_pane() const { return state_->report_texts.examinee_pane; }
 
-std::vector<std::string> Application::item_pane() const { return state_->reports.rich_edit_qi; }
+std::vector<std::string> Application::item_pane() const { return state_->report_texts.item_pane; }
 
 Outcome Application::check_targets(const std::vector<std::string>& targets) const {
     return check_targets(targets, state_->data.input_file_path);

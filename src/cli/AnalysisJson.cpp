@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "JsonStream.h"
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "core/analysis/ItemStatistics.h"
 #include "core/settings/Choices.h"
 #include "reports/CsvResults.h"

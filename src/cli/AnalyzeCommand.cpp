@@ -11,10 +11,10 @@
 #include "CliCommon.h"
 #include "CsvFlags.h"
 #include "core/FileIO.h"
-#include "core/settings/GradingScaleFile.h"
-#include "core/settings/GroupSettings.h"
-#include "core/settings/MainCommands.h"
-#include "core/settings/ProblemCriteria.h"
+#include "app/forms/GradingScaleFile.h"
+#include "app/forms/GroupForm.h"
+#include "app/forms/MainCommands.h"
+#include "app/forms/ProblemItemForm.h"
 
 namespace kor {
 

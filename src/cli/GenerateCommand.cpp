@@ -80,7 +80,7 @@ int run_generate(const GenerateFlags& flags, std::ostream& out, std::ostream& er
     if (auto refused = print_outcome(app.save_input_file(flags.path), err)) {
         return *refused;
     }
-    out << file_name_of(flags.path) << ": " << app.state().editor.txt_title << '\n';
+    out << file_name_of(flags.path) << ": " << app.state().editor.title << '\n';
     return exit_ok;
 }
 

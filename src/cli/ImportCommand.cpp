@@ -13,7 +13,7 @@
 #include "CsvFlags.h"
 #include "core/FileIO.h"
 #include "core/TextUtil.h"
-#include "core/data/EditorModel.h"
+#include "app/forms/EditorModel.h"
 #include "core/data/LegacyInput.h"
 
 namespace kor {
@@ -76,19 +76,19 @@ void set_box(std::string& box, const std::optional<int>& value) {
 void fill_from_flags(ProgramState& state, const ImportFlags& flags, const std::optional<int>& items) {
     EditorTexts& editor = state.editor;
     if (flags.key) {
-        editor.txt_answer_key = *flags.key;
+        editor.answer_key = *flags.key;
     }
     if (flags.format == "text-with-key") {
         count_lines_as_examinees(state);
         if (!items) {
-            editor.txt_items = std::to_string(editor.txt_answer_key.size());
+            editor.items = std::to_string(editor.answer_key.size());
         }
     }
     if (flags.format != "testscore") {
-        set_box(editor.txt_items, items);
+        set_box(editor.items, items);
     }
-    set_box(editor.txt_label_length, flags.label_length);
-    set_box(editor.txt_cases, flags.examinees);
+    set_box(editor.label_length, flags.label_length);
+    set_box(editor.cases, flags.examinees);
 }
 
 // The old records are pasted into the data window and then rebuilt, which
@@ -96,7 +96,7 @@ void fill_from_flags(ProgramState& state, const ImportFlags& flags, const std::o
 Outcome import_testscore_file(Application& app, const ImportFlags& flags, const std::optional<int>& items) {
     Outcome outcome = app.insert_text_file(flags.path, TextSource::text);
     if (outcome.accepted()) {
-        set_box(app.state().editor.txt_items, items);
+        set_box(app.state().editor.items, items);
         outcome.append(app.import_testscore_data());
     }
     return outcome;

@@ -6,8 +6,8 @@
 
 #include "CliCommon.h"
 #include "core/TextUtil.h"
-#include "core/VariablesUnit.h"
-#include "core/settings/SpearmanBrown.h"
+#include "app/ProgramState.h"
+#include "app/forms/SpearmanBrownForm.h"
 
 namespace kor {
 

@@ -158,4 +158,9 @@ std::vector<std::string> split_lines(std::string_view contents) {
     return {views.begin(), views.end()};
 }
 
+std::string with_user_separator(std::string text, char separator) {
+    std::replace(text.begin(), text.end(), '.', separator);
+    return text;
+}
+
 }  // namespace kor

@@ -34,6 +34,10 @@ std::optional<double> parse_real(std::string_view text, std::string_view separat
 // exponent, with "." as separator: 1 -> "1", 1.5 -> "1.5", 0.2 -> "0.2".
 std::string shortest_real(double value);
 
+// A number's text with "." replaced by the user's decimal separator, as the
+// dialogs show a value so that reading it back gives the same number.
+std::string with_user_separator(std::string text, char separator);
+
 // The first `length` characters of `text` (all of it when shorter).
 std::string cut(std::string_view text, std::size_t length);
 

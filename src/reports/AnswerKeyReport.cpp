@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 #include "core/data/Codes.h"
 #include "core/Format.h"
 
@@ -121,7 +121,7 @@ void add_alternative_answers(Lines& lines, const TTestData& data) {
 
 }  // namespace
 
-Lines answer_key_lines(const ProgramState& state) {
+Lines answer_key_lines(const AnalysisState& state) {
     const TTestData& data = state.data;
     Lines lines;
     add_banner(lines, 75, "Answer Key Analysis");
@@ -156,7 +156,7 @@ Lines answer_key_lines(const ProgramState& state) {
     return lines;
 }
 
-Lines item_listing_lines(const ProgramState& state) {
+Lines item_listing_lines(const AnalysisState& state) {
     const TTestData& data = state.data;
     Lines lines;
     add_banner(lines, 60, "Item Included, Answer Key, Additional Correct Options");

@@ -9,14 +9,14 @@
 
 namespace kor {
 
-struct ProgramState;
+struct AnalysisState;
 
 // From the two empty lines before the "Answer Key Analysis" banner to the
 // last bar of the options chart.
-std::vector<std::string> answer_key_lines(const ProgramState& state);
+std::vector<std::string> answer_key_lines(const AnalysisState& state);
 
 // From the two empty lines before the listing's banner to its last line;
 // the report ends with it.
-std::vector<std::string> item_listing_lines(const ProgramState& state);
+std::vector<std::string> item_listing_lines(const AnalysisState& state);
 
 }  // namespace kor

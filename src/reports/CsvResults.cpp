@@ -4,7 +4,7 @@
 
 #include "core/Encoding.h"
 #include "core/Format.h"
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 #include "reports/QuickOptions.h"
 
 namespace kor {
@@ -36,7 +36,7 @@ std::string correlation_cell(double value) {
 }
 
 // The records are kept in report order; these files list them by number.
-std::vector<const Case_Record*> examinees_in_data_order(const ProgramState& state) {
+std::vector<const Case_Record*> examinees_in_data_order(const AnalysisState& state) {
     const int n = state.data.num_examinees;
     std::vector<const Case_Record*> by_number(at(n) + 1, nullptr);
     for (int p = 1; p <= n; ++p) {
@@ -48,7 +48,7 @@ std::vector<const Case_Record*> examinees_in_data_order(const ProgramState& stat
     return by_number;
 }
 
-std::vector<const Item_Record*> items_in_number_order(const ProgramState& state) {
+std::vector<const Item_Record*> items_in_number_order(const AnalysisState& state) {
     const int k = state.data.num_items;
     std::vector<const Item_Record*> by_number(at(k) + 1, nullptr);
     for (int p = 1; p <= k; ++p) {
@@ -119,7 +119,7 @@ std::string csv_row(const std::vector<std::string>& cells) {
     return row;
 }
 
-std::vector<std::string> scores_csv_lines(const ProgramState& state) {
+std::vector<std::string> scores_csv_lines(const AnalysisState& state) {
     const bool points = state.data.partial_credit_on;
     const bool full_ids = !state.data.full_ids.empty();
     std::vector<std::string> lines{
@@ -152,7 +152,7 @@ std::vector<std::string> scores_csv_lines(const ProgramState& state) {
     return utf8_lines(std::move(lines));
 }
 
-std::vector<std::string> options_csv_lines(const ProgramState& state) {
+std::vector<std::string> options_csv_lines(const AnalysisState& state) {
     const TTestData& data = state.data;
     std::vector<std::string> lines{"item,option,key,count,proportion,high,low,pbis"};
     const std::vector<const Item_Record*> items = items_in_number_order(state);

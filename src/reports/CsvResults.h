@@ -13,7 +13,7 @@
 
 namespace kor {
 
-struct ProgramState;
+struct AnalysisState;
 struct TTestData;
 
 // The option columns an item's results list: its own options within the
@@ -42,12 +42,12 @@ std::string csv_row(const std::vector<std::string>& cells);
 // are the partial-credit points when partial credit is on, otherwise the
 // score; the bands are in raw scores. When the labels are shortened ids, the
 // id is the whole id and two columns follow: "label" and "name".
-std::vector<std::string> scores_csv_lines(const ProgramState& state);
+std::vector<std::string> scores_csv_lines(const AnalysisState& state);
 
 // "item,option,key,count,proportion,high,low,pbis", then for every included
 // item in item-number order one row per option (A, B, ...; RIGHT and WRONG
 // for right-wrong data) and one row "omitted" for the answers left out. A
 // point-biserial that cannot be computed is an empty cell.
-std::vector<std::string> options_csv_lines(const ProgramState& state);
+std::vector<std::string> options_csv_lines(const AnalysisState& state);
 
 }  // namespace kor

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 #include "core/analysis/Distribution.h"
 #include "core/Format.h"
 
@@ -52,7 +52,7 @@ std::string stem_label(int score) {
 
 }  // namespace
 
-Lines frequency_table_lines(const ProgramState& state, Diagnostics& diagnostics) {
+Lines frequency_table_lines(const AnalysisState& state, Diagnostics& diagnostics) {
     Lines lines;
     add_ruled_heading(lines, "Score Frequency Table");
     lines.push_back("");
@@ -71,7 +71,7 @@ Lines frequency_table_lines(const ProgramState& state, Diagnostics& diagnostics)
     return lines;
 }
 
-Lines bar_graph_lines(const ProgramState& state) {
+Lines bar_graph_lines(const AnalysisState& state) {
     Lines lines;
     if (state.data.num_examinees > bar_graph_max_examinees) {
         add_ruled_heading(lines, "Bar Graph (not printed due to large number of cases)");
@@ -96,7 +96,7 @@ Lines bar_graph_lines(const ProgramState& state) {
     return lines;
 }
 
-Lines stem_and_leaf_lines(const ProgramState& state) {
+Lines stem_and_leaf_lines(const AnalysisState& state) {
     Lines lines{""};
     if (state.data.num_examinees > stem_leaf_max_examinees) {
         add_ruled_heading(lines,
@@ -125,7 +125,7 @@ Lines stem_and_leaf_lines(const ProgramState& state) {
     return lines;
 }
 
-Lines grade_chart_lines(const ProgramState& state) {
+Lines grade_chart_lines(const AnalysisState& state) {
     Lines lines;
     if (state.data.num_examinees > grade_chart_max_examinees) {
         lines.push_back("");
@@ -153,7 +153,7 @@ Lines grade_chart_lines(const ProgramState& state) {
     return lines;
 }
 
-Lines score_distribution_lines(const ProgramState& state, Diagnostics& diagnostics) {
+Lines score_distribution_lines(const AnalysisState& state, Diagnostics& diagnostics) {
     Lines lines = frequency_table_lines(state, diagnostics);
     append(lines, bar_graph_lines(state));
     append(lines, stem_and_leaf_lines(state));

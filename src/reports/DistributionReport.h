@@ -10,7 +10,7 @@
 namespace kor {
 
 class Diagnostics;
-struct ProgramState;
+struct AnalysisState;
 
 // Largest number of examinees for which each display is drawn.
 inline constexpr int bar_graph_max_examinees = 999;
@@ -18,12 +18,12 @@ inline constexpr int stem_leaf_max_examinees = 200;
 inline constexpr int grade_chart_max_examinees = 200;
 
 // The whole section: the four parts below, in this order.
-std::vector<std::string> score_distribution_lines(const ProgramState& state,
+std::vector<std::string> score_distribution_lines(const AnalysisState& state,
                                                   Diagnostics& diagnostics);
 
-std::vector<std::string> frequency_table_lines(const ProgramState& state, Diagnostics& diagnostics);
-std::vector<std::string> bar_graph_lines(const ProgramState& state);
-std::vector<std::string> stem_and_leaf_lines(const ProgramState& state);
-std::vector<std::string> grade_chart_lines(const ProgramState& state);
+std::vector<std::string> frequency_table_lines(const AnalysisState& state, Diagnostics& diagnostics);
+std::vector<std::string> bar_graph_lines(const AnalysisState& state);
+std::vector<std::string> stem_and_leaf_lines(const AnalysisState& state);
+std::vector<std::string> grade_chart_lines(const AnalysisState& state);
 
 }  // namespace kor

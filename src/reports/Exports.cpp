@@ -7,7 +7,7 @@
 
 #include "core/FileIO.h"
 #include "core/Format.h"
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 #include "core/analysis/Scoring.h"
 #include "core/data/Codes.h"
 #include "core/data/Conversions.h"
@@ -44,7 +44,7 @@ std::string zero_one_key_line(int num_items) {
     return line;
 }
 
-std::vector<std::string> zero_one_lines(const ProgramState& state, bool recoded_here,
+std::vector<std::string> zero_one_lines(const AnalysisState& state, bool recoded_here,
                                         ZeroOneLayout layout) {
     const TTestData& data = state.data;
     std::vector<std::string> lines{zero_one_header(data.num_items)};
@@ -68,7 +68,7 @@ std::vector<std::string> zero_one_lines(const ProgramState& state, bool recoded_
 // in the converted form.
 class ConvertBackOnExit {
 public:
-    ConvertBackOnExit(ProgramState& state, ConvertMenu& menu, bool active, EditorTexts texts)
+    ConvertBackOnExit(AnalysisState& state, ConvertMenu& menu, bool active, EditorTexts texts)
         : state_(state), menu_(menu), active_(active), texts_(std::move(texts)) {}
     ~ConvertBackOnExit() {
         if (active_) {
@@ -82,7 +82,7 @@ public:
     ConvertBackOnExit& operator=(const ConvertBackOnExit&) = delete;
 
 private:
-    ProgramState& state_;
+    AnalysisState& state_;
     ConvertMenu& menu_;
     bool active_;
     EditorTexts texts_;  // the boxes before the export converted them
@@ -107,7 +107,7 @@ std::string zero_one_file_name(const std::string& map_name) {
 
 std::string alt_base_name(const std::string& map_name) { return named(map_name, "_alt", "alt"); }
 
-std::vector<std::string> item_stats_lines(const ProgramState& state) {
+std::vector<std::string> item_stats_lines(const AnalysisState& state) {
     std::vector<std::string> lines{
         "item,correct,diff,pbis,biserial,pbis_del,discrim,high,low,kr20_del,mean_del,sd_del,sem_del"};
     for (int j = 1; j <= state.data.num_items; ++j) {
@@ -118,7 +118,7 @@ std::vector<std::string> item_stats_lines(const ProgramState& state) {
     return lines;
 }
 
-void save_item_stats(const ProgramState& state, const std::string& path) {
+void save_item_stats(const AnalysisState& state, const std::string& path) {
     write_lines_atomic(path, item_stats_lines(state));
 }
 
@@ -130,7 +130,7 @@ std::string zero_one_header(int num_items) {
     return header;
 }
 
-Outcome save_zero_one_data(ProgramState& state, ConvertMenu& menu, const std::string& path,
+Outcome save_zero_one_data(AnalysisState& state, ConvertMenu& menu, const std::string& path,
                            ZeroOneLayout layout) {
     const bool already_right_wrong = state.data.data_are_right_wrong;
     EditorTexts texts = state.editor;
@@ -143,7 +143,7 @@ Outcome save_zero_one_data(ProgramState& state, ConvertMenu& menu, const std::st
     return loaded;
 }
 
-std::vector<std::string> alt_data_lines(const ProgramState& state) {
+std::vector<std::string> alt_data_lines(const AnalysisState& state) {
     const TTestData& data = state.data;
     const std::string count = (data.num_items < 100 ? "0" : "") + whole(data.num_items);
     std::string included;
@@ -151,13 +151,13 @@ std::vector<std::string> alt_data_lines(const ProgramState& state) {
         included += data.item_include[at(j)] == include_excluded ? 'N' : 'Y';
     }
     std::vector<std::string> lines{
-        count + " " + state.editor.txt_missing_data + " x " + whole(data.label_length),
-        state.editor.txt_answer_key, state.editor.txt_options, included};
-    lines.insert(lines.end(), state.editor.memo_data.begin(), state.editor.memo_data.end());
+        count + " " + state.editor.missing_data + " x " + whole(data.label_length),
+        state.editor.answer_key, state.editor.options, included};
+    lines.insert(lines.end(), state.editor.data_lines.begin(), state.editor.data_lines.end());
     return lines;
 }
 
-std::vector<std::string> alt_exceptions_lines(const ProgramState& state) {
+std::vector<std::string> alt_exceptions_lines(const AnalysisState& state) {
     std::vector<std::string> lines{"ALT exceptions: item, correct answers"};
     for (const AltAnswerRow& row : state.alt_table.rows) {
         std::string line = alt_item_number(std::atoi(row.cells[0].c_str())) + "  ";
@@ -178,7 +178,7 @@ std::vector<std::string> alt_file_paths(const std::string& base) {
     return {base + alt_data_extension, base + alt_exceptions_extension};
 }
 
-std::vector<std::string> save_alt_files(const ProgramState& state, const std::string& base) {
+std::vector<std::string> save_alt_files(const AnalysisState& state, const std::string& base) {
     const std::vector<std::string> paths = alt_file_paths(base);
     std::vector<std::string> written{paths[0]};
     write_lines_atomic(paths[0], alt_data_lines(state));

@@ -1,6 +1,6 @@
 #include "reports/FullReport.h"
 
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 #include "core/analysis/NormalCurve.h"
 #include "reports/AnswerKeyReport.h"
 #include "reports/DistributionReport.h"
@@ -20,7 +20,7 @@ std::vector<std::string> page_heading(const TTestData& data, const char* caption
     return {title_line(data), comment_line(data), rule('*', 75), caption, rule('*', 75), ""};
 }
 
-std::vector<std::string> examinee_summary(const ProgramState& state) {
+std::vector<std::string> examinee_summary(const AnalysisState& state) {
     std::vector<std::string> lines{rule('=', 23), "Examinee Score Summary ", rule('=', 23), ""};
     append(lines, score_summary_lines(state, PointsNote::own_line));
     lines.emplace_back();
@@ -29,7 +29,7 @@ std::vector<std::string> examinee_summary(const ProgramState& state) {
 
 }  // namespace
 
-std::vector<std::string> full_report(const ProgramState& state, const std::vector<std::string>& memo_items,
+std::vector<std::string> full_report(const AnalysisState& state, const std::vector<std::string>& item_lines,
                                      Diagnostics& warnings) {
     std::vector<std::string> lines = page_heading(state.data, "Full Test Analysis");
     append(lines, examinee_summary(state));
@@ -37,7 +37,7 @@ std::vector<std::string> full_report(const ProgramState& state, const std::vecto
     append(lines, {"", form_feed_line});
 
     append(lines, page_heading(state.data, "Item and Test Analysis"));
-    append(lines, memo_items);
+    append(lines, item_lines);
     lines.emplace_back();
     append(lines, reliability_lines(state, warnings));
 

@@ -4,7 +4,7 @@
 
 #include "core/FileIO.h"
 #include "core/Format.h"
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 #include "core/analysis/Scoring.h"
 #include "core/data/Codes.h"
 #include "core/data/Conversions.h"
@@ -49,7 +49,7 @@ bool has_alternatives(const TTestData& data, int j) {
     return c == 'A' || c == 'a';
 }
 
-std::string item_marker(const ProgramState& state, int j, Form form) {
+std::string item_marker(const AnalysisState& state, int j, Form form) {
     const TTestData& data = state.data;
     if (has_alternatives(data, j) || key_of(data, j) == missing_code) {
         return "* ";
@@ -90,7 +90,7 @@ struct ListPart {
     int counted = 0;  // lines that count towards the page
 };
 
-ListPart grading_scale_part(const ProgramState& state) {
+ListPart grading_scale_part(const AnalysisState& state) {
     ListPart part{banner("GRADING SCALE (in Percentages):"), 0};
     part.lines.emplace_back();
     for (const std::string& line : grading_scale_lines(state.settings)) {
@@ -135,7 +135,7 @@ ListPart excluded_items_part(const TTestData& data, Form form) {
     return part;
 }
 
-ListPart alternative_answers_part(const ProgramState& state, Form form) {
+ListPart alternative_answers_part(const AnalysisState& state, Form form) {
     const TTestData& data = state.data;
     if (data.num_alt_or_all_correct_items <= 0) {
         return {};
@@ -219,7 +219,7 @@ void add_part(std::vector<std::string>& lines, int& counter, const ListPart& par
     counter += part.counted;
 }
 
-std::vector<std::string> instructor_list(const ProgramState& state, Form form) {
+std::vector<std::string> instructor_list(const AnalysisState& state, Form form) {
     const TTestData& data = state.data;
     std::vector<std::string> lines = first_page_header(data, form);
     int counter = first_page_lines;
@@ -245,14 +245,14 @@ std::vector<std::string> instructor_list(const ProgramState& state, Form form) {
 
 // --- the individual report ---
 
-std::string grade_part(const ProgramState& state, const std::string& grade) {
+std::string grade_part(const AnalysisState& state, const std::string& grade) {
     if (!state.settings.print_grades_on_reports || state.settings.num_grade_cats <= 0) {
         return "";
     }
     return "(Grade = " + grade + ")";
 }
 
-std::string score_line(const ProgramState& state, const Case_Record& r) {
+std::string score_line(const AnalysisState& state, const Case_Record& r) {
     const TTestData& data = state.data;
     if (data.partial_credit_on) {
         return "Total Points= " + fixed(r.PC_Score, 1) + "= " + whole(r.MC) + "*" + fixed(data.mc_item_points, 1) +
@@ -263,7 +263,7 @@ std::string score_line(const ProgramState& state, const Case_Record& r) {
            grade_part(state, r.Grade);
 }
 
-std::string class_line(const ProgramState& state) {
+std::string class_line(const AnalysisState& state) {
     const bool points = state.data.partial_credit_on;
     const ScoreStatistics& s = points ? state.results.pc_score : state.results.score;
     const double possible = points ? state.results.total_possible : state.data.num_included_items;
@@ -289,7 +289,7 @@ std::vector<std::string> table_headings(bool two_columns, Form form) {
 
 // One item of the table: number, the response and, when wrong, the key,
 // then the item's marker. A right answer on an item keyed 9 shows no marker.
-std::string table_entry(const ProgramState& state, int examinee, int j, Form form, bool left_of_two) {
+std::string table_entry(const AnalysisState& state, int examinee, int j, Form form, bool left_of_two) {
     const TTestData& data = state.data;
     const std::uint8_t code = data.responses(examinee, j);
     const char key = code_digit(key_of(data, j));
@@ -313,7 +313,7 @@ std::string table_entry(const ProgramState& state, int examinee, int j, Form for
     return entry + marker + (left_of_two ? column_separator : "");
 }
 
-std::vector<std::string> item_table(const ProgramState& state, int examinee, Form form) {
+std::vector<std::string> item_table(const AnalysisState& state, int examinee, Form form) {
     const int k = state.data.num_items;
     const bool two_columns = k > items_per_column;
     std::vector<std::string> lines = table_headings(two_columns, form);
@@ -336,7 +336,7 @@ std::vector<std::string> report_closing(Form form) {
             "*: multiple options counted correct, &: items excluded from total"};
 }
 
-std::vector<std::string> individual_report(const ProgramState& state, const Case_Record& r, Form form) {
+std::vector<std::string> individual_report(const AnalysisState& state, const Case_Record& r, Form form) {
     std::vector<std::string> lines{state.data.test_title,
                                    rule('~', 62),
                                    "Individual Grade Report for: " + r.Name,
@@ -352,7 +352,7 @@ std::vector<std::string> individual_report(const ProgramState& state, const Case
 
 }  // namespace
 
-GradeReport grade_report_view(const ProgramState& state) {
+GradeReport grade_report_view(const AnalysisState& state) {
     GradeReport report;
     if (state.data.num_examinees > grade_view_max_examinees) {
         report.outcome.refuse(
@@ -367,7 +367,7 @@ GradeReport grade_report_view(const ProgramState& state) {
     return report;
 }
 
-GradeReport grade_report_file(const ProgramState& state) {
+GradeReport grade_report_file(const AnalysisState& state) {
     GradeReport report;
     if (state.data.num_examinees > grade_save_max_examinees) {
         report.outcome.refuse("Number of Cases must be 500 or less to Save Individual Examinee Grade Reports");
@@ -383,7 +383,7 @@ GradeReport grade_report_file(const ProgramState& state) {
     return report;
 }
 
-Outcome save_grade_reports(const ProgramState& state, const std::string& path) {
+Outcome save_grade_reports(const AnalysisState& state, const std::string& path) {
     GradeReport report = grade_report_file(state);
     if (report.outcome.accepted()) {
         write_lines_atomic(path, report.lines);
@@ -391,7 +391,7 @@ Outcome save_grade_reports(const ProgramState& state, const std::string& path) {
     return report.outcome;
 }
 
-std::string grade_report_file_name(const ProgramState& state) {
+std::string grade_report_file_name(const AnalysisState& state) {
     const std::string name = shown_data_set_name(state);
     return name.empty() || name == unsaved_name ? "Grade_Report" : name;
 }

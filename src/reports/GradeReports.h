@@ -11,7 +11,7 @@
 
 namespace kor {
 
-struct ProgramState;
+struct AnalysisState;
 
 inline constexpr int grade_view_max_examinees = 200;
 inline constexpr int grade_save_max_examinees = 500;
@@ -24,14 +24,14 @@ struct GradeReport {
     Outcome outcome;
     std::vector<std::string> lines;
 };
-GradeReport grade_report_view(const ProgramState& state);
-GradeReport grade_report_file(const ProgramState& state);
+GradeReport grade_report_view(const AnalysisState& state);
+GradeReport grade_report_file(const AnalysisState& state);
 
 // Writes the file form to `path`; refused (nothing written) beyond 500
 // examinees. Throws FileError.
-Outcome save_grade_reports(const ProgramState& state, const std::string& path);
+Outcome save_grade_reports(const AnalysisState& state, const std::string& path);
 
 // The name the save dialog proposes: the data set's name, or "Grade_Report".
-std::string grade_report_file_name(const ProgramState& state);
+std::string grade_report_file_name(const AnalysisState& state);
 
 }  // namespace kor

@@ -8,7 +8,7 @@
 
 #include "core/Encoding.h"
 #include "core/Format.h"
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 #include "core/analysis/ChartData.h"
 #include "core/analysis/ItemStatistics.h"
 #include "core/analysis/OptionTrace.h"
@@ -195,7 +195,7 @@ std::string excluded_items_text(const TTestData& data) {
     return text;
 }
 
-Lines summary_card(const ProgramState& state) {
+Lines summary_card(const AnalysisState& state) {
     const AnalysisResults& r = state.results;
     const ScoreStatistics& s = reported_scores(state);
     const double total = reported_total(state);
@@ -280,7 +280,7 @@ int axis_step(int top, int marks) {
     }
 }
 
-Lines histogram(const ProgramState& state) {
+Lines histogram(const AnalysisState& state) {
     const ChartData chart = chart_of(state, ChartKind::histogram);
     const Frame f{640, 280, 48, 12, 24, 48};
     int highest = 1;
@@ -337,7 +337,7 @@ Lines histogram(const ProgramState& state) {
     return lines;
 }
 
-std::vector<const Item_Record*> included_items(const ProgramState& state) {
+std::vector<const Item_Record*> included_items(const AnalysisState& state) {
     std::vector<const Item_Record*> items;
     for (int j = 1; j <= std::clamp(state.data.num_items, 0, max_items); ++j) {
         const Item_Record& item = state.results.item_records[at(j)];
@@ -424,7 +424,7 @@ std::string unlabelled_points(const std::vector<MapPoint>& points,
     return list;
 }
 
-Lines item_map(const ProgramState& state) {
+Lines item_map(const AnalysisState& state) {
     const AnalysisSettings& s = state.settings;
     const Frame f{640, 420, 52, 30, 16, 48};
     const auto x_of = [&](double p) { return f.left + f.plot_width() * std::clamp(p, 0.0, 1.0); };
@@ -505,7 +505,7 @@ std::string key_text(const TTestData& data, const Item_Record& item) {
            (has_multiple_correct_answers(item) ? "*" : "");
 }
 
-Lines items_table(const ProgramState& state) {
+Lines items_table(const AnalysisState& state) {
     const AnalysisSettings& s = state.settings;
     const double kr20 = state.results.kr20;
     Lines lines{"<section class=\"items\" aria-labelledby=\"items-heading\">",
@@ -551,7 +551,7 @@ Lines items_table(const ProgramState& state) {
 
 // ------------------------------------------------------------ grades
 
-Lines grade_section(const ProgramState& state) {
+Lines grade_section(const AnalysisState& state) {
     const AnalysisSettings& s = state.settings;
     const int categories = std::clamp(s.num_grade_cats, 0, max_grade_categories);
     if (categories == 0) {
@@ -597,7 +597,7 @@ std::string option_row(const std::string& name, bool keyed, int count, double sh
            cell(correlation_text(pbis)) + "</tr>";
 }
 
-Lines options_table(const ProgramState& state, const Item_Record& item) {
+Lines options_table(const AnalysisState& state, const Item_Record& item) {
     const TTestData& data = state.data;
     const Option_Figures& figures = state.results.option_figures[at(item.ItemNum)];
     Lines lines{"<div class=\"scroll\"><table class=\"options\">",
@@ -686,7 +686,7 @@ std::string shares_text(const OptionTraceLine& line) {
     return text;
 }
 
-Lines trace_plot(const ProgramState& state, const Item_Record& item, const ScoreGroups& groups,
+Lines trace_plot(const AnalysisState& state, const Item_Record& item, const ScoreGroups& groups,
                  const std::vector<OptionTraceLine>& trace) {
     const Frame f{600, 300, 48, 130, 16, 52};
     const double step = f.plot_width() / score_group_count;
@@ -828,7 +828,7 @@ Lines trace_notes(const TTestData& data, const Item_Record& item,
     return notes;
 }
 
-Lines item_section(const ProgramState& state, const Item_Record& item, const ScoreGroups& groups) {
+Lines item_section(const AnalysisState& state, const Item_Record& item, const ScoreGroups& groups) {
     const TTestData& data = state.data;
     const AnalysisSettings& s = state.settings;
     std::vector<bool> keyed;
@@ -952,7 +952,7 @@ std::string html_text(std::string_view latin1) {
     return utf8_from_latin1(text);
 }
 
-std::vector<std::string> html_report_lines(const ProgramState& state) {
+std::vector<std::string> html_report_lines(const AnalysisState& state) {
     const TTestData& data = state.data;
     const std::string title = html_text(data.test_title);
     Lines lines{

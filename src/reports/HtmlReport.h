@@ -14,7 +14,7 @@
 
 namespace kor {
 
-struct ProgramState;
+struct AnalysisState;
 
 // Program text (single bytes shown as Latin-1) as UTF-8 for the page, with
 // the characters markup gives a meaning to written as references and
@@ -22,7 +22,7 @@ struct ProgramState;
 std::string html_text(std::string_view latin1);
 
 // The page of the last analysis as UTF-8 lines.
-std::vector<std::string> html_report_lines(const ProgramState& state);
+std::vector<std::string> html_report_lines(const AnalysisState& state);
 
 // --- Labels on the item map, placed so that none covers a point or another.
 

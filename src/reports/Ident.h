@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 
 namespace kor {
 

@@ -1,7 +1,7 @@
 #include "reports/QuickCommon.h"
 
 #include "core/TextUtil.h"
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 #include "core/Format.h"
 
 namespace kor {
@@ -24,15 +24,15 @@ std::string comment_line(const TTestData& data) {
     return cut("COMMENT: " + data.test_comments, widest_title_line);
 }
 
-bool reports_points(const ProgramState& state) {
+bool reports_points(const AnalysisState& state) {
     return state.data.partial_credit_on;
 }
 
-const ScoreStatistics& reported_scores(const ProgramState& state) {
+const ScoreStatistics& reported_scores(const AnalysisState& state) {
     return reports_points(state) ? state.results.pc_score : state.results.score;
 }
 
-double reported_total(const ProgramState& state) {
+double reported_total(const AnalysisState& state) {
     return reports_points(state) ? state.results.total_possible : state.data.num_included_items;
 }
 
@@ -40,11 +40,11 @@ double percent_of(double value, double total) {
     return total > 0.0 ? value / total * 100.0 : 0.0;
 }
 
-std::string examinee_count_line(const ProgramState& state) {
+std::string examinee_count_line(const AnalysisState& state) {
     return "Number of Examinees = " + whole(state.data.num_examinees);
 }
 
-std::vector<std::string> total_possible_lines(const ProgramState& state, PointsNote note) {
+std::vector<std::string> total_possible_lines(const AnalysisState& state, PointsNote note) {
     const TTestData& data = state.data;
     const std::string label = "Total Possible Score= ";
     if (!reports_points(state)) {
@@ -70,7 +70,7 @@ std::string value_line(std::string_view label, double value) {
     return std::string(label) + fixed(value, 3);
 }
 
-std::vector<std::string> score_summary_lines(const ProgramState& state, PointsNote note) {
+std::vector<std::string> score_summary_lines(const AnalysisState& state, PointsNote note) {
     const ScoreStatistics& s = reported_scores(state);
     const double total = reported_total(state);
     std::vector<std::string> lines{examinee_count_line(state)};

@@ -10,7 +10,7 @@
 
 namespace kor {
 
-struct ProgramState;
+struct AnalysisState;
 struct TTestData;
 
 // A rule of `count` copies of `c`.
@@ -22,21 +22,21 @@ std::string comment_line(const TTestData& data);
 
 // With partial or extra credit the summaries describe the points (PC_Score)
 // out of total_possible; otherwise the number correct out of k.
-bool reports_points(const ProgramState& state);
-const ScoreStatistics& reported_scores(const ProgramState& state);
-double reported_total(const ProgramState& state);
+bool reports_points(const AnalysisState& state);
+const ScoreStatistics& reported_scores(const AnalysisState& state);
+double reported_total(const AnalysisState& state);
 
 // value / total as a percentage; 0 when nothing can be scored, so that a
 // test worth no points never prints a division by zero.
 double percent_of(double value, double total);
 
-std::string examinee_count_line(const ProgramState& state);
+std::string examinee_count_line(const AnalysisState& state);
 
 // How the points behind the total possible score are spelt out: on the
 // total's line (examinee output) or on a line of its own (main window pane,
 // item viewer).
 enum class PointsNote { same_line, own_line };
-std::vector<std::string> total_possible_lines(const ProgramState& state, PointsNote note);
+std::vector<std::string> total_possible_lines(const AnalysisState& state, PointsNote note);
 
 // label + value (3 decimals) + " = " + its percentage of the total (1 decimal) + "%".
 std::string score_percent_line(std::string_view label, double value, double total);
@@ -45,7 +45,7 @@ std::string score_percent_line(std::string_view label, double value, double tota
 std::string value_line(std::string_view label, double value);
 
 // The summary lines from "Number of Examinees" to "Kurtosis".
-std::vector<std::string> score_summary_lines(const ProgramState& state, PointsNote note);
+std::vector<std::string> score_summary_lines(const AnalysisState& state, PointsNote note);
 
 // Appends `more` to `lines`.
 void append(std::vector<std::string>& lines, const std::vector<std::string>& more);

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 #include "core/Format.h"
 #include "reports/QuickCommon.h"
 
@@ -182,7 +182,7 @@ std::string equals_rule() {
 
 }  // namespace
 
-ExamineeLayout examinee_layout(const ProgramState& state) {
+ExamineeLayout examinee_layout(const AnalysisState& state) {
     const TTestData& data = state.data;
     const AnalysisSettings& settings = state.settings;
     ExamineeLayout layout;
@@ -242,7 +242,7 @@ std::vector<std::string> grading_scale_lines(const AnalysisSettings& settings) {
     return lines;
 }
 
-std::vector<std::string> examinee_output(const ProgramState& state) {
+std::vector<std::string> examinee_output(const AnalysisState& state) {
     const ExamineeLayout layout = examinee_layout(state);
     std::vector<std::string> lines = examinee_headings(layout);
     for (const int examinee : examinees_in_report_order(state.results, state.data.num_examinees)) {
@@ -260,7 +260,7 @@ std::vector<std::string> examinee_output(const ProgramState& state) {
     return lines;
 }
 
-std::vector<std::string> quick_examinee_results(const ProgramState& state) {
+std::vector<std::string> quick_examinee_results(const AnalysisState& state) {
     std::vector<std::string> lines{""};
     append(lines, score_summary_lines(state, PointsNote::own_line));
     lines.push_back(rule('-', 38));

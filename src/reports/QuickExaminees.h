@@ -1,6 +1,6 @@
 #pragma once
 // The examinee reports of an analysis: the examinee output (one line per
-// examinee, then the score summary), kept by the main window as memo_results,
+// examinee, then the score summary), kept as the examinee report texts,
 // and the quick examinee results shown in its left pane.
 
 #include <string>
@@ -12,7 +12,7 @@
 
 namespace kor {
 
-struct ProgramState;
+struct AnalysisState;
 struct AnalysisSettings;
 
 // Which score columns the list has: the number correct alone, or the
@@ -27,7 +27,7 @@ struct ExamineeLayout {
     bool grading = false;  // grading categories are in use
 };
 
-ExamineeLayout examinee_layout(const ProgramState& state);
+ExamineeLayout examinee_layout(const AnalysisState& state);
 
 // The title lines (with partial or extra credit only), the two heading lines
 // and the dashed rule above the examinee lines.
@@ -42,11 +42,11 @@ std::string examinee_sort_note(const AnalysisSettings& settings);
 // typed; empty without grading. The last category has no minimum and is left out.
 std::vector<std::string> grading_scale_lines(const AnalysisSettings& settings);
 
-// The examinee output (memo_results). Build it right after the analysis: it
+// The examinee output. Build it right after the analysis: it
 // follows the records' report order and the settings of that moment.
-std::vector<std::string> examinee_output(const ProgramState& state);
+std::vector<std::string> examinee_output(const AnalysisState& state);
 
 // The quick examinee results pane (RichEditQE).
-std::vector<std::string> quick_examinee_results(const ProgramState& state);
+std::vector<std::string> quick_examinee_results(const AnalysisState& state);
 
 }  // namespace kor

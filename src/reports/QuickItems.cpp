@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 #include "core/analysis/ItemStatistics.h"
 #include "core/Format.h"
 #include "reports/QuickCommon.h"
@@ -78,7 +78,7 @@ std::string criterion_line(std::string_view label, double criterion, int count) 
 
 // The point-biserial criterion is named in the legend but decides nothing,
 // so it has no line here.
-std::vector<std::string> problem_block(const ProgramState& state) {
+std::vector<std::string> problem_block(const AnalysisState& state) {
     const AnalysisResults& r = state.results;
     const AnalysisSettings& s = state.settings;
     return {rule('-', 39),
@@ -89,7 +89,7 @@ std::vector<std::string> problem_block(const ProgramState& state) {
             criterion_line("        or: AdjPtBiserial <= ", s.crit_adj_pbis, r.num_prob_adj_pbis)};
 }
 
-std::vector<std::string> table_heading(const ProgramState& state) {
+std::vector<std::string> table_heading(const AnalysisState& state) {
     std::vector<std::string> lines;
     if (state.data.partial_credit_on) {
         lines = {"  ALL Item Analyses performed using ONLY 1-point Multiple Choice Items   ",
@@ -153,7 +153,7 @@ std::string item_sort_note(const AnalysisSettings& s) {
     return "These results have been sorted by item number";
 }
 
-std::vector<std::string> item_summary(const ProgramState& state) {
+std::vector<std::string> item_summary(const AnalysisState& state) {
     const AnalysisResults& r = state.results;
     std::vector<std::string> lines{
         "",
@@ -174,11 +174,11 @@ std::vector<std::string> item_summary(const ProgramState& state) {
     return lines;
 }
 
-std::vector<std::string> quick_item_results(const ProgramState& state) {
+std::vector<std::string> quick_item_results(const AnalysisState& state) {
     return item_summary(state);
 }
 
-std::vector<std::string> item_output(const ProgramState& state) {
+std::vector<std::string> item_output(const AnalysisState& state) {
     const TTestData& data = state.data;
     const AnalysisResults& r = state.results;
     std::vector<std::string> lines = table_heading(state);

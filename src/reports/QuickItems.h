@@ -1,7 +1,7 @@
 #pragma once
 // The item reports of an analysis: the item analysis output (one line per
-// included item, notes, then the test and item summary), kept by the main
-// window as memo_items, and the quick item results shown in its right pane.
+// included item, notes, then the test and item summary), kept with the
+// report texts, and the quick item results shown in its right pane.
 
 #include <string>
 #include <vector>
@@ -10,7 +10,7 @@
 
 namespace kor {
 
-struct ProgramState;
+struct AnalysisState;
 struct AnalysisSettings;
 
 // The line of one included item; `problem` puts the "#" mark on it.
@@ -31,11 +31,11 @@ std::string item_sort_note(const AnalysisSettings& settings);
 
 // From the empty line to the high and low groups and, with problem items,
 // their count by criterion: the quick item results pane (RichEditQI).
-std::vector<std::string> item_summary(const ProgramState& state);
-std::vector<std::string> quick_item_results(const ProgramState& state);
+std::vector<std::string> item_summary(const AnalysisState& state);
+std::vector<std::string> quick_item_results(const AnalysisState& state);
 
-// The item analysis output (memo_items). Build it right after the analysis:
+// The item analysis output. Build it right after the analysis:
 // it follows the records' report order and the settings of that moment.
-std::vector<std::string> item_output(const ProgramState& state);
+std::vector<std::string> item_output(const AnalysisState& state);
 
 }  // namespace kor

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 #include "core/Format.h"
 #include "reports/Ident.h"
 #include "reports/QuickCommon.h"
@@ -42,7 +42,7 @@ std::string difference_cell(const Item_Record& item, int option) {
            std::string(before) + "(" + text + ")";
 }
 
-std::vector<const Item_Record*> records_by_item_number(const ProgramState& state) {
+std::vector<const Item_Record*> records_by_item_number(const AnalysisState& state) {
     std::vector<const Item_Record*> by_number(at(state.data.num_items) + 1, nullptr);
     for (int p = 1; p <= state.data.num_items; ++p) {
         const Item_Record& item = state.results.item_records[at(p)];
@@ -101,7 +101,7 @@ std::vector<std::string> item_option_lines(const Item_Record& item, const TTestD
     return {total, high, low, diff, ""};
 }
 
-std::vector<std::string> quick_options_report(const ProgramState& state) {
+std::vector<std::string> quick_options_report(const AnalysisState& state) {
     const TTestData& data = state.data;
     std::vector<std::string> lines{
         title_line(data),

@@ -9,7 +9,7 @@
 
 namespace kor {
 
-struct ProgramState;
+struct AnalysisState;
 struct TTestData;
 
 // Whether the option is marked as a correct answer of the item: the key, an
@@ -25,6 +25,6 @@ std::vector<std::string> options_heading(const TTestData& data);
 std::vector<std::string> item_option_lines(const Item_Record& item, const TTestData& data);
 
 // The whole report, ending with the identification lines.
-std::vector<std::string> quick_options_report(const ProgramState& state);
+std::vector<std::string> quick_options_report(const AnalysisState& state);
 
 }  // namespace kor

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 #include "core/analysis/NormalCurve.h"
 #include "core/analysis/Reliability.h"
 #include "core/Format.h"
@@ -84,13 +84,13 @@ void add_prophecy(Lines& lines, const char* target_text, const Prophecy& p) {
 
 }  // namespace
 
-Lines split_half_lines(const ProgramState& state) {
+Lines split_half_lines(const AnalysisState& state) {
     const AnalysisResults& r = state.results;
     return {split_half_line("Split-Half (1st/ 2nd) Reliability = ", r.split_half_first_second),
             split_half_line("Split-Half (Odd/Even) Reliability = ", r.split_half_odd_even), ""};
 }
 
-Lines item_extreme_lines(const ProgramState& state) {
+Lines item_extreme_lines(const AnalysisState& state) {
     const ItemExtremes e = item_extremes(included_items_in_report_order(state));
     return {extreme_line("Minimum Item Diff.   ", e.min_diff, "Maximum Item Diff.   ", e.max_diff),
             extreme_line("Minimum Disc. Index  ", e.min_disc, "Maximum Disc. Index  ", e.max_disc),
@@ -98,7 +98,7 @@ Lines item_extreme_lines(const ProgramState& state) {
             ""};
 }
 
-Lines prophecy_lines(const ProgramState& state, Diagnostics& warnings) {
+Lines prophecy_lines(const AnalysisState& state, Diagnostics& warnings) {
     const double kr20 = state.results.kr20;
     const int k = state.data.num_included_items;
     const auto at_80 = spearman_brown_prophecy(kr20, k, target_80);
@@ -118,7 +118,7 @@ Lines prophecy_lines(const ProgramState& state, Diagnostics& warnings) {
     return lines;
 }
 
-Lines additional_item_analysis_lines(const ProgramState& state) {
+Lines additional_item_analysis_lines(const AnalysisState& state) {
     const std::string stars(75, '*');
     Lines lines{stars, "Additional Item Analysis", stars, ""};
     lines.push_back("         Scale Mean  Scale SD  KR20     SEM                Adjusted");
@@ -148,7 +148,7 @@ Lines additional_item_analysis_lines(const ProgramState& state) {
     return lines;
 }
 
-Lines reliability_lines(const ProgramState& state, Diagnostics& warnings) {
+Lines reliability_lines(const AnalysisState& state, Diagnostics& warnings) {
     Lines lines = split_half_lines(state);
     append(lines, item_extreme_lines(state));
     append(lines, prophecy_lines(state, warnings));

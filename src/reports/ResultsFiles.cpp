@@ -7,7 +7,7 @@
 
 #include "core/FileIO.h"
 #include "core/Format.h"
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 #include "core/analysis/Scoring.h"
 #include "core/data/InputFile.h"
 #include "reports/GradeReports.h"
@@ -19,7 +19,7 @@ namespace kor {
 
 namespace {
 
-std::vector<std::string> companion_opening(const ProgramState& state, int tildes) {
+std::vector<std::string> companion_opening(const AnalysisState& state, int tildes) {
     return {title_line(state.data), comment_line(state.data), rule('~', tildes), ""};
 }
 
@@ -32,7 +32,7 @@ void write_companion(SavedFiles& saved, const std::string& results_path, const s
 
 // No target may be the data's own file or share a name with another; the
 // input file beside them may be the data's own file, which is then rewritten.
-std::optional<std::string> refusal_beside_input_file(const ProgramState& state,
+std::optional<std::string> refusal_beside_input_file(const AnalysisState& state,
                                                      std::vector<std::string> targets,
                                                      const std::optional<std::string>& kor_path) {
     if (auto refusal = write_targets_refusal(targets, state.data.input_file_path)) {
@@ -45,7 +45,7 @@ std::optional<std::string> refusal_beside_input_file(const ProgramState& state,
     return write_targets_refusal(targets, std::string());
 }
 
-bool is_file_opened(const ProgramState& state, const std::string& path) {
+bool is_file_opened(const AnalysisState& state, const std::string& path) {
     return state.data.opened_from_file && !state.data.input_file_path.empty() &&
            same_file(path, state.data.input_file_path);
 }
@@ -67,26 +67,26 @@ std::vector<std::string> file_preface_lines() {
     return lines;
 }
 
-std::vector<std::string> results_file_lines(const ProgramState& state) {
+std::vector<std::string> results_file_lines(const AnalysisState& state) {
     std::vector<std::string> lines = file_preface_lines();
     append(lines, {"\f", state.data.test_title, ""});
-    append(lines, state.reports.results_box);
+    append(lines, state.report_texts.results_box);
     append(lines, {"", rule('~', 40)});
     append(lines, ident_lines());
     return lines;
 }
 
-std::vector<std::string> exm_file_lines(const ProgramState& state) {
+std::vector<std::string> exm_file_lines(const AnalysisState& state) {
     std::vector<std::string> lines = companion_opening(state, 42);
-    append(lines, state.reports.memo_results);
+    append(lines, state.report_texts.examinees);
     lines.emplace_back();
     append(lines, viewer_save_tail(state, QuickReport::examinees));
     return lines;
 }
 
-std::vector<std::string> itm_file_lines(const ProgramState& state) {
+std::vector<std::string> itm_file_lines(const AnalysisState& state) {
     std::vector<std::string> lines = companion_opening(state, 42);
-    append(lines, state.reports.memo_items);
+    append(lines, state.report_texts.items);
     lines.emplace_back();
     std::vector<std::string> tail = viewer_save_tail(state, QuickReport::items);
     // The item file closes with a rule one longer than the viewer's.
@@ -95,7 +95,7 @@ std::vector<std::string> itm_file_lines(const ProgramState& state) {
     return lines;
 }
 
-std::vector<std::string> opt_file_lines(const ProgramState& state) {
+std::vector<std::string> opt_file_lines(const AnalysisState& state) {
     std::vector<std::string> lines = companion_opening(state, 72);
     append(lines, quick_options_report(state));
     return lines;
@@ -105,7 +105,7 @@ std::string companion_path(const std::string& results_path, const std::string& e
     return strip_extension(results_path) + extension;
 }
 
-SaveChoices save_choices_of(const ProgramState& state) {
+SaveChoices save_choices_of(const AnalysisState& state) {
     const AnalysisSettings& s = state.settings;
     return {s.save_exm_file, s.save_itm_file, s.save_opt_file, s.save_rpt_file, s.auto_save_kor_file};
 }
@@ -123,7 +123,7 @@ std::vector<std::string> results_file_targets(const std::string& results_path,
     return targets;
 }
 
-std::optional<std::string> save_results_refusal(const ProgramState& state,
+std::optional<std::string> save_results_refusal(const AnalysisState& state,
                                                 const std::string& results_path,
                                                 const SaveChoices& choices,
                                                 const std::vector<std::string>& other_targets) {
@@ -134,7 +134,7 @@ std::optional<std::string> save_results_refusal(const ProgramState& state,
         choices.kor ? std::optional(companion_path(results_path, ".kor")) : std::nullopt);
 }
 
-SavedFiles save_results(const ProgramState& state, const std::string& results_path, const SaveChoices& choices) {
+SavedFiles save_results(const AnalysisState& state, const std::string& results_path, const SaveChoices& choices) {
     SavedFiles saved;
     if (auto refusal = save_results_refusal(state, results_path, choices)) {
         saved.outcome.refuse(*refusal);
@@ -168,7 +168,7 @@ SavedFiles save_results(const ProgramState& state, const std::string& results_pa
     return saved;
 }
 
-void save_input_file_beside(const ProgramState& state, const std::string& kor_path,
+void save_input_file_beside(const AnalysisState& state, const std::string& kor_path,
                             SavedFiles& saved) {
     const std::vector<std::string> lines = input_file_lines(state);
     // A regular file that is neither the data's own file nor a copy of these
@@ -185,7 +185,7 @@ void save_input_file_beside(const ProgramState& state, const std::string& kor_pa
     saved.paths.push_back(kor_path);
 }
 
-SavedFiles save_viewer_file(const ProgramState& state, QuickReport report,
+SavedFiles save_viewer_file(const AnalysisState& state, QuickReport report,
                             const std::vector<std::string>& viewer_lines, const std::string& path) {
     SavedFiles saved;
     const bool with_input_file = state.settings.auto_save_kor_file;

@@ -15,20 +15,20 @@
 
 namespace kor {
 
-struct ProgramState;
+struct AnalysisState;
 
 // The lines that open the results file and the grade-report file: how to
 // view them, framed identification lines.
 std::vector<std::string> file_preface_lines();
 
 // Preface, form-feed line, title, the full report as it stands, closing lines.
-std::vector<std::string> results_file_lines(const ProgramState& state);
+std::vector<std::string> results_file_lines(const AnalysisState& state);
 
 // The companions: the kept quick examinee and item outputs with their
 // summaries, and the quick options report rebuilt from the results.
-std::vector<std::string> exm_file_lines(const ProgramState& state);
-std::vector<std::string> itm_file_lines(const ProgramState& state);
-std::vector<std::string> opt_file_lines(const ProgramState& state);
+std::vector<std::string> exm_file_lines(const AnalysisState& state);
+std::vector<std::string> itm_file_lines(const AnalysisState& state);
+std::vector<std::string> opt_file_lines(const AnalysisState& state);
 
 // `results_path` with its extension replaced by `extension` (".exm"), in the
 // same folder: a companion always lies beside the file it belongs to.
@@ -43,7 +43,7 @@ struct SaveChoices {
     bool rpt = false;
     bool kor = true;  // the data set as an input file
 };
-SaveChoices save_choices_of(const ProgramState& state);
+SaveChoices save_choices_of(const AnalysisState& state);
 
 struct SavedFiles {
     std::vector<std::string> paths;  // in the order written
@@ -61,7 +61,7 @@ std::vector<std::string> results_file_targets(const std::string& results_path,
 // data were read from or share its name with another, except that the input
 // file beside the results may be the data's own file. Nothing when all may be
 // written.
-std::optional<std::string> save_results_refusal(const ProgramState& state,
+std::optional<std::string> save_results_refusal(const AnalysisState& state,
                                                 const std::string& results_path,
                                                 const SaveChoices& choices,
                                                 const std::vector<std::string>& other_targets = {});
@@ -69,19 +69,19 @@ std::optional<std::string> save_results_refusal(const ProgramState& state,
 // "Save Results": writes the results file to `results_path` and the chosen
 // files beside it.
 // Refused, with nothing written, when save_results_refusal finds a clash.
-SavedFiles save_results(const ProgramState& state, const std::string& results_path, const SaveChoices& choices);
+SavedFiles save_results(const AnalysisState& state, const std::string& results_path, const SaveChoices& choices);
 
 // Automatic saving of the data set as the input file `kor_path` beside a
 // saved file: written when no file is there, when it is the file the data were
 // opened from, or when it already holds exactly these bytes. Any other file is
 // kept unchanged and `saved.outcome` tells the user so.
-void save_input_file_beside(const ProgramState& state, const std::string& kor_path,
+void save_input_file_beside(const AnalysisState& state, const std::string& kor_path,
                             SavedFiles& saved);
 
 // The viewer's Save: writes the saved form of `viewer_lines` to `path` and,
 // with automatic saving on, the data set as an input file beside it. Refused
 // like save_results when the names clash.
-SavedFiles save_viewer_file(const ProgramState& state, QuickReport report,
+SavedFiles save_viewer_file(const AnalysisState& state, QuickReport report,
                             const std::vector<std::string>& viewer_lines, const std::string& path);
 
 // The name the viewer's save dialog proposes: the results name with "_QE",

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/TextUtil.h"
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 #include "core/Format.h"
 
 namespace kor {
@@ -41,7 +41,7 @@ struct ItemGroup {
 };
 
 template <typename Selects>
-ItemGroup group_of(const ProgramState& state, const std::vector<double>& difficulty,
+ItemGroup group_of(const AnalysisState& state, const std::vector<double>& difficulty,
                    Selects selects) {
     ItemGroup group;
     double sum = 0.0;
@@ -58,7 +58,7 @@ ItemGroup group_of(const ProgramState& state, const std::vector<double>& difficu
 }
 
 // Difficulties by item number: the item records may be in another order.
-std::vector<double> difficulties_by_item(const ProgramState& state) {
+std::vector<double> difficulties_by_item(const AnalysisState& state) {
     std::vector<double> difficulty(at(state.data.num_items) + 1, 0.0);
     for (int p = 1; p <= state.data.num_items; ++p) {
         const Item_Record& item = state.results.item_records[at(p)];
@@ -94,7 +94,7 @@ struct Categories {
     int ItemTos::*field;
 };
 
-void add_category_analysis(Lines& lines, const ProgramState& state,
+void add_category_analysis(Lines& lines, const AnalysisState& state,
                            const std::vector<double>& difficulty, const Categories& c) {
     add_ruled_heading(lines, c.heading);
     lines.push_back(c.header1);
@@ -108,7 +108,7 @@ void add_category_analysis(Lines& lines, const ProgramState& state,
     lines.push_back("");
 }
 
-void add_combined_analysis(Lines& lines, const ProgramState& state,
+void add_combined_analysis(Lines& lines, const AnalysisState& state,
                            const std::vector<double>& difficulty, int areas, int levels) {
     const TTestData& data = state.data;
     lines.push_back("");
@@ -161,7 +161,7 @@ Lines cut_near_commas(const std::string& text, std::size_t first_end, std::size_
     return pieces;
 }
 
-Lines specifications_lines(const ProgramState& state) {
+Lines specifications_lines(const AnalysisState& state) {
     const TTestData& data = state.data;
     Lines lines;
     if (data.num_content_areas <= 0 && data.num_cognitive_levels <= 0) {

@@ -8,11 +8,11 @@
 
 namespace kor {
 
-struct ProgramState;
+struct AnalysisState;
 
 // The section, or no lines when the data set has neither content areas nor
 // cognitive levels. Items are listed by item number.
-std::vector<std::string> specifications_lines(const ProgramState& state);
+std::vector<std::string> specifications_lines(const AnalysisState& state);
 
 // Cuts a long text into pieces near `first_end`, then every `step`
 // characters further: a piece takes a comma at the next or next-but-one

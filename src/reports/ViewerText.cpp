@@ -1,6 +1,6 @@
 #include "reports/ViewerText.h"
 
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 #include "core/Format.h"
 #include "reports/Ident.h"
 #include "reports/QuickCommon.h"
@@ -10,7 +10,7 @@ namespace kor {
 
 namespace {
 
-std::vector<std::string> view_opening(const ProgramState& state, const std::string& name) {
+std::vector<std::string> view_opening(const AnalysisState& state, const std::string& name) {
     return {
         title_line(state.data), comment_line(state.data), rule('*', 75), name, rule('*', 75), ""};
 }
@@ -28,18 +28,18 @@ void add_closing(std::vector<std::string>& lines) {
 
 // The mean number correct as a percentage of the items, as the companion
 // files write it.
-std::string mean_number_correct_line(const ProgramState& state) {
+std::string mean_number_correct_line(const AnalysisState& state) {
     return score_percent_line("Mean Score          = ", state.results.score.mean,
                               state.data.num_included_items);
 }
 
 }  // namespace
 
-std::vector<std::string> quick_examinee_view(const ProgramState& state,
-                                             const std::vector<std::string>& memo_results) {
+std::vector<std::string> quick_examinee_view(const AnalysisState& state,
+                                             const std::vector<std::string>& examinee_lines) {
     const AnalysisResults& r = state.results;
     std::vector<std::string> lines = view_opening(state, "Quick Examinee Analysis");
-    add_kept_report(lines, memo_results);
+    add_kept_report(lines, examinee_lines);
     append(lines, {value_line("Mean Item Difficulty       = ", r.mean_item_diff),
                    value_line("Mean Discrimination Index  = ", r.mean_disc),
                    value_line("Mean Adj. Point Biserial   = ", r.mean_adj_pbis),
@@ -49,12 +49,12 @@ std::vector<std::string> quick_examinee_view(const ProgramState& state,
     return lines;
 }
 
-std::vector<std::string> quick_item_view(const ProgramState& state,
-                                         const std::vector<std::string>& memo_items) {
+std::vector<std::string> quick_item_view(const AnalysisState& state,
+                                         const std::vector<std::string>& item_lines) {
     const ScoreStatistics& s = reported_scores(state);
     const double total = reported_total(state);
     std::vector<std::string> lines = view_opening(state, "Quick Item Analysis");
-    add_kept_report(lines, memo_items);
+    add_kept_report(lines, item_lines);
     append(lines, total_possible_lines(state, PointsNote::own_line));
     append(lines, {score_percent_line("Minimum Score       = ", s.min, total),
                    score_percent_line("Maximum Score       = ", s.max, total),
@@ -64,11 +64,11 @@ std::vector<std::string> quick_item_view(const ProgramState& state,
     return lines;
 }
 
-std::vector<std::string> quick_options_view(const ProgramState& state) {
+std::vector<std::string> quick_options_view(const AnalysisState& state) {
     return quick_options_report(state);
 }
 
-std::vector<std::string> viewer_save_tail(const ProgramState& state, QuickReport report) {
+std::vector<std::string> viewer_save_tail(const AnalysisState& state, QuickReport report) {
     const AnalysisResults& r = state.results;
     std::vector<std::string> lines;
     switch (report) {
@@ -91,7 +91,7 @@ std::vector<std::string> viewer_save_tail(const ProgramState& state, QuickReport
     return lines;
 }
 
-std::vector<std::string> viewer_save_lines(const ProgramState& state, QuickReport report,
+std::vector<std::string> viewer_save_lines(const AnalysisState& state, QuickReport report,
                                            const std::vector<std::string>& viewer_lines) {
     std::vector<std::string> lines{title_line(state.data), comment_line(state.data), rule('~', 72),
                                    ""};

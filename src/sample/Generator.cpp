@@ -7,11 +7,32 @@
 #include <utility>
 
 #include "core/TextUtil.h"
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 
 namespace kor {
 
 namespace {
+
+// How each difficulty shifts the simulated abilities and how the data set's
+// title names it, from the easiest exam to the hardest.
+struct DifficultyFacts {
+    double ability_shift;
+    const char* title;
+};
+constexpr std::array<DifficultyFacts, 7> difficulty_facts{{
+    {2.2, "easiest"}, {1.5, "v. easy"}, {1.0, "easy"}, {0.6, "medium"},
+    {0.3, "hard"},    {0.0, "v. hard"}, {-0.3, "hardest"},
+}};
+
+// The options of every item (0 for the mix) and the title's name for them.
+struct OptionFacts {
+    int options;
+    const char* title;
+};
+constexpr std::array<OptionFacts, 5> option_facts{{
+    {2, "2"}, {3, "3"}, {4, "4"}, {5, "5"}, {0, "mix"},
+}};
+
 
 // --------------------------------------------------------------- the stream
 
@@ -91,7 +112,7 @@ int mixed_option_count(double t) {
 }
 
 std::vector<int> draw_option_counts(GeneratorState& gen, const GenRequest& request) {
-    const int fixed = option_info(request.options).options;
+    const int fixed = options_per_item(request.options);
     std::vector<int> counts(static_cast<std::size_t>(request.items), fixed);
     if (fixed == 0) {
         for (int& count : counts) {
@@ -197,86 +218,27 @@ std::string codes_text(const std::vector<int>& codes, bool letters) {
 std::string title_text(const GenRequest& request) {
     return "Generated: Cases=" + std::to_string(request.cases) +
            ", Items=" + std::to_string(request.items) + ", Seed=" + std::to_string(request.seed) +
-           ", Options=" + option_info(request.options).title +
-           ", Diff=" + difficulty_info(request.difficulty).title;
-}
-
-// --------------------------------------------------------------- the button
-
-std::optional<int> read_count(const std::string& text, const char* what, int high,
-                              const char* control, Outcome& outcome) {
-    const std::optional<int> value = parse_int(text);
-    if (!value) {
-        outcome.refuse(std::string(what) + " must be an integer", control);
-        return std::nullopt;
-    }
-    if (*value < 1 || *value > high) {
-        outcome.refuse(std::string(what) + " must be between 1 and " + std::to_string(high),
-                       control);
-        return std::nullopt;
-    }
-    return value;
-}
-
-// Seeds beyond 32 bits lose digits from the right until they fit.
-std::int32_t fitted_seed(double value) {
-    constexpr double largest = 2147483647.0;
-    while (std::fabs(value) > largest) {
-        value /= 10.0;
-    }
-    return static_cast<std::int32_t>(std::trunc(value));
-}
-
-std::optional<GenRequest> read_request(ProgramState& state, Outcome& outcome) {
-    GenForm& form = state.gen_form;
-    GenRequest request;
-    const auto cases = read_count(form.edit_num_cases, "Number of Cases", gen_max_cases,
-                                  gen_control::num_cases, outcome);
-    if (!cases) {
-        return std::nullopt;
-    }
-    const auto items = read_count(form.edit_num_items, "Number of Items", gen_max_items,
-                                  gen_control::num_items, outcome);
-    if (!items) {
-        return std::nullopt;
-    }
-    const std::optional<double> seed = parse_real(form.edit_seed, typed_separators(state));
-    if (!seed) {
-        outcome.refuse("Seed must be a numeric value", gen_control::seed);
-        return std::nullopt;
-    }
-    request.cases = *cases;
-    request.items = *items;
-    request.seed = fitted_seed(*seed);
-    request.options = form.options;
-    request.difficulty = form.difficulty;
-    request.letters = form.gen_let;
-    return request;
-}
-
-void fill_editor(ProgramState& state, const GenRequest& request, GeneratedSet set) {
-    state.data.full_ids.clear();
-    EditorTexts& editor = state.editor;
-    editor.txt_label_length = std::to_string(set.label_length);
-    editor.txt_cases = std::to_string(request.cases);
-    editor.txt_items = std::to_string(request.items);
-    editor.txt_missing_data = "9";
-    editor.txt_title = std::move(set.title);
-    editor.txt_comments.clear();
-    editor.txt_answer_key = std::move(set.key);
-    editor.txt_options = std::move(set.options);
-    editor.txt_include = std::move(set.include);
-    editor.memo_data = std::move(set.lines);
-}
-
-// Each item accepts only its key until alternative answers are set.
-void set_correct_answers(TTestData& data, const std::vector<int>& keys) {
-    for (std::size_t j = 0; j < keys.size(); ++j) {
-        data.item_correct_answers[j + 1].fill(keys[j]);
-    }
+           ", Options=" + options_title(request.options) +
+           ", Diff=" + difficulty_title(request.difficulty);
 }
 
 }  // namespace
+
+double ability_shift(GenDifficulty difficulty) {
+    return difficulty_facts[static_cast<std::size_t>(difficulty)].ability_shift;
+}
+
+const char* difficulty_title(GenDifficulty difficulty) {
+    return difficulty_facts[static_cast<std::size_t>(difficulty)].title;
+}
+
+int options_per_item(GenOptionChoice choice) {
+    return option_facts[static_cast<std::size_t>(choice)].options;
+}
+
+const char* options_title(GenOptionChoice choice) {
+    return option_facts[static_cast<std::size_t>(choice)].title;
+}
 
 double gen_uniform(GeneratorState& gen) {
     if (gen.gen_idum <= 0) {
@@ -326,7 +288,7 @@ GeneratedSet generate_data_set(GeneratorState& gen, const GenRequest& request) {
     const std::vector<int> keys = draw_keys(gen, options);
     gen.gen_normal_saved = false;
     const std::vector<double> abilities =
-        draw_half_normals(gen, request.cases, difficulty_info(request.difficulty).ability_shift);
+        draw_half_normals(gen, request.cases, ability_shift(request.difficulty));
     const std::vector<double> difficulties = draw_half_normals(gen, request.items, 0.0);
 
     GeneratedSet set;
@@ -345,21 +307,5 @@ GeneratedSet generate_data_set(GeneratorState& gen, const GenRequest& request) {
     return set;
 }
 
-Outcome gen_generate_click(ProgramState& state) {
-    Outcome outcome;
-    state.data.max_options = 5;
-    const std::optional<GenRequest> request = read_request(state, outcome);
-    state.generator.gen_dialog_again = outcome.refused;
-    if (!request) {
-        return outcome;
-    }
-    state.gen_form.edit_seed = std::to_string(request->seed);
-    state.gen_form.lbl_largen_visible = request->cases > 1000;
-    GeneratedSet set = generate_data_set(state.generator, *request);
-    set_correct_answers(state.data, set.key_codes);
-    fill_editor(state, *request, std::move(set));
-    state.data.editor_start_mode = start_nothing;
-    return outcome;
-}
 
 }  // namespace kor

@@ -9,12 +9,11 @@
 #include <vector>
 
 #include "core/Outcome.h"
-#include "core/data/GeneratorState.h"
-#include "sample/GenForm.h"
+#include "sample/GeneratorState.h"
 
 namespace kor {
 
-struct ProgramState;
+struct AnalysisState;
 
 inline constexpr int gen_max_cases = 9999;
 inline constexpr int gen_max_items = 100;
@@ -53,9 +52,12 @@ GeneratedSet generate_data_set(GeneratorState& gen, const GenRequest& request);
 // The label of examinee `examinee` of `cases` on a test of `items` items.
 std::string examinee_label(int examinee, int cases, int items);
 
-// The dialog's "Generate" button: checks the three boxes, generates and fills
-// the editor. Refused with the message and the box to focus; the dialog is
-// then shown again and the editor is left as it was.
-Outcome gen_generate_click(ProgramState& state);
+// What each choice of a generation means: the shift of the simulated
+// abilities, the options of every item (0 for the mix), and how the data
+// set's title names them.
+double ability_shift(GenDifficulty difficulty);
+const char* difficulty_title(GenDifficulty difficulty);
+int options_per_item(GenOptionChoice choice);
+const char* options_title(GenOptionChoice choice);
 
 }  // namespace kor

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "ui/AppController.h"
 #include "ui/Binding.h"
 

@@ -1,11 +1,11 @@
 #include "ui/AppController.h"
 
 #include "core/FileIO.h"
-#include "core/VariablesUnit.h"
-#include "core/data/EditorModel.h"
+#include "app/ProgramState.h"
+#include "app/forms/EditorModel.h"
 #include "core/data/TextImport.h"
-#include "core/settings/GradingScaleFile.h"
-#include "core/settings/ProblemCriteria.h"
+#include "app/forms/GradingScaleFile.h"
+#include "app/forms/ProblemItemForm.h"
 #include "ui/Guarded.h"
 
 namespace kor::ui {

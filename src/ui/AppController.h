@@ -13,10 +13,10 @@
 #include "app/Application.h"
 #include "core/analysis/ChartData.h"
 #include "core/data/AltAnswers.h"
-#include "core/data/TableOfSpecs.h"
-#include "core/settings/GradingScale.h"
-#include "core/settings/MainCommands.h"
-#include "core/settings/ProblemCriteria.h"
+#include "app/forms/TosForm.h"
+#include "app/forms/GradeForm.h"
+#include "app/forms/MainCommands.h"
+#include "app/forms/ProblemItemForm.h"
 
 namespace kor::ui {
 

@@ -1,12 +1,12 @@
 // The commands of the settings dialogs and of the data editor's dialogs: each
 // runs the dialog's form model on the program state and says what changed.
 
-#include "core/VariablesUnit.h"
-#include "core/data/PartialCredit.h"
-#include "core/settings/GradingScaleFile.h"
-#include "core/settings/GroupSettings.h"
-#include "core/settings/SpearmanBrown.h"
-#include "sample/GenForm.h"
+#include "app/ProgramState.h"
+#include "app/forms/PartialCreditForm.h"
+#include "app/forms/GradingScaleFile.h"
+#include "app/forms/GroupForm.h"
+#include "app/forms/SpearmanBrownForm.h"
+#include "app/forms/GenForm.h"
 #include "ui/AppController.h"
 #include "ui/Guarded.h"
 
@@ -89,8 +89,8 @@ void AppController::deleteSavedScale() {
 // ---------------------------------------------------------------- groups
 
 void AppController::setGroupTexts(const std::string& top, const std::string& bottom) {
-    app_.state().settings.txt_disc_top = top;
-    app_.state().settings.txt_disc_bottom = bottom;
+    app_.state().settings.upper_group_percent_text = top;
+    app_.state().settings.lower_group_percent_text = bottom;
 }
 
 void AppController::groupDefaults() {

@@ -6,7 +6,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "core/data/Conversions.h"
 #include "core/data/LegacyInput.h"
 #include "core/data/TextImport.h"

@@ -15,8 +15,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "core/VariablesUnit.h"
-#include "core/data/EditorModel.h"
+#include "app/ProgramState.h"
+#include "app/forms/EditorModel.h"
 #include "ui/AltAnswersDialog.h"
 #include "ui/AppController.h"
 #include "ui/Binding.h"
@@ -269,15 +269,15 @@ struct EditBox {
     std::string EditorTexts::*text;
 };
 constexpr EditBox edit_boxes[] = {
-    {control::title, &EditorTexts::txt_title},
-    {"txt_comments", &EditorTexts::txt_comments},
-    {control::cases, &EditorTexts::txt_cases},
-    {control::items, &EditorTexts::txt_items},
-    {control::label_length, &EditorTexts::txt_label_length},
-    {"txt_missing_data", &EditorTexts::txt_missing_data},
-    {control::answer_key, &EditorTexts::txt_answer_key},
-    {control::options, &EditorTexts::txt_options},
-    {control::include, &EditorTexts::txt_include},
+    {control::title, &EditorTexts::title},
+    {"txt_comments", &EditorTexts::comments},
+    {control::cases, &EditorTexts::cases},
+    {control::items, &EditorTexts::items},
+    {control::label_length, &EditorTexts::label_length},
+    {"txt_missing_data", &EditorTexts::missing_data},
+    {control::answer_key, &EditorTexts::answer_key},
+    {control::options, &EditorTexts::options},
+    {control::include, &EditorTexts::include},
 };
 
 }  // namespace
@@ -290,7 +290,7 @@ void DataEditorWindow::pullTexts() {
     // The data window is read back only when it was typed into: it may hold
     // thousands of lines.
     if (memo_edited_) {
-        texts.memo_data = splitLines(memo_data_->toPlainText());
+        texts.data_lines = splitLines(memo_data_->toPlainText());
         memo_edited_ = false;
     }
     controller_.setEditorTexts(texts);
@@ -299,14 +299,14 @@ void DataEditorWindow::pullTexts() {
 void DataEditorWindow::pushTexts() {
     const EditorTexts& texts = controller_.state().editor;
     // A command that changed a count is checked as typing it would be.
-    const bool counts_changed = textOf(*this, control::items) != texts.txt_items ||
-                                textOf(*this, control::label_length) != texts.txt_label_length;
+    const bool counts_changed = textOf(*this, control::items) != texts.items ||
+                                textOf(*this, control::label_length) != texts.label_length;
     std::vector<BoundText> shown;
     for (const EditBox& box : edit_boxes) {
         shown.push_back({box.control, texts.*box.text});
     }
     putTexts(*this, shown);
-    const QString lines = joinLines(texts.memo_data);
+    const QString lines = joinLines(texts.data_lines);
     if (memo_data_->toPlainText() != lines) {
         memo_data_->blockSignals(true);
         memo_data_->setPlainText(lines);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/data/InputFile.h"
+#include "app/forms/EditorModel.h"
 #include "core/data/Loader.h"
 #include "ui/CommandTable.h"
 

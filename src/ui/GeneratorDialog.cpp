@@ -9,8 +9,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "core/VariablesUnit.h"
-#include "sample/GenForm.h"
+#include "app/ProgramState.h"
+#include "app/forms/GenForm.h"
 #include "ui/AppController.h"
 #include "ui/Binding.h"
 

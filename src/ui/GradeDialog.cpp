@@ -9,8 +9,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "core/VariablesUnit.h"
-#include "core/settings/GradingScaleFile.h"
+#include "app/ProgramState.h"
+#include "app/forms/GradingScaleFile.h"
 #include "ui/AppController.h"
 #include "ui/Binding.h"
 #include "ui/FileDialogs.h"

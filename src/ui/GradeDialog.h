@@ -3,7 +3,7 @@
 // the category labels and minimum percentages, and the scale file kept
 // between runs ("kor.ini" in the working folder, or any ".ini" named).
 
-#include "core/settings/GradingScale.h"
+#include "app/forms/GradeForm.h"
 #include "ui/DialogParts.h"
 
 class QLabel;

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/VariablesUnit.h"
-#include "core/settings/GroupSettings.h"
+#include "app/ProgramState.h"
+#include "app/forms/GroupForm.h"
 #include "ui/AppController.h"
 #include "ui/Binding.h"
 
@@ -63,8 +63,8 @@ GroupDialog::GroupDialog(AppController& controller, QWidget* parent)
 
 void GroupDialog::pushTexts() {
     const AnalysisSettings& settings = controller_.state().settings;
-    putTexts(*this, {{group_control::top, settings.txt_disc_top},
-                     {group_control::bottom, settings.txt_disc_bottom}});
+    putTexts(*this, {{group_control::top, settings.upper_group_percent_text},
+                     {group_control::bottom, settings.lower_group_percent_text}});
 }
 
 void GroupDialog::pullTexts() {

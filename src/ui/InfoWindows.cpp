@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/data/EditorModel.h"
+#include "app/forms/EditorModel.h"
 #include "ui/Binding.h"
 #include "ui/DialogParts.h"
 #include "ui/HelpTexts.h"

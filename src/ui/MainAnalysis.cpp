@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "ui/AppController.h"
 #include "ui/Binding.h"
 #include "ui/MainWindow.h"
@@ -68,7 +68,7 @@ void MainWindow::analyze() {
         setMenusEnabled(true);
         btn_analyze_->setEnabled(true);
         btn_analyze_->setText(QStringLiteral("Analyze (F9)"));
-        showTitleRow(controller_.state().editor.txt_title);
+        showTitleRow(controller_.state().editor.title);
         return;
     }
     endAnalysis(examinees);
@@ -108,7 +108,7 @@ void MainWindow::endAnalysis(int examinees) {
     setMenusEnabled(true);
     btn_analyze_->setEnabled(true);
     btn_analyze_->setText(QStringLiteral("Analyze (F9)"));
-    showTitleRow(controller_.state().editor.txt_title);
+    showTitleRow(controller_.state().editor.title);
     setQuickCaptions();
     refreshOpenViewers();
     btn_view_examinee_->setFocus();

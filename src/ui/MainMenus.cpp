@@ -11,8 +11,8 @@
 #include <QRadioButton>
 
 #include "app/Application.h"
-#include "core/VariablesUnit.h"
-#include "core/settings/GradingScaleFile.h"
+#include "app/ProgramState.h"
+#include "app/forms/GradingScaleFile.h"
 #include "ui/AppController.h"
 #include "ui/Binding.h"
 #include "ui/DataEditorWindow.h"

@@ -9,7 +9,7 @@
 #include <QStatusBar>
 #include <utility>
 
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "reports/Exports.h"
 #include "reports/GradeReports.h"
 #include "ui/AppController.h"

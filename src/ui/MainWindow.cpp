@@ -13,7 +13,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "ui/AppController.h"
 #include "ui/Binding.h"
 #include "ui/ChartWindow.h"

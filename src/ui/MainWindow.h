@@ -14,7 +14,7 @@
 #include "app/Application.h"
 #include "core/analysis/ChartData.h"
 #include "core/data/Loader.h"
-#include "core/settings/MainCommands.h"
+#include "app/forms/MainCommands.h"
 #include "ui/CommandTable.h"
 
 class QAction;

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "ui/AppController.h"
 #include "ui/Binding.h"
 #include "ui/DialogParts.h"

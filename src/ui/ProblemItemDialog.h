@@ -3,7 +3,7 @@
 // the five thresholds by which the quick item analysis suggests problem
 // items, and whether it suggests them at all.
 
-#include "core/settings/ProblemCriteria.h"
+#include "app/forms/ProblemItemForm.h"
 #include "ui/DialogParts.h"
 
 class QCheckBox;

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/FileIO.h"
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "ui/Binding.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageBoxes.h"

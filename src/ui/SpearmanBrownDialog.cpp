@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/VariablesUnit.h"
-#include "core/settings/SpearmanBrown.h"
+#include "app/ProgramState.h"
+#include "app/forms/SpearmanBrownForm.h"
 #include "ui/AppController.h"
 #include "ui/Binding.h"
 #include "ui/DialogParts.h"

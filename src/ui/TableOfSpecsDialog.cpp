@@ -14,7 +14,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "ui/AppController.h"
 #include "ui/Binding.h"
 

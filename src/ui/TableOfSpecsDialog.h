@@ -4,7 +4,7 @@
 // cognitive levels with their names, and each item's area and level in up to
 // three grids of 34 items.
 
-#include "core/data/TableOfSpecs.h"
+#include "app/forms/TosForm.h"
 #include "ui/DialogParts.h"
 
 class QLabel;

@@ -75,13 +75,13 @@ TEST_F(ApplicationFlow, OnlyTheDataSetsOwnSaveReplacesTheOpenedInputFile) {
     EXPECT_TRUE(app.export_data_only(at("./set2.kor")).refused);
 
     const std::string before = contents(at("set2.kor"));
-    app.state().editor.txt_title = "Saved in place";
+    app.state().editor.title = "Saved in place";
     const Outcome saved = app.save_input_file(at("./set2.kor"));
     ASSERT_FALSE(saved.refused) << saved.messages.front();
     EXPECT_NE(contents(at("set2.kor")), before);
     Application reread;
     ASSERT_FALSE(reread.open_input_file(at("set2.kor")).refused);
-    EXPECT_EQ(reread.state().editor.txt_title, "Saved in place");
+    EXPECT_EQ(reread.state().editor.title, "Saved in place");
 
     folder.write("marks.csv", "Student,Q1,Q2\r\nKEY,A,B\r\nAnn,A,B\r\nBen,B,B\r\n");
     Application imported;
@@ -96,7 +96,7 @@ TEST_F(ApplicationFlow, OnlyTheDataSetsOwnSaveReplacesTheOpenedInputFile) {
 TEST_F(ApplicationFlow, ResultsOfChangedDataAreRefusedByEverySave) {
     Application app = analysed_example_1();
     EXPECT_TRUE(app.results_are_current());
-    std::vector<std::string>& lines = app.state().editor.memo_data;
+    std::vector<std::string>& lines = app.state().editor.data_lines;
     const std::string line = lines.front();
     lines.front().back() = line.back() == '1' ? '2' : '1';
     EXPECT_FALSE(app.results_are_current());
@@ -130,7 +130,7 @@ TEST_F(ApplicationFlow, ResultsOfChangedDataAreRefusedByEverySave) {
     // them so: not as they were first loaded.
     lines.front() = edited;
     EXPECT_FALSE(app.save_zero_one_data(folder_path + "/z.txt", ZeroOneLayout::data_editor).refused);
-    EXPECT_EQ(app.state().editor.memo_data.front(), edited);
+    EXPECT_EQ(app.state().editor.data_lines.front(), edited);
     EXPECT_FALSE(app.results_are_current());
 }
 
@@ -142,18 +142,18 @@ TEST_F(ApplicationFlow, UnsavedChangesFollowOpeningEditingAndSaving) {
     ASSERT_FALSE(app.open_example("set1").refused);
     EXPECT_FALSE(app.has_unsaved_changes());
     ProgramState& state = app.state();
-    state.editor.txt_comments = "edited";
+    state.editor.comments = "edited";
     EXPECT_TRUE(app.has_unsaved_changes());
     ASSERT_FALSE(app.save_input_file(at("set1.kor")).refused);
     EXPECT_FALSE(app.has_unsaved_changes());
     // Settings travel in the file but are not the data.
-    state.settings.txt_disc_top = "30";
+    state.settings.upper_group_percent_text = "30";
     EXPECT_FALSE(app.has_unsaved_changes());
-    state.editor.txt_answer_key += "1";
+    state.editor.answer_key += "1";
     EXPECT_TRUE(app.has_unsaved_changes());
     app.new_data_set();
     EXPECT_FALSE(app.has_unsaved_changes());
-    state.editor.txt_title = "typed";
+    state.editor.title = "typed";
     EXPECT_TRUE(app.has_unsaved_changes());
     ASSERT_FALSE(app.open_input_file(at("set1.kor")).refused);
     EXPECT_FALSE(app.has_unsaved_changes());
@@ -257,13 +257,13 @@ TEST_F(ApplicationFlow, TheExamineeOutputLeftUntilAskedForIsTheSame) {
     ASSERT_FALSE(now.analyze().refused);
     Application later = loaded_example_2();
     ASSERT_FALSE(later.analyze(ExamineeOutput::when_asked).refused);
-    EXPECT_TRUE(later.state().reports.memo_results.empty());
+    EXPECT_TRUE(later.state().report_texts.examinees.empty());
     EXPECT_EQ(later.examinee_pane(), now.examinee_pane());
     EXPECT_EQ(later.state().results.warnings, now.state().results.warnings);
 
     Outcome messages;
     EXPECT_EQ(later.report_lines(ReportKind::examinees, messages), now.report_lines(ReportKind::examinees, messages));
-    EXPECT_FALSE(later.state().reports.memo_results.empty());
+    EXPECT_FALSE(later.state().report_texts.examinees.empty());
 
     Application saved_later = loaded_example_2();
     ASSERT_FALSE(saved_later.analyze(ExamineeOutput::when_asked).refused);

@@ -11,7 +11,7 @@
 
 #include "CliRun.h"
 #include "KorCli.h"
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "core/data/InputFile.h"
 #include "support/TempFolder.h"
 

@@ -11,7 +11,7 @@
 
 #include "CliCommon.h"
 #include "KorCli.h"
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "core/analysis/Analysis.h"
 #include "app/Analyze.h"
 #include "core/data/InputFile.h"

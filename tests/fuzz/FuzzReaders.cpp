@@ -16,13 +16,14 @@
 #include <string_view>
 #include <utility>
 
-#include "core/VariablesUnit.h"
+#include "app/forms/InputFileForms.h"
+#include "app/ProgramState.h"
 #include "core/data/Conversions.h"
-#include "core/data/EditorModel.h"
+#include "app/forms/EditorModel.h"
 #include "core/data/InputFile.h"
 #include "core/data/Loader.h"
 #include "core/data/TextImport.h"
-#include "core/settings/GradingScaleFile.h"
+#include "app/forms/GradingScaleFile.h"
 #include "reports/Exports.h"
 #include "app/Analyze.h"
 #include "reports/FullReport.h"
@@ -78,11 +79,11 @@ kor::ProgramState& fresh_state() {
 void fill_boxes_for_plain_text(kor::ProgramState& state) {
     kor::EditorTexts& editor = state.editor;
     kor::count_lines_as_examinees(state);
-    const std::size_t first = editor.memo_data.empty() ? 0 : editor.memo_data.front().size();
+    const std::size_t first = editor.data_lines.empty() ? 0 : editor.data_lines.front().size();
     const std::size_t items = std::clamp<std::size_t>(first, 1, kor::max_items);
-    editor.txt_label_length = "0";
-    editor.txt_items = std::to_string(items);
-    editor.txt_answer_key = std::string(items, 'A');
+    editor.label_length = "0";
+    editor.items = std::to_string(items);
+    editor.answer_key = std::string(items, 'A');
 }
 
 // What "Close && Analyze" leads to: the loader, and when it accepts the data
@@ -101,8 +102,8 @@ void load_and_analyse(kor::ProgramState& state) {
     (void)kor::opt_file_lines(state);
     (void)kor::item_stats_lines(state);
     (void)kor::alt_data_lines(state);
-    (void)kor::quick_examinee_view(state, state.reports.memo_results);
-    (void)kor::quick_item_view(state, state.reports.memo_items);
+    (void)kor::quick_examinee_view(state, state.report_texts.examinees);
+    (void)kor::quick_item_view(state, state.report_texts.items);
     (void)kor::quick_options_view(state);
     (void)kor::grade_report_file(state);
 }
@@ -159,12 +160,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 #elif KOR_FUZZ_TARGET == 7
     kor::insert_data_and_key_text(state, "fuzz.txt", contents);
     kor::count_lines_as_examinees(state);
-    state.editor.txt_label_length = "0";
-    state.editor.txt_items = std::to_string(state.editor.txt_answer_key.size());
+    state.editor.label_length = "0";
+    state.editor.items = std::to_string(state.editor.answer_key.size());
     load_and_analyse(state);
 #elif KOR_FUZZ_TARGET == 8
     kor::insert_text(state, "fuzz.txt", contents);
-    state.editor.txt_items = "36";
+    state.editor.items = "36";
     kor::import_testscore_data(state);
     load_and_analyse(state);
 #elif KOR_FUZZ_TARGET == 9

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "core/analysis/Analysis.h"
 #include "support/DataSets.h"
 #include "core/data/CsvReader.h"
@@ -73,13 +73,13 @@ TEST(ScoresCsv, SampleDataTwoRowByRowInDataOrder) {
                                                  "band68_high", "band95_low", "band95_high"}));
     const double sem = state->results.sem_kr20;
     EXPECT_NEAR(sem, 2.859, 0.0005);
-    const std::string key = state->editor.txt_answer_key;
+    const std::string key = state->editor.answer_key;
     for (int i = 1; i <= 17; ++i) {
         SCOPED_TRACE("examinee " + std::to_string(i));
         const std::vector<std::string>& row = rows[at(i)];
         ASSERT_EQ(row.size(), 10u);
         // The score counted here from the data line.
-        const std::string& line = state->editor.memo_data[at(i - 1)];
+        const std::string& line = state->editor.data_lines[at(i - 1)];
         int score = 0;
         for (std::size_t j = 0; j < key.size(); ++j) {
             score += line[16 + j] == key[j] ? 1 : 0;
@@ -99,7 +99,7 @@ TEST(ScoresCsv, SampleDataTwoRowByRowInDataOrder) {
 
 TEST(ScoresCsv, IdsGoOutAsUtf8) {
     auto state = testing::sample_set_2();
-    state->editor.memo_data[0].replace(0, 8, "M\xFCller, ");
+    state->editor.data_lines[0].replace(0, 8, "M\xFCller, ");
     analyse(*state);
     const std::vector<std::string> lines = scores_csv_lines(*state);
     EXPECT_EQ(lines[1].rfind("\"M\xC3\xBCller, 01\",", 0), 0u) << lines[1];
@@ -108,7 +108,7 @@ TEST(ScoresCsv, IdsGoOutAsUtf8) {
 TEST(ScoresCsv, ShortenedIdsGoOutWholeBesideTheirLabels) {
     auto state = testing::sample_set_2();
     // The whole id follows its label wherever the line was moved.
-    std::swap(state->editor.memo_data[0], state->editor.memo_data[1]);
+    std::swap(state->editor.data_lines[0], state->editor.data_lines[1]);
     state->data.full_ids = {{"Student 02", {"=2024000002", "Baker, Tom"}}};
     analyse(*state);
     const auto rows = rows_of(scores_csv_lines(*state));
@@ -132,8 +132,8 @@ TEST(OptionsCsv, SampleDataTwoAgainstTheCountsAndTheItemStatistics) {
     const auto rows = rows_of(options_csv_lines(*state));
     EXPECT_EQ(rows[0], (std::vector<std::string>{"item", "option", "key", "count", "proportion",
                                                  "high", "low", "pbis"}));
-    const std::string key = state->editor.txt_answer_key;
-    const std::string options = state->editor.txt_options;
+    const std::string key = state->editor.answer_key;
+    const std::string options = state->editor.options;
     std::size_t r = 1;
     for (int j = 1; j <= 65; ++j) {
         SCOPED_TRACE("item " + std::to_string(j));
@@ -141,7 +141,7 @@ TEST(OptionsCsv, SampleDataTwoAgainstTheCountsAndTheItemStatistics) {
         // The answers to the item, counted here from the data lines.
         std::vector<int> chose(9, 0);
         int omitted = 0;
-        for (const std::string& line : state->editor.memo_data) {
+        for (const std::string& line : state->editor.data_lines) {
             const char c = line[16 + at(j - 1)];
             if (c == '9') {
                 ++omitted;
@@ -187,12 +187,12 @@ TEST(OptionsCsv, SampleDataTwoAgainstTheCountsAndTheItemStatistics) {
 TEST(OptionsCsv, PointBiserialThatCannotBeComputedIsAnEmptyCell) {
     ProgramState state;
     EditorTexts& e = state.editor;
-    e.txt_cases = "3";
-    e.txt_items = "2";
-    e.txt_label_length = "1";
-    e.txt_answer_key = "AB";
-    e.txt_options = "22";
-    e.memo_data = {"1AB", "2AA", "3A."};
+    e.cases = "3";
+    e.items = "2";
+    e.label_length = "1";
+    e.answer_key = "AB";
+    e.options = "22";
+    e.data_lines = {"1AB", "2AA", "3A."};
     analyse(state);
     const auto rows = rows_of(options_csv_lines(state));
     ASSERT_EQ(rows.size(), 7u);

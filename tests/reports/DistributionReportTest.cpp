@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "core/analysis/Analysis.h"
 #include "core/analysis/NormalCurve.h"
 #include "core/data/Loader.h"
-#include "core/data/PartialCredit.h"
+#include "app/forms/PartialCreditForm.h"
 #include "reports/DistributionReport.h"
 #include "support/DataSets.h"
 
@@ -87,8 +87,8 @@ TEST(FrequencyTableReport, ConstantScoresShowZeroZColumns) {
 TEST(FrequencyTableReport, PointValuesTabulateTheWeightedTotal) {
     // Two points per item and two partial-credit digits per examinee.
     auto state = scored({1, 2}, 3);
-    state->editor.memo_data = {"xABB05", "xAAB00"};
-    state->editor.txt_options = "555";
+    state->editor.data_lines = {"xABB05", "xAAB00"};
+    state->editor.options = "555";
     state->data.num_items = 3;
     state->pc_form.txt_pc_points = "10";
     state->pc_form.txt_mc_points = "2";

@@ -9,7 +9,7 @@
 
 #include "core/FileIO.h"
 #include "core/TextUtil.h"
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "core/data/Conversions.h"
 #include "core/data/Loader.h"
 #include "reports/Exports.h"
@@ -86,8 +86,8 @@ TEST_F(Export, ZeroOneDataAreWrittenAndTheEditorGetsItsLinesBack) {
     EXPECT_EQ(read_lines(path("data_01.txt")),
               (Lines{"Examinee,Item01,Item02,Item03,Item04", "S01,1,1,1,1", "S02,1,1,1,0", "S03,1,0,0,1",
                      "S04,1,0,0,0"}));
-    EXPECT_EQ(state->editor.memo_data, (Lines{"S01ABCD", "S02ABCA", "S03AC.D", "S04ADAB"}));
-    EXPECT_EQ(state->editor.txt_answer_key, "ABCD");
+    EXPECT_EQ(state->editor.data_lines, (Lines{"S01ABCD", "S02ABCA", "S03AC.D", "S04ADAB"}));
+    EXPECT_EQ(state->editor.answer_key, "ABCD");
     EXPECT_FALSE(state->data.data_are_right_wrong);
     EXPECT_EQ(state->data.responses(4, 2), 4);
 }
@@ -101,12 +101,12 @@ TEST_F(Export, TheDataEditorsZeroOneLayoutHasAKeyLineOfOnes) {
               "Examinee,Item01,Item02,Item03,Item04\r\n"
               "Answer Key          ,1,1,1,1\r\n"
               "S01,1,1,1,1\r\nS02,1,1,1,0\r\nS03,1,0,0,1\r\nS04,1,0,0,0\r\n");
-    EXPECT_EQ(state->editor.memo_data, (Lines{"S01ABCD", "S02ABCA", "S03AC.D", "S04ADAB"}));
+    EXPECT_EQ(state->editor.data_lines, (Lines{"S01ABCD", "S02ABCA", "S03AC.D", "S04ADAB"}));
 }
 
 TEST_F(Export, ZeroOneExportWhoseLoadFailsWritesNothing) {
     auto state = analysed_quiz();
-    state->editor.memo_data[1] = "S02AB";
+    state->editor.data_lines[1] = "S02AB";
     ConvertMenu menu;
     const Outcome outcome = save_zero_one_data(*state, menu, path("data_01.txt"));
     EXPECT_TRUE(outcome.refused);
@@ -117,18 +117,18 @@ TEST_F(Export, ZeroOneExportWhoseLoadFailsWritesNothing) {
 TEST_F(Export, DataAlreadyRightWrongExportAsZeroAndOne) {
     auto state = std::make_unique<ProgramState>();
     EditorTexts& e = state->editor;
-    e.txt_cases = "2";
-    e.txt_items = "3";
-    e.txt_label_length = "2";
-    e.txt_answer_key = "111";
-    e.txt_options = "222";
-    e.memo_data = {"A1101", "A2010"};
+    e.cases = "2";
+    e.items = "3";
+    e.label_length = "2";
+    e.answer_key = "111";
+    e.options = "222";
+    e.data_lines = {"A1101", "A2010"};
     state->data.data_are_right_wrong = true;
     ConvertMenu menu;
     ASSERT_FALSE(save_zero_one_data(*state, menu, path("d.txt")).refused);
     EXPECT_EQ(read_lines(path("d.txt")), (Lines{"Examinee,Item01,Item02,Item03", "A1,1,0,1", "A2,0,1,0"}));
     EXPECT_TRUE(state->data.data_are_right_wrong);
-    EXPECT_EQ(state->editor.memo_data, (Lines{"A1101", "A2010"}));
+    EXPECT_EQ(state->editor.data_lines, (Lines{"A1101", "A2010"}));
 }
 
 TEST_F(Export, AltFilesHoldTheControlLineAndTheAlternatives) {
@@ -140,9 +140,9 @@ TEST_F(Export, AltFilesHoldTheControlLineAndTheAlternatives) {
     const Lines data = read_lines(path("set1_alt.alt"));
     ASSERT_EQ(data.size(), 4u + 23u);
     EXPECT_EQ(data[0], "049 9 x 22");
-    EXPECT_EQ(data[1], state->editor.txt_answer_key);
+    EXPECT_EQ(data[1], state->editor.answer_key);
     EXPECT_EQ(data[3], "YYYYYYYYNYYYYYYYYYYYYYYYYYYYYYYYYYYYYYYYYYYYNYYYY");
-    EXPECT_EQ(data[4], state->editor.memo_data[0]);
+    EXPECT_EQ(data[4], state->editor.data_lines[0]);
     EXPECT_EQ(read_lines(path("set1_alt.alx")),
               (Lines{"ALT exceptions: item, correct answers", " 01  3 1 2 4", " 16  1 2"}));
 }

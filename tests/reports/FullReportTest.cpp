@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "core/data/Loader.h"
 #include "support/DataSets.h"
 #include "support/Golden.h"
@@ -29,16 +29,16 @@ void analyse(ProgramState& state) {
 TEST(FullReport, SampleDataOneAndTwoMatchTheirGoldenFiles) {
     auto one = testing::sample_set_1();
     analyse(*one);
-    testing::expect_golden(one->reports.results_box, "sample1_full.txt");
+    testing::expect_golden(one->report_texts.results_box, "sample1_full.txt");
     auto two = testing::sample_set_2();
     analyse(*two);
-    testing::expect_golden(two->reports.results_box, "sample2_full.txt");
+    testing::expect_golden(two->report_texts.results_box, "sample2_full.txt");
 }
 
 TEST(FullReport, PagesAreSeparatedByOneFormFeedLine) {
     auto state = testing::sample_set_2();
     analyse(*state);
-    const auto& lines = state->reports.results_box;
+    const auto& lines = state->report_texts.results_box;
     const auto feeds = std::count(lines.begin(), lines.end(), std::string("\f"));
     ASSERT_EQ(feeds, 1);
     const auto feed = std::find(lines.begin(), lines.end(), std::string("\f"));
@@ -55,9 +55,9 @@ TEST(FullReport, PagesAreSeparatedByOneFormFeedLine) {
 
 TEST(FullReport, TitleLineNeverPassesSeventyNineCharacters) {
     auto state = testing::sample_set_2();
-    state->editor.txt_title = std::string(75, 'T');
+    state->editor.title = std::string(75, 'T');
     analyse(*state);
-    const std::string& title = state->reports.results_box[0];
+    const std::string& title = state->report_texts.results_box[0];
     EXPECT_EQ(title.size(), 79u);
     EXPECT_EQ(title, "TITLE:   " + std::string(70, 'T'));
 }
@@ -70,7 +70,7 @@ TEST(FullReport, PointValuesShowTheWeightedScores) {
     state->data.partial_credit_on = true;
     state->data.mc_item_points = 2.0;
     analyse(*state);
-    const auto& lines = state->reports.results_box;
+    const auto& lines = state->report_texts.results_box;
     // Totals: 4 items * 2 points + 2 = 10; scores 10, 7, 4.
     EXPECT_EQ(lines[11], "Total Possible Score= 10.0");
     EXPECT_EQ(lines[12], " (4*2 MC points + 2 Partial Credit)");

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "core/data/Loader.h"
 #include "app/Analyze.h"
 #include "reports/FullReport.h"
@@ -201,13 +201,13 @@ TEST(GradeReport, SizeLimitsRefuseWithTheirMessages) {
               (Lines{"Number of Cases must be 500 or less to Save Individual Examinee Grade Reports"}));
     EXPECT_TRUE(file.lines.empty());
 
-    state->editor.memo_data.resize(500);
-    state->editor.txt_cases = "500";
+    state->editor.data_lines.resize(500);
+    state->editor.cases = "500";
     analyse(*state);
     EXPECT_TRUE(grade_report_file(*state).outcome.accepted());
     EXPECT_TRUE(grade_report_view(*state).outcome.refused);
-    state->editor.memo_data.resize(200);
-    state->editor.txt_cases = "200";
+    state->editor.data_lines.resize(200);
+    state->editor.cases = "200";
     analyse(*state);
     EXPECT_TRUE(grade_report_view(*state).outcome.accepted());
 }

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "core/analysis/Analysis.h"
 #include "core/data/Loader.h"
 #include "reports/HtmlReport.h"
@@ -145,8 +145,8 @@ TEST(HtmlReport, OneSectionPerItemAnalysedWithAPlotAndItsOptions) {
 
 TEST(HtmlReport, UserTextIsEscapedAndKeptWhole) {
     auto state = testing::sample_set_2();
-    state->editor.txt_title = "<script>alert(\"Q&A\")</script> 'x'";
-    state->editor.txt_comments = "Caf\xE9 <b>quiz</b> & more";
+    state->editor.title = "<script>alert(\"Q&A\")</script> 'x'";
+    state->editor.comments = "Caf\xE9 <b>quiz</b> & more";
     analyse(*state);
     const std::string text = testing::joined(html_report_lines(*state));
     EXPECT_EQ(text.find("<script>alert"), std::string::npos);

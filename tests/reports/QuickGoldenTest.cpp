@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "core/analysis/Analysis.h"
 #include "core/data/Loader.h"
 #include "reports/QuickExaminees.h"

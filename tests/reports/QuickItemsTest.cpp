@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "reports/QuickItems.h"
 
 namespace kor {

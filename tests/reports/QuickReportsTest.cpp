@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "core/analysis/Analysis.h"
 #include "core/data/Loader.h"
 #include "reports/Ident.h"
@@ -112,10 +112,10 @@ void partial_credit(ProgramState& state) {
     five_category_scale(state);
     state.data.partial_credit_on = true;
     state.data.mc_item_points = 2.0;
-    state.editor.txt_options += "10";
+    state.editor.options += "10";
     const char* points[] = {"10", "05", "00", "07", "03"};
-    for (std::size_t i = 0; i < state.editor.memo_data.size(); ++i) {
-        state.editor.memo_data[i] += points[i];
+    for (std::size_t i = 0; i < state.editor.data_lines.size(); ++i) {
+        state.editor.data_lines[i] += points[i];
     }
     state.settings.band_use_raw = false;
     state.settings.band_use_percent = true;
@@ -197,7 +197,7 @@ TEST(QuickItemReports, TableNotesSummaryAndProblems) {
 
 TEST(QuickItemReports, ExcludedItemsWithoutProblemSuggestions) {
     auto state = analysed("ABCD9", "44444", key_nine_examinees, [](ProgramState& s) {
-        s.editor.txt_include = "YNYYY";
+        s.editor.include = "YNYYY";
         s.settings.suggest_problem_items = false;
     });
     const Lines lines = item_output(*state);
@@ -255,7 +255,7 @@ TEST(QuickOptionsReport, HeadingOnlyBeforeItemsOneSixElevenThatAreIncluded) {
     };
     EXPECT_EQ(headings(*analysed("ABCDABCDABC", "44444444444", eleven)), 3);
     EXPECT_EQ(headings(*analysed("ABCDABCDABC", "44444444444", eleven,
-                                 [](ProgramState& s) { s.editor.txt_include = "YYYYYNYYYYY"; })),
+                                 [](ProgramState& s) { s.editor.include = "YYYYYNYYYYY"; })),
               2);
 }
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "core/FileIO.h"
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "core/data/Loader.h"
 #include "app/Analyze.h"
 #include "reports/FullReport.h"
@@ -103,8 +103,8 @@ TEST_F(SaveResults, ResultsFileFramesTheFullReport) {
     EXPECT_EQ(Lines(lines.begin(), lines.begin() + 9), preface);
     EXPECT_EQ(Lines(lines.begin() + 9, lines.begin() + 16),
               (Lines{"", std::string(54, '*'), "", "\f", state->data.test_title, "",
-                     state->reports.results_box.front()}));
-    EXPECT_EQ(lines.size(), 15 + state->reports.results_box.size() + 5);
+                     state->report_texts.results_box.front()}));
+    EXPECT_EQ(lines.size(), 15 + state->report_texts.results_box.size() + 5);
     EXPECT_EQ(tail(lines, 5), with_ident({"", std::string(40, '~')}));
 }
 
@@ -114,7 +114,7 @@ TEST_F(SaveResults, ExamineeAndItemFilesCloseWithTheirSummaries) {
     EXPECT_EQ(Lines(exm.begin(), exm.begin() + 4),
               (Lines{"TITLE:   " + state->data.test_title, "COMMENT: " + state->data.test_comments,
                      std::string(42, '~'), ""}));
-    EXPECT_EQ(exm[4], state->reports.memo_results.front());
+    EXPECT_EQ(exm[4], state->report_texts.examinees.front());
     EXPECT_EQ(tail(exm, 12), with_ident({"", std::string(42, '-'), "", "Number of Items Analyzed= 47",
                                          "Mean Item Difficulty    = 0.684", "KR20 (Alpha)            = 0.697",
                                          "SEM (from KR20)         = 2.665", "", std::string(42, '~')}));

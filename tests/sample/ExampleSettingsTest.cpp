@@ -8,9 +8,9 @@
 #include <string>
 #include <utility>
 
-#include "core/VariablesUnit.h"
-#include "core/settings/GradingScale.h"
-#include "core/settings/MainCommands.h"
+#include "app/ProgramState.h"
+#include "app/forms/GradeForm.h"
+#include "app/forms/MainCommands.h"
 
 namespace kor {
 namespace {

@@ -8,11 +8,11 @@
 #include <utility>
 #include <vector>
 
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "core/analysis/Analysis.h"
 #include "core/data/Loader.h"
 #include "sample/ExampleData.h"
-#include "sample/Examples.h"
+#include "app/Examples.h"
 
 namespace kor {
 namespace {
@@ -58,10 +58,10 @@ TEST_P(EveryExample, LoadsWithItsCountsAndAnalyses) {
     EXPECT_EQ(state->data.num_examinees, expected.examinees);
     EXPECT_EQ(state->data.num_items, expected.items);
     EXPECT_EQ(state->data.num_included_items, expected.included);
-    EXPECT_EQ(state->editor.txt_title, example->title);
+    EXPECT_EQ(state->editor.title, example->title);
     EXPECT_TRUE(state->results.warnings.empty());
     // Every data line is its label and one response per item, nothing more.
-    for (const std::string& line : state->editor.memo_data) {
+    for (const std::string& line : state->editor.data_lines) {
         EXPECT_EQ(line.size(), static_cast<std::size_t>(state->data.label_length + expected.items))
             << line;
     }
@@ -139,9 +139,9 @@ std::vector<std::string> comma_separated(const std::string& text) {
 // difficulty, discrimination and point-biserial, KR20, KR21, SEM, high-group
 // size and minimum, low-group size and maximum. A full stop ends set 1's.
 std::vector<std::string> stated_figures(const ProgramState& state) {
-    const std::string& title = state.editor.txt_title;
+    const std::string& title = state.editor.title;
     std::vector<std::string> figures = comma_separated(title.substr(title.find(": ") + 2));
-    for (const std::string& figure : comma_separated(state.editor.txt_comments)) {
+    for (const std::string& figure : comma_separated(state.editor.comments)) {
         figures.push_back(figure.back() == '.' ? figure.substr(0, figure.size() - 1) : figure);
     }
     return figures;
@@ -225,8 +225,8 @@ TEST(Examples, SetOneSetsGradesGroupsSpecificationsAndAlternatives) {
             EXPECT_EQ(s.grade_min_percent[k], minimums[k - 1]);
         }
     }
-    EXPECT_EQ(s.txt_disc_top, "33");
-    EXPECT_EQ(s.txt_disc_bottom, "27");
+    EXPECT_EQ(s.upper_group_percent_text, "33");
+    EXPECT_EQ(s.lower_group_percent_text, "27");
 
     const TTestData& data = state->data;
     EXPECT_EQ(data.num_content_areas, 3);
@@ -282,9 +282,9 @@ TEST(Examples, SetTwoAndTheFourWaysUseTheTwelveDefaultCategories) {
         EXPECT_EQ(state->data.alt_answer_cells[1][1], "");
     }
     auto state = after(&sample_data_set_2);
-    EXPECT_EQ(state->settings.txt_disc_bottom, "25");
+    EXPECT_EQ(state->settings.lower_group_percent_text, "25");
     state = after(&as_letter);
-    EXPECT_EQ(state->settings.txt_disc_top, "27");
+    EXPECT_EQ(state->settings.upper_group_percent_text, "27");
 }
 
 TEST(Examples, SetThreeAfterSetOneKeepsTheGroupsAndDropsTheGrades) {
@@ -292,8 +292,8 @@ TEST(Examples, SetThreeAfterSetOneKeepsTheGroupsAndDropsTheGrades) {
     sample_data_set_3(*state);
     const AnalysisSettings& s = state->settings;
     EXPECT_EQ(s.num_grade_cats, 0);
-    EXPECT_EQ(s.txt_disc_top, "33");
-    EXPECT_EQ(s.txt_disc_bottom, "27");
+    EXPECT_EQ(s.upper_group_percent_text, "33");
+    EXPECT_EQ(s.lower_group_percent_text, "27");
     EXPECT_TRUE(s.sort_item_diff && s.sort_exam_label);
     EXPECT_EQ(state->data.num_content_areas, 0);
     close_and_analyse(*state);
@@ -380,19 +380,19 @@ TEST(Examples, RvwItemsRangeFromStronglyToNegativelyDiscriminating) {
     EXPECT_GT(highest, 0.6);
     EXPECT_LT(lowest, -0.2);
     EXPECT_GE(negative, 5);
-    EXPECT_EQ(state->editor.memo_data.front(),
+    EXPECT_EQ(state->editor.data_lines.front(),
               "Examinee   1   "
               "010011111110000011001000000001011010000000111011000001010110000010101100000");
-    EXPECT_EQ(state->editor.memo_data.back().substr(0, 15), "Examinee 200   ");
+    EXPECT_EQ(state->editor.data_lines.back().substr(0, 15), "Examinee 200   ");
 }
 
 TEST(Examples, RvwKeepsTheIncludeLineAndTheOtherSettings) {
     auto state = after(&sample_data_set_2);
-    state->editor.txt_include = std::string(70, 'Y') + "NNNNN";
-    state->settings.txt_disc_top = "30";
+    state->editor.include = std::string(70, 'Y') + "NNNNN";
+    state->settings.upper_group_percent_text = "30";
     secret_setup_rvw(*state);
-    EXPECT_EQ(state->editor.txt_include, std::string(70, 'Y') + "NNNNN");
-    EXPECT_EQ(state->settings.txt_disc_top, "30");
+    EXPECT_EQ(state->editor.include, std::string(70, 'Y') + "NNNNN");
+    EXPECT_EQ(state->settings.upper_group_percent_text, "30");
     EXPECT_EQ(state->settings.num_grade_cats, 0);
     EXPECT_TRUE(state->settings.band_use_raw);
     close_and_analyse(*state);

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "core/analysis/Analysis.h"
 #include "core/data/Loader.h"
 #include "sample/Generator.h"
@@ -102,46 +102,46 @@ std::unique_ptr<ProgramState> generated(const std::string& cases, const std::str
 }
 
 std::string responses_of(const ProgramState& state, std::size_t examinee) {
-    return state.editor.memo_data[examinee].substr(std::stoul(state.editor.txt_label_length));
+    return state.editor.data_lines[examinee].substr(std::stoul(state.editor.label_length));
 }
 
 double percent_correct(const ProgramState& state) {
-    const std::string& key = state.editor.txt_answer_key;
+    const std::string& key = state.editor.answer_key;
     long right = 0;
-    for (std::size_t i = 0; i < state.editor.memo_data.size(); ++i) {
+    for (std::size_t i = 0; i < state.editor.data_lines.size(); ++i) {
         const std::string answers = responses_of(state, i);
         for (std::size_t j = 0; j < key.size(); ++j) {
             right += answers[j] == key[j] ? 1 : 0;
         }
     }
     return 100.0 * static_cast<double>(right) /
-           static_cast<double>(key.size() * state.editor.memo_data.size());
+           static_cast<double>(key.size() * state.editor.data_lines.size());
 }
 
 bool same_data(const ProgramState& a, const ProgramState& b) {
-    return a.editor.txt_answer_key == b.editor.txt_answer_key &&
-           a.editor.txt_options == b.editor.txt_options && a.editor.memo_data == b.editor.memo_data;
+    return a.editor.answer_key == b.editor.answer_key &&
+           a.editor.options == b.editor.options && a.editor.data_lines == b.editor.data_lines;
 }
 
 TEST(GenGenerate, FixedGenerateFillsTheEditor) {
     auto state = fixed_dialog();
     ASSERT_TRUE(gen_generate_click(*state).accepted());
     const EditorTexts& editor = state->editor;
-    EXPECT_EQ(editor.txt_title,
+    EXPECT_EQ(editor.title,
               "Generated: Cases=20, Items=30, Seed=1804, Options=mix, Diff=medium");
-    EXPECT_EQ(editor.txt_comments, "");
-    EXPECT_EQ(editor.txt_cases, "20");
-    EXPECT_EQ(editor.txt_items, "30");
-    EXPECT_EQ(editor.txt_label_length, "15");
-    EXPECT_EQ(editor.txt_missing_data, "9");
-    EXPECT_EQ(editor.txt_include, std::string(30, 'Y'));
+    EXPECT_EQ(editor.comments, "");
+    EXPECT_EQ(editor.cases, "20");
+    EXPECT_EQ(editor.items, "30");
+    EXPECT_EQ(editor.label_length, "15");
+    EXPECT_EQ(editor.missing_data, "9");
+    EXPECT_EQ(editor.include, std::string(30, 'Y'));
     // Worked out by a separate implementation of the stream in exact arithmetic.
-    EXPECT_EQ(editor.txt_answer_key, "122112323211314111322223225533");
-    EXPECT_EQ(editor.txt_options, "352322435424445422325345545533");
-    ASSERT_EQ(editor.memo_data.size(), 20u);
-    EXPECT_EQ(editor.memo_data[0], "Person_001     122212323224334411223223225533");
-    EXPECT_EQ(editor.memo_data[6].substr(0, 15), "Person_007     ");
-    EXPECT_EQ(editor.memo_data[19], "Person_020     251212323223335111212225425533");
+    EXPECT_EQ(editor.answer_key, "122112323211314111322223225533");
+    EXPECT_EQ(editor.options, "352322435424445422325345545533");
+    ASSERT_EQ(editor.data_lines.size(), 20u);
+    EXPECT_EQ(editor.data_lines[0], "Person_001     122212323224334411223223225533");
+    EXPECT_EQ(editor.data_lines[6].substr(0, 15), "Person_007     ");
+    EXPECT_EQ(editor.data_lines[19], "Person_020     251212323223335111212225425533");
 
     EXPECT_EQ(state->data.max_options, 5);
     EXPECT_EQ(state->data.item_correct_answers[2],
@@ -169,7 +169,7 @@ TEST(GenGenerate, SeedsThatMeetTheSameStream) {
     const auto minus_five = generated("50", "20", "-5");
     EXPECT_TRUE(same_data(*generated("50", "20", "5"), *minus_five));
     EXPECT_FALSE(same_data(*one, *minus_five));
-    EXPECT_EQ(minus_five->editor.txt_title,
+    EXPECT_EQ(minus_five->editor.title,
               "Generated: Cases=50, Items=20, Seed=-5, Options=mix, Diff=medium");
     EXPECT_TRUE(same_data(*generated("50", "20", "5"), *generated("50", "20", "5")));
 }
@@ -177,7 +177,7 @@ TEST(GenGenerate, SeedsThatMeetTheSameStream) {
 TEST(GenGenerate, SeedIsFittedTruncatedAndShown) {
     const auto state = generated("10", "10", "12345678901");
     EXPECT_EQ(state->gen_form.edit_seed, "1234567890");
-    EXPECT_NE(state->editor.txt_title.find("Seed=1234567890,"), std::string::npos);
+    EXPECT_NE(state->editor.title.find("Seed=1234567890,"), std::string::npos);
     EXPECT_TRUE(same_data(*state, *generated("10", "10", "1234567890")));
     EXPECT_EQ(generated("10", "10", "99999999999")->gen_form.edit_seed, "999999999");
     EXPECT_EQ(generated("10", "10", "-77.9")->gen_form.edit_seed, "-77");
@@ -214,7 +214,7 @@ TEST(GenGenerate, RefusalsNameTheBoxAndLeaveTheEditorAlone) {
     };
     for (const Case& c : cases) {
         auto state = fixed_dialog();
-        state->editor.txt_title = "mine";
+        state->editor.title = "mine";
         state->gen_form.edit_num_cases = c.cases;
         state->gen_form.edit_num_items = c.items;
         state->gen_form.edit_seed = c.seed;
@@ -223,23 +223,23 @@ TEST(GenGenerate, RefusalsNameTheBoxAndLeaveTheEditorAlone) {
             << c.cases << " " << c.items;
         EXPECT_EQ(outcome.focus, c.focus);
         EXPECT_TRUE(state->generator.gen_dialog_again);
-        EXPECT_EQ(state->editor.txt_title, "mine");
+        EXPECT_EQ(state->editor.title, "mine");
         EXPECT_EQ(state->gen_form.edit_seed, c.seed);
     }
 }
 
 TEST(GenGenerate, LargestDataSetIsAccepted) {
     const auto state = generated("9999", "100", "3");
-    EXPECT_EQ(state->editor.memo_data.size(), 9999u);
-    EXPECT_EQ(state->editor.memo_data.back().substr(0, 5), "9999 ");
-    EXPECT_EQ(state->editor.memo_data.back().size(), 105u);
+    EXPECT_EQ(state->editor.data_lines.size(), 9999u);
+    EXPECT_EQ(state->editor.data_lines.back().substr(0, 5), "9999 ");
+    EXPECT_EQ(state->editor.data_lines.back().size(), 105u);
     EXPECT_TRUE(state->gen_form.lbl_largen_visible);
 }
 
 TEST(GenGenerate, ThousandCasesOfHundredItemsAreNumberedInFiveCharacters) {
     const auto state = generated("1000", "100", "11");
-    EXPECT_EQ(state->editor.txt_label_length, "5");
-    const auto& lines = state->editor.memo_data;
+    EXPECT_EQ(state->editor.label_length, "5");
+    const auto& lines = state->editor.data_lines;
     ASSERT_EQ(lines.size(), 1000u);
     EXPECT_EQ(lines.front().substr(0, 5), "0001 ");
     EXPECT_EQ(lines[41].substr(0, 5), "0042 ");
@@ -273,8 +273,8 @@ TEST(GenLabels, PrefixAndBlanksFollowTheItemCount) {
 
 TEST(GenGenerate, EveryAnswerIsAnOptionOfItsItem) {
     const auto state = generated("300", "40", "99");
-    const std::string& key = state->editor.txt_answer_key;
-    const std::string& options = state->editor.txt_options;
+    const std::string& key = state->editor.answer_key;
+    const std::string& options = state->editor.options;
     for (std::size_t i = 0; i < 300; ++i) {
         const std::string answers = responses_of(*state, i);
         ASSERT_EQ(answers.size(), 40u);
@@ -290,8 +290,8 @@ TEST(GenGenerate, EveryAnswerIsAnOptionOfItsItem) {
 
 TEST(GenGenerate, WithTwoOptionsEveryWrongAnswerIsTheOtherOption) {
     const auto state = generated("200", "25", "8", GenOptionChoice::two, GenDifficulty::hardest);
-    EXPECT_EQ(state->editor.txt_options, std::string(25, '2'));
-    const std::string& key = state->editor.txt_answer_key;
+    EXPECT_EQ(state->editor.options, std::string(25, '2'));
+    const std::string& key = state->editor.answer_key;
     int wrong = 0;
     for (std::size_t i = 0; i < 200; ++i) {
         const std::string answers = responses_of(*state, i);
@@ -315,13 +315,13 @@ TEST(GenGenerate, LettersChangeOnlyTheCoding) {
         }
         return text;
     };
-    EXPECT_EQ(letters->editor.txt_answer_key, as_letters(numbers->editor.txt_answer_key, 0));
-    EXPECT_EQ(letters->editor.txt_options, numbers->editor.txt_options);
-    ASSERT_EQ(letters->editor.memo_data.size(), 40u);
+    EXPECT_EQ(letters->editor.answer_key, as_letters(numbers->editor.answer_key, 0));
+    EXPECT_EQ(letters->editor.options, numbers->editor.options);
+    ASSERT_EQ(letters->editor.data_lines.size(), 40u);
     for (std::size_t i = 0; i < 40; ++i) {
-        EXPECT_EQ(letters->editor.memo_data[i], as_letters(numbers->editor.memo_data[i], 15));
+        EXPECT_EQ(letters->editor.data_lines[i], as_letters(numbers->editor.data_lines[i], 15));
     }
-    EXPECT_EQ(letters->editor.txt_title, numbers->editor.txt_title);
+    EXPECT_EQ(letters->editor.title, numbers->editor.title);
 }
 
 // The difficulty buttons promise a mean score near 95% .. 40%; item
@@ -392,13 +392,13 @@ TEST(GenDialog, SuggestedSeedsComeFromTheClockSeededSource) {
 TEST(GenDialog, CancelAndFinishLeaveTheEditorIdle) {
     auto state = std::make_unique<ProgramState>();
     state->data.editor_start_mode = start_generate;
-    state->editor.txt_items = "12";
+    state->editor.items = "12";
     state->data.num_content_areas = 3;
     gen_dialog_start(*state);
     gen_cancel_click(*state);
     EXPECT_FALSE(state->generator.gen_dialog_again);
     EXPECT_EQ(state->data.editor_start_mode, start_nothing);
-    EXPECT_EQ(state->editor.txt_title, "");
+    EXPECT_EQ(state->editor.title, "");
     gen_dialog_finish(*state);
     EXPECT_EQ(state->data.num_content_areas, 0);
     EXPECT_EQ(state->tos_form.item_cells.size(), 13u);

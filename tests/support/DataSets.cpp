@@ -29,15 +29,15 @@ std::vector<std::string> labelled(const char* prefix, std::size_t width,
 
 void type_into(ProgramState& state, const TypedDataSet& set) {
     EditorTexts& e = state.editor;
-    e.txt_title = set.title;
-    e.txt_comments = set.comments;
-    e.txt_cases = std::to_string(set.lines.size());
-    e.txt_items = std::to_string(set.key.size());
-    e.txt_label_length = std::to_string(set.label_length);
-    e.txt_answer_key = set.key;
-    e.txt_options = set.options;
-    e.txt_include = set.include;
-    e.memo_data = set.lines;
+    e.title = set.title;
+    e.comments = set.comments;
+    e.cases = std::to_string(set.lines.size());
+    e.items = std::to_string(set.key.size());
+    e.label_length = std::to_string(set.label_length);
+    e.answer_key = set.key;
+    e.options = set.options;
+    e.include = set.include;
+    e.data_lines = set.lines;
 }
 
 std::unique_ptr<ProgramState> typed(const TypedDataSet& set) {
@@ -84,8 +84,8 @@ std::unique_ptr<ProgramState> sample_set_1() {
     state->data.alt_answer_cells[16] = {"1", "2", "", "", "", "", "", "", ""};
     prepare_alt_answer_table(*state);
     alt_answers_ok(*state);
-    state->settings.txt_disc_top = "33";
-    state->settings.txt_disc_bottom = "27";
+    state->settings.upper_group_percent_text = "33";
+    state->settings.lower_group_percent_text = "27";
     return state;
 }
 
@@ -116,8 +116,8 @@ std::unique_ptr<ProgramState> sample_set_2() {
                .options = "24454434444444443442224444444434434334444444444454444444444444442",
                .include = std::string(65, 'Y'),
                .lines = labelled("Student ", 16, responses)});
-    state->settings.txt_disc_top = "27";
-    state->settings.txt_disc_bottom = "25";
+    state->settings.upper_group_percent_text = "27";
+    state->settings.lower_group_percent_text = "25";
     return state;
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 
 namespace kor::testing {
 

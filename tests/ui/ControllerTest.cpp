@@ -5,7 +5,7 @@
 #include <QSignalSpy>
 
 #include "UiTestSupport.h"
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "ui/AppController.h"
 
 namespace kor::ui::testing {

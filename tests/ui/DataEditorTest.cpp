@@ -9,8 +9,8 @@
 
 #include "UiSession.h"
 #include "app/Application.h"
-#include "core/VariablesUnit.h"
-#include "core/data/EditorModel.h"
+#include "app/ProgramState.h"
+#include "app/forms/EditorModel.h"
 
 namespace kor::ui::testing {
 
@@ -263,7 +263,7 @@ class DataEditorTest : public QObject {
         ModalWindows::setNextAction([](QDialog& editor) { action(editor, "Close1")->trigger(); });
         s.button("btn_gotodata")->click();
         QVERIFY(s.command("SaveKORInputFile1")->isEnabled());
-        QCOMPARE(s.controller.state().editor.txt_title, std::string("Small set"));  // kept
+        QCOMPARE(s.controller.state().editor.title, std::string("Small set"));  // kept
         pressInEditor("Cancel");
         s.button("btn_gotodata")->click();
         QVERIFY(!s.command("SaveKORInputFile1")->isEnabled());

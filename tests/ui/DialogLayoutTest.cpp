@@ -13,7 +13,7 @@
 #include "ui/DialogParts.h"
 #include "ui/ReportWindow.h"
 #include "ui/ChartWindow.h"
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 
 namespace kor::ui::testing {
 

@@ -8,7 +8,7 @@
 #include "DialogTestSupport.h"
 #include "app/Application.h"
 #include "cli/CliRun.h"
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 
 namespace kor::ui::testing {
 
@@ -115,7 +115,7 @@ class EditorDialogsTest : public QObject {
         QCOMPARE(messages(), QStringList{QStringLiteral(
                                  "No items were flagged with an 'A' or 'a' in the INCLUDE line")});
         QCOMPARE(ModalWindows::shownWindows(), QStringList{"TEditForm"});
-        QCOMPARE(s.controller.state().editor.txt_include,
+        QCOMPARE(s.controller.state().editor.include,
                  std::string("YYYYY"));  // filled in by the command
     }
 
@@ -133,7 +133,7 @@ class EditorDialogsTest : public QObject {
             },
             "btn_done");
         QVERIFY2(messages().isEmpty(), qPrintable(messages().join(QLatin1Char('\n'))));
-        const QString report = joinLines(s.controller.state().reports.results_box);
+        const QString report = joinLines(s.controller.state().report_texts.results_box);
         QVERIFY(report.contains(QStringLiteral("ALTERNATIVE CORRECT ANSWERS:")));
         QVERIFY(report.contains(QStringLiteral("Item # 3   Correct Answers: 3 1 ")));
     }
@@ -179,7 +179,7 @@ class EditorDialogsTest : public QObject {
             "btn_done");
         QVERIFY2(messages().isEmpty(), qPrintable(messages().join(QLatin1Char('\n'))));
         QCOMPARE(s.controller.state().data.pc_total_points, 7);
-        QVERIFY(joinLines(s.controller.state().reports.results_box)
+        QVERIFY(joinLines(s.controller.state().report_texts.results_box)
                     .contains(QStringLiteral(" (5*1 MC points + 7 Partial Credit)")));
 
         // Turning it off leaves the data and says so.
@@ -326,7 +326,7 @@ class EditorDialogsTest : public QObject {
                 action(editor, "SetTableofSpecifications1")->trigger();
             },
             "btn_done");
-        QVERIFY(joinLines(s.controller.state().reports.results_box)
+        QVERIFY(joinLines(s.controller.state().report_texts.results_box)
                     .contains(QStringLiteral("Table of Specifications Analysis")));
     }
 

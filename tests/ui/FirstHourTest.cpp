@@ -90,7 +90,7 @@ class FirstHourTest : public QObject {
 
         Application reread;
         QVERIFY(!reread.open_input_file(fromQt(path)).refused);
-        QCOMPARE(toQt(reread.state().editor.memo_data.front()), changed);
+        QCOMPARE(toQt(reread.state().editor.data_lines.front()), changed);
         QFile::remove(path);
     }
 
@@ -231,7 +231,7 @@ class FirstHourTest : public QObject {
         QCOMPARE(messages(), QStringList(5, question));
         QCOMPARE(ModalWindows::shownWindows().size(), shown);
         QVERIFY(FileDialogs::asked().isEmpty());
-        QCOMPARE(s.controller.state().editor.txt_title, std::string("Small set"));
+        QCOMPARE(s.controller.state().editor.title, std::string("Small set"));
 
         // Inside the editor "New (reset)" asks too; Yes replaces the data.
         ModalWindows::setNextAction([](QDialog& editor) {

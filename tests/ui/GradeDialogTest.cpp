@@ -5,7 +5,7 @@
 
 #include "DialogTestSupport.h"
 #include "cli/CliRun.h"
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 
 namespace kor::ui::testing {
 
@@ -216,10 +216,10 @@ class GradeDialogTest : public QObject {
         pressInEditor("btn_done");
         s.command("SampleDataSet31")->trigger();
         const auto fullReport = [&s] {
-            return joinLines(s.controller.state().reports.results_box);
+            return joinLines(s.controller.state().report_texts.results_box);
         };
         const auto examinees = [&s] {
-            return joinLines(s.controller.state().reports.memo_results);
+            return joinLines(s.controller.state().report_texts.examinees);
         };
         QVERIFY(!fullReport().contains(QStringLiteral("Bar Chart for Letter Grades")));
         const QString ungraded = examinees();

@@ -12,7 +12,7 @@
 #include <QStatusBar>
 
 #include "UiSession.h"
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "ui/Binding.h"
 #include "ui/ReportView.h"
 #include "ui/ReportWindow.h"
@@ -129,12 +129,12 @@ class MainWindowTest : public QObject {
             s.command(item)->trigger();
             QVERIFY(ModalWindows::unexpected().isEmpty());
             const ProgramState& state = s.controller.state();
-            const QString title = toQt(state.editor.txt_title);
+            const QString title = toQt(state.editor.title);
             QCOMPARE(s.find<QLineEdit>("txt_t")->text(), title);
             QVERIFY(!s.find<QLabel>("lbl_t")->isHidden());
             // The title and comment list the figures the analysis must give.
             const QString figures = title.mid(title.indexOf(QLatin1Char(':')) + 1) +
-                                    QLatin1Char(',') + toQt(state.editor.txt_comments);
+                                    QLatin1Char(',') + toQt(state.editor.comments);
             const QString panes = paneText(s, "RichEditQE") + paneText(s, "RichEditQI");
             for (QString figure : figures.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
                 figure = figure.trimmed();
@@ -277,13 +277,13 @@ class MainWindowTest : public QObject {
         QVERIFY(s.controller.state().settings.band_use_raw);
         QVERIFY(s.command("rdo_use_raw")->isChecked());
         QVERIFY(s.controller.state().data.data_are_right_wrong);
-        QVERIFY(!s.controller.state().editor.memo_data.empty());
+        QVERIFY(!s.controller.state().editor.data_lines.empty());
 
         pressInEditor("Cancel");
         s.find<QRadioButton>("rdo_enter_data")->click();
         s.button("btn_gotodata")->click();
         QVERIFY(!s.controller.state().data.data_are_right_wrong);
-        QVERIFY(s.controller.state().editor.memo_data.empty());  // new data
+        QVERIFY(s.controller.state().editor.data_lines.empty());  // new data
     }
 
     void hiddenShortcutsFire() {

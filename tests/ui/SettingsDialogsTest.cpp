@@ -6,7 +6,7 @@
 #include <QLabel>
 
 #include "DialogTestSupport.h"
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "ui/SpearmanBrownDialog.h"
 
 namespace kor::ui::testing {
@@ -83,8 +83,8 @@ class SettingsDialogsTest : public QObject {
             (QStringList{
                 QStringLiteral("Percentage must be an INTEGER value between 0-100"),
                 QStringLiteral("Percentages provided do not provide a very large middle group")}));
-        QCOMPARE(s.controller.state().settings.txt_disc_top, std::string("50"));
-        QCOMPARE(s.controller.state().settings.txt_disc_bottom, std::string("31"));
+        QCOMPARE(s.controller.state().settings.upper_group_percent_text, std::string("50"));
+        QCOMPARE(s.controller.state().settings.lower_group_percent_text, std::string("31"));
 
         openFromMenu(s, "SetPercentagesforItemDiscrimination1", [](QDialog& d) {
             QCOMPARE(textIn(d, "txt_disc_top"), QStringLiteral("50"));
@@ -93,14 +93,14 @@ class SettingsDialogsTest : public QObject {
             QCOMPARE(textIn(d, "txt_disc_bottom"), QStringLiteral("27"));
             press(d, "BitBtn1");
         });
-        QCOMPARE(s.controller.state().settings.txt_disc_bottom, std::string("27"));
+        QCOMPARE(s.controller.state().settings.lower_group_percent_text, std::string("27"));
     }
 
     void halfAndHalfGroupsChangeTheNextAnalysis() {
         UiSession s;
         pressInEditor("btn_done");
         s.command("SampleDataSet31")->trigger();
-        const std::vector<std::string> before = s.controller.state().reports.memo_items;
+        const std::vector<std::string> before = s.controller.state().report_texts.items;
         openFromMenu(s, "SetPercentagesforItemDiscrimination1", [](QDialog& d) {
             typeInto(d, "txt_disc_top", QStringLiteral("50"));
             typeInto(d, "txt_disc_bottom", QStringLiteral("50"));
@@ -109,7 +109,7 @@ class SettingsDialogsTest : public QObject {
         s.button("btn_analyze")->click();
         QCOMPARE(s.controller.state().settings.disc_top_fraction, 0.5);
         QCOMPARE(s.controller.state().settings.disc_bottom_fraction, 0.5);
-        QVERIFY(s.controller.state().reports.memo_items != before);
+        QVERIFY(s.controller.state().report_texts.items != before);
     }
 
     void problemCriteriaRefuseALowNotBelowTheHigh() {
@@ -207,7 +207,7 @@ class SettingsDialogsTest : public QObject {
             press(d, "BitBtn1");
         });
         s.button("btn_analyze")->click();
-        QVERIFY(joinLines(s.controller.state().reports.memo_items)
+        QVERIFY(joinLines(s.controller.state().report_texts.items)
                     .contains(QStringLiteral("# marks potential problems (p<0.25 or p>0.9,")));
     }
 

@@ -30,7 +30,7 @@
 #include "KorCli.h"
 #include "PrintTestSupport.h"
 #include "UiSession.h"
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "ui/ChartWindow.h"
 #include "ui/PrintDialogs.h"
 #include "ui/ReportPrinting.h"

@@ -26,7 +26,7 @@
 #include <vector>
 
 #include "sample/ExampleData.h"
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "core/analysis/Analysis.h"
 #include "core/analysis/ScoreStatistics.h"
 #include "core/data/AltAnswers.h"
@@ -533,15 +533,15 @@ std::vector<std::string> set3_labels(Random& random) {
 std::unique_ptr<kor::ProgramState> analysed_set3(const std::vector<std::string>& lines) {
     auto state = std::make_unique<kor::ProgramState>();
     kor::EditorTexts& e = state->editor;
-    e.txt_title = "Sample Data Set #3: 50, 16.0, 43.0, 32.5, 32.52, 5.818, 33.850, -0.345";
-    e.txt_comments = "-0.160, 46, 0.707, 0.317, 0.315, 0.794, 0.734, 2.642, 14, 37.0, 13, 28";
-    e.txt_cases = std::to_string(set3_examinees);
-    e.txt_items = std::to_string(set3_items);
-    e.txt_label_length = std::to_string(set3_label_length);
-    e.txt_answer_key = set3_key;
-    e.txt_options = std::string(set3_items, '4');
-    e.txt_include = std::string(set3_items, 'Y');
-    e.memo_data = lines;
+    e.title = "Sample Data Set #3: 50, 16.0, 43.0, 32.5, 32.52, 5.818, 33.850, -0.345";
+    e.comments = "-0.160, 46, 0.707, 0.317, 0.315, 0.794, 0.734, 2.642, 14, 37.0, 13, 28";
+    e.cases = std::to_string(set3_examinees);
+    e.items = std::to_string(set3_items);
+    e.label_length = std::to_string(set3_label_length);
+    e.answer_key = set3_key;
+    e.options = std::string(set3_items, '4');
+    e.include = std::string(set3_items, 'Y');
+    e.data_lines = lines;
     if (kor::load_test_data(*state).refused || kor::run_analysis(*state).refused) {
         return nullptr;
     }
@@ -720,12 +720,12 @@ std::string rvw_label(int i) {
 std::unique_ptr<kor::ProgramState> analysed_rvw(const std::vector<std::string>& lines) {
     auto state = std::make_unique<kor::ProgramState>();
     kor::EditorTexts& e = state->editor;
-    e.txt_cases = "200";
-    e.txt_items = "75";
-    e.txt_label_length = "15";
-    e.txt_answer_key = std::string(75, '1');
-    e.txt_options = std::string(75, '2');
-    e.memo_data = lines;
+    e.cases = "200";
+    e.items = "75";
+    e.label_length = "15";
+    e.answer_key = std::string(75, '1');
+    e.options = std::string(75, '2');
+    e.data_lines = lines;
     state->data.data_are_right_wrong = true;
     if (kor::load_test_data(*state).refused || kor::run_analysis(*state).refused) {
         return nullptr;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 #include "core/analysis/Grades.h"
 #include "core/analysis/ItemStatistics.h"
 #include "core/analysis/NormalCurve.h"
@@ -21,7 +21,7 @@ std::size_t at(int position) { return static_cast<std::size_t>(position); }
 // Every analysis starts from fresh records: only the loader's case number,
 // label and item number carry over, so no value of an earlier analysis (of
 // an excluded item, or a grade) can leak into this one.
-void reset_records(ProgramState& state) {
+void reset_records(AnalysisState& state) {
     AnalysisResults& results = state.results;
     for (int i = 1; i <= state.data.num_examinees; ++i) {
         Case_Record& r = results.examinee_records[at(i)];
@@ -44,7 +44,7 @@ void reset_records(ProgramState& state) {
     results.item_order.clear();
 }
 
-void describe_all_scores(ProgramState& state) {
+void describe_all_scores(AnalysisState& state) {
     AnalysisResults& results = state.results;
     const int n = state.data.num_examinees;
     std::vector<double> scores;
@@ -61,7 +61,7 @@ void describe_all_scores(ProgramState& state) {
 // Ranks by score: 1 + the number of examinees with a lower score. Scores
 // are whole numbers from 0 to the item count, so they are counted, not
 // sorted; the points are sorted only when partial credit gives them.
-void rank_scores(ProgramState& state) {
+void rank_scores(AnalysisState& state) {
     AnalysisResults& results = state.results;
     const int n = state.data.num_examinees;
     std::vector<int> below(at(state.data.num_items) + 2, 0);  // below[s]: examinees scoring under s
@@ -86,7 +86,7 @@ void rank_scores(ProgramState& state) {
     }
 }
 
-void set_report_orders(ProgramState& state) {
+void set_report_orders(AnalysisState& state) {
     const AnalysisSettings& settings = state.settings;
     AnalysisResults& results = state.results;
     results.examinee_order =
@@ -96,7 +96,7 @@ void set_report_orders(ProgramState& state) {
 
 }  // namespace
 
-Outcome run_analysis(ProgramState& state) {
+Outcome run_analysis(AnalysisState& state) {
     Outcome outcome;
     const TTestData& data = state.data;
     if (data.num_examinees < 1 || data.num_items < 1) {
@@ -130,7 +130,7 @@ Outcome run_analysis(ProgramState& state) {
     return outcome;
 }
 
-std::string patience_message(const ProgramState& state) {
+std::string patience_message(const AnalysisState& state) {
     if (state.data.num_examinees <= patience_threshold) {
         return {};
     }

@@ -6,7 +6,7 @@
 
 #include "core/Format.h"
 #include "core/TextUtil.h"
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 
 namespace kor {
 
@@ -86,7 +86,7 @@ ChartData grade_bar_chart(const std::vector<GradeCategory>& categories) {
     return chart;
 }
 
-ChartData chart_of(const ProgramState& state, ChartKind kind) {
+ChartData chart_of(const AnalysisState& state, ChartKind kind) {
     const AnalysisResults& results = state.results;
     std::vector<int> scores;
     const int examinees = std::clamp(state.data.num_examinees, 0, static_cast<int>(max_examinees_limit));

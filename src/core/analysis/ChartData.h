@@ -9,7 +9,7 @@
 
 namespace kor {
 
-struct ProgramState;
+struct AnalysisState;
 
 struct ChartBar {
     std::string label;
@@ -51,6 +51,6 @@ ChartData grade_bar_chart(const std::vector<GradeCategory>& categories);
 
 // The same from the results of the last analysis.
 enum class ChartKind { histogram, score_bars, grade_bars };
-ChartData chart_of(const ProgramState& state, ChartKind kind);
+ChartData chart_of(const AnalysisState& state, ChartKind kind);
 
 }  // namespace kor

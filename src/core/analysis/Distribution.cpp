@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 #include "core/analysis/NormalCurve.h"
 
 namespace kor {
@@ -109,7 +109,7 @@ FrequencyTable frequency_table(std::vector<double> scores, double mean, double s
     return table;
 }
 
-FrequencyTable total_score_frequencies(const ProgramState& state, Diagnostics& diagnostics) {
+FrequencyTable total_score_frequencies(const AnalysisState& state, Diagnostics& diagnostics) {
     const bool points = state.data.partial_credit_on;
     std::vector<double> scores;
     for (int i = 1; i <= state.data.num_examinees; ++i) {
@@ -120,7 +120,7 @@ FrequencyTable total_score_frequencies(const ProgramState& state, Diagnostics& d
     return frequency_table(std::move(scores), stats.mean, stats.sd, diagnostics);
 }
 
-ScoreCounts number_correct_counts(const ProgramState& state) {
+ScoreCounts number_correct_counts(const AnalysisState& state) {
     ScoreCounts result;
     const int n = state.data.num_examinees;
     if (n < 1) {

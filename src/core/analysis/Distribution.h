@@ -7,7 +7,7 @@
 namespace kor {
 
 class Diagnostics;
-struct ProgramState;
+struct AnalysisState;
 
 struct FrequencyRow {
     double FreqScore = 0.0;  // the distinct score
@@ -58,7 +58,7 @@ FrequencyTable frequency_table(std::vector<double> scores, double mean, double s
 
 // The frequency table of the analysed scores: PC_Score with partial credit,
 // Score otherwise.
-FrequencyTable total_score_frequencies(const ProgramState& state, Diagnostics& diagnostics);
+FrequencyTable total_score_frequencies(const AnalysisState& state, Diagnostics& diagnostics);
 
 // The number-correct Scores from the lowest to the highest, one count per
 // whole score (also scores nobody obtained); counts[0] belongs to `lowest`.
@@ -71,6 +71,6 @@ struct ScoreCounts {
         return score < lowest || index >= counts.size() ? 0 : counts[index];
     }
 };
-ScoreCounts number_correct_counts(const ProgramState& state);
+ScoreCounts number_correct_counts(const AnalysisState& state);
 
 }  // namespace kor

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "core/TextUtil.h"
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 
 namespace kor {
 
@@ -30,7 +30,7 @@ int grade_category(const AnalysisSettings& settings, double v) {
     return max_grade_categories;
 }
 
-void assign_grades(ProgramState& state) {
+void assign_grades(AnalysisState& state) {
     const AnalysisSettings& settings = state.settings;
     AnalysisResults& results = state.results;
     results.grade_count.fill(0);
@@ -52,7 +52,7 @@ void assign_grades(ProgramState& state) {
     }
 }
 
-void assign_confidence_bands(ProgramState& state) {
+void assign_confidence_bands(AnalysisState& state) {
     const AnalysisSettings& settings = state.settings;
     AnalysisResults& results = state.results;
     const double k = state.data.num_included_items;

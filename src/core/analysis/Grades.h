@@ -4,7 +4,7 @@
 
 namespace kor {
 
-struct ProgramState;
+struct AnalysisState;
 struct AnalysisSettings;
 
 // The grading category 1..13 of percentage v: the first category whose
@@ -12,9 +12,9 @@ struct AnalysisSettings;
 int grade_category(const AnalysisSettings& settings, double v);
 
 // Grade (or PC_Grade with partial credit) of every examinee and grade_count.
-void assign_grades(ProgramState& state);
+void assign_grades(AnalysisState& state);
 
 // The +-1 and +-2 SEM bands of every examinee.
-void assign_confidence_bands(ProgramState& state);
+void assign_confidence_bands(AnalysisState& state);
 
 }  // namespace kor

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/TextUtil.h"
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 #include "core/analysis/NormalCurve.h"
 #include "core/analysis/OptionStatistics.h"
 #include "core/analysis/ScoreStatistics.h"
@@ -21,7 +21,7 @@ std::size_t at(int position) { return static_cast<std::size_t>(position); }
 
 bool included(const Item_Record& item) { return item.Include > 0; }
 
-std::optional<double> group_fraction(const std::string& text, const ProgramState& state) {
+std::optional<double> group_fraction(const std::string& text, const AnalysisState& state) {
     auto percent = parse_real(text, typed_separators(state));
     if (!percent || *percent < 0.0 || *percent > 100.0) {
         return std::nullopt;
@@ -31,7 +31,7 @@ std::optional<double> group_fraction(const std::string& text, const ProgramState
 
 // The high and low groups from the sorted scores. Examinees tied at a cut
 // join its group; the cuts move apart until the groups cannot overlap.
-void form_groups(ProgramState& state, const std::vector<int>& sorted_scores) {
+void form_groups(AnalysisState& state, const std::vector<int>& sorted_scores) {
     AnalysisResults& results = state.results;
     const int n = static_cast<int>(sorted_scores.size());
     // Nominal sizes to the nearest integer, halves to even, in extended
@@ -108,7 +108,7 @@ struct ItemPassData {
 
 // Scores by examinee number (the records are in that order now), and the
 // high and low groups, which depend on the scores alone.
-ItemPassData scores_and_groups(ProgramState& state) {
+ItemPassData scores_and_groups(AnalysisState& state) {
     const AnalysisResults& results = state.results;
     const int n_examinees = state.data.num_examinees;
     ItemPassData pass;
@@ -132,7 +132,7 @@ ItemPassData scores_and_groups(ProgramState& state) {
 // One pass over each item's answers: how many are correct, in the whole
 // group and in the high and low groups, and the score sum of those correct;
 // from them the difficulty and the discrimination index.
-void count_correct_answers(ProgramState& state, const CorrectnessMatrix& correct, ItemPassData& pass) {
+void count_correct_answers(AnalysisState& state, const CorrectnessMatrix& correct, ItemPassData& pass) {
     const TTestData& data = state.data;
     AnalysisResults& results = state.results;
     const int n_examinees = data.num_examinees;
@@ -175,7 +175,7 @@ void count_correct_answers(ProgramState& state, const CorrectnessMatrix& correct
 
 // Point-biserial and biserial correlations. Without score variance no
 // correlation can be computed.
-void item_total_correlations(ProgramState& state, const ItemPassData& pass, Diagnostics& diagnostics) {
+void item_total_correlations(AnalysisState& state, const ItemPassData& pass, Diagnostics& diagnostics) {
     AnalysisResults& results = state.results;
     const double mean = results.score.mean;
     const double sd = results.score.sd;
@@ -203,7 +203,7 @@ void item_total_correlations(ProgramState& state, const ItemPassData& pass, Diag
 
 // The correlations of the first half with the second and of the odd items
 // with the even ones.
-void split_halves(ProgramState& state) {
+void split_halves(AnalysisState& state) {
     AnalysisResults& results = state.results;
     std::vector<int> half1, half2, odds, evens;
     for (int i = 1; i <= state.data.num_examinees; ++i) {
@@ -220,7 +220,7 @@ void split_halves(ProgramState& state) {
 // The test without each item, and the corrected item-total correlations.
 // Without item j an examinee's score s drops by c (1 when correct), so the
 // sums of s and s^2 follow from whole-number sums over the test.
-void item_deleted_statistics(ProgramState& state, const ItemPassData& pass) {
+void item_deleted_statistics(AnalysisState& state, const ItemPassData& pass) {
     AnalysisResults& results = state.results;
     const int n_examinees = state.data.num_examinees;
     const int k = state.data.num_included_items;
@@ -259,17 +259,17 @@ void item_deleted_statistics(ProgramState& state, const ItemPassData& pass) {
 
 }  // namespace
 
-void read_group_fractions(ProgramState& state) {
+void read_group_fractions(AnalysisState& state) {
     AnalysisSettings& settings = state.settings;
-    auto top = group_fraction(settings.txt_disc_top, state);
-    auto bottom = group_fraction(settings.txt_disc_bottom, state);
+    auto top = group_fraction(settings.upper_group_percent_text, state);
+    auto bottom = group_fraction(settings.lower_group_percent_text, state);
     if (top && bottom) {
         settings.disc_top_fraction = *top;
         settings.disc_bottom_fraction = *bottom;
     }
 }
 
-void compute_item_statistics(ProgramState& state, const CorrectnessMatrix& correct, Diagnostics& diagnostics) {
+void compute_item_statistics(AnalysisState& state, const CorrectnessMatrix& correct, Diagnostics& diagnostics) {
     AnalysisResults& results = state.results;
     const int k = state.data.num_included_items;
     ItemPassData pass = scores_and_groups(state);
@@ -297,7 +297,7 @@ ProblemCriteriaMet problem_criteria_met(const Item_Record& item, const AnalysisS
             item.Disc <= settings.crit_disc, item.AdjPtBis <= settings.crit_adj_pbis};
 }
 
-void count_problem_items(ProgramState& state) {
+void count_problem_items(AnalysisState& state) {
     AnalysisResults& r = state.results;
     const AnalysisSettings& settings = state.settings;
     r.num_problem_items = r.num_prob_p_low = r.num_prob_p_high = r.num_prob_disc = r.num_prob_adj_pbis = 0;

@@ -7,19 +7,19 @@
 
 namespace kor {
 
-struct ProgramState;
+struct AnalysisState;
 struct AnalysisSettings;
 struct CorrectnessMatrix;
 class Diagnostics;
 
 // The group sizes in use: the group texts read as percentages when both are
 // numbers from 0 to 100; otherwise the last ones that were.
-void read_group_fractions(ProgramState& state);
+void read_group_fractions(AnalysisState& state);
 
 // Every item statistic and the test's reliability, in their order of
 // dependence. The item records must be in item-number order and the
 // examinees scored.
-void compute_item_statistics(ProgramState& state, const CorrectnessMatrix& correct, Diagnostics& diagnostics);
+void compute_item_statistics(AnalysisState& state, const CorrectnessMatrix& correct, Diagnostics& diagnostics);
 
 // An included item is a potential problem unless it is neither too hard nor
 // too easy, discriminates and correlates above the criteria.
@@ -37,6 +37,6 @@ ProblemCriteriaMet problem_criteria_met(const Item_Record& item, const AnalysisS
 
 // num_problem_items and the four counts per criterion (all 0 when problem
 // items are not suggested).
-void count_problem_items(ProgramState& state);
+void count_problem_items(AnalysisState& state);
 
 }  // namespace kor

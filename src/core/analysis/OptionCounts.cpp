@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 
 namespace kor {
 
@@ -29,7 +29,7 @@ int option_column(int response, bool right_wrong) {
     return response >= 1 && response <= max_option_columns ? response : 0;
 }
 
-void count_options(ProgramState& state) {
+void count_options(AnalysisState& state) {
     const TTestData& data = state.data;
     AnalysisResults& results = state.results;
     const int items = data.num_items;

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <vector>
 
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 #include "core/analysis/OptionCounts.h"
 #include "core/data/Codes.h"
 
@@ -44,7 +44,7 @@ double point_biserial(double p, double group_mean, double mean, double sd) {
     return std::sqrt(p / (1.0 - p)) * (group_mean - mean) / sd + 0.0;
 }
 
-void compute_option_figures(ProgramState& state) {
+void compute_option_figures(AnalysisState& state) {
     const TTestData& data = state.data;
     AnalysisResults& results = state.results;
     const int items = data.num_items;

@@ -6,7 +6,7 @@
 
 namespace kor {
 
-struct ProgramState;
+struct AnalysisState;
 
 // The point-biserial correlation of belonging to a group of examinees (those
 // answering an item correctly, or choosing one option) with the score: p is
@@ -18,6 +18,6 @@ double point_biserial(double p, double group_mean, double mean, double sd);
 // Fills results.option_figures of every item: the point-biserial of each
 // option and the omitted answers of the included items, nothing for the
 // excluded ones. Needs the scores, the score statistics and the groups.
-void compute_option_figures(ProgramState& state);
+void compute_option_figures(AnalysisState& state);
 
 }  // namespace kor

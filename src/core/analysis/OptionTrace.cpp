@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <map>
 
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 #include "core/analysis/OptionCounts.h"
 
 namespace kor {
@@ -111,7 +111,7 @@ std::vector<OptionTraceLine> trace_options(const ScoreGroups& groups, const std:
     return lines;
 }
 
-ScoreGroups quintile_groups_of(const ProgramState& state) {
+ScoreGroups quintile_groups_of(const AnalysisState& state) {
     const int n = std::clamp(state.data.num_examinees, 0, max_examinees_limit);
     std::vector<int> scores;
     scores.reserve(at(n));
@@ -121,7 +121,7 @@ ScoreGroups quintile_groups_of(const ProgramState& state) {
     return quintile_groups(scores);
 }
 
-std::vector<OptionTraceLine> trace_item(const ProgramState& state, const ScoreGroups& groups,
+std::vector<OptionTraceLine> trace_item(const AnalysisState& state, const ScoreGroups& groups,
                                         int item, const std::vector<bool>& keyed) {
     const TTestData& data = state.data;
     const int n = std::clamp(data.num_examinees, 0, max_examinees_limit);

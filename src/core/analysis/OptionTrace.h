@@ -11,7 +11,7 @@
 
 namespace kor {
 
-struct ProgramState;
+struct AnalysisState;
 
 inline constexpr int score_group_count = 5;
 
@@ -56,8 +56,8 @@ std::vector<OptionTraceLine> trace_options(const ScoreGroups& groups, const std:
 
 // The same from the last analysis: the groups of the number-correct scores
 // of every examinee (in examinee-number order), and the lines of item `item`.
-ScoreGroups quintile_groups_of(const ProgramState& state);
-std::vector<OptionTraceLine> trace_item(const ProgramState& state, const ScoreGroups& groups,
+ScoreGroups quintile_groups_of(const AnalysisState& state);
+std::vector<OptionTraceLine> trace_item(const AnalysisState& state, const ScoreGroups& groups,
                                         int item, const std::vector<bool>& keyed);
 
 }  // namespace kor

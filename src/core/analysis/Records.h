@@ -158,12 +158,12 @@ std::vector<int> examinees_in_report_order(const AnalysisResults& results, int n
 std::vector<int> items_in_report_order(const AnalysisResults& results, int num_items);
 
 struct ReportTexts {
-    std::vector<std::string> memo_results;
-    bool memo_results_left = false;  // memo_results is still to be written from the last analysis
-    std::vector<std::string> memo_items;
-    std::vector<std::string> rich_edit_qe;
-    std::vector<std::string> rich_edit_qi;
-    std::vector<std::string> results_box;
+    std::vector<std::string> examinees;  // the examinee output the viewers show
+    bool examinees_left = false;         // examinees is still to be written from the last analysis
+    std::vector<std::string> items;      // the item analysis output
+    std::vector<std::string> examinee_pane;  // the main window's examinee pane
+    std::vector<std::string> item_pane;      // the main window's item pane
+    std::vector<std::string> results_box;    // the full results report
 };
 
 }  // namespace kor

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 
 namespace kor {
 
@@ -86,7 +86,7 @@ bool kr20_improves_without(const Item_Record& item, double kr20) {
     return item.KR20IfDeleted > kr20;
 }
 
-std::vector<Item_Record> included_items_in_report_order(const ProgramState& state) {
+std::vector<Item_Record> included_items_in_report_order(const AnalysisState& state) {
     std::vector<Item_Record> items;
     for (const int j : items_in_report_order(state.results, state.data.num_items)) {
         const Item_Record& item = state.results.item_records[static_cast<std::size_t>(j)];

@@ -10,7 +10,7 @@
 
 namespace kor {
 
-struct ProgramState;
+struct AnalysisState;
 
 // The warning given when KR20 leaves nothing to prophesy from.
 inline constexpr const char* prophecy_not_computable_message =
@@ -67,6 +67,6 @@ BiserialSummary biserial_summary(const std::vector<Item_Record>& included_items)
 bool kr20_improves_without(const Item_Record& item, double kr20);
 
 // The included items' records in their present (report) order.
-std::vector<Item_Record> included_items_in_report_order(const ProgramState& state);
+std::vector<Item_Record> included_items_in_report_order(const AnalysisState& state);
 
 }  // namespace kor

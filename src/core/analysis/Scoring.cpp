@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 #include "core/analysis/RecordSort.h"
 #include "core/data/Codes.h"
 
@@ -32,7 +32,7 @@ std::vector<int> numbers_in_order(int count) {
 }
 
 template <typename KeyOf>
-std::vector<int> examinees_sorted_by(const ProgramState& state, KeyOf key_of) {
+std::vector<int> examinees_sorted_by(const AnalysisState& state, KeyOf key_of) {
     const auto& records = state.results.examinee_records;
     const int n = state.data.num_examinees;
     std::vector<decltype(key_of(records[1]))> keys;
@@ -100,7 +100,7 @@ CorrectnessMatrix correctness_of(const TTestData& data) {
     return matrix;
 }
 
-void score_examinees(ProgramState& state, const CorrectnessMatrix& correct) {
+void score_examinees(AnalysisState& state, const CorrectnessMatrix& correct) {
     const TTestData& data = state.data;
     AnalysisResults& results = state.results;
     const int n = data.num_examinees;
@@ -145,7 +145,7 @@ void score_examinees(ProgramState& state, const CorrectnessMatrix& correct) {
 // Case numbers are distinct, so the selection sort leaves every record at
 // the position of its number whatever the order it starts from: the records
 // can be put there directly.
-std::vector<int> examinee_order_by(const ProgramState& state, ExamineeOrder order, bool use_points) {
+std::vector<int> examinee_order_by(const AnalysisState& state, ExamineeOrder order, bool use_points) {
     switch (order) {
         case ExamineeOrder::label:
             return examinees_sorted_by(state, [](const Case_Record& r) { return r.Name; });
@@ -160,7 +160,7 @@ std::vector<int> examinee_order_by(const ProgramState& state, ExamineeOrder orde
     return numbers_in_order(state.data.num_examinees);
 }
 
-std::vector<int> item_order_by(const ProgramState& state, ItemOrder order) {
+std::vector<int> item_order_by(const AnalysisState& state, ItemOrder order) {
     const auto& records = state.results.item_records;
     const int k = state.data.num_items;
     if (order == ItemOrder::number) {
@@ -181,7 +181,7 @@ std::vector<int> item_order_by(const ProgramState& state, ItemOrder order) {
     return numbers_sorted_by(keys);
 }
 
-void copy_item_settings(ProgramState& state) {
+void copy_item_settings(AnalysisState& state) {
     const TTestData& data = state.data;
     for (int j = 1; j <= data.num_items; ++j) {
         Item_Record& r = state.results.item_records[at(j)];

@@ -9,7 +9,7 @@
 
 namespace kor {
 
-struct ProgramState;
+struct AnalysisState;
 struct TTestData;
 
 // The one correctness test of the program: the item is included and the
@@ -34,16 +34,16 @@ CorrectnessMatrix correctness_of(const TTestData& data);
 // Fills MC, PC, Score, PC_Score, Percent, PC_Percent, the halves and the odd
 // and even counts of every record, and total_possible. The records must be
 // in examinee-number order.
-void score_examinees(ProgramState& state, const CorrectnessMatrix& correct);
+void score_examinees(AnalysisState& state, const CorrectnessMatrix& correct);
 
 // The orders of the reports, as examinee or item numbers: the selection sort
 // of the records in number order by the chosen key (examinees by score sort
 // by their points when `use_points`). The records themselves stay in number
 // order.
-std::vector<int> examinee_order_by(const ProgramState& state, ExamineeOrder order, bool use_points);
-std::vector<int> item_order_by(const ProgramState& state, ItemOrder order);
+std::vector<int> examinee_order_by(const AnalysisState& state, ExamineeOrder order, bool use_points);
+std::vector<int> item_order_by(const AnalysisState& state, ItemOrder order);
 
 // Copies each item's include code, key and number of options into its record.
-void copy_item_settings(ProgramState& state);
+void copy_item_settings(AnalysisState& state);
 
 }  // namespace kor

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "core/TextUtil.h"
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 #include "core/data/Codes.h"
 #include "core/data/Loader.h"
 
@@ -31,8 +31,8 @@ std::string column_text(const std::string& line, int j) {
 }
 
 // Item count from the editor's box; every array below is sized for 100 items.
-bool read_item_count(ProgramState& state, Outcome& outcome) {
-    std::optional<int> items = parse_int(state.editor.txt_items);
+bool read_item_count(AnalysisState& state, Outcome& outcome) {
+    std::optional<int> items = parse_int(state.editor.items);
     if (!items) {
         outcome.refuse("Number of Items must be an integer", editor_control::items);
         return false;
@@ -57,13 +57,13 @@ void fill_empty_line(std::string& box, std::string& loaded, char fill, int items
 // The loader's coding of the include, options and key lines. The options come
 // before the key because a key character's code depends on its item's option
 // count ("T" and "F" on a two-option item).
-bool code_editor_lines(ProgramState& state, Outcome& outcome) {
+bool code_editor_lines(AnalysisState& state, Outcome& outcome) {
     EditorTexts& editor = state.editor;
     TTestData& data = state.data;
-    fill_empty_line(editor.txt_include, data.include_text, 'Y', data.num_items);
+    fill_empty_line(editor.include, data.include_text, 'Y', data.num_items);
     code_include_line(state);
 
-    fill_empty_line(editor.txt_options, data.options_text, '5', data.num_items);
+    fill_empty_line(editor.options, data.options_text, '5', data.num_items);
     Outcome options = code_options_line(state);
     outcome.append(options);
     if (options.refused) {
@@ -174,12 +174,12 @@ void store_row(TTestData& data, const AltAnswerRow& row) {
 
 }  // namespace
 
-Outcome prepare_alt_answer_table(ProgramState& state) {
+Outcome prepare_alt_answer_table(AnalysisState& state) {
     Outcome outcome;
     TTestData& data = state.data;
-    data.key_text = state.editor.txt_answer_key;
-    data.options_text = state.editor.txt_options;
-    data.include_text = state.editor.txt_include;
+    data.key_text = state.editor.answer_key;
+    data.options_text = state.editor.options;
+    data.include_text = state.editor.include;
     if (!read_item_count(state, outcome)) {
         return outcome;
     }
@@ -214,7 +214,7 @@ Outcome prepare_alt_answer_table(ProgramState& state) {
 
 // Every row is checked before anything is stored, so a refused table leaves
 // the correct answers as they were and Cancel after it changes nothing.
-Outcome alt_answers_ok(ProgramState& state) {
+Outcome alt_answers_ok(AnalysisState& state) {
     Outcome outcome;
     for (const AltAnswerRow& row : state.alt_table.rows) {
         if (!check_row(row, outcome)) {

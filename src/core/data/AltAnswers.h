@@ -9,7 +9,7 @@
 
 namespace kor {
 
-struct ProgramState;
+struct AnalysisState;
 
 inline constexpr int alt_table_columns_max = 11;  // item, options, key, 2nd .. 9th answer
 
@@ -30,11 +30,11 @@ struct AltAnswerTable {
 // options lines of the editor, sets every item's correct answers to its key
 // and builds one table row per "A" item from the stored cells. Refused when
 // there is nothing to show.
-Outcome prepare_alt_answer_table(ProgramState& state);
+Outcome prepare_alt_answer_table(AnalysisState& state);
 
 // OK of the table: every filled cell must be one digit between 1 and the
 // item's option count; accepted cells become correct answers. Refused means
 // the dialog is shown again.
-Outcome alt_answers_ok(ProgramState& state);
+Outcome alt_answers_ok(AnalysisState& state);
 
 }  // namespace kor

@@ -4,7 +4,7 @@
 
 #include "core/Format.h"
 #include "core/TextUtil.h"
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 #include "core/data/Codes.h"
 #include "core/data/Loader.h"
 
@@ -19,18 +19,18 @@ const char* const heading_numbers = "DATA are in NUMERIC FORMAT";
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
-void enter_right_wrong_state(ProgramState& state, ConvertMenu& menu) {
+void enter_right_wrong_state(AnalysisState& state, ConvertMenu& menu) {
     state.data.data_are_right_wrong = true;
     menu.heading = heading_right_wrong;
 }
 
-void enter_original_state(ProgramState& state, ConvertMenu& menu, const char* heading) {
+void enter_original_state(AnalysisState& state, ConvertMenu& menu, const char* heading) {
     state.data.data_are_right_wrong = false;
     menu.heading = heading;
 }
 
-std::string label_of(const ProgramState& state, int examinee) {
-    return cut(state.editor.memo_data[at(examinee - 1)], at(state.data.label_length));
+std::string label_of(const AnalysisState& state, int examinee) {
+    return cut(state.editor.data_lines[at(examinee - 1)], at(state.data.label_length));
 }
 
 void keep_for_the_way_back(TTestData& data) {
@@ -48,7 +48,7 @@ void keep_for_the_way_back(TTestData& data) {
 // answer into "1", and in 0/1 data an alternative would name "right" (1) or
 // "wrong" (2): so the converted data set has none. Its "A" items become "Y"
 // and the table is emptied.
-void keep_lines_and_take_away_alternatives(ProgramState& state) {
+void keep_lines_and_take_away_alternatives(AnalysisState& state) {
     TTestData& data = state.data;
     RightWrongKept& kept = data.right_wrong_kept;
     kept.held = true;
@@ -71,12 +71,12 @@ void keep_lines_and_take_away_alternatives(ProgramState& state) {
     }
     data.num_alt_items = 0;
     state.alt_table = AltAnswerTable{};
-    state.editor.txt_include = data.include_text;
+    state.editor.include = data.include_text;
 }
 
 // The options and include lines and the alternatives as they were before the
 // conversion, once; nothing when no conversion kept them.
-void give_back_lines_and_alternatives(ProgramState& state) {
+void give_back_lines_and_alternatives(AnalysisState& state) {
     TTestData& data = state.data;
     RightWrongKept& kept = data.right_wrong_kept;
     if (!kept.held) {
@@ -91,8 +91,8 @@ void give_back_lines_and_alternatives(ProgramState& state) {
     data.confirmed_alternatives = kept.confirmed_alternatives;
     data.num_alt_items = kept.num_alt_items;
     state.alt_table = kept.table;
-    state.editor.txt_options = kept.options_text;
-    state.editor.txt_include = kept.include_text;
+    state.editor.options = kept.options_text;
+    state.editor.include = kept.include_text;
 }
 
 // Scores every response first (the rule reads the key), then turns every
@@ -110,11 +110,11 @@ void recode_as_right_wrong(TTestData& data) {
     set_correct_answers(data);
 }
 
-void restore_first_load_lines(ProgramState& state) {
+void restore_first_load_lines(AnalysisState& state) {
     const TTestData& data = state.data;
-    state.editor.memo_data.clear();
+    state.editor.data_lines.clear();
     for (int i = 1; i <= data.num_examinees; ++i) {
-        state.editor.memo_data.push_back(data.original_lines[at(i)]);
+        state.editor.data_lines.push_back(data.original_lines[at(i)]);
     }
 }
 
@@ -131,7 +131,7 @@ char response_character(std::uint8_t code, Characters form) {
     return code == missing_code ? '.' : key_character(code, form);
 }
 
-Outcome convert_characters(ProgramState& state, ConvertMenu& menu, Characters form) {
+Outcome convert_characters(AnalysisState& state, ConvertMenu& menu, Characters form) {
     enter_original_state(state, menu, form == Characters::letters ? heading_letters : heading_numbers);
     Outcome loaded = load_test_data(state);
     if (loaded.refused) {
@@ -156,14 +156,14 @@ Outcome convert_characters(ProgramState& state, ConvertMenu& menu, Characters fo
         }
         lines.push_back(line);
     }
-    state.editor.txt_answer_key = key;
-    state.editor.memo_data = lines;
+    state.editor.answer_key = key;
+    state.editor.data_lines = lines;
     return loaded;
 }
 
 }  // namespace
 
-ConvertMenuView convert_menu_view(const ProgramState& state, const ConvertMenu& menu) {
+ConvertMenuView convert_menu_view(const AnalysisState& state, const ConvertMenu& menu) {
     const bool rw = state.data.data_are_right_wrong;
     ConvertMenuView view;
     view.heading = menu.heading;
@@ -177,7 +177,7 @@ ConvertMenuView convert_menu_view(const ProgramState& state, const ConvertMenu& 
     return view;
 }
 
-void toggle_right_wrong(ProgramState& state, ConvertMenu& menu) {
+void toggle_right_wrong(AnalysisState& state, ConvertMenu& menu) {
     if (state.data.data_are_right_wrong) {
         enter_original_state(state, menu, heading_original);
     } else {
@@ -199,7 +199,7 @@ int right_wrong_code(const TTestData& data, int examinee, int item) {
     return std::find(accepted.begin(), accepted.end(), response) != accepted.end() ? 1 : 0;
 }
 
-Outcome convert_to_right_wrong(ProgramState& state, ConvertMenu& menu) {
+Outcome convert_to_right_wrong(AnalysisState& state, ConvertMenu& menu) {
     Outcome loaded = load_test_data(state);
     if (loaded.refused || state.data.data_are_right_wrong) {
         return loaded;
@@ -217,13 +217,13 @@ Outcome convert_to_right_wrong(ProgramState& state, ConvertMenu& menu) {
         }
         lines.push_back(line);
     }
-    state.editor.memo_data = lines;
-    state.editor.txt_answer_key.assign(at(data.num_items), '1');
-    state.editor.txt_options.assign(at(data.num_items), '2');
+    state.editor.data_lines = lines;
+    state.editor.answer_key.assign(at(data.num_items), '1');
+    state.editor.options.assign(at(data.num_items), '2');
     return loaded;
 }
 
-void convert_back_from_right_wrong(ProgramState& state, ConvertMenu& menu) {
+void convert_back_from_right_wrong(AnalysisState& state, ConvertMenu& menu) {
     if (!state.data.data_are_right_wrong) {
         return;
     }
@@ -236,29 +236,29 @@ void convert_back_from_right_wrong(ProgramState& state, ConvertMenu& menu) {
             data.responses(i, j) = data.saved_responses(i, j);
         }
     }
-    state.editor.txt_options = data.options_text;
+    state.editor.options = data.options_text;
     give_back_lines_and_alternatives(state);
     restore_first_load_lines(state);
-    state.editor.txt_answer_key = data.original_key_text;
+    state.editor.answer_key = data.original_key_text;
 }
 
-Outcome convert_to_letters(ProgramState& state, ConvertMenu& menu) {
+Outcome convert_to_letters(AnalysisState& state, ConvertMenu& menu) {
     return convert_characters(state, menu, Characters::letters);
 }
 
-Outcome convert_to_numbers(ProgramState& state, ConvertMenu& menu) {
+Outcome convert_to_numbers(AnalysisState& state, ConvertMenu& menu) {
     return convert_characters(state, menu, Characters::numbers);
 }
 
-void convert_back_to_original_lines(ProgramState& state, ConvertMenu& menu) {
+void convert_back_to_original_lines(AnalysisState& state, ConvertMenu& menu) {
     enter_original_state(state, menu, heading_original);
     const TTestData& data = state.data;
     if (!data.original_lines_saved) {
         return;
     }
-    state.editor.txt_answer_key = data.original_key_text;
-    state.editor.txt_options = data.options_text;
-    state.editor.txt_include = data.include_text;
+    state.editor.answer_key = data.original_key_text;
+    state.editor.options = data.options_text;
+    state.editor.include = data.include_text;
     // Right-wrong data left by the hidden toggle still hold the options line
     // and the alternatives of these lines.
     give_back_lines_and_alternatives(state);

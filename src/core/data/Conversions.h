@@ -9,7 +9,7 @@
 
 namespace kor {
 
-struct ProgramState;
+struct AnalysisState;
 struct TTestData;
 
 // The heading of the Convert menu tells the form the data are in; the
@@ -38,10 +38,10 @@ struct ConvertMenuView {
     bool to_letters = false;
     bool back_to_original_lines = false;
 };
-ConvertMenuView convert_menu_view(const ProgramState& state, const ConvertMenu& menu);
+ConvertMenuView convert_menu_view(const AnalysisState& state, const ConvertMenu& menu);
 
 // The hidden "Data are Right-Wrong (0/1) Data": toggles the flag and the menu state.
-void toggle_right_wrong(ProgramState& state, ConvertMenu& menu);
+void toggle_right_wrong(AnalysisState& state, ConvertMenu& menu);
 
 // 1 when examinee i's response on item j counts as right (one of the item's
 // accepted answers, or any response on an item keyed 9), else 0. Every right
@@ -51,19 +51,19 @@ int right_wrong_code(const TTestData& data, int examinee, int item);
 // Loads the data and rewrites them as 0/1 data, keeping the key, options and
 // responses for the way back. Does nothing more when the load is refused
 // (its messages are returned) or the data are already right-wrong.
-Outcome convert_to_right_wrong(ProgramState& state, ConvertMenu& menu);
+Outcome convert_to_right_wrong(AnalysisState& state, ConvertMenu& menu);
 
 // Restores what the right-wrong conversion kept and the lines of the first
 // load; only while the data are right-wrong.
-void convert_back_from_right_wrong(ProgramState& state, ConvertMenu& menu);
+void convert_back_from_right_wrong(AnalysisState& state, ConvertMenu& menu);
 
 // Loads the data and rewrites the key and data lines with letters (A-H) or
 // numbers (1-8), "." for a missing response. Returns the load's messages.
-Outcome convert_to_letters(ProgramState& state, ConvertMenu& menu);
-Outcome convert_to_numbers(ProgramState& state, ConvertMenu& menu);
+Outcome convert_to_letters(AnalysisState& state, ConvertMenu& menu);
+Outcome convert_to_numbers(AnalysisState& state, ConvertMenu& menu);
 
 // Puts back the key, options, include and data lines of the first load;
 // before any load it only resets the menu.
-void convert_back_to_original_lines(ProgramState& state, ConvertMenu& menu);
+void convert_back_to_original_lines(AnalysisState& state, ConvertMenu& menu);
 
 }  // namespace kor

@@ -9,9 +9,8 @@
 #include "core/Encoding.h"
 #include "core/FileIO.h"
 #include "core/TextUtil.h"
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 #include "core/data/Codes.h"
-#include "core/data/EditorModel.h"
 #include "core/data/InputFile.h"
 
 namespace kor {
@@ -1166,7 +1165,7 @@ class CsvPlanner {
                 }
                 line += answer;
             }
-            texts.memo_data.push_back(line);
+            texts.data_lines.push_back(line);
         }
         mapping_.answers_in_letters = letters > digits;
         mapping_.double_marked_cells = static_cast<int>(double_marks.size());
@@ -1185,14 +1184,14 @@ class CsvPlanner {
                                              ? " is empty and was skipped"
                                              : " are empty and were skipped"));
         }
-        texts.txt_title = mapping_.file_name;
-        texts.txt_comments = "Imported from " + mapping_.file_name;
-        texts.txt_cases = std::to_string(student_indexes_.size());
-        texts.txt_items = std::to_string(n);
-        texts.txt_label_length = std::to_string(longest);
-        texts.txt_answer_key = mapping_.key;
-        texts.txt_options = mapping_.options;
-        texts.txt_include = std::string(n, 'Y');
+        texts.title = mapping_.file_name;
+        texts.comments = "Imported from " + mapping_.file_name;
+        texts.cases = std::to_string(student_indexes_.size());
+        texts.items = std::to_string(n);
+        texts.label_length = std::to_string(longest);
+        texts.answer_key = mapping_.key;
+        texts.options = mapping_.options;
+        texts.include = std::string(n, 'Y');
         return true;
     }
 
@@ -1394,7 +1393,7 @@ std::vector<std::string> summary_lines(const CsvMapping& m, const CsvTable& tabl
         lines.push_back("Ids: columns " + column_range(m.id_columns) +
                         header_names(table, m.header_row, m.id_columns, false) +
                         given_or_detected(m.ids_given) + ", label length " +
-                        m.texts.txt_label_length);
+                        m.texts.label_length);
     }
     lines.push_back("Items: " + std::to_string(m.item_columns.size()) + ", columns " +
                     column_range(m.item_columns) +
@@ -1464,20 +1463,6 @@ std::vector<std::string> csv_preview_summary(const CsvMapping& m, const CsvTable
     return summary_lines(m, table, m.answers_in_letters);
 }
 
-void fill_editor_from_csv(ProgramState& state, const CsvMapping& mapping, const std::string& path) {
-    // A new data set: nothing of the previous one (partial credit, table of
-    // specifications, grading scale) may apply to it unseen.
-    new_data_set(state);
-    state.editor = mapping.texts;
-    redraw_rulers(state);
-    TTestData& data = state.data;
-    data.full_ids = mapping.full_ids;
-    data.input_file_path = path;
-    data.opened_from_file = false;
-    data.data_set_name = file_name_of(path);
-    data.original_lines_saved = false;
-    data.data_are_right_wrong = false;
-}
 
 bool looks_like_csv(std::string_view text) {
     const std::optional<char> delimiter = detect_delimiter(text);

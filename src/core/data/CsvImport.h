@@ -20,7 +20,7 @@
 
 namespace kor {
 
-struct ProgramState;
+struct AnalysisState;
 
 // A spreadsheet file is read whole; a class of 9999 with 100 items is far below this.
 inline constexpr std::size_t csv_file_max_bytes = 16u * 1024u * 1024u;
@@ -132,9 +132,6 @@ std::vector<std::string> csv_preview_summary(const CsvMapping& mapping, const Cs
 // there is one ("D (Q1)").
 std::string csv_column_label(const CsvTable& table, int header_row, std::size_t column);
 
-// Fills the data editor's boxes from the mapping, as a fresh data set read
-// from `path`, which no save may then replace, and keeps the whole ids.
-void fill_editor_from_csv(ProgramState& state, const CsvMapping& mapping, const std::string& path);
 
 // Whether the text is laid out as a spreadsheet export: a delimiter splits
 // most of its first rows into the same number of cells, at least two.

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 
 namespace kor::input_file {
 

@@ -8,14 +8,10 @@
 #include "core/Encoding.h"
 #include "core/FileIO.h"
 #include "core/TextUtil.h"
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 #include "core/data/AltAnswers.h"
 #include "core/data/InputFile.h"
 #include "core/data/InputFileKeys.h"
-#include "core/data/PartialCredit.h"
-#include "core/data/TableOfSpecs.h"
-#include "core/settings/GradingScale.h"
-#include "core/settings/GroupSettings.h"
 
 namespace kor {
 
@@ -29,13 +25,6 @@ std::string value_of(std::string_view line) {
 
 bool starts_with(std::string_view line, std::string_view prefix) {
     return line.substr(0, prefix.size()) == prefix;
-}
-
-// The dialogs read reals with the user's own separator; a value read from the
-// file with "." is handed to them in that form.
-std::string with_user_separator(std::string text, char separator) {
-    std::replace(text.begin(), text.end(), '.', separator);
-    return text;
 }
 
 // A value as a message names it: a damaged file can hold a line of any length.
@@ -83,8 +72,9 @@ bool is_grade_preset(int categories) {
 // but do not end the reading.
 class InputReader {
   public:
-    InputReader(ProgramState& state, std::string_view contents, InputLayout layout)
-        : state_(state), lines_(line_views(contents)), layout_(layout) {}
+    InputReader(AnalysisState& state, std::string_view contents, InputLayout layout,
+                InputFileForms& forms)
+        : state_(state), forms_(forms), lines_(line_views(contents)), layout_(layout) {}
 
     Outcome run() {
         clear_count_boxes();
@@ -195,10 +185,10 @@ class InputReader {
 
     void clear_count_boxes() {
         EditorTexts& editor = state_.editor;
-        editor.txt_title.clear();
-        editor.txt_comments.clear();
-        editor.txt_cases.clear();
-        editor.txt_items.clear();
+        editor.title.clear();
+        editor.comments.clear();
+        editor.cases.clear();
+        editor.items.clear();
     }
 
     bool signature_matches() { return !at_end() && take_line() == input_file_signature; }
@@ -209,14 +199,14 @@ class InputReader {
         if (!title) {
             return false;
         }
-        editor.txt_title = std::move(*title);
+        editor.title = std::move(*title);
         auto comments = required_value("Comments");
         if (!comments) {
             return false;
         }
-        editor.txt_comments = std::move(*comments);
-        return read_count_box("# Examinees", editor.txt_cases, state_.data.num_examinees) &&
-               read_count_box("# Items", editor.txt_items, state_.data.num_items);
+        editor.comments = std::move(*comments);
+        return read_count_box("# Examinees", editor.cases, state_.data.num_examinees) &&
+               read_count_box("# Items", editor.items, state_.data.num_items);
     }
 
     // The box keeps the text as written, even when it does not convert.
@@ -238,14 +228,14 @@ class InputReader {
         EditorTexts& editor = state_.editor;
         AnalysisSettings& settings = state_.settings;
         std::vector<std::pair<std::string*, const char*>> fields = {
-            {&editor.txt_missing_data, "Missing Data"}, {nullptr, "Not reached"},
-            {&editor.txt_label_length, "Label Length"}, {&editor.txt_answer_key, "Answer Key"},
-            {&editor.txt_options, "# Options"},         {&editor.txt_include, "Item Analyzed"},
+            {&editor.missing_data, "Missing Data"}, {nullptr, "Not reached"},
+            {&editor.label_length, "Label Length"}, {&editor.answer_key, "Answer Key"},
+            {&editor.options, "# Options"},         {&editor.include, "Item Analyzed"},
         };
         // Without group lines the group percentages stay as they are.
         if (has_group_lines()) {
-            fields.emplace_back(&settings.txt_disc_top, "High Group D%");
-            fields.emplace_back(&settings.txt_disc_bottom, "Low Group D%");
+            fields.emplace_back(&settings.upper_group_percent_text, "High Group D%");
+            fields.emplace_back(&settings.lower_group_percent_text, "Low Group D%");
         }
         for (const auto& field : fields) {
             if (field.first != nullptr) {
@@ -315,15 +305,11 @@ class InputReader {
     // The dialog's OK checks the values and puts the total at the end of the
     // options line, as if the user had confirmed them.
     void run_partial_credit_ok() {
-        state_.pc_form.txt_mc_points = with_user_separator(
-            shortest_real(state_.data.mc_item_points), state_.decimal_separator);
-        state_.pc_form.txt_pc_points = std::to_string(state_.data.pc_total_points);
-        take_messages(partial_credit_ok(state_));
+        take_messages(forms_.confirm_partial_credit());
     }
 
     void turn_partial_credit_off() {
-        state_.pc_form.txt_mc_points = "1";
-        state_.pc_form.txt_pc_points = "0";
+        forms_.clear_partial_credit();
         state_.data.pc_total_points = 0;
         state_.data.mc_item_points = 1.0;
         state_.data.partial_credit_on = false;
@@ -333,9 +319,9 @@ class InputReader {
         if (!has_group_lines()) {
             return;
         }
-        const std::string top = state_.settings.txt_disc_top;
-        const std::string bottom = state_.settings.txt_disc_bottom;
-        take_messages(apply_group_percentages(state_, top, bottom));
+        const std::string top = state_.settings.upper_group_percent_text;
+        const std::string bottom = state_.settings.lower_group_percent_text;
+        take_messages(forms_.confirm_groups(top, bottom));
     }
 
     // The data lines run up to the "# Grades" line. The examinee count is what
@@ -343,7 +329,7 @@ class InputReader {
     // exactly that many lines would shift every later section of a file
     // whose count is off, losing the data beyond the count.
     void read_data_lines() {
-        std::vector<std::string>& memo = state_.editor.memo_data;
+        std::vector<std::string>& memo = state_.editor.data_lines;
         memo.clear();
         memo.reserve(lines_.size() - next_);
         while (!at_end() && !starts_with(lines_[next_], key_grades)) {
@@ -369,13 +355,13 @@ class InputReader {
             return read_preset_grades(*count);
         }
         if (*count <= 1) {
-            select_no_grading(state_);
+            forms_.select_no_grading();
             return true;
         }
         if (*count > max_grade_categories) {
             skip_lines(*count);
             outcome_.show("Number of Categories must be a whole number between 2-13");
-            select_no_grading(state_);
+            forms_.select_no_grading();
             return true;
         }
         return read_user_grades(*count);
@@ -389,14 +375,13 @@ class InputReader {
     }
 
     bool read_user_grades(int count) {
-        take_messages(select_user_scheme(state_, std::to_string(count)));
-        GradeForm& form = state_.grade_form;
+        take_messages(forms_.select_user_grades(count));
         for (int k = 1; k <= count; ++k) {
             auto line = required_line("grade category " + std::to_string(k));
             if (!line) {
                 return false;
             }
-            form.lbl_grade[as_index(k)] = cut(*line, grade_label_width);
+            forms_.set_grade_label(k, cut(*line, grade_label_width));
             if (k == count) {
                 break;
             }
@@ -404,9 +389,9 @@ class InputReader {
             if (!real_of(minimum)) {
                 return false;
             }
-            form.txt_grade[as_index(k)] = with_user_separator(minimum, state_.decimal_separator);
+            forms_.set_grade_minimum(k, with_user_separator(minimum, state_.decimal_separator));
         }
-        take_messages(grade_scale_ok(state_));
+        take_messages(forms_.confirm_grades());
         return true;
     }
 
@@ -415,18 +400,17 @@ class InputReader {
     // count chooses nothing and has no grade lines.
     bool read_preset_grades(int count) {
         if (is_grade_preset(count)) {
-            select_grade_preset(state_, count);
+            forms_.select_grade_preset(count);
         }
-        GradeForm& form = state_.grade_form;
         for (int box : preset_grade_boxes(is_grade_preset(count) ? count : 0)) {
             auto minimum = required_integer("grade minimum for box " + std::to_string(box));
             if (!minimum) {
                 return false;
             }
-            form.txt_grade[as_index(box)] = std::to_string(*minimum);
+            forms_.set_grade_minimum(box, std::to_string(*minimum));
             state_.settings.grade_min_percent[as_index(box)] = *minimum;
         }
-        take_messages(grade_scale_ok(state_));
+        take_messages(forms_.confirm_grades());
         return true;
     }
 
@@ -599,37 +583,11 @@ class InputReader {
         return true;
     }
 
-    // Puts what was read into the table-of-specifications dialog and confirms
-    // it, so the dialog shows the file's table the next time it opens.
-    void select_table_of_specs() {
-        const TTestData& data = state_.data;
-        const int items = clamped(data.num_items, 0, max_items);
-        tos_reset(state_, items);
-        tos_select_areas(state_, areas_);
-        tos_select_levels(state_, levels_);
-        TosForm& form = state_.tos_form;
-        for (int k = 1; k <= areas_; ++k) {
-            form.txt_content[as_index(k)] = data.content_area_names[as_index(k)];
-        }
-        for (int k = 1; k <= levels_; ++k) {
-            form.txt_skill[as_index(k)] = data.cognitive_level_names[as_index(k)];
-        }
-        for (int j = 1; j <= items; ++j) {
-            const ItemTos tos = data.item_tos[as_index(j)];
-            set_grid_cell(form.area_cells, j, tos.content_area);
-            set_grid_cell(form.level_cells, j, tos.cognitive_level);
-        }
-        take_messages(tos_ok(state_));
-    }
+    // The dialog shows the file's table the next time it opens.
+    void select_table_of_specs() { take_messages(forms_.confirm_table_of_specs(areas_, levels_)); }
 
-    // An unassigned item shows an empty cell, as the dialog starts it.
-    static void set_grid_cell(std::vector<std::string>& cells, int item, int value) {
-        if (as_index(item) < cells.size()) {
-            cells[as_index(item)] = value == 0 ? std::string() : std::to_string(value);
-        }
-    }
-
-    ProgramState& state_;
+    AnalysisState& state_;
+    InputFileForms& forms_;
     std::vector<std::string_view> lines_;  // views into the text being read
     InputLayout layout_;
     std::size_t next_ = 0;  // index of the next line to read
@@ -640,20 +598,22 @@ class InputReader {
 
 }  // namespace
 
-Outcome read_input_text(ProgramState& state, std::string_view contents, InputLayout layout) {
+Outcome read_input_text(AnalysisState& state, std::string_view contents, InputLayout layout,
+                        InputFileForms& forms) {
     Outcome refused;
     const std::optional<std::string> text = single_byte_text(contents, refused);
     if (text) {
         state.data.full_ids.clear();  // another data set, whose labels are its own
     }
-    return text ? InputReader(state, *text, layout).run() : refused;
+    return text ? InputReader(state, *text, layout, forms).run() : refused;
 }
 
-Outcome read_input_file(ProgramState& state, const std::string& path, InputLayout layout) {
+Outcome read_input_file(AnalysisState& state, const std::string& path, InputLayout layout,
+                        InputFileForms& forms) {
     const std::string contents = read_file(path, input_file_max_bytes);
     state.data.opened_from_file = true;
     state.data.input_file_path = path;
-    return read_input_text(state, contents, layout);
+    return read_input_text(state, contents, layout, forms);
 }
 
 }  // namespace kor

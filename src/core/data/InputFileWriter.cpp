@@ -8,14 +8,14 @@
 #include "core/Encoding.h"
 #include "core/FileIO.h"
 #include "core/TextUtil.h"
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 #include "core/data/AltAnswers.h"
 #include "core/data/InputFile.h"
 #include "core/data/InputFileKeys.h"
-#include "core/data/PartialCredit.h"
-#include "core/data/TableOfSpecs.h"
-#include "core/settings/GradingScale.h"
-#include "core/settings/GroupSettings.h"
+#include "app/forms/PartialCreditForm.h"
+#include "app/forms/TosForm.h"
+#include "app/forms/GradeForm.h"
+#include "app/forms/GroupForm.h"
 
 namespace kor {
 
@@ -33,23 +33,23 @@ std::string item_number_text(int item) {
 
 // The header; `with_groups` leaves out the group percentages, which are
 // analysis settings rather than part of the data set.
-void add_header_lines(const ProgramState& state, std::vector<std::string>& lines, bool with_groups) {
+void add_header_lines(const AnalysisState& state, std::vector<std::string>& lines, bool with_groups) {
     const EditorTexts& editor = state.editor;
     const TTestData& data = state.data;
     lines.emplace_back(input_file_signature);
-    lines.push_back(key_title + editor.txt_title);
-    lines.push_back(key_comments + editor.txt_comments);
-    lines.push_back(key_cases + editor.txt_cases);
-    lines.push_back(key_items + editor.txt_items);
-    lines.push_back(key_missing + editor.txt_missing_data);
+    lines.push_back(key_title + editor.title);
+    lines.push_back(key_comments + editor.comments);
+    lines.push_back(key_cases + editor.cases);
+    lines.push_back(key_items + editor.items);
+    lines.push_back(key_missing + editor.missing_data);
     lines.emplace_back(line_not_reached);
-    lines.push_back(key_label_length + editor.txt_label_length);
-    lines.push_back(key_answer_key + editor.txt_answer_key);
-    lines.push_back(key_options + editor.txt_options);
-    lines.push_back(key_include + editor.txt_include);
+    lines.push_back(key_label_length + editor.label_length);
+    lines.push_back(key_answer_key + editor.answer_key);
+    lines.push_back(key_options + editor.options);
+    lines.push_back(key_include + editor.include);
     if (with_groups) {
-        lines.push_back(key_disc_top + state.settings.txt_disc_top);
-        lines.push_back(key_disc_bottom + state.settings.txt_disc_bottom);
+        lines.push_back(key_disc_top + state.settings.upper_group_percent_text);
+        lines.push_back(key_disc_bottom + state.settings.lower_group_percent_text);
     }
     if (data.partial_credit_on) {
         lines.push_back(key_partial_credit + std::to_string(data.pc_total_points));
@@ -94,7 +94,7 @@ std::string alternative_entries_text(const TTestData& data, std::optional<int> i
 
 // One pair per row of the alternative-answers table, so the count written
 // always matches the pairs that follow it.
-void add_alternative_lines(const ProgramState& state, std::vector<std::string>& lines) {
+void add_alternative_lines(const AnalysisState& state, std::vector<std::string>& lines) {
     const auto& rows = state.alt_table.rows;
     lines.push_back(key_alternatives_count + std::to_string(rows.size()));
     for (const AltAnswerRow& row : rows) {
@@ -108,12 +108,12 @@ void add_alternative_lines(const ProgramState& state, std::vector<std::string>& 
 // The reader takes one item line per item of the "# Items" line, so the
 // writer counts the items the same way; the loaded count stands in when the
 // box holds no usable number.
-int items_in_item_box(const ProgramState& state) {
-    const auto typed = parse_int(state.editor.txt_items);
+int items_in_item_box(const AnalysisState& state) {
+    const auto typed = parse_int(state.editor.items);
     return clamped(typed ? *typed : state.data.num_items, 0, max_items);
 }
 
-void add_table_of_specs_lines(const ProgramState& state, std::vector<std::string>& lines) {
+void add_table_of_specs_lines(const AnalysisState& state, std::vector<std::string>& lines) {
     const TTestData& data = state.data;
     const int areas = clamped(data.num_content_areas, 0, max_tos_categories);
     const int levels = clamped(data.num_cognitive_levels, 0, max_tos_categories);
@@ -142,26 +142,26 @@ void add_table_of_specs_lines(const ProgramState& state, std::vector<std::string
 
 }  // namespace
 
-std::vector<std::string> input_file_lines(const ProgramState& state) {
+std::vector<std::string> input_file_lines(const AnalysisState& state) {
     std::vector<std::string> lines;
     add_header_lines(state, lines, true);
-    lines.insert(lines.end(), state.editor.memo_data.begin(), state.editor.memo_data.end());
+    lines.insert(lines.end(), state.editor.data_lines.begin(), state.editor.data_lines.end());
     add_grade_lines(state.settings, lines);
     add_alternative_lines(state, lines);
     add_table_of_specs_lines(state, lines);
     return lines;
 }
 
-std::vector<std::string> data_set_lines(const ProgramState& state) {
+std::vector<std::string> data_set_lines(const AnalysisState& state) {
     std::vector<std::string> lines;
     add_header_lines(state, lines, false);
-    lines.insert(lines.end(), state.editor.memo_data.begin(), state.editor.memo_data.end());
+    lines.insert(lines.end(), state.editor.data_lines.begin(), state.editor.data_lines.end());
     add_alternative_lines(state, lines);
     add_table_of_specs_lines(state, lines);
     return lines;
 }
 
-void write_input_file(const ProgramState& state, const std::string& path) {
+void write_input_file(const AnalysisState& state, const std::string& path) {
     write_lines_atomic(path, input_file_lines(state));
 }
 

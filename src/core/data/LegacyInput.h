@@ -13,7 +13,7 @@
 
 namespace kor {
 
-struct ProgramState;
+struct AnalysisState;
 
 inline constexpr const char* import_form_caption = "Import old KOR Input File";
 inline constexpr const char* import_form_question = "Which KOR Version created your input file?";

@@ -6,7 +6,7 @@
 
 #include "core/FileIO.h"
 #include "core/TextUtil.h"
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 #include "core/data/Codes.h"
 
 namespace kor {
@@ -25,11 +25,11 @@ struct Counts {
     int items = 0;
 };
 
-bool read_counts(ProgramState& state, Outcome& outcome) {
+bool read_counts(AnalysisState& state, Outcome& outcome) {
     TTestData& data = state.data;
     const EditorTexts& editor = state.editor;
 
-    auto examinees = parse_int(editor.txt_cases);
+    auto examinees = parse_int(editor.cases);
     if (!examinees) {
         outcome.refuse("Number of Examinees must be an integer", control::cases);
         return false;
@@ -41,7 +41,7 @@ bool read_counts(ProgramState& state, Outcome& outcome) {
         return false;
     }
 
-    auto items = parse_int(editor.txt_items);
+    auto items = parse_int(editor.items);
     if (!items) {
         outcome.refuse("Number of Items must be an integer", control::items);
         return false;
@@ -52,7 +52,7 @@ bool read_counts(ProgramState& state, Outcome& outcome) {
         return false;
     }
 
-    auto label = parse_int(editor.txt_label_length);
+    auto label = parse_int(editor.label_length);
     if (!label) {
         outcome.refuse("Length of Examinee ID Label must be an integer", control::label_length);
         return false;
@@ -77,21 +77,21 @@ bool read_counts(ProgramState& state, Outcome& outcome) {
 
 // An empty include line means every item is included, an empty options line
 // five options everywhere; the filled line is shown in the editor.
-void fill_empty_include_line(ProgramState& state) {
+void fill_empty_include_line(AnalysisState& state) {
     if (state.data.include_text.empty()) {
         state.data.include_text.assign(static_cast<std::size_t>(state.data.num_items), 'Y');
-        state.editor.txt_include = state.data.include_text;
+        state.editor.include = state.data.include_text;
     }
 }
 
-void fill_empty_options_line(ProgramState& state) {
+void fill_empty_options_line(AnalysisState& state) {
     if (state.data.options_text.empty()) {
         state.data.options_text.assign(static_cast<std::size_t>(state.data.num_items), '5');
-        state.editor.txt_options = state.data.options_text;
+        state.editor.options = state.data.options_text;
     }
 }
 
-void clear_examinees(ProgramState& state) {
+void clear_examinees(AnalysisState& state) {
     for (int i = 1; i <= state.data.num_examinees; ++i) {
         state.results.examinee_records[static_cast<std::size_t>(i)].Name.clear();
         for (int j = 1; j <= state.data.num_items; ++j) {
@@ -114,7 +114,7 @@ int two_digit_points(char tens, char units) {
 
 // With partial credit the options line ends in two digits of total points:
 // one digit gets a leading "0", none gets "00".
-void normalize_partial_credit_options(ProgramState& state, Outcome& outcome) {
+void normalize_partial_credit_options(AnalysisState& state, Outcome& outcome) {
     TTestData& data = state.data;
     if (!data.partial_credit_on) {
         data.pc_total_points = 0;
@@ -131,12 +131,12 @@ void normalize_partial_credit_options(ProgramState& state, Outcome& outcome) {
     } else if (options.size() < n + 2) {
         options += "00";
     }
-    state.editor.txt_options = options;
+    state.editor.options = options;
     data.pc_total_points = two_digit_points(options[n], options[n + 1]);
 }
 
-bool check_line_count(ProgramState& state, Outcome& outcome) {
-    const auto lines = state.editor.memo_data.size();
+bool check_line_count(AnalysisState& state, Outcome& outcome) {
+    const auto lines = state.editor.data_lines.size();
     const auto wanted = static_cast<std::size_t>(state.data.num_examinees);
     if (lines > wanted) {
         outcome.refuse(
@@ -154,7 +154,7 @@ bool check_line_count(ProgramState& state, Outcome& outcome) {
 
 // The examinee's partial-credit points from the two characters after the
 // responses, read from a copy of the line (the data window keeps it as typed).
-bool read_partial_credit_points(ProgramState& state, int i, const std::string& line, Outcome& outcome) {
+bool read_partial_credit_points(AnalysisState& state, int i, const std::string& line, Outcome& outcome) {
     TTestData& data = state.data;
     if (!data.partial_credit_on) {
         data.pc_points[static_cast<std::size_t>(i)] = 0;
@@ -189,7 +189,7 @@ void warn_about_tab(const std::string& line, int i, Outcome& outcome) {
     }
 }
 
-bool read_data_lines(ProgramState& state, Outcome& outcome) {
+bool read_data_lines(AnalysisState& state, Outcome& outcome) {
     TTestData& data = state.data;
     auto& records = state.results.examinee_records;
     const auto label_length = static_cast<std::size_t>(data.label_length);
@@ -199,7 +199,7 @@ bool read_data_lines(ProgramState& state, Outcome& outcome) {
         codes[static_cast<std::size_t>(j)] = &response_codes(data.item_options[static_cast<std::size_t>(j)]);
     }
     for (int i = 1; i <= data.num_examinees; ++i) {
-        const std::string& line = state.editor.memo_data[static_cast<std::size_t>(i - 1)];
+        const std::string& line = state.editor.data_lines[static_cast<std::size_t>(i - 1)];
         if (line.size() < 2) {
             const std::string previous_label = i > 1 ? records[static_cast<std::size_t>(i - 1)].Name : "";
             outcome.refuse(
@@ -232,7 +232,7 @@ bool read_data_lines(ProgramState& state, Outcome& outcome) {
     return true;
 }
 
-void number_records(ProgramState& state) {
+void number_records(AnalysisState& state) {
     for (int i = 1; i <= state.data.num_examinees; ++i) {
         state.results.examinee_records[static_cast<std::size_t>(i)].IDnum = i;
     }
@@ -241,7 +241,7 @@ void number_records(ProgramState& state) {
     }
 }
 
-bool check_right_wrong_options(ProgramState& state, Outcome& outcome) {
+bool check_right_wrong_options(AnalysisState& state, Outcome& outcome) {
     const TTestData& data = state.data;
     if (!data.data_are_right_wrong) {
         return true;
@@ -258,7 +258,7 @@ bool check_right_wrong_options(ProgramState& state, Outcome& outcome) {
     return true;
 }
 
-void capture_original_lines(ProgramState& state) {
+void capture_original_lines(AnalysisState& state) {
     TTestData& data = state.data;
     if (data.original_lines_saved) {
         return;
@@ -267,13 +267,13 @@ void capture_original_lines(ProgramState& state) {
     // What a conversion kept belongs to the lines of an earlier data set.
     data.right_wrong_kept.held = false;
     for (int i = 1; i <= data.num_examinees; ++i) {
-        data.original_lines[static_cast<std::size_t>(i)] = state.editor.memo_data[static_cast<std::size_t>(i - 1)];
+        data.original_lines[static_cast<std::size_t>(i)] = state.editor.data_lines[static_cast<std::size_t>(i - 1)];
     }
 }
 
 }  // namespace
 
-void code_include_line(ProgramState& state) {
+void code_include_line(AnalysisState& state) {
     TTestData& data = state.data;
     data.num_included_items = 0;
     for (int j = 1; j <= data.num_items; ++j) {
@@ -286,7 +286,7 @@ void code_include_line(ProgramState& state) {
     }
 }
 
-Outcome code_options_line(ProgramState& state) {
+Outcome code_options_line(AnalysisState& state) {
     TTestData& data = state.data;
     Outcome outcome;
     auto refuse_at = [&](int j) {
@@ -316,7 +316,7 @@ Outcome code_options_line(ProgramState& state) {
     return outcome;
 }
 
-Outcome code_key_line(ProgramState& state, bool show_both_messages) {
+Outcome code_key_line(AnalysisState& state, bool show_both_messages) {
     TTestData& data = state.data;
     Outcome outcome;
     const auto items = static_cast<std::size_t>(data.num_items);
@@ -406,7 +406,7 @@ std::vector<KeyWarning> key_warnings(const TTestData& data) {
     return warnings;
 }
 
-Outcome load_test_data(ProgramState& state) {
+Outcome load_test_data(AnalysisState& state) {
     TTestData& data = state.data;
     const EditorTexts& editor = state.editor;
     Outcome outcome;
@@ -414,15 +414,15 @@ Outcome load_test_data(ProgramState& state) {
     // of the data it holds until the next analysis.
     state.results.analysed = false;
 
-    data.test_title = cut(editor.txt_title, title_length);
-    data.test_comments = cut(editor.txt_comments, title_length);
-    data.missing_symbol_text = editor.txt_missing_data;
-    data.key_text = editor.txt_answer_key;
+    data.test_title = cut(editor.title, title_length);
+    data.test_comments = cut(editor.comments, title_length);
+    data.missing_symbol_text = editor.missing_data;
+    data.key_text = editor.answer_key;
     if (!data.original_lines_saved) {
-        data.original_key_text = editor.txt_answer_key;
+        data.original_key_text = editor.answer_key;
     }
-    data.options_text = editor.txt_options;
-    data.include_text = editor.txt_include;
+    data.options_text = editor.options;
+    data.include_text = editor.include;
 
     if (!read_counts(state, outcome)) {
         return outcome;
@@ -466,7 +466,7 @@ const char* const forgotten_alternatives_more =
 
 // Stops on an "A" item whose alternatives may not have been set since the
 // include line changed. (The load has just set every item's correct answers.)
-bool alternatives_confirmed(ProgramState& state, EditorExit how, Outcome& outcome) {
+bool alternatives_confirmed(AnalysisState& state, EditorExit how, Outcome& outcome) {
     TTestData& data = state.data;
     for (int j = 1; j <= data.num_items; ++j) {
         const auto include = data.item_include[static_cast<std::size_t>(j)];
@@ -497,18 +497,18 @@ void count_alternative_items(TTestData& data) {
     data.num_alt_or_all_correct_items = data.num_alt_items + all_correct;
 }
 
-EditorCloseResult reopen_editor(ProgramState& state, Outcome outcome) {
+EditorLoad reopen_editor(AnalysisState& state, Outcome outcome) {
     state.data.editor_load_failed = true;
     state.data.editor_start_mode = start_nothing;
-    EditorCloseResult result;
-    result.outcome = std::move(outcome);
-    result.show_editor_again = true;
-    return result;
+    EditorLoad load;
+    load.outcome = std::move(outcome);
+    load.show_editor_again = true;
+    return load;
 }
 
 }  // namespace
 
-EditorCloseResult close_editor(ProgramState& state, EditorExit how) {
+EditorLoad load_editor_data(AnalysisState& state, EditorExit how) {
     TTestData& data = state.data;
     Outcome outcome = load_test_data(state);
     if (outcome.refused) {
@@ -521,24 +521,14 @@ EditorCloseResult close_editor(ProgramState& state, EditorExit how) {
         data.data_set_name = file_name_of(data.input_file_path);
     }
     count_alternative_items(data);
-    if (how == EditorExit::close_and_analyze) {
-        data.data_loaded = true;
-        state.analyze_on_return = true;
-    } else {
-        data.data_loaded = false;
-    }
+    data.data_loaded = how == EditorExit::close_and_analyze;
     data.editor_load_failed = false;
     data.editor_start_mode = start_nothing;
 
-    EditorCloseResult result;
-    result.outcome = std::move(outcome);
-    result.key_warnings = key_warnings(data);
-    result.enable_analyze = true;
-    result.enable_view_buttons = how == EditorExit::ok;
-    result.start_analysis = data.data_loaded && state.analyze_on_return;
-    result.data_set_box = shown_data_set_name(state);
-    result.title_box = state.editor.txt_title;
-    return result;
+    EditorLoad load;
+    load.outcome = std::move(outcome);
+    load.key_warnings = key_warnings(data);
+    return load;
 }
 
 }  // namespace kor

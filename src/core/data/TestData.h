@@ -24,16 +24,16 @@ inline constexpr std::size_t tos_name_length = 50;
 
 // The editor's boxes as typed, kept exactly: the source layer.
 struct EditorTexts {
-    std::string txt_title;
-    std::string txt_comments;
-    std::string txt_cases;
-    std::string txt_items;
-    std::string txt_missing_data = "9";
-    std::string txt_label_length;
-    std::string txt_answer_key;
-    std::string txt_options;
-    std::string txt_include;
-    std::vector<std::string> memo_data;  // one entry per line of the data window
+    std::string title;
+    std::string comments;
+    std::string cases;
+    std::string items;
+    std::string missing_data = "9";
+    std::string label_length;
+    std::string answer_key;
+    std::string options;
+    std::string include;
+    std::vector<std::string> data_lines;  // one entry per line of the data window
 
     friend bool operator==(const EditorTexts&, const EditorTexts&) = default;
 };

@@ -7,7 +7,7 @@
 #include "core/Encoding.h"
 #include "core/FileIO.h"
 #include "core/TextUtil.h"
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 
 namespace kor {
 
@@ -29,7 +29,7 @@ std::vector<std::string> lines_read(std::string_view contents) {
     return lines;
 }
 
-void remember_source(ProgramState& state, const std::string& path) {
+void remember_source(AnalysisState& state, const std::string& path) {
     state.data.input_file_path = path;
     state.data.full_ids.clear();  // other students, whose labels are their own
 }
@@ -55,7 +55,7 @@ std::string comma_delimited_header(int num_items) {
 
 // The analysis re-sorts the examinee records, so a label is found by its
 // case number rather than by its place.
-std::vector<std::string> labels_in_data_order(const ProgramState& state) {
+std::vector<std::string> labels_in_data_order(const AnalysisState& state) {
     const int count = std::clamp(state.data.num_examinees, 0, max_examinees_limit);
     std::vector<std::string> labels(at(count) + 1);
     for (int i = 1; i <= count; ++i) {
@@ -138,19 +138,19 @@ std::string line_of_dashes() {
 
 }  // namespace
 
-Outcome insert_text(ProgramState& state, const std::string& path, std::string_view contents) {
+Outcome insert_text(AnalysisState& state, const std::string& path, std::string_view contents) {
     Outcome outcome;
     const std::optional<std::string> text = single_byte_text(contents, outcome);
     if (!text) {
         return outcome;
     }
     remember_source(state, path);
-    state.editor.memo_data = lines_read(*text);
-    state.editor.txt_cases = std::to_string(state.editor.memo_data.size());
+    state.editor.data_lines = lines_read(*text);
+    state.editor.cases = std::to_string(state.editor.data_lines.size());
     return outcome;
 }
 
-Outcome insert_data_and_key_text(ProgramState& state, const std::string& path,
+Outcome insert_data_and_key_text(AnalysisState& state, const std::string& path,
                                  std::string_view contents) {
     Outcome outcome;
     const std::optional<std::string> text = single_byte_text(contents, outcome);
@@ -159,34 +159,34 @@ Outcome insert_data_and_key_text(ProgramState& state, const std::string& path,
     }
     remember_source(state, path);
     std::vector<std::string> lines = split_lines(*text);
-    state.editor.txt_answer_key = lines.empty() ? std::string() : key_from_first_digit(lines[0]);
+    state.editor.answer_key = lines.empty() ? std::string() : key_from_first_digit(lines[0]);
     if (!lines.empty()) {
         lines.erase(lines.begin());
     }
     if (lines.empty()) {
         lines.emplace_back();
     }
-    state.editor.memo_data = std::move(lines);
+    state.editor.data_lines = std::move(lines);
     return outcome;
 }
 
-Outcome insert_text_file(ProgramState& state, const std::string& path) {
+Outcome insert_text_file(AnalysisState& state, const std::string& path) {
     return insert_text(state, path, read_file(path, text_file_max_bytes));
 }
 
-Outcome insert_data_and_key_file(ProgramState& state, const std::string& path) {
+Outcome insert_data_and_key_file(AnalysisState& state, const std::string& path) {
     return insert_data_and_key_text(state, path, read_file(path, text_file_max_bytes));
 }
 
-void save_data_only(const ProgramState& state, const std::string& path) {
-    write_lines_atomic(path, state.editor.memo_data);
+void save_data_only(const AnalysisState& state, const std::string& path) {
+    write_lines_atomic(path, state.editor.data_lines);
 }
 
 std::string raw_data_file_name(const std::string& map_name) {
     return map_name.empty() || map_name == unsaved_name ? "data_raw" : map_name + "_raw_data";
 }
 
-std::vector<std::string> raw_data_lines(const ProgramState& state) {
+std::vector<std::string> raw_data_lines(const AnalysisState& state) {
     const TTestData& data = state.data;
     const int items = std::clamp(data.num_items, 0, max_items);
     std::vector<std::string> lines{comma_delimited_header(items)};
@@ -206,35 +206,35 @@ std::vector<std::string> raw_data_lines(const ProgramState& state) {
     return lines;
 }
 
-void save_raw_data(const ProgramState& state, const std::string& path) {
+void save_raw_data(const AnalysisState& state, const std::string& path) {
     write_lines_atomic(path, raw_data_lines(state));
 }
 
-Outcome import_testscore_data(ProgramState& state) {
+Outcome import_testscore_data(AnalysisState& state) {
     Outcome outcome;
     EditorTexts& editor = state.editor;
-    const std::optional<int> items = testscore_item_count(editor.txt_items, outcome);
+    const std::optional<int> items = testscore_item_count(editor.items, outcome);
     if (!items) {
         return outcome;
     }
     const std::size_t record_length = at(*items + testscore_label_length);
-    const std::vector<std::string> lines = pasted_lines(editor.memo_data);
-    editor.memo_data.clear();
+    const std::vector<std::string> lines = pasted_lines(editor.data_lines);
+    editor.data_lines.clear();
     // A last line without its partner pairs with an empty line.
     for (std::size_t first = 0; first < lines.size(); first += 2) {
         const std::string second = first + 1 < lines.size() ? lines[first + 1] : std::string();
         const std::string record = cut(record_text(lines[first], second), record_length);
         if (first == 0) {
-            editor.txt_answer_key = columns(record, at(testscore_label_length), record.size());
+            editor.answer_key = columns(record, at(testscore_label_length), record.size());
         } else {
-            editor.memo_data.push_back(with_blanks_missing(record));
+            editor.data_lines.push_back(with_blanks_missing(record));
         }
     }
-    editor.txt_label_length = std::to_string(testscore_label_length);
-    editor.txt_items = std::to_string(editor.txt_answer_key.size());
-    editor.txt_cases = std::to_string(editor.memo_data.size());
-    editor.txt_options = std::string(at(*items), '5');
-    editor.txt_include = std::string(at(*items), 'Y');
+    editor.label_length = std::to_string(testscore_label_length);
+    editor.items = std::to_string(editor.answer_key.size());
+    editor.cases = std::to_string(editor.data_lines.size());
+    editor.options = std::string(at(*items), '5');
+    editor.include = std::string(at(*items), 'Y');
     return outcome;
 }
 

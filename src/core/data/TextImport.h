@@ -14,7 +14,7 @@
 
 namespace kor {
 
-struct ProgramState;
+struct AnalysisState;
 
 // The file dialogs of these commands.
 inline constexpr const char* text_open_filter =
@@ -34,20 +34,20 @@ inline constexpr std::size_t text_file_max_bytes = 16u * 1024u * 1024u;
 // "&Insert Text File into Data Window": the data window becomes the lines of
 // the text, empty ones included (an empty file gives one empty line), and
 // the examinee box their number.
-Outcome insert_text(ProgramState& state, const std::string& path, std::string_view contents);
+Outcome insert_text(AnalysisState& state, const std::string& path, std::string_view contents);
 
 // "Insert Data && Answer Key from Text File": the key box takes the first
 // line from its first digit on (nothing when it has no digit), the data
 // window the other lines (at least one). The examinee box is left alone.
-Outcome insert_data_and_key_text(ProgramState& state, const std::string& path,
+Outcome insert_data_and_key_text(AnalysisState& state, const std::string& path,
                                  std::string_view contents);
 
 // The same two commands reading the file at `path`. Throw FileError.
-Outcome insert_text_file(ProgramState& state, const std::string& path);
-Outcome insert_data_and_key_file(ProgramState& state, const std::string& path);
+Outcome insert_text_file(AnalysisState& state, const std::string& path);
+Outcome insert_data_and_key_file(AnalysisState& state, const std::string& path);
 
 // "&Save Data Only to Text File": every line of the data window. Throws FileError.
-void save_data_only(const ProgramState& state, const std::string& path);
+void save_data_only(const AnalysisState& state, const std::string& path);
 
 // The name the raw export proposes: the data set name + "_raw_data", or
 // "data_raw" when there is none.
@@ -55,14 +55,14 @@ std::string raw_data_file_name(const std::string& map_name);
 
 // "Save Comma-Delimited Raw Data": the header, the key codes and one line per
 // examinee with the response codes, as the last load left them.
-std::vector<std::string> raw_data_lines(const ProgramState& state);
-void save_raw_data(const ProgramState& state, const std::string& path);  // throws FileError
+std::vector<std::string> raw_data_lines(const AnalysisState& state);
+void save_raw_data(const AnalysisState& state, const std::string& path);  // throws FileError
 
 // "Import VZ Testscore Data (old system)": rebuilds the data window's two-line
 // records of the old system as key and data lines with a 43-column label.
 // Refused when the item box holds no count from 1 to 100.
 inline constexpr int testscore_label_length = 43;
-Outcome import_testscore_data(ProgramState& state);
+Outcome import_testscore_data(AnalysisState& state);
 
 // "How To Import VZ Testscore Data".
 std::string testscore_howto_message();

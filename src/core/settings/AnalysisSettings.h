@@ -39,10 +39,11 @@ struct AnalysisSettings {
     double crit_pbis = 0.0;
     double crit_adj_pbis = 0.0;
 
-    // The group sizes are held as the texts of the group dialog's boxes; each
-    // analysis turns them into fractions.
-    std::string txt_disc_top = "27";
-    std::string txt_disc_bottom = "27";
+    // The upper and lower group sizes in percent, held as typed or read from
+    // an input file (which keeps them as written); each analysis turns them
+    // into fractions.
+    std::string upper_group_percent_text = "27";
+    std::string lower_group_percent_text = "27";
     double disc_top_fraction = 0.27;
     double disc_bottom_fraction = 0.27;
 

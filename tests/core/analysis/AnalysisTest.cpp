@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "core/data/Loader.h"
 #include "support/DataSets.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "core/analysis/Analysis.h"
 #include "core/analysis/Grades.h"
 #include "core/analysis/ItemStatistics.h"
@@ -205,8 +205,8 @@ TEST(Groups, EverybodyTiedPushesTheCutsApart) {
 
 TEST(Groups, ANominalSizeOfZeroGivesAnEmptyGroupAndUnreadableTextsKeepTheLast) {
     auto state = typed("AAA", "444", {"BBB", "ABB", "AAB", "AAA"});
-    state->settings.txt_disc_top = "10";  // 0.4 examinees: none
-    state->settings.txt_disc_bottom = "0";
+    state->settings.upper_group_percent_text = "10";  // 0.4 examinees: none
+    state->settings.lower_group_percent_text = "0";
     analyse(*state);
     const AnalysisResults& r = state->results;
     EXPECT_EQ(r.high_group_n, 0);
@@ -214,8 +214,8 @@ TEST(Groups, ANominalSizeOfZeroGivesAnEmptyGroupAndUnreadableTextsKeepTheLast) {
     EXPECT_EQ(r.high_group_min_score, 4);  // above every possible score
     EXPECT_EQ(r.low_group_max_score, -1);  // below every possible score
 
-    state->settings.txt_disc_top = "abc";
-    state->settings.txt_disc_bottom = "50";
+    state->settings.upper_group_percent_text = "abc";
+    state->settings.lower_group_percent_text = "50";
     ASSERT_FALSE(run_analysis(*state).refused);
     EXPECT_DOUBLE_EQ(state->settings.disc_top_fraction, 0.10);
     EXPECT_DOUBLE_EQ(state->settings.disc_bottom_fraction, 0.0);

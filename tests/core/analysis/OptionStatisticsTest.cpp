@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "support/DataSets.h"
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "core/analysis/Analysis.h"
 #include "core/analysis/OptionStatistics.h"
 #include "core/data/Loader.h"
@@ -25,13 +25,13 @@ std::unique_ptr<ProgramState> typed(const std::string& key, const std::string& o
                                     const std::vector<std::string>& responses) {
     auto state = std::make_unique<ProgramState>();
     EditorTexts& e = state->editor;
-    e.txt_cases = std::to_string(responses.size());
-    e.txt_items = std::to_string(key.size());
-    e.txt_label_length = "2";
-    e.txt_answer_key = key;
-    e.txt_options = options;
+    e.cases = std::to_string(responses.size());
+    e.items = std::to_string(key.size());
+    e.label_length = "2";
+    e.answer_key = key;
+    e.options = options;
     for (std::size_t i = 0; i < responses.size(); ++i) {
-        e.memo_data.push_back("0" + std::to_string(i + 1) + responses[i]);
+        e.data_lines.push_back("0" + std::to_string(i + 1) + responses[i]);
     }
     return state;
 }
@@ -102,8 +102,8 @@ TEST(OptionFigures, OmittedAnswersInTheGroups) {
     // Scores 3, 3, 2, 1, 0: with 40% groups the high group is the two 3s and
     // the low group the 1 and the 0.
     auto state = typed("AAA", "444", {"AAA", "AAA", "AA.", "A..", "..."});
-    state->settings.txt_disc_top = "40";
-    state->settings.txt_disc_bottom = "40";
+    state->settings.upper_group_percent_text = "40";
+    state->settings.lower_group_percent_text = "40";
     analyse(*state);
     const AnalysisResults& r = state->results;
     ASSERT_EQ(r.high_group_n, 2);
@@ -144,7 +144,7 @@ TEST(OptionFigures, KeyedOptionHasTheItemsPointBiserial) {
 
 TEST(OptionFigures, ExcludedItemsHaveNone) {
     auto state = typed("AB", "44", {"AB", "B.", "A."});
-    state->editor.txt_include = "YN";
+    state->editor.include = "YN";
     analyse(*state);
     EXPECT_EQ(state->results.option_figures[at(2)].NumOmitted, 0);
     EXPECT_EQ(state->results.option_figures[at(1)].NumOmitted, 0);

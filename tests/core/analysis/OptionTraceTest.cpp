@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "core/analysis/Analysis.h"
 #include "core/analysis/OptionTrace.h"
 #include "core/data/Loader.h"

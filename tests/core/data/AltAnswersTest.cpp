@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "core/data/AltAnswers.h"
 
 namespace kor {
@@ -23,10 +23,10 @@ const std::string not_valid =
 ProgramState editor(const std::string& items, const std::string& key, const std::string& options,
                     const std::string& include) {
     ProgramState state;
-    state.editor.txt_items = items;
-    state.editor.txt_answer_key = key;
-    state.editor.txt_options = options;
-    state.editor.txt_include = include;
+    state.editor.items = items;
+    state.editor.answer_key = key;
+    state.editor.options = options;
+    state.editor.include = include;
     return state;
 }
 
@@ -77,8 +77,8 @@ TEST(PrepareAltAnswerTable, EmptyIncludeAndOptionsLinesGetTheirDefaultsInTheEdit
 
     Outcome outcome = prepare_alt_answer_table(state);
 
-    EXPECT_EQ(state.editor.txt_include, "YYY");
-    EXPECT_EQ(state.editor.txt_options, "555");
+    EXPECT_EQ(state.editor.include, "YYY");
+    EXPECT_EQ(state.editor.options, "555");
     EXPECT_EQ(outcome.messages,
               Messages{"No items were flagged with an 'A' or 'a' in the INCLUDE line"});
     EXPECT_TRUE(state.alt_table.rows.empty());

@@ -9,8 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "app/forms/InputFileForms.h"
 #include "core/FileIO.h"
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "core/analysis/Analysis.h"
 #include "core/analysis/Scoring.h"
 #include "core/data/AltAnswers.h"
@@ -39,21 +40,21 @@ TEST(RightWrong, ScoresEveryResponseAndKeepsTheOriginalsForTheWayBack) {
     auto state = typed("ABCD", "4444", "YYYY", {"S01ABDA", "S02.BCD"});
     ConvertMenu menu;
     ASSERT_FALSE(convert_to_right_wrong(*state, menu).refused);
-    EXPECT_EQ(state->editor.memo_data, (Lines{"S011100", "S020111"}));
-    EXPECT_EQ(state->editor.txt_answer_key, "1111");
-    EXPECT_EQ(state->editor.txt_options, "2222");
-    EXPECT_EQ(state->editor.txt_include, "YYYY");
+    EXPECT_EQ(state->editor.data_lines, (Lines{"S011100", "S020111"}));
+    EXPECT_EQ(state->editor.answer_key, "1111");
+    EXPECT_EQ(state->editor.options, "2222");
+    EXPECT_EQ(state->editor.include, "YYYY");
     EXPECT_TRUE(state->data.data_are_right_wrong);
     EXPECT_EQ(state->data.responses(1, 3), 0);
     EXPECT_EQ(state->data.item_key[1], 1);
     EXPECT_EQ(state->data.saved_item_key[3], 3);
     EXPECT_EQ(state->data.saved_responses(1, 3), 4);
 
-    state->editor.memo_data[0] = "S01 edited away";
+    state->editor.data_lines[0] = "S01 edited away";
     convert_back_from_right_wrong(*state, menu);
-    EXPECT_EQ(state->editor.memo_data, (Lines{"S01ABDA", "S02.BCD"}));
-    EXPECT_EQ(state->editor.txt_answer_key, "ABCD");
-    EXPECT_EQ(state->editor.txt_options, "4444");
+    EXPECT_EQ(state->editor.data_lines, (Lines{"S01ABDA", "S02.BCD"}));
+    EXPECT_EQ(state->editor.answer_key, "ABCD");
+    EXPECT_EQ(state->editor.options, "4444");
     EXPECT_FALSE(state->data.data_are_right_wrong);
     EXPECT_EQ(state->data.responses(1, 3), 4);
     EXPECT_EQ(state->data.item_key[3], 3);
@@ -68,7 +69,7 @@ TEST(RightWrong, AlternativeAnswersAndKeyNineCountAsRightMissingAsWrong) {
     ASSERT_FALSE(alt_answers_ok(*state).refused);
     ConvertMenu menu;
     ASSERT_FALSE(convert_to_right_wrong(*state, menu).refused);
-    EXPECT_EQ(state->editor.memo_data, (Lines{"S011110", "S020011"}));
+    EXPECT_EQ(state->editor.data_lines, (Lines{"S011110", "S020011"}));
 }
 
 // Scores of the data set in the editor, in data-line order.
@@ -115,8 +116,8 @@ TEST(RightWrong, AlternativesAreFoldedInAndComeBackWithTheOriginalData) {
 
     ConvertMenu menu;
     ASSERT_FALSE(convert_to_right_wrong(state, menu).refused);
-    EXPECT_EQ(state.editor.txt_include, "YYY");
-    EXPECT_EQ(state.editor.memo_data, (Lines{"S01111", "S02111", "S03000", "S04110"}));
+    EXPECT_EQ(state.editor.include, "YYY");
+    EXPECT_EQ(state.editor.data_lines, (Lines{"S01111", "S02111", "S03000", "S04110"}));
     const Lines converted = input_file_lines(state);
     EXPECT_EQ(std::count(converted.begin(), converted.end(), "#Alternatives = 0"), 1);
     EXPECT_EQ(analysed_scores(state), scores);
@@ -135,12 +136,12 @@ TEST(RightWrong, OriginalLinesAfterTheToggleBringTheAlternativesBack) {
     ASSERT_FALSE(alt_answers_ok(*state).refused);
     ConvertMenu menu;
     ASSERT_FALSE(convert_to_right_wrong(*state, menu).refused);
-    EXPECT_EQ(state->editor.txt_include, "YY");
+    EXPECT_EQ(state->editor.include, "YY");
     EXPECT_TRUE(state->alt_table.rows.empty());
 
     toggle_right_wrong(*state, menu);
     convert_back_to_original_lines(*state, menu);
-    EXPECT_EQ(state->editor.txt_include, "aY");
+    EXPECT_EQ(state->editor.include, "aY");
     ASSERT_EQ(state->alt_table.rows.size(), 1u);
     EXPECT_EQ(state->data.alt_answer_cells[1][1], "2");
     ASSERT_FALSE(load_test_data(*state).refused);
@@ -151,8 +152,8 @@ TEST(RightWrong, ARefusedLoadChangesNothing) {
     auto state = typed("ABCD", "4444", "YYYY", {"S01AB"});
     ConvertMenu menu;
     EXPECT_TRUE(convert_to_right_wrong(*state, menu).refused);
-    EXPECT_EQ(state->editor.memo_data, (Lines{"S01AB"}));
-    EXPECT_EQ(state->editor.txt_answer_key, "ABCD");
+    EXPECT_EQ(state->editor.data_lines, (Lines{"S01AB"}));
+    EXPECT_EQ(state->editor.answer_key, "ABCD");
     EXPECT_FALSE(state->data.data_are_right_wrong);
     EXPECT_EQ(menu.heading, "DATA are in ORIGINAL FORMAT");
 }
@@ -161,12 +162,12 @@ TEST(LettersAndNumbers, RewriteKeyAndResponsesMissingAsAPeriod) {
     auto state = typed("1c3D", "4444", "YYYY", {"S1 3c x", "S024321"});
     ConvertMenu menu;
     ASSERT_FALSE(convert_to_letters(*state, menu).refused);
-    EXPECT_EQ(state->editor.txt_answer_key, "ACCD");
-    EXPECT_EQ(state->editor.memo_data, (Lines{"S1 CC..", "S02DCBA"}));
+    EXPECT_EQ(state->editor.answer_key, "ACCD");
+    EXPECT_EQ(state->editor.data_lines, (Lines{"S1 CC..", "S02DCBA"}));
     EXPECT_EQ(menu.heading, "DATA are in LETTER FORMAT");
     ASSERT_FALSE(convert_to_numbers(*state, menu).refused);
-    EXPECT_EQ(state->editor.txt_answer_key, "1334");
-    EXPECT_EQ(state->editor.memo_data, (Lines{"S1 33..", "S024321"}));
+    EXPECT_EQ(state->editor.answer_key, "1334");
+    EXPECT_EQ(state->editor.data_lines, (Lines{"S1 33..", "S024321"}));
     EXPECT_EQ(menu.heading, "DATA are in NUMERIC FORMAT");
 }
 
@@ -175,22 +176,22 @@ TEST(LettersAndNumbers, ARefusedLoadKeepsTheNewHeadingAndTheLines) {
     ConvertMenu menu;
     EXPECT_TRUE(convert_to_numbers(*state, menu).refused);
     EXPECT_EQ(menu.heading, "DATA are in NUMERIC FORMAT");
-    EXPECT_EQ(state->editor.memo_data, (Lines{"S01AB"}));
+    EXPECT_EQ(state->editor.data_lines, (Lines{"S01AB"}));
 }
 
 TEST(OriginalLines, ReturnTheFirstLoadsTextsAndBeforeAnyLoadOnlyResetTheMenu) {
     auto state = typed("ABCD", "4444", "YYNY", {"S01ABDA"});
     ConvertMenu menu;
     convert_back_to_original_lines(*state, menu);
-    EXPECT_EQ(state->editor.memo_data, (Lines{"S01ABDA"}));
+    EXPECT_EQ(state->editor.data_lines, (Lines{"S01ABDA"}));
     EXPECT_EQ(menu.heading, "DATA are in ORIGINAL FORMAT");
 
     ASSERT_FALSE(convert_to_numbers(*state, menu).refused);
-    state->editor.txt_include = "NNNN";
+    state->editor.include = "NNNN";
     convert_back_to_original_lines(*state, menu);
-    EXPECT_EQ(state->editor.memo_data, (Lines{"S01ABDA"}));
-    EXPECT_EQ(state->editor.txt_answer_key, "ABCD");
-    EXPECT_EQ(state->editor.txt_include, "YYNY");
+    EXPECT_EQ(state->editor.data_lines, (Lines{"S01ABDA"}));
+    EXPECT_EQ(state->editor.answer_key, "ABCD");
+    EXPECT_EQ(state->editor.include, "YYNY");
     EXPECT_EQ(menu.heading, "DATA are in ORIGINAL FORMAT");
 }
 

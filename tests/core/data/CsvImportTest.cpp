@@ -5,9 +5,10 @@
 #include <vector>
 
 #include "core/Encoding.h"
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "core/data/CsvImport.h"
-#include "core/data/EditorModel.h"
+#include "app/forms/EditorModel.h"
+#include "app/forms/EditorModel.h"
 #include "core/data/Loader.h"
 
 namespace kor {
@@ -72,15 +73,15 @@ TEST(CsvMapping, ScannerExportIsReadAsTheUserLaidItOut) {
     EXPECT_EQ(m.student_rows, (std::vector<int>{3, 4, 5, 6}));
     EXPECT_EQ(m.missing_cells, 2);
     const EditorTexts& t = m.texts;
-    EXPECT_EQ(t.txt_title, "exam.csv");
-    EXPECT_EQ(t.txt_comments, "Imported from exam.csv");
-    EXPECT_EQ(t.txt_cases, "4");
-    EXPECT_EQ(t.txt_items, "4");
-    EXPECT_EQ(t.txt_label_length, "17");
-    EXPECT_EQ(t.txt_answer_key, "BDAC");
-    EXPECT_EQ(t.txt_options, "3424");
-    EXPECT_EQ(t.txt_include, "YYYY");
-    EXPECT_EQ(t.memo_data,
+    EXPECT_EQ(t.title, "exam.csv");
+    EXPECT_EQ(t.comments, "Imported from exam.csv");
+    EXPECT_EQ(t.cases, "4");
+    EXPECT_EQ(t.items, "4");
+    EXPECT_EQ(t.label_length, "17");
+    EXPECT_EQ(t.answer_key, "BDAC");
+    EXPECT_EQ(t.options, "3424");
+    EXPECT_EQ(t.include, "YYYY");
+    EXPECT_EQ(t.data_lines,
               (std::vector<std::string>{"1001 Adams Jane ABDAC", "1002 Baker Tom A b.AD",
                                         "1003 Chen Li B   CDBC", "1004 Diaz Eva A  ADA."}));
     EXPECT_EQ(
@@ -100,7 +101,7 @@ TEST(CsvMapping, MappedBoxesLoadLikeTypedOnes) {
     const CsvMapping& m = accepted(planned);
     ProgramState state;
     fill_editor_from_csv(state, m, "/tmp/exam.csv");
-    EXPECT_EQ(state.editor.memo_data[0], "Adams JaneBDAC");
+    EXPECT_EQ(state.editor.data_lines[0], "Adams JaneBDAC");
     EXPECT_EQ(state.data.input_file_path, "/tmp/exam.csv");
     const Outcome loaded = load_test_data(state);
     ASSERT_FALSE(loaded.refused) << loaded.messages.back();
@@ -122,7 +123,7 @@ TEST(CsvMapping, ChoicesGivenOverrideWhatIsDetected) {
     EXPECT_EQ(m.item_columns, (std::vector<std::size_t>{4, 5, 6}));
     EXPECT_EQ(m.key, "BDA");
     EXPECT_EQ(m.options, "555");
-    EXPECT_EQ(m.texts.memo_data[0], "1001BDA");
+    EXPECT_EQ(m.texts.data_lines[0], "1001BDA");
 
     options.items = "Q2..Q4";
     options.options = "453";
@@ -156,7 +157,7 @@ TEST(CsvMapping, TrueFalseAndNumberedAnswers) {
         accepted(plan({"id,q1,q2,q3,q4", "key,T,3,0,1", "a,F,5,1,0", "b,t,1,2,1"}));
     // True-false items have 2 options; others the highest option used, at least 2.
     EXPECT_EQ(m.options, "2522");
-    EXPECT_EQ(m.texts.memo_data[1], "bt121");
+    EXPECT_EQ(m.texts.data_lines[1], "bt121");
 }
 
 TEST(CsvMapping, DoubleMarksAndStrayCharactersCountAsMissingWithAWarning) {
@@ -166,9 +167,9 @@ TEST(CsvMapping, DoubleMarksAndStrayCharactersCountAsMissingWithAWarning) {
     const CsvMapping& m = accepted(plan(rows));
     EXPECT_EQ(m.double_marked_cells, 6);
     EXPECT_EQ(m.unreadable_cells, 2);
-    EXPECT_EQ(m.texts.memo_data[0], "s1.BC");
-    EXPECT_EQ(m.texts.memo_data[1], "s2..C");
-    EXPECT_EQ(m.texts.memo_data[2], "s3AB.");  // "T" answers no option of a 3-option item
+    EXPECT_EQ(m.texts.data_lines[0], "s1.BC");
+    EXPECT_EQ(m.texts.data_lines[1], "s2..C");
+    EXPECT_EQ(m.texts.data_lines[2], "s3AB.");  // "T" answers no option of a 3-option item
     ASSERT_EQ(m.warnings.size(), 2u);
     EXPECT_EQ(
         m.warnings[0],
@@ -185,14 +186,14 @@ TEST(CsvMapping, DoubleMarksAndStrayCharactersCountAsMissingWithAWarning) {
 TEST(CsvMapping, IdsAreJoinedWithOneBlankOrAreTheRowNumbers) {
     const CsvMapping& joined =
         accepted(plan({"last,first,Q1,Q2", "key,,A,B", "Lee,\"Ann\nMarie\",A,B", ",Bo,B,B"}));
-    EXPECT_EQ(joined.texts.memo_data,
+    EXPECT_EQ(joined.texts.data_lines,
               (std::vector<std::string>{"Lee Ann MarieAB", "Bo           BB"}));
     // Without id columns the row numbers tell the students apart.
     CsvOptions options;
     options.key = "AB";
     const CsvMapping& numbered = accepted(plan({"Q1,Q2", "A,B", "B,B"}, options));
     EXPECT_TRUE(numbered.row_numbers_as_ids);
-    EXPECT_EQ(numbered.texts.memo_data, (std::vector<std::string>{"2AB", "3BB"}));
+    EXPECT_EQ(numbered.texts.data_lines, (std::vector<std::string>{"2AB", "3BB"}));
 }
 
 TEST(CsvMapping, EmptyRowsAmongTheDataAreSkippedAndNamed) {
@@ -363,7 +364,7 @@ TEST(CsvRefusals, AnIdTooLongForTheLineNamesItsRow) {
         key += ",A";
         student += ",B";
     }
-    EXPECT_EQ(accepted(plan({header, key, student})).texts.txt_label_length, "3");
+    EXPECT_EQ(accepted(plan({header, key, student})).texts.label_length, "3");
     // Ids too long are cut (see CsvLongIds) unless every cut leaves two alike.
     const std::string long_id = "Annabel" + student.substr(3);
     EXPECT_EQ(
@@ -475,7 +476,7 @@ TEST(CsvCharacters, IdsAreTransliteratedWithOneWarningAnswersAndKeysRefuse) {
                                            "3,Ann,A,A"};
     const CsvPlan planned = plan(rows);
     const CsvMapping& m = accepted(planned);
-    EXPECT_EQ(m.texts.memo_data,
+    EXPECT_EQ(m.texts.data_lines,
               (std::vector<std::string>{"1 Tomas AB", "2 LukaszBB", "3 Ann   AA"}));
     EXPECT_EQ(m.warnings,
               std::vector<std::string>{
@@ -504,7 +505,7 @@ TEST(CsvCharacters, IdsAreTransliteratedWithOneWarningAnswersAndKeysRefuse) {
               "Row 4, column C: the file starts with the UTF-8 mark, but the byte 0xFC");
     EXPECT_EQ(refused.refused_row, 4);
     // Without the mark, text that is not UTF-8 is single-byte text, as typed.
-    EXPECT_EQ(accepted(plan({"id,Q1", "key,A", "M\xFCller,A"})).texts.memo_data[0], "M\xFCllerA");
+    EXPECT_EQ(accepted(plan({"id,Q1", "key,A", "M\xFCller,A"})).texts.data_lines[0], "M\xFCllerA");
 }
 
 TEST(CsvShortRowsChoice, RefusedByDefaultOrFilledWithBlanks) {
@@ -524,7 +525,7 @@ TEST(CsvShortRowsChoice, RefusedByDefaultOrFilledWithBlanks) {
     const CsvPlan filled = plan(rows, options);
     const CsvMapping& m = accepted(filled);
     EXPECT_EQ(m.filled_rows, (std::vector<int>{3, 5}));
-    EXPECT_EQ(m.texts.memo_data, (std::vector<std::string>{"aAB..", "bABCD", "cA...", "dBBCD"}));
+    EXPECT_EQ(m.texts.data_lines, (std::vector<std::string>{"aAB..", "bABCD", "cA...", "dBBCD"}));
     EXPECT_EQ(m.missing_cells, 5);
     const std::vector<std::string> summary = csv_summary(m, filled.table);
     EXPECT_EQ(summary[summary.size() - 1], "Short rows filled with blanks: 2 (rows 3 and 5)");
@@ -557,9 +558,9 @@ TEST(CsvLongIds, CutToTheShortestDistinctTailAndKeptWhole) {
         plan(hundred_items({"2400117,Novak Jan", "2400217,Smith Ann", "2400125,Lee Bo"}));
     const CsvMapping& m = accepted(planned);
     // "17" twice: three characters tell the students apart.
-    EXPECT_EQ(m.texts.txt_label_length, "3");
-    EXPECT_EQ(m.texts.memo_data[0].substr(0, 4), "117B");
-    EXPECT_EQ(m.texts.memo_data[2].substr(0, 4), "125B");
+    EXPECT_EQ(m.texts.label_length, "3");
+    EXPECT_EQ(m.texts.data_lines[0].substr(0, 4), "117B");
+    EXPECT_EQ(m.texts.data_lines[2].substr(0, 4), "125B");
     EXPECT_EQ(m.full_ids, (std::map<std::string, FullId>{{"117", {"2400117", "Novak Jan"}},
                                                          {"217", {"2400217", "Smith Ann"}},
                                                          {"125", {"2400125", "Lee Bo"}}}));

@@ -1,11 +1,11 @@
-#include "core/data/EditorModel.h"
+#include "app/forms/EditorModel.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "core/VariablesUnit.h"
-#include "core/data/PartialCredit.h"
+#include "app/ProgramState.h"
+#include "app/forms/PartialCreditForm.h"
 
 namespace kor {
 namespace {
@@ -38,45 +38,45 @@ TEST(Rulers, HundredItemsAndAnEmptyItemBox) {
 
 TEST(EditorChecks, TypedCountsAreCheckedAndEnableTheTable) {
     auto state = std::make_unique<ProgramState>();
-    state->editor.txt_items = "0";
+    state->editor.items = "0";
     Outcome outcome = items_changed(*state);
     ASSERT_TRUE(outcome.refused);
     EXPECT_EQ(outcome.messages.back(), "Number of Items must be between 1 and 100");
     EXPECT_EQ(outcome.focus, "txt_items");
     EXPECT_FALSE(state->editor_form.set_tos_enabled);
 
-    state->editor.txt_items = "x";
+    state->editor.items = "x";
     EXPECT_EQ(items_changed(*state).messages.back(), "Number of Items must be an integer");
 
-    state->editor.txt_items = "22";
+    state->editor.items = "22";
     EXPECT_FALSE(items_changed(*state).refused);
     EXPECT_TRUE(state->editor_form.set_tos_enabled);
 
-    state->editor.txt_label_length = "84";
+    state->editor.label_length = "84";
     Outcome wide = label_length_changed(*state);
     ASSERT_TRUE(wide.refused);
     EXPECT_EQ(wide.messages.back(),
               "Length of Examinee ID Label plus data must be less than 105 -- maximum label length here must be < 83");
 
-    state->editor.txt_items = "99999999999";
-    state->editor.txt_label_length = "12";
+    state->editor.items = "99999999999";
+    state->editor.label_length = "12";
     EXPECT_TRUE(label_length_changed(*state).refused);  // summed without overflow
-    state->editor.txt_items = "22";
+    state->editor.items = "22";
 
-    state->editor.txt_label_length = "106";
+    state->editor.label_length = "106";
     EXPECT_EQ(label_length_changed(*state).messages.back(),
               "Length of Examinee ID Label plus data must be less than 105 (even smaller if you want any data)");
-    state->editor.txt_label_length = "-2";
+    state->editor.label_length = "-2";
     EXPECT_EQ(label_length_changed(*state).messages.back(), "Length of Examinee ID Label must be positive value");
-    state->editor.txt_label_length = "12";
+    state->editor.label_length = "12";
     EXPECT_FALSE(label_length_changed(*state).refused);
     EXPECT_EQ(state->editor_form.lbl_scale1, "Examinee ID|Item#    1    1    2 2");
 }
 
 TEST(EditorChecks, PartialCreditUnitsLinesCarryPC) {
     auto state = std::make_unique<ProgramState>();
-    state->editor.txt_items = "4";
-    state->editor.txt_label_length = "3";
+    state->editor.items = "4";
+    state->editor.label_length = "3";
     state->data.partial_credit_on = true;
     redraw_rulers(*state);
     EXPECT_EQ(state->editor_form.lbl_key_scale2, "1..4PC");
@@ -86,8 +86,8 @@ TEST(EditorChecks, PartialCreditUnitsLinesCarryPC) {
 
 TEST(EditorChecks, CountsTheChecksRefuseLeaveTheRulersAsTheyWere) {
     auto state = std::make_unique<ProgramState>();
-    state->editor.txt_items = "4";
-    state->editor.txt_label_length = "3";
+    state->editor.items = "4";
+    state->editor.label_length = "3";
     redraw_rulers(*state);
     ASSERT_EQ(state->editor_form.lbl_scale2, "--|1..4");
 
@@ -95,14 +95,14 @@ TEST(EditorChecks, CountsTheChecksRefuseLeaveTheRulersAsTheyWere) {
     // can hold any label length there, and one near the largest int once
     // asked for a ruler of two thousand million columns.
     for (const char* label : {"2147483647", "106", "-5"}) {
-        state->editor.txt_label_length = label;
+        state->editor.label_length = label;
         state->pc_form.txt_pc_points = "5";
         partial_credit_ok(*state);
         EXPECT_EQ(state->editor_form.lbl_scale2, "--|1..4") << label;
     }
-    state->editor.txt_label_length = "3";
+    state->editor.label_length = "3";
     for (const char* items : {"2147483647", "103", "0"}) {
-        state->editor.txt_items = items;
+        state->editor.items = items;
         redraw_rulers(*state);
         EXPECT_EQ(state->editor_form.lbl_key_scale1, "Ite0") << items;
     }
@@ -111,19 +111,19 @@ TEST(EditorChecks, CountsTheChecksRefuseLeaveTheRulersAsTheyWere) {
 TEST(EditorCommands, NewCountAndExample) {
     auto state = std::make_unique<ProgramState>();
     show_example_data(*state);
-    EXPECT_EQ(state->editor.memo_data.size(), 10u);
+    EXPECT_EQ(state->editor.data_lines.size(), 10u);
     EXPECT_TRUE(state->editor_form.set_tos_enabled);
-    state->editor.memo_data.push_back("");
+    state->editor.data_lines.push_back("");
     count_lines_as_examinees(*state);
-    EXPECT_EQ(state->editor.txt_cases, "11");
+    EXPECT_EQ(state->editor.cases, "11");
 
     state->data.partial_credit_on = true;
     state->settings.num_grade_cats = 5;
     state->data.num_content_areas = 2;
     new_data_set(*state);
-    EXPECT_EQ(state->editor.txt_title, "");
-    EXPECT_TRUE(state->editor.memo_data.empty());
-    EXPECT_EQ(state->editor.txt_missing_data, "9");
+    EXPECT_EQ(state->editor.title, "");
+    EXPECT_TRUE(state->editor.data_lines.empty());
+    EXPECT_EQ(state->editor.missing_data, "9");
     EXPECT_FALSE(state->data.partial_credit_on);
     EXPECT_EQ(state->settings.num_grade_cats, 0);
     EXPECT_EQ(state->data.num_content_areas, 0);
@@ -131,17 +131,17 @@ TEST(EditorCommands, NewCountAndExample) {
 
 TEST(EditorCommands, StartModesResetFirst) {
     auto state = std::make_unique<ProgramState>();
-    state->editor.txt_title = "old";
+    state->editor.title = "old";
     state->data.editor_start_mode = start_open_file;
     state->data.editor_load_failed = true;
     EXPECT_EQ(editor_startup(*state), EditorStartAction::open_file);
-    EXPECT_EQ(state->editor.txt_title, "");
+    EXPECT_EQ(state->editor.title, "");
     EXPECT_FALSE(state->data.editor_load_failed);
 
-    state->editor.txt_title = "kept";
+    state->editor.title = "kept";
     state->data.editor_start_mode = start_nothing;
     EXPECT_EQ(editor_startup(*state), EditorStartAction::nothing);
-    EXPECT_EQ(state->editor.txt_title, "kept");
+    EXPECT_EQ(state->editor.title, "kept");
 }
 
 }  // namespace

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/VariablesUnit.h"
+#include "app/forms/InputFileForms.h"
+#include "app/ProgramState.h"
 #include "core/analysis/Analysis.h"
 #include "core/analysis/Scoring.h"
 #include "core/data/InputFile.h"

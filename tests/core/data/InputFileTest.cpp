@@ -4,8 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "app/forms/InputFileForms.h"
 #include "core/FileIO.h"
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "core/data/InputFile.h"
 #include "support/DataSets.h"
 #include "support/TempFolder.h"
@@ -138,22 +139,22 @@ TEST_F(InputFileTest, WriterGivesEachAlternativesRowA34CharacterLine) {
 // ---------------------------------------------------------------- reader
 
 TEST_F(InputFileTest, ReaderTakesTheExampleIntoTheEditor) {
-    state.editor.memo_data = {"old line"};
+    state.editor.data_lines = {"old line"};
     Outcome outcome = read_input_file(state, example_path);
     ASSERT_TRUE(outcome.accepted()) << (outcome.messages.empty() ? "" : outcome.messages[0]);
     EXPECT_TRUE(outcome.messages.empty());
 
     const EditorTexts& e = state.editor;
-    EXPECT_EQ(e.txt_title, "Quiz 1");
-    EXPECT_EQ(e.txt_comments, "Unit 3");
-    EXPECT_EQ(e.txt_cases, "2");
-    EXPECT_EQ(e.txt_items, "4");
-    EXPECT_EQ(e.txt_missing_data, "9");
-    EXPECT_EQ(e.txt_label_length, "3");
-    EXPECT_EQ(e.txt_answer_key, "ABCD");
-    EXPECT_EQ(e.txt_options, "4444");
-    EXPECT_EQ(e.txt_include, "YYYY");
-    EXPECT_EQ(e.memo_data, (std::vector<std::string>{"S01ABCA", "S02ABDD"}));
+    EXPECT_EQ(e.title, "Quiz 1");
+    EXPECT_EQ(e.comments, "Unit 3");
+    EXPECT_EQ(e.cases, "2");
+    EXPECT_EQ(e.items, "4");
+    EXPECT_EQ(e.missing_data, "9");
+    EXPECT_EQ(e.label_length, "3");
+    EXPECT_EQ(e.answer_key, "ABCD");
+    EXPECT_EQ(e.options, "4444");
+    EXPECT_EQ(e.include, "YYYY");
+    EXPECT_EQ(e.data_lines, (std::vector<std::string>{"S01ABCA", "S02ABDD"}));
     EXPECT_EQ(state.data.num_examinees, 2);
     EXPECT_EQ(state.data.num_items, 4);
     EXPECT_TRUE(state.data.opened_from_file);
@@ -181,12 +182,12 @@ TEST_F(InputFileTest, WrongSignatureClearsOnlyTheCountBoxes) {
               "Data Sets under Help and saving the KOR file.\r\n\r\nIf you created the input file "
               "using KOR Version 3 or 4, you can try importing it using the options under the "
               "Help Menu in the Data Editor");
-    EXPECT_EQ(state.editor.txt_title, "");
-    EXPECT_EQ(state.editor.txt_comments, "");
-    EXPECT_EQ(state.editor.txt_cases, "");
-    EXPECT_EQ(state.editor.txt_items, "");
-    EXPECT_EQ(state.editor.txt_answer_key, "ABCD");
-    EXPECT_EQ(state.editor.memo_data.size(), 2u);
+    EXPECT_EQ(state.editor.title, "");
+    EXPECT_EQ(state.editor.comments, "");
+    EXPECT_EQ(state.editor.cases, "");
+    EXPECT_EQ(state.editor.items, "");
+    EXPECT_EQ(state.editor.answer_key, "ABCD");
+    EXPECT_EQ(state.editor.data_lines.size(), 2u);
 
     EXPECT_TRUE(read_input_text(state, "").refused);
 }
@@ -199,9 +200,9 @@ TEST_F(InputFileTest, ValueThatDoesNotConvertEndsReadingAndKeepsWhatWasRead) {
     EXPECT_EQ(
         outcome.messages,
         (std::vector<std::string>{"'abc' is not a valid integer value (line 4 of the file)"}));
-    EXPECT_EQ(state.editor.txt_title, "Quiz 1");
-    EXPECT_EQ(state.editor.txt_cases, "abc");
-    EXPECT_EQ(state.editor.txt_items, "");
+    EXPECT_EQ(state.editor.title, "Quiz 1");
+    EXPECT_EQ(state.editor.cases, "abc");
+    EXPECT_EQ(state.editor.items, "");
 
     ProgramState late;
     lines = example_lines();
@@ -209,8 +210,8 @@ TEST_F(InputFileTest, ValueThatDoesNotConvertEndsReadingAndKeepsWhatWasRead) {
     outcome = read_input_text(late, crlf(lines));
     ASSERT_TRUE(outcome.refused);
     EXPECT_EQ(outcome.messages.back(), "'two' is not a valid integer value (line 20 of the file)");
-    EXPECT_EQ(late.editor.memo_data.size(), 2u);
-    EXPECT_EQ(late.editor.txt_answer_key, "ABCD");
+    EXPECT_EQ(late.editor.data_lines.size(), 2u);
+    EXPECT_EQ(late.editor.answer_key, "ABCD");
 }
 
 TEST_F(InputFileTest, BadGradeMinimumAndAlternativesEntryAreNamedWithTheirLine) {
@@ -239,7 +240,7 @@ TEST_F(InputFileTest, DataSectionRunsUpToTheGradesLineWhateverTheCount) {
     lines.push_back("#Alternatives = 0");
     Outcome outcome = read_input_text(state, crlf(lines));
     EXPECT_TRUE(outcome.accepted());
-    EXPECT_EQ(state.editor.memo_data,
+    EXPECT_EQ(state.editor.data_lines,
               (std::vector<std::string>{"S01ABCA", "S02ABDD", "S03ABCC", "S04DCBA"}));
     EXPECT_EQ(
         outcome.messages,
@@ -251,7 +252,7 @@ TEST_F(InputFileTest, DataSectionRunsUpToTheGradesLineWhateverTheCount) {
     lines = example_lines();
     lines[3] = "# Examinees   = 5";
     EXPECT_TRUE(read_input_text(fewer, crlf(lines)).accepted());
-    EXPECT_EQ(fewer.editor.memo_data.size(), 2u);
+    EXPECT_EQ(fewer.editor.data_lines.size(), 2u);
     EXPECT_EQ(fewer.data.num_examinees, 5);
 }
 
@@ -259,7 +260,7 @@ TEST_F(InputFileTest, EmptyDataLinesAreDropped) {
     auto lines = example_lines();
     lines[first_data_line + 1] = "";
     EXPECT_TRUE(read_input_text(state, crlf(lines)).accepted());
-    EXPECT_EQ(state.editor.memo_data, (std::vector<std::string>{"S01ABCA"}));
+    EXPECT_EQ(state.editor.data_lines, (std::vector<std::string>{"S01ABCA"}));
 }
 
 TEST_F(InputFileTest, FileMayEndAfterTheGradesSectionButNotBeforeIt) {
@@ -280,7 +281,7 @@ TEST_F(InputFileTest, FileMayEndAfterTheGradesSectionButNotBeforeIt) {
     EXPECT_EQ(outcome.messages.back(),
               "The input file ends too early: the \"# Grades\" line after the data lines is "
               "missing.");
-    EXPECT_EQ(cut_short.editor.memo_data.size(), 2u);
+    EXPECT_EQ(cut_short.editor.data_lines.size(), 2u);
 
     ProgramState header_only;
     auto lines = example_lines();
@@ -296,7 +297,7 @@ TEST_F(InputFileTest, LongTitleIsReadWhole) {
     auto lines = example_lines();
     lines[1] = "Title         = " + title;
     EXPECT_TRUE(read_input_text(state, crlf(lines)).accepted());
-    EXPECT_EQ(state.editor.txt_title, title);
+    EXPECT_EQ(state.editor.title, title);
 }
 
 TEST_F(InputFileTest, RealsAreReadWithPointOrTheUsersSeparator) {
@@ -329,7 +330,7 @@ TEST_F(InputFileTest, PartialCreditLineDrivesThePartialCreditDialog) {
     EXPECT_TRUE(has_message(outcome,
                             "You have set the Number of Partial Credit points equal to Zero -- any "
                             "points at the end of the data will be treated as extra credit."));
-    EXPECT_EQ(state.editor.txt_options, "444400");
+    EXPECT_EQ(state.editor.options, "444400");
 
     // A file without partial credit switches it off again.
     outcome = read_input_text(state, crlf(example_lines()));
@@ -430,7 +431,7 @@ TEST_F(InputFileTest, FileWithEverySectionReadsBackAndWritesIdentically) {
     EXPECT_EQ(state.data.item_tos[100].content_area, 1);
     EXPECT_EQ(state.data.item_tos[100].cognitive_level, 1);
     EXPECT_EQ(state.settings.grade_min_percent[2], 62.5);
-    EXPECT_EQ(state.settings.txt_disc_top, "30");
+    EXPECT_EQ(state.settings.upper_group_percent_text, "30");
 
     EXPECT_EQ(input_file_lines(state), lines);
     const std::string path = folder.file("full.kor");
@@ -496,8 +497,8 @@ TEST_F(InputFileTest, BinaryJunkAndHugeLinesAreReadSafely) {
     lines[first_data_line] = std::string(1'000'000, '\0');
     ProgramState big;
     EXPECT_TRUE(read_input_text(big, crlf(lines)).accepted());
-    EXPECT_EQ(big.editor.txt_title.size(), 1'000'000u);
-    EXPECT_EQ(big.editor.memo_data[0].size(), 1'000'000u);
+    EXPECT_EQ(big.editor.title.size(), 1'000'000u);
+    EXPECT_EQ(big.editor.data_lines[0].size(), 1'000'000u);
 
     // A damaged value is named in the message, but not at any length.
     lines = example_lines();
@@ -523,7 +524,7 @@ TEST_F(InputFileTest, HugeCountsNeverIndexOrAllocateBeyondTheFile) {
     lines[grades_line] = "# Grades      = " + huge;
     Outcome outcome = read_input_text(state, crlf(lines));
     EXPECT_TRUE(outcome.accepted());
-    EXPECT_EQ(state.editor.txt_items, huge);
+    EXPECT_EQ(state.editor.items, huge);
     EXPECT_EQ(state.settings.num_grade_cats, 0);
 
     const std::vector<std::vector<std::string>> tails = {

@@ -3,7 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "core/VariablesUnit.h"
+#include "app/forms/InputFileForms.h"
+#include "app/ProgramState.h"
 #include "core/analysis/Analysis.h"
 #include "core/data/InputFile.h"
 #include "core/data/LegacyInput.h"
@@ -78,12 +79,12 @@ class LegacyInputTest : public ::testing::Test {
 
     void expect_common_editor_texts() {
         const EditorTexts& e = state.editor;
-        EXPECT_EQ(e.txt_title, "Old quiz");
-        EXPECT_EQ(e.txt_comments, "Term 2");
-        EXPECT_EQ(e.txt_cases, "2");
-        EXPECT_EQ(e.txt_items, "4");
-        EXPECT_EQ(e.txt_label_length, "3");
-        EXPECT_EQ(e.txt_answer_key, "ABCD");
+        EXPECT_EQ(e.title, "Old quiz");
+        EXPECT_EQ(e.comments, "Term 2");
+        EXPECT_EQ(e.cases, "2");
+        EXPECT_EQ(e.items, "4");
+        EXPECT_EQ(e.label_length, "3");
+        EXPECT_EQ(e.answer_key, "ABCD");
     }
 
     ProgramState state;
@@ -97,11 +98,11 @@ TEST_F(LegacyInputTest, Version5FileFillsTheEditorAndSettingsLikeVersion6) {
     EXPECT_TRUE(outcome.messages.empty()) << first_message(outcome);
 
     expect_common_editor_texts();
-    EXPECT_EQ(state.editor.txt_options, "444410");
-    EXPECT_EQ(state.editor.txt_include, "YYAY");
-    EXPECT_EQ(state.editor.memo_data, (std::vector<std::string>{"S01ABCA05", "S02ABDD10"}));
-    EXPECT_EQ(state.settings.txt_disc_top, "30");
-    EXPECT_EQ(state.settings.txt_disc_bottom, "25");
+    EXPECT_EQ(state.editor.options, "444410");
+    EXPECT_EQ(state.editor.include, "YYAY");
+    EXPECT_EQ(state.editor.data_lines, (std::vector<std::string>{"S01ABCA05", "S02ABDD10"}));
+    EXPECT_EQ(state.settings.upper_group_percent_text, "30");
+    EXPECT_EQ(state.settings.lower_group_percent_text, "25");
     EXPECT_TRUE(state.data.partial_credit_on);
     EXPECT_EQ(state.data.pc_total_points, 10);
     EXPECT_EQ(state.data.mc_item_points, 2.0);
@@ -126,7 +127,7 @@ TEST_F(LegacyInputTest, Version5ReadsMcPointsAsAWholeNumber) {
     ASSERT_TRUE(outcome.refused);
     EXPECT_EQ(first_message(outcome), "'1.5' is not a valid integer value (line 14 of the file)");
     // What was read before the refusal stays in the editor.
-    EXPECT_EQ(state.editor.txt_title, "Old quiz");
+    EXPECT_EQ(state.editor.title, "Old quiz");
 
     // Version 6 takes the same line as a real.
     ProgramState current;
@@ -144,7 +145,7 @@ TEST_F(LegacyInputTest, OlderLayoutsHaveNoSignatureAndFailOnlyWhereANumberIsExpe
     ASSERT_TRUE(outcome.refused);
     ASSERT_EQ(outcome.messages.size(), 1u);
     EXPECT_EQ(outcome.messages[0], "'Term 2' is not a valid integer value (line 3 of the file)");
-    EXPECT_EQ(state.editor.txt_title, "rsion 6)");
+    EXPECT_EQ(state.editor.title, "rsion 6)");
 }
 
 // ---------------------------------------------------------------- version 4
@@ -158,8 +159,8 @@ TEST_F(LegacyInputTest, Version4FileLeavesPartialCreditAloneAndFillsTheFirstGrad
     ASSERT_TRUE(outcome.accepted()) << first_message(outcome);
 
     expect_common_editor_texts();
-    EXPECT_EQ(state.editor.memo_data, data_lines);
-    EXPECT_EQ(state.settings.txt_disc_top, "30");
+    EXPECT_EQ(state.editor.data_lines, data_lines);
+    EXPECT_EQ(state.settings.upper_group_percent_text, "30");
     EXPECT_FALSE(state.data.partial_credit_on);
     EXPECT_EQ(state.data.mc_item_points, 3.0);
 
@@ -221,7 +222,7 @@ TEST_F(LegacyInputTest, Version4OtherGradeCountsChooseNothingAndReadNoGradeLines
 // ---------------------------------------------------------------- version 3
 
 TEST_F(LegacyInputTest, Version3FileFillsTheFirstGradeBoxesAndEndsWithTwoLevels) {
-    state.settings.txt_disc_top = "33";
+    state.settings.upper_group_percent_text = "33";
     const Outcome outcome =
         read(version3_lines(
                  {"# Grades      = 5", "A-            = 90", "B-            = 80",
@@ -231,10 +232,10 @@ TEST_F(LegacyInputTest, Version3FileFillsTheFirstGradeBoxesAndEndsWithTwoLevels)
     ASSERT_TRUE(outcome.accepted()) << first_message(outcome);
 
     expect_common_editor_texts();
-    EXPECT_EQ(state.editor.memo_data, data_lines);
+    EXPECT_EQ(state.editor.data_lines, data_lines);
     // No group lines: the percentages are neither read nor cleared.
-    EXPECT_EQ(state.settings.txt_disc_top, "33");
-    EXPECT_EQ(state.settings.txt_disc_bottom, "27");
+    EXPECT_EQ(state.settings.upper_group_percent_text, "33");
+    EXPECT_EQ(state.settings.lower_group_percent_text, "27");
 
     const GradeForm& form = state.grade_form;
     EXPECT_EQ(form.scheme, GradeScheme::five);

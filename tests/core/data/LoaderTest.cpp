@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "core/data/AltAnswers.h"
 #include "support/DataSets.h"
 
@@ -59,63 +59,63 @@ TEST(Loader, LoadsAValidDataSet) {
 TEST(Loader, CountChecksComeInOrderWithTheirFocus) {
     {
         auto s = quiz();
-        s->editor.txt_cases = "two";
+        s->editor.cases = "two";
         expect_refused(*s, "Number of Examinees must be an integer", "txt_cases");
     }
     {
         auto s = quiz();
-        s->editor.txt_cases = "0";
-        s->editor.txt_items = "x";  // a later error is not reported
+        s->editor.cases = "0";
+        s->editor.items = "x";  // a later error is not reported
         expect_refused(*s, "Number of Examinees must be between 1 and 9999", "txt_cases");
     }
     {
         auto s = quiz();
-        s->editor.txt_cases = "99999999999";
+        s->editor.cases = "99999999999";
         expect_refused(*s, "Number of Examinees must be between 1 and 9999", "txt_cases");
     }
     {
         auto s = quiz();
-        s->editor.txt_items = "4.5";
+        s->editor.items = "4.5";
         expect_refused(*s, "Number of Items must be an integer", "txt_items");
     }
     {
         auto s = quiz();
-        s->editor.txt_items = "101";
+        s->editor.items = "101";
         expect_refused(*s, "Number of Items must be between 1 and 100", "txt_items");
     }
     {
         auto s = quiz();
-        s->editor.txt_label_length = "";
+        s->editor.label_length = "";
         expect_refused(*s, "Length of Examinee ID Label must be an integer", "txt_label_length");
     }
     {
         auto s = quiz();
-        s->editor.txt_label_length = "-1";
+        s->editor.label_length = "-1";
         expect_refused(*s, "Length of Examinee ID Label must be positive value", "txt_label_length");
     }
 }
 
 TEST(Loader, LabelLengthPlusItemsMayBe105) {
     auto state = quiz();
-    state->editor.txt_items = "100";
-    state->editor.txt_label_length = "6";
+    state->editor.items = "100";
+    state->editor.label_length = "6";
     expect_refused(*state,
                    "Length of Examinee ID Label plus data must be less than 105 -- maximum label length here "
                    "must be < 5",
                    "txt_label_length");
 
     // A huge typed length is refused the same way, without overflowing the sum.
-    state->editor.txt_label_length = "99999999999";
+    state->editor.label_length = "99999999999";
     expect_refused(*state,
                    "Length of Examinee ID Label plus data must be less than 105 -- maximum label length here "
                    "must be < 5",
                    "txt_label_length");
 
-    state->editor.txt_label_length = "5";
-    state->editor.txt_answer_key = std::string(100, 'A');
-    state->editor.txt_options = std::string(100, '4');
-    state->editor.txt_include = "";
-    state->editor.memo_data = {"L0001" + std::string(100, 'A'), "L0002" + std::string(100, 'B')};
+    state->editor.label_length = "5";
+    state->editor.answer_key = std::string(100, 'A');
+    state->editor.options = std::string(100, '4');
+    state->editor.include = "";
+    state->editor.data_lines = {"L0001" + std::string(100, 'A'), "L0002" + std::string(100, 'B')};
     Outcome outcome = load_test_data(*state);
     EXPECT_FALSE(outcome.refused) << outcome.messages.back();
     EXPECT_EQ(state->data.responses(2, 100), 2);
@@ -124,36 +124,36 @@ TEST(Loader, LabelLengthPlusItemsMayBe105) {
 
 TEST(Loader, AcceptsNineThousandNineHundredNinetyNineExaminees) {
     auto state = quiz();
-    state->editor.txt_cases = "9999";
-    state->editor.memo_data.assign(9999, "S01ABCA");
+    state->editor.cases = "9999";
+    state->editor.data_lines.assign(9999, "S01ABCA");
     EXPECT_FALSE(load_test_data(*state).refused);
     EXPECT_EQ(state->data.responses(9999, 1), 1);
 
-    state->editor.txt_cases = "10000";
-    state->editor.memo_data.assign(10000, "S01ABCA");
+    state->editor.cases = "10000";
+    state->editor.data_lines.assign(10000, "S01ABCA");
     expect_refused(*state, "Number of Examinees must be between 1 and 9999", "txt_cases");
 }
 
 TEST(Loader, EmptyIncludeAndOptionsLinesAreFilledAndWrittenBack) {
     auto state = quiz();
-    state->editor.txt_include = "";
-    state->editor.txt_options = "";
+    state->editor.include = "";
+    state->editor.options = "";
     EXPECT_FALSE(load_test_data(*state).refused);
-    EXPECT_EQ(state->editor.txt_include, "YYYY");
-    EXPECT_EQ(state->editor.txt_options, "5555");
+    EXPECT_EQ(state->editor.include, "YYYY");
+    EXPECT_EQ(state->editor.options, "5555");
     EXPECT_EQ(state->data.max_item_options, 5);
 }
 
 TEST(Loader, IncludeCodesAndShortIncludeLine) {
     auto state = quiz();
-    state->editor.txt_include = "Y N";  // item 4 missing: counts as blank, included
+    state->editor.include = "Y N";  // item 4 missing: counts as blank, included
     EXPECT_FALSE(load_test_data(*state).refused);
     EXPECT_EQ(state->data.item_include[1], 1);
     EXPECT_EQ(state->data.item_include[2], 1);
     EXPECT_EQ(state->data.item_include[3], 0);
     EXPECT_EQ(state->data.item_include[4], 1);
     EXPECT_EQ(state->data.num_included_items, 3);
-    EXPECT_EQ(state->editor.txt_include, "Y N");  // not written back
+    EXPECT_EQ(state->editor.include, "Y N");  // not written back
 }
 
 TEST(Loader, OptionsMustBeSingleDigitsWithinTheMaximum) {
@@ -162,25 +162,25 @@ TEST(Loader, OptionsMustBeSingleDigitsWithinTheMaximum) {
         "change the Maximum Number of Options in the Options Menu)";
     {
         auto s = quiz();
-        s->editor.txt_options = "444x";
+        s->editor.options = "444x";
         expect_refused(*s, text4, "txt_options");
     }
     {
         auto s = quiz();
-        s->editor.txt_options = "444";  // too short: the missing column is not a digit
+        s->editor.options = "444";  // too short: the missing column is not a digit
         expect_refused(*s, text4, "txt_options");
     }
     {
         auto s = quiz();
-        s->editor.txt_options = "4440";
+        s->editor.options = "4440";
         expect_refused(*s, text4, "txt_options");
     }
     {
         // With at most 5 options a 6-option item is refused before its key "F" is looked at.
         auto s = quiz();
         s->data.max_options = 5;
-        s->editor.txt_options = "4446";
-        s->editor.txt_answer_key = "ABCF";
+        s->editor.options = "4446";
+        s->editor.answer_key = "ABCF";
         expect_refused(*s,
                        "Check Item #4. All # OPTIONS values should be single digit integers between 1 and 5 (you "
                        "may want to change the Maximum Number of Options in the Options Menu)",
@@ -190,9 +190,9 @@ TEST(Loader, OptionsMustBeSingleDigitsWithinTheMaximum) {
 
 TEST(Loader, KeyIsCodedWithTheItemsOptionCount) {
     auto state = quiz();
-    state->editor.txt_options = "2224";
-    state->editor.txt_answer_key = "TF0T";
-    state->editor.memo_data = {"S01TF01", "S02FT0F"};
+    state->editor.options = "2224";
+    state->editor.answer_key = "TF0T";
+    state->editor.data_lines = {"S01TF01", "S02FT0F"};
     EXPECT_FALSE(load_test_data(*state).refused);
     EXPECT_EQ(state->data.key_digits, "1229");  // "T" on a 4-option item is unrecognised
     EXPECT_EQ(state->data.responses(1, 3), 2);
@@ -203,8 +203,8 @@ TEST(Loader, KeyIsCodedWithTheItemsOptionCount) {
 TEST(Loader, KeyAboveMaximumShowsTwoMessages) {
     auto state = quiz();
     state->data.max_options = 5;
-    state->editor.txt_options = "5555";
-    state->editor.txt_answer_key = "ABG9";
+    state->editor.options = "5555";
+    state->editor.answer_key = "ABG9";
     Outcome outcome = load_test_data(*state);
     ASSERT_TRUE(outcome.refused);
     ASSERT_EQ(outcome.messages.size(), 2u);
@@ -220,7 +220,7 @@ TEST(Loader, KeyAboveMaximumShowsTwoMessages) {
 
 TEST(Loader, KeyNineOrUnrecognisedPassesAndShortKeyIsRefused) {
     auto state = quiz();
-    state->editor.txt_answer_key = "9?CD";
+    state->editor.answer_key = "9?CD";
     const Outcome outcome = load_test_data(*state);
     EXPECT_FALSE(outcome.refused);
     EXPECT_EQ(state->data.key_digits, "99" "34");
@@ -229,7 +229,7 @@ TEST(Loader, KeyNineOrUnrecognisedPassesAndShortKeyIsRefused) {
               std::vector<std::string>{"Item #2: the ANSWER KEY character '?' is not an option, so every answer to "
                                        "this item counts as correct (use 9 to mean this)"});
 
-    state->editor.txt_answer_key = "AB";
+    state->editor.answer_key = "AB";
     expect_refused(*state, "The ANSWER KEY is shorter than the Number of Items -- check Item #3", "txt_answer_key");
 }
 
@@ -246,7 +246,7 @@ TEST(Loader, KeyCharactersThatCannotMeanWhatWasTypedAreWarnedAbout) {
                " but the item has only " + std::to_string(options) + " options, so nobody can answer it correctly";
     };
     auto state = quiz();
-    state->editor.txt_answer_key = " Z-E";
+    state->editor.answer_key = " Z-E";
     Outcome outcome = load_test_data(*state);
     ASSERT_FALSE(outcome.refused);
     EXPECT_EQ(outcome.messages, (std::vector<std::string>{all_correct(1, ' '), all_correct(2, 'Z'),
@@ -254,20 +254,20 @@ TEST(Loader, KeyCharactersThatCannotMeanWhatWasTypedAreWarnedAbout) {
     EXPECT_EQ(state->data.key_digits, "9995");
 
     // "T" is an option of two-option items only; "H" is option 8 of 8 at most.
-    state->editor.txt_options = "2433";
-    state->editor.txt_answer_key = "THcd";
+    state->editor.options = "2433";
+    state->editor.answer_key = "THcd";
     outcome = load_test_data(*state);
     ASSERT_FALSE(outcome.refused);
     EXPECT_EQ(outcome.messages, (std::vector<std::string>{none_correct(2, 'H', 8, 4), none_correct(4, 'd', 4, 3)}));
     EXPECT_EQ(state->data.key_digits, "1834");
-    state->editor.txt_answer_key = "AT0F";
+    state->editor.answer_key = "AT0F";
     outcome = load_test_data(*state);
     EXPECT_EQ(outcome.messages, (std::vector<std::string>{all_correct(2, 'T'), none_correct(4, 'F', 6, 3)}));
 }
 
 TEST(Loader, ATabInADataLineIsOneColumnAndIsWarnedAbout) {
     auto state = quiz();
-    state->editor.memo_data = {"S01ABCA", "S02\tBDD"};
+    state->editor.data_lines = {"S01ABCA", "S02\tBDD"};
     const Outcome outcome = load_test_data(*state);
     ASSERT_FALSE(outcome.refused);
     EXPECT_EQ(outcome.messages,
@@ -277,7 +277,7 @@ TEST(Loader, ATabInADataLineIsOneColumnAndIsWarnedAbout) {
     EXPECT_EQ(state->data.responses(2, 2), 2);
 
     // The warning comes before the refusal a tab can cause.
-    state->editor.memo_data = {"S01ABCA", "S02\tBD"};
+    state->editor.data_lines = {"S01ABCA", "S02\tBD"};
     const Outcome short_line = load_test_data(*state);
     ASSERT_TRUE(short_line.refused);
     ASSERT_EQ(short_line.messages.size(), 2u);
@@ -289,20 +289,20 @@ TEST(Loader, ATabInADataLineIsOneColumnAndIsWarnedAbout) {
 TEST(Loader, ConfirmedAlternativesJoinTheKeyOfEachLoad) {
     using Slots = std::array<std::int32_t, answer_slots>;
     auto state = quiz();
-    state->editor.txt_include = "YYAY";
+    state->editor.include = "YYAY";
     ASSERT_FALSE(prepare_alt_answer_table(*state).refused);
     state->alt_table.rows[0].cells[3] = "1";
     ASSERT_FALSE(alt_answers_ok(*state).refused);
 
-    state->editor.txt_answer_key = "ABDD";
+    state->editor.answer_key = "ABDD";
     ASSERT_FALSE(load_test_data(*state).refused);
     EXPECT_EQ(state->data.item_correct_answers[3], (Slots{4, 1, 4, 4, 4, 4, 4, 4, 4}));
 
     // An "A" item turned "Y" accepts only its key; turned back, its alternative again.
-    state->editor.txt_include = "YYYY";
+    state->editor.include = "YYYY";
     ASSERT_FALSE(load_test_data(*state).refused);
     EXPECT_EQ(state->data.item_correct_answers[3], (Slots{4, 4, 4, 4, 4, 4, 4, 4, 4}));
-    state->editor.txt_include = "YYAY";
+    state->editor.include = "YYAY";
     ASSERT_FALSE(load_test_data(*state).refused);
     EXPECT_EQ(state->data.item_correct_answers[3][1], 1);
 
@@ -314,30 +314,30 @@ TEST(Loader, ConfirmedAlternativesJoinTheKeyOfEachLoad) {
 
 TEST(Loader, DataLineCountMustMatch) {
     auto state = quiz();
-    state->editor.memo_data.push_back("");  // a trailing empty line
+    state->editor.data_lines.push_back("");  // a trailing empty line
     expect_refused(*state,
                    "Number of Data Lines greater than Number of Examinees -- you might also check for blank lines "
                    "at the end of the data.",
                    "txt_cases");
-    state->editor.memo_data = {"S01ABCA"};
+    state->editor.data_lines = {"S01ABCA"};
     expect_refused(*state, "Number of Data Lines less than Number of Examinees", "txt_cases");
 }
 
 TEST(Loader, BlankAndShortDataLines) {
     auto state = quiz();
-    state->editor.memo_data = {" ", "S02ABDD"};
+    state->editor.data_lines = {" ", "S02ABDD"};
     expect_refused(*state,
                    "You may have a blank line in your data, therefore KOR cannot run --- Check the case following "
                    "case #0, ",
                    "MemoData");
 
-    state->editor.memo_data = {"S01ABCA", "S"};
+    state->editor.data_lines = {"S01ABCA", "S"};
     expect_refused(*state,
                    "You may have a blank line in your data, therefore KOR cannot run --- Check the case following "
                    "case #1, S01",
                    "MemoData");
 
-    state->editor.memo_data = {"S01ABCA", "S02ABD"};
+    state->editor.data_lines = {"S01ABCA", "S02ABD"};
     expect_refused(*state,
                    "You may have a case that is missing data --- even for missing data you must enter something, "
                    "perhaps a period (.) --- Check case #2, S02",
@@ -346,8 +346,8 @@ TEST(Loader, BlankAndShortDataLines) {
 
 TEST(Loader, FirstOfTwoErrorsIsReported) {
     auto state = quiz();
-    state->editor.txt_options = "44x4";
-    state->editor.memo_data = {"S01"};
+    state->editor.options = "44x4";
+    state->editor.data_lines = {"S01"};
     expect_refused(*state,
                    "Check Item #3. All # OPTIONS values should be single digit integers between 1 and 8 (you may "
                    "want to change the Maximum Number of Options in the Options Menu)",
@@ -357,9 +357,9 @@ TEST(Loader, FirstOfTwoErrorsIsReported) {
 TEST(Loader, RightWrongDataAllowAtMostTwoOptions) {
     auto state = quiz();
     state->data.data_are_right_wrong = true;
-    state->editor.txt_options = "2223";
-    state->editor.txt_answer_key = "1111";
-    state->editor.memo_data = {"S011010", "S020101"};
+    state->editor.options = "2223";
+    state->editor.answer_key = "1111";
+    state->editor.data_lines = {"S011010", "S020101"};
     expect_refused(*state,
                    "For Right-Wrong data, the number of options must be less than or equal to 2 (see Item #4, and "
                    "maybe others)",
@@ -372,10 +372,10 @@ protected:
     void SetUp() override {
         state = quiz();
         state->data.partial_credit_on = true;
-        state->editor.txt_cases = "1";
+        state->editor.cases = "1";
     }
     Outcome load_line(const std::string& line) {
-        state->editor.memo_data = {line};
+        state->editor.data_lines = {line};
         return load_test_data(*state);
     }
     std::unique_ptr<ProgramState> state;
@@ -390,7 +390,7 @@ TEST_F(PartialCreditLines, TwoDigitsAfterTheResponsesArePoints) {
     EXPECT_EQ(state->data.pc_points[1], 5);
     EXPECT_FALSE(load_line("S01ABCD42").refused);
     EXPECT_EQ(state->data.pc_points[1], 42);
-    EXPECT_EQ(state->editor.memo_data[0], "S01ABCD42");  // the data window keeps the line as typed
+    EXPECT_EQ(state->editor.data_lines[0], "S01ABCD42");  // the data window keeps the line as typed
 }
 
 TEST_F(PartialCreditLines, ExtraCharactersAreRefused) {
@@ -402,33 +402,33 @@ TEST_F(PartialCreditLines, ExtraCharactersAreRefused) {
 }
 
 TEST_F(PartialCreditLines, OptionsLineGetsTwoDigitsOfTotalPoints) {
-    state->editor.txt_options = "44445";
+    state->editor.options = "44445";
     EXPECT_FALSE(load_line("S01ABCD").refused);
-    EXPECT_EQ(state->editor.txt_options, "444405");
+    EXPECT_EQ(state->editor.options, "444405");
     EXPECT_EQ(state->data.pc_total_points, 5);
 
-    state->editor.txt_options = "4444";
+    state->editor.options = "4444";
     EXPECT_FALSE(load_line("S01ABCD").refused);
-    EXPECT_EQ(state->editor.txt_options, "444400");
+    EXPECT_EQ(state->editor.options, "444400");
     EXPECT_EQ(state->data.pc_total_points, 0);
 
-    state->editor.txt_options = "444412";
+    state->editor.options = "444412";
     EXPECT_FALSE(load_line("S01ABCD").refused);
     EXPECT_EQ(state->data.pc_total_points, 12);
 
-    state->editor.txt_options = "444412 ";
+    state->editor.options = "444412 ";
     Outcome outcome = load_line("S01ABCD");
     EXPECT_FALSE(outcome.refused);
     ASSERT_EQ(outcome.messages.size(), 1u);
     EXPECT_EQ(outcome.messages[0],
               "You may have some extra blank spaces after your OPTIONS information.  Check and remove blanks, if "
               "necessary.");
-    EXPECT_EQ(state->editor.txt_options, "444412 ");
+    EXPECT_EQ(state->editor.options, "444412 ");
 }
 
 TEST(Loader, WithoutPartialCreditPointsAreZero) {
     auto state = quiz();
-    state->editor.memo_data = {"S01ABCA99", "S02ABDD"};
+    state->editor.data_lines = {"S01ABCA99", "S02ABDD"};
     EXPECT_FALSE(load_test_data(*state).refused);
     EXPECT_EQ(state->data.pc_points[1], 0);
     EXPECT_EQ(state->data.pc_total_points, 0);
@@ -436,31 +436,31 @@ TEST(Loader, WithoutPartialCreditPointsAreZero) {
 
 TEST(Loader, TitleAndCommentsAreCutTo70ButTheEditorKeepsThem) {
     auto state = quiz();
-    state->editor.txt_title = std::string(75, 'T');
-    state->editor.txt_comments = std::string(71, 'C');
+    state->editor.title = std::string(75, 'T');
+    state->editor.comments = std::string(71, 'C');
     EXPECT_FALSE(load_test_data(*state).refused);
     EXPECT_EQ(state->data.test_title, std::string(70, 'T'));
     EXPECT_EQ(state->data.test_comments, std::string(70, 'C'));
-    EXPECT_EQ(state->editor.txt_title.size(), 75u);
+    EXPECT_EQ(state->editor.title.size(), 75u);
 }
 
 TEST(Loader, OriginalKeyIsCapturedUntilTheFirstSuccessfulLoadAndLinesAtIt) {
     auto state = quiz();
-    state->editor.txt_answer_key = "DCBA";
-    state->editor.txt_cases = "x";
+    state->editor.answer_key = "DCBA";
+    state->editor.cases = "x";
     EXPECT_TRUE(load_test_data(*state).refused);
     EXPECT_EQ(state->data.original_key_text, "DCBA");
     EXPECT_FALSE(state->data.original_lines_saved);
 
-    state->editor.txt_cases = "2";
-    state->editor.txt_answer_key = "ABCD";
+    state->editor.cases = "2";
+    state->editor.answer_key = "ABCD";
     EXPECT_FALSE(load_test_data(*state).refused);
     EXPECT_TRUE(state->data.original_lines_saved);
     EXPECT_EQ(state->data.original_key_text, "ABCD");
     EXPECT_EQ(state->data.original_lines[2], "S02ABDD");
 
-    state->editor.txt_answer_key = "1111";
-    state->editor.memo_data = {"S011111", "S022222"};
+    state->editor.answer_key = "1111";
+    state->editor.data_lines = {"S011111", "S022222"};
     EXPECT_FALSE(load_test_data(*state).refused);
     EXPECT_EQ(state->data.original_key_text, "ABCD");
     EXPECT_EQ(state->data.original_lines[1], "S01ABCA");
@@ -468,8 +468,8 @@ TEST(Loader, OriginalKeyIsCapturedUntilTheFirstSuccessfulLoadAndLinesAtIt) {
 
 TEST(CloseEditor, CloseAndAnalyzeStartsTheAnalysis) {
     auto state = quiz();
-    state->editor.txt_include = "YAYY";
-    state->editor.txt_answer_key = "AB9D";
+    state->editor.include = "YAYY";
+    state->editor.answer_key = "AB9D";
     state->data.opened_from_file = true;
     state->data.input_file_path = "/home/teacher/quiz1.kor";
     EditorCloseResult result = close_editor(*state, EditorExit::close_and_analyze);
@@ -499,7 +499,7 @@ TEST(CloseEditor, OkEnablesViewingButDoesNotAnalyze) {
 
 TEST(CloseEditor, AFailedLoadShowsTheEditorAgain) {
     auto state = quiz();
-    state->editor.txt_items = "";
+    state->editor.items = "";
     state->data.editor_start_mode = start_open_file;
     EditorCloseResult result = close_editor(*state, EditorExit::close_and_analyze);
     EXPECT_TRUE(result.show_editor_again);
@@ -515,7 +515,7 @@ TEST(CloseEditor, ForgottenAlternativesStopOnceThenPass) {
         "to set that alternative.  Click on the Data Editor OPTIONS menu and then click on SET ALTERNATIVE "
         "CORRECT ANSWERS.";
     auto state = quiz();
-    state->editor.txt_include = "YYAY";
+    state->editor.include = "YYAY";
     state->data.include_changed = true;
     EditorCloseResult first = close_editor(*state, EditorExit::close_and_analyze);
     EXPECT_TRUE(first.show_editor_again);

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "core/VariablesUnit.h"
-#include "core/data/PartialCredit.h"
+#include "app/ProgramState.h"
+#include "app/forms/PartialCreditForm.h"
 
 namespace kor {
 namespace {
@@ -19,7 +19,7 @@ ProgramState dialog(int items, const std::string& options, const std::string& pc
                     const std::string& mc) {
     ProgramState state;
     state.data.num_items = items;
-    state.editor.txt_options = options;
+    state.editor.options = options;
     state.pc_form.txt_pc_points = pc;
     state.pc_form.txt_mc_points = mc;
     return state;
@@ -30,14 +30,14 @@ TEST(PartialCreditOk, TotalGoesAfterTheOptionsAsTwoDigits) {
     Outcome outcome = partial_credit_ok(appended);
     EXPECT_TRUE(outcome.messages.empty());
     EXPECT_EQ(outcome.focus, "txt_options");
-    EXPECT_EQ(appended.editor.txt_options, "444407");
+    EXPECT_EQ(appended.editor.options, "444407");
     EXPECT_TRUE(appended.data.partial_credit_on);
     EXPECT_EQ(appended.data.pc_total_points, 7);
     EXPECT_EQ(appended.data.mc_item_points, 2.0);
 
     ProgramState replaced = dialog(4, "444412", "7", "1");
     partial_credit_ok(replaced);
-    EXPECT_EQ(replaced.editor.txt_options, "444407");
+    EXPECT_EQ(replaced.editor.options, "444407");
 
     ProgramState other = dialog(4, "44444", "15", "1");
     EXPECT_EQ(
@@ -45,7 +45,7 @@ TEST(PartialCreditOk, TotalGoesAfterTheOptionsAsTwoDigits) {
         Messages{"Please be sure that the correct number of Partial Credit points is at the end "
                  "of the OPTIONS line (after the last item number) -- you set a total of 15 "
                  "points."});
-    EXPECT_EQ(other.editor.txt_options, "44444");
+    EXPECT_EQ(other.editor.options, "44444");
 }
 
 TEST(PartialCreditOk, TotalOutsideTwoDigitsBecomesZero) {
@@ -69,7 +69,7 @@ TEST(PartialCreditOk, TotalOutsideTwoDigitsBecomesZero) {
         ProgramState state = dialog(4, "444499", c.total, "1");
         EXPECT_EQ(partial_credit_ok(state).messages, c.messages) << c.total;
         EXPECT_EQ(state.data.pc_total_points, 0) << c.total;
-        EXPECT_EQ(state.editor.txt_options, "444400") << c.total;
+        EXPECT_EQ(state.editor.options, "444400") << c.total;
         EXPECT_TRUE(state.data.partial_credit_on) << c.total;
     }
 }
@@ -79,7 +79,7 @@ TEST(PartialCreditOk, NinetyNineItemsCannotHavePartialCreditButGetTheirMcPoints)
     EXPECT_EQ(partial_credit_ok(state).messages,
               Messages{"Partial Credit can only be given if Number of Items is less than 99."});
     EXPECT_FALSE(state.data.partial_credit_on);
-    EXPECT_EQ(state.editor.txt_options, std::string(99, '4'));
+    EXPECT_EQ(state.editor.options, std::string(99, '4'));
     EXPECT_EQ(state.data.mc_item_points, 2.0);
 
     // A file that asks for partial credit has switched it on before the OK
@@ -126,19 +126,19 @@ TEST(PartialCreditOk, McPointsAreReadWithTheUsersSeparator) {
 TEST(PartialCreditDialog, TheEditorsItemCountDecides) {
     // The editor's box says 99 items although the last load had 4.
     ProgramState state = dialog(4, "4444", "7", "1");
-    state.editor.txt_items = "99";
+    state.editor.items = "99";
     Outcome outcome = partial_credit_dialog_ok(state);
     EXPECT_EQ(outcome.messages,
               Messages{"Partial Credit can only be given if Number of Items is less than 99."});
     EXPECT_FALSE(state.data.partial_credit_on);
-    EXPECT_EQ(state.editor.txt_options, "4444");
+    EXPECT_EQ(state.editor.options, "4444");
 
     // A box without a valid count leaves the count of the last load.
     for (const char* box : {"", "abc", "0", "101"}) {
         ProgramState kept = dialog(4, "4444", "7", "1");
-        kept.editor.txt_items = box;
+        kept.editor.items = box;
         EXPECT_TRUE(partial_credit_dialog_ok(kept).messages.empty()) << box;
-        EXPECT_EQ(kept.editor.txt_options, "444407") << box;
+        EXPECT_EQ(kept.editor.options, "444407") << box;
     }
 }
 
@@ -160,7 +160,7 @@ TEST(TurnOffPartialCredit, LeavesTheDataAndResetsMcPoints) {
 
     EXPECT_FALSE(state.data.partial_credit_on);
     EXPECT_EQ(state.data.mc_item_points, 1.0);
-    EXPECT_EQ(state.editor.txt_options, "444407");
+    EXPECT_EQ(state.editor.options, "444407");
     ASSERT_EQ(outcome.messages.size(), 1u);
     const std::string& message = outcome.messages[0];
     EXPECT_TRUE(message.starts_with(
@@ -172,8 +172,8 @@ TEST(TurnOffPartialCredit, LeavesTheDataAndResetsMcPoints) {
 
 TEST(PartialCreditDialog, OpensWithThePointsInForceAndPutsTheRulersPC) {
     ProgramState state = dialog(4, "4444", "7", "1.5");
-    state.editor.txt_items = "4";
-    state.editor.txt_label_length = "3";
+    state.editor.items = "4";
+    state.editor.label_length = "3";
     partial_credit_ok(state);
     EXPECT_EQ(state.editor_form.lbl_key_scale2, "1..4PC");
     state.pc_form = PartialCreditForm{"x", "y"};

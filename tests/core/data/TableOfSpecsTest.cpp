@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "core/VariablesUnit.h"
-#include "core/data/TableOfSpecs.h"
+#include "app/ProgramState.h"
+#include "app/forms/TosForm.h"
 
 namespace kor {
 namespace {
@@ -167,7 +167,7 @@ TEST(TosLayout, GridsOfThirtyFourItems) {
 
 TEST(TosOpen, LaysOutTheGridsForTheEditorsCountAndKeepsWhatWasTyped) {
     ProgramState state;
-    state.editor.txt_items = "5";
+    state.editor.items = "5";
     tos_open_dialog(state);
     ASSERT_EQ(state.tos_form.item_cells.size(), 6u);
     EXPECT_EQ(state.tos_form.item_cells[5], "5");
@@ -176,14 +176,14 @@ TEST(TosOpen, LaysOutTheGridsForTheEditorsCountAndKeepsWhatWasTyped) {
     tos_open_dialog(state);
     EXPECT_EQ(state.tos_form.area_cells[2], "1");
 
-    state.editor.txt_items = "40";
+    state.editor.items = "40";
     tos_open_dialog(state);
     ASSERT_EQ(state.tos_form.level_cells.size(), 41u);
     EXPECT_EQ(state.tos_form.item_cells[40], "40");
     EXPECT_EQ(state.tos_form.area_cells[2], "1");
     EXPECT_EQ(state.tos_form.area_cells[40], "");
 
-    state.editor.txt_items = "101";  // never more cells than items the arrays hold
+    state.editor.items = "101";  // never more cells than items the arrays hold
     tos_open_dialog(state);
     EXPECT_EQ(state.tos_form.area_cells.size(), 101u);
 }

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/FileIO.h"
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "core/data/Loader.h"
 #include "core/data/TextImport.h"
 #include "support/TempFolder.h"
@@ -34,8 +34,8 @@ class TextImportTest : public ::testing::Test {
         const SpssHelpTexts& help = spss_help_texts();
         insert_data_and_key_text(state, "sample.txt", joined_lines(help.sample_lines, "\r\n"));
         count_lines_as_examinees(state);
-        state.editor.txt_items = "12";
-        state.editor.txt_label_length = "8";
+        state.editor.items = "12";
+        state.editor.label_length = "8";
         const EditorCloseResult closed = close_editor(state, EditorExit::ok);
         ASSERT_FALSE(closed.show_editor_again)
             << (closed.outcome.messages.empty() ? "" : closed.outcome.messages[0]);
@@ -53,20 +53,20 @@ TEST_F(TextImportTest, InsertTakesEveryLineAndCountsThem) {
         lines.push_back("ID" + std::to_string(100 + i) + " 1234");
     }
     lines.emplace_back();  // the 25th line is empty
-    state.editor.memo_data = {"old"};
+    state.editor.data_lines = {"old"};
     insert_text(state, "class.txt", joined_lines(lines, "\r\n"));
-    EXPECT_EQ(state.editor.txt_cases, "25");
-    EXPECT_EQ(state.editor.memo_data, lines);
+    EXPECT_EQ(state.editor.cases, "25");
+    EXPECT_EQ(state.editor.data_lines, lines);
     EXPECT_EQ(state.data.input_file_path, "class.txt");
 
     // The empty line is a data line to the loader until the count is corrected.
-    state.editor.txt_items = "4";
-    state.editor.txt_label_length = "6";
-    state.editor.txt_answer_key = "1234";
+    state.editor.items = "4";
+    state.editor.label_length = "6";
+    state.editor.answer_key = "1234";
     Outcome loaded = close_editor(state, EditorExit::ok).outcome;
     ASSERT_TRUE(loaded.refused);
     EXPECT_EQ(loaded.messages.back().rfind("You may have a blank line in your data", 0), 0u);
-    state.editor.txt_cases = "24";
+    state.editor.cases = "24";
     loaded = close_editor(state, EditorExit::ok).outcome;
     ASSERT_TRUE(loaded.refused);
     EXPECT_EQ(loaded.messages.back(),
@@ -76,49 +76,49 @@ TEST_F(TextImportTest, InsertTakesEveryLineAndCountsThem) {
 
 TEST_F(TextImportTest, InsertKeepsBytesAndAcceptsEveryLineEnd) {
     insert_text(state, "mixed.txt", "A1 \xE9\x31 \r\nB2\nC3\rD4");
-    EXPECT_EQ(state.editor.memo_data, (std::vector<std::string>{"A1 \xE9\x31 ", "B2", "C3", "D4"}));
-    EXPECT_EQ(state.editor.txt_cases, "4");
+    EXPECT_EQ(state.editor.data_lines, (std::vector<std::string>{"A1 \xE9\x31 ", "B2", "C3", "D4"}));
+    EXPECT_EQ(state.editor.cases, "4");
 
     insert_text(state, "empty.txt", "");
-    EXPECT_EQ(state.editor.memo_data, std::vector<std::string>{""});
-    EXPECT_EQ(state.editor.txt_cases, "1");
+    EXPECT_EQ(state.editor.data_lines, std::vector<std::string>{""});
+    EXPECT_EQ(state.editor.cases, "1");
 }
 
 TEST_F(TextImportTest, InsertWithKeyTakesTheKeyFromItsFirstDigit) {
-    state.editor.txt_cases = "7";
+    state.editor.cases = "7";
     insert_data_and_key_text(state, "data.txt", "KEY     232134213421\r\nID_0001 232123213521\r\n");
-    EXPECT_EQ(state.editor.txt_answer_key, "232134213421");
-    EXPECT_EQ(state.editor.memo_data, std::vector<std::string>{"ID_0001 232123213521"});
-    EXPECT_EQ(state.editor.txt_cases, "7");  // left to the user
+    EXPECT_EQ(state.editor.answer_key, "232134213421");
+    EXPECT_EQ(state.editor.data_lines, std::vector<std::string>{"ID_0001 232123213521"});
+    EXPECT_EQ(state.editor.cases, "7");  // left to the user
 
     insert_data_and_key_text(state, "data.txt", "NO KEY HERE\nX 1\n");
-    EXPECT_EQ(state.editor.txt_answer_key, "");
-    EXPECT_EQ(state.editor.memo_data, std::vector<std::string>{"X 1"});
+    EXPECT_EQ(state.editor.answer_key, "");
+    EXPECT_EQ(state.editor.data_lines, std::vector<std::string>{"X 1"});
 
     // Only a key line, or nothing at all: one empty data line.
     insert_data_and_key_text(state, "key.txt", "KEY 12\n");
-    EXPECT_EQ(state.editor.txt_answer_key, "12");
-    EXPECT_EQ(state.editor.memo_data, std::vector<std::string>{""});
+    EXPECT_EQ(state.editor.answer_key, "12");
+    EXPECT_EQ(state.editor.data_lines, std::vector<std::string>{""});
     insert_data_and_key_text(state, "none.txt", "");
-    EXPECT_EQ(state.editor.txt_answer_key, "");
-    EXPECT_EQ(state.editor.memo_data, std::vector<std::string>{""});
+    EXPECT_EQ(state.editor.answer_key, "");
+    EXPECT_EQ(state.editor.data_lines, std::vector<std::string>{""});
 }
 
 TEST_F(TextImportTest, FileInsertsRecordThePathAndReportMissingFiles) {
     const std::string path = folder.file("in.txt");
     write_lines_atomic(path, {"KEY 21", "S1 21"});
     insert_text_file(state, path);
-    EXPECT_EQ(state.editor.memo_data, (std::vector<std::string>{"KEY 21", "S1 21"}));
+    EXPECT_EQ(state.editor.data_lines, (std::vector<std::string>{"KEY 21", "S1 21"}));
     EXPECT_EQ(state.data.input_file_path, path);
     insert_data_and_key_file(state, path);
-    EXPECT_EQ(state.editor.txt_answer_key, "21");
+    EXPECT_EQ(state.editor.answer_key, "21");
     EXPECT_THROW(insert_text_file(state, folder.file("missing.txt")), FileError);
 }
 
 // ---------------------------------------------------------------- saving
 
 TEST_F(TextImportTest, SaveDataOnlyWritesTheDataWindowWithCrLf) {
-    state.editor.memo_data = {"S01 ABC", "", "S02 ABD "};
+    state.editor.data_lines = {"S01 ABC", "", "S02 ABD "};
     const std::string path = folder.file("data.txt");
     save_data_only(state, path);
     EXPECT_EQ(read_file(path, 1000), "S01 ABC\r\n\r\nS02 ABD \r\n");
@@ -173,21 +173,21 @@ TEST_F(TextImportTest, TestscoreImportBuildsKeyAndDataLines) {
         memo.insert(memo.end(), record.begin(), record.end());
     }
     memo[2] += "trailing text beyond column 80";
-    state.editor.memo_data = memo;
-    state.editor.txt_items = "5";
+    state.editor.data_lines = memo;
+    state.editor.items = "5";
 
     const Outcome outcome = import_testscore_data(state);
     ASSERT_TRUE(outcome.accepted());
     const EditorTexts& e = state.editor;
-    EXPECT_EQ(e.txt_answer_key, "12345");
-    EXPECT_EQ(e.txt_label_length, "43");
-    EXPECT_EQ(e.txt_items, "5");
-    EXPECT_EQ(e.txt_cases, "2");
-    EXPECT_EQ(e.txt_options, "55555");
-    EXPECT_EQ(e.txt_include, "YYYYY");
-    ASSERT_EQ(e.memo_data.size(), 2u);
-    EXPECT_EQ(e.memo_data[0], std::string("SMITH JOHN") + std::string(33, ' ') + "12945");
-    EXPECT_EQ(e.memo_data[1], std::string("DOE JANE") + std::string(35, ' ') + "19345");
+    EXPECT_EQ(e.answer_key, "12345");
+    EXPECT_EQ(e.label_length, "43");
+    EXPECT_EQ(e.items, "5");
+    EXPECT_EQ(e.cases, "2");
+    EXPECT_EQ(e.options, "55555");
+    EXPECT_EQ(e.include, "YYYYY");
+    ASSERT_EQ(e.data_lines.size(), 2u);
+    EXPECT_EQ(e.data_lines[0], std::string("SMITH JOHN") + std::string(33, ' ') + "12945");
+    EXPECT_EQ(e.data_lines[1], std::string("DOE JANE") + std::string(35, ' ') + "19345");
 
     EXPECT_FALSE(close_editor(state, EditorExit::ok).show_editor_again);
     EXPECT_EQ(state.data.responses(1, 3), 9);
@@ -201,29 +201,29 @@ TEST_F(TextImportTest, TestscoreRecordWithoutMarksUsesItsSecondLineOnly) {
     first += "33333";
     std::string second(79, ' ');
     second.replace(10 + 43, 5, "21212");
-    state.editor.memo_data = {first, second};
-    state.editor.txt_items = "40";
+    state.editor.data_lines = {first, second};
+    state.editor.items = "40";
     ASSERT_TRUE(import_testscore_data(state).accepted());
     // Line 2's columns 11-79 make the whole record of 69 characters.
-    EXPECT_EQ(state.editor.txt_answer_key, "21212" + std::string(21, ' '));
-    EXPECT_EQ(state.editor.txt_items, "26");
+    EXPECT_EQ(state.editor.answer_key, "21212" + std::string(21, ' '));
+    EXPECT_EQ(state.editor.items, "26");
 }
 
 TEST_F(TextImportTest, TestscoreImportNeedsAnItemCount) {
-    state.editor.memo_data = testscore_record("ANSWER KEY", "12");
+    state.editor.data_lines = testscore_record("ANSWER KEY", "12");
     for (const char* typed : {"", "five"}) {
-        state.editor.txt_items = typed;
+        state.editor.items = typed;
         const Outcome outcome = import_testscore_data(state);
         ASSERT_TRUE(outcome.refused);
         EXPECT_EQ(outcome.messages, std::vector<std::string>{"Number of Items must be an integer"});
         EXPECT_EQ(outcome.focus, editor_control::items);
     }
     for (const char* typed : {"0", "101"}) {
-        state.editor.txt_items = typed;
+        state.editor.items = typed;
         EXPECT_EQ(import_testscore_data(state).messages,
                   std::vector<std::string>{"Number of Items must be between 1 and 100"});
     }
-    EXPECT_EQ(state.editor.memo_data.size(), 2u);  // nothing changed
+    EXPECT_EQ(state.editor.data_lines.size(), 2u);  // nothing changed
 }
 
 TEST(TestscoreHowTo, MessageHasItsParagraphsInOrder) {

@@ -8,13 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "app/forms/InputFileForms.h"
 #include "core/Encoding.h"
 #include "core/FileIO.h"
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "core/data/InputFile.h"
 #include "core/data/Loader.h"
 #include "core/data/TextImport.h"
-#include "core/settings/GradingScaleFile.h"
+#include "app/forms/GradingScaleFile.h"
 #include "app/Analyze.h"
 #include "reports/FullReport.h"
 #include "reports/ResultsFiles.h"
@@ -88,8 +89,8 @@ TEST_F(Utf8ReadingTest, AUtf8InputFileWithTheMarkReadsLikeItsSingleByteTwin) {
                     .messages.empty());
 
     EXPECT_EQ(utf8->editor, twin->editor);
-    EXPECT_EQ(utf8->editor.memo_data[0], "M\xFCller    ABCA");
-    EXPECT_EQ(utf8->editor.txt_title,
+    EXPECT_EQ(utf8->editor.data_lines[0], "M\xFCller    ABCA");
+    EXPECT_EQ(utf8->editor.title,
               "Pr\xFC"
               "fung Biologie");
     const std::vector<std::string> twin_results = analysed(*twin);
@@ -105,10 +106,10 @@ TEST_F(Utf8ReadingTest, OlderLayoutsAreReadThroughTheSameConversion) {
     auto state = std::make_unique<ProgramState>();
     ASSERT_TRUE(
         read_input_text(*state, as_utf8_with_mark(crlf(lines)), InputLayout::version5).accepted());
-    EXPECT_EQ(state->editor.txt_title,
+    EXPECT_EQ(state->editor.title,
               "Pr\xFC"
               "fung Biologie");
-    EXPECT_EQ(state->editor.memo_data[2], "Fran\xE7ois  BBCD");
+    EXPECT_EQ(state->editor.data_lines[2], "Fran\xE7ois  BBCD");
 }
 
 TEST_F(Utf8ReadingTest, AnInputFileWithACharacterBeyondLatin1IsRefusedAndChangesNothing) {
@@ -118,30 +119,30 @@ TEST_F(Utf8ReadingTest, AnInputFileWithACharacterBeyondLatin1IsRefusedAndChanges
     }
     lines[16] = "\xC5\x81\xC3\xB3\x64\xC5\xBA     ABDD";  // "Łódź": the ó would fit, the Ł does not
     auto state = std::make_unique<ProgramState>();
-    state->editor.txt_title = "kept";
+    state->editor.title = "kept";
     const Outcome outcome = read_input_text(*state, bom + crlf(lines));
     ASSERT_TRUE(outcome.refused);
     EXPECT_EQ(outcome.messages[0].substr(0, 49),
               "Line 17, column 1: the character U+0141 cannot be");
-    EXPECT_EQ(state->editor.txt_title, "kept");
+    EXPECT_EQ(state->editor.title, "kept");
 }
 
 TEST_F(Utf8ReadingTest, TextInsertsDropTheMarkAndConvert) {
     auto state = std::make_unique<ProgramState>();
     insert_text(*state, "class.txt", bom + "M\xC3\xBCller  2321\r\nS02       2311\r\n");
-    EXPECT_EQ(state->editor.memo_data,
+    EXPECT_EQ(state->editor.data_lines,
               (std::vector<std::string>{"M\xFCller  2321", "S02       2311"}));
 
     const std::string path =
         folder.write("key.txt", bom + "KEY       2321\r\nS\xC3\xA9verine2311\r\n");
     ASSERT_TRUE(insert_data_and_key_file(*state, path).accepted());
-    EXPECT_EQ(state->editor.txt_answer_key, "2321");
-    EXPECT_EQ(state->editor.memo_data, std::vector<std::string>{"S\xE9verine2311"});
+    EXPECT_EQ(state->editor.answer_key, "2321");
+    EXPECT_EQ(state->editor.data_lines, std::vector<std::string>{"S\xE9verine2311"});
 }
 
 TEST_F(Utf8ReadingTest, ATextInsertWithACharacterBeyondLatin1IsRefusedAndChangesNothing) {
     auto state = std::make_unique<ProgramState>();
-    state->editor.memo_data = {"S01 ABCD"};
+    state->editor.data_lines = {"S01 ABCD"};
     for (const bool with_key : {false, true}) {
         const std::string text =
             "KEY 1234\nS01 ABCD\nJos\xC3\xA9 \xE2\x82\xAC"
@@ -150,7 +151,7 @@ TEST_F(Utf8ReadingTest, ATextInsertWithACharacterBeyondLatin1IsRefusedAndChanges
                                          : insert_text(*state, "euro.txt", text);
         ASSERT_TRUE(outcome.refused);
         EXPECT_EQ(outcome.messages[0].substr(0, 40), "Line 3, column 6: the character U+20AC c");
-        EXPECT_EQ(state->editor.memo_data, std::vector<std::string>{"S01 ABCD"});
+        EXPECT_EQ(state->editor.data_lines, std::vector<std::string>{"S01 ABCD"});
         EXPECT_TRUE(state->data.input_file_path.empty());
     }
 }

@@ -1,4 +1,4 @@
-#include "core/settings/GradingScaleFile.h"
+#include "app/forms/GradingScaleFile.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "core/FileIO.h"
-#include "core/VariablesUnit.h"
-#include "core/settings/GradingScale.h"
+#include "app/ProgramState.h"
+#include "app/forms/GradeForm.h"
 #include "support/TempFolder.h"
 
 namespace kor {

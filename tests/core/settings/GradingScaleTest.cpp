@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "core/VariablesUnit.h"
-#include "core/settings/GradingScale.h"
+#include "app/ProgramState.h"
+#include "app/forms/GradeForm.h"
 
 namespace kor {
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "core/VariablesUnit.h"
-#include "core/settings/GroupSettings.h"
+#include "app/ProgramState.h"
+#include "app/forms/GroupForm.h"
 
 namespace kor {
 namespace {
@@ -68,17 +68,17 @@ TEST(GroupPercentagesOk, EachTextMustBeAWholeNumberFrom0To100) {
 TEST(ApplyGroupPercentages, KeepsTheTextsEvenWhenRefused) {
     ProgramState state;
     EXPECT_TRUE(apply_group_percentages(state, "60", "41").refused);
-    EXPECT_EQ(state.settings.txt_disc_top, "60");
-    EXPECT_EQ(state.settings.txt_disc_bottom, "41");
+    EXPECT_EQ(state.settings.upper_group_percent_text, "60");
+    EXPECT_EQ(state.settings.lower_group_percent_text, "41");
 }
 
 TEST(GroupDefaults, PutTwentySevenInBothBoxes) {
     ProgramState state;
-    state.settings.txt_disc_top = "40";
-    state.settings.txt_disc_bottom = "x";
+    state.settings.upper_group_percent_text = "40";
+    state.settings.lower_group_percent_text = "x";
     group_defaults(state);
-    EXPECT_EQ(state.settings.txt_disc_top, "27");
-    EXPECT_EQ(state.settings.txt_disc_bottom, "27");
+    EXPECT_EQ(state.settings.upper_group_percent_text, "27");
+    EXPECT_EQ(state.settings.lower_group_percent_text, "27");
     EXPECT_FALSE(group_percentages_ok(state).refused);
 }
 

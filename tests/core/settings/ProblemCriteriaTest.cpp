@@ -1,10 +1,10 @@
-#include "core/settings/ProblemCriteria.h"
+#include "app/forms/ProblemItemForm.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 
 namespace kor {
 namespace {

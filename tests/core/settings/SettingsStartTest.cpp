@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 
 namespace kor {
 namespace {
@@ -20,8 +20,8 @@ TEST(StartValues, AFreshStateHoldsTheProgramsStartSettings) {
     EXPECT_DOUBLE_EQ(s.crit_p_low, 0.20);
     EXPECT_DOUBLE_EQ(s.crit_p_high, 0.95);
     EXPECT_EQ(s.crit_disc, 0.0);
-    EXPECT_EQ(s.txt_disc_top, "27");
-    EXPECT_EQ(s.txt_disc_bottom, "27");
+    EXPECT_EQ(s.upper_group_percent_text, "27");
+    EXPECT_EQ(s.lower_group_percent_text, "27");
     EXPECT_EQ(s.num_grade_cats, 0);
     EXPECT_EQ(s.grade_label[1], "");
     EXPECT_EQ(s.grade_min_percent_text[12], "");
@@ -43,7 +43,7 @@ TEST(StartValues, AFreshStateHoldsTheProgramsStartSettings) {
     EXPECT_TRUE(d.show_alt_dialog);
     EXPECT_FALSE(d.alt_answers_set || d.include_changed);
     EXPECT_EQ(d.num_content_areas + d.num_cognitive_levels, 0);
-    EXPECT_EQ(state->editor.txt_missing_data, "9");
+    EXPECT_EQ(state->editor.missing_data, "9");
     EXPECT_EQ(shown_data_set_name(*state), "UNSAVED");
 }
 

@@ -1,7 +1,7 @@
-#include "core/settings/ProblemCriteria.h"
+#include "app/forms/ProblemItemForm.h"
 
 #include "core/TextUtil.h"
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 
 namespace kor {
 

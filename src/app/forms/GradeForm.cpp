@@ -1,4 +1,4 @@
-#include "core/settings/GradingScale.h"
+#include "app/forms/GradeForm.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/TextUtil.h"
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 
 namespace kor {
 
@@ -62,9 +62,7 @@ void empty_rows(GradeForm& form) {
 // A stored minimum as the dialog shows it: shortest form, with the user's
 // own separator so that OK reads it back unchanged.
 std::string shown_percent(const ProgramState& state, double value) {
-    std::string text = shortest_real(value);
-    std::replace(text.begin(), text.end(), '.', state.decimal_separator);
-    return text;
+    return with_user_separator(shortest_real(value), state.decimal_separator);
 }
 
 // Rows 1..N of the user scheme: the stored scale once one was stored,

@@ -1,9 +1,9 @@
-#include "core/settings/GroupSettings.h"
+#include "app/forms/GroupForm.h"
 
 #include <optional>
 
 #include "core/TextUtil.h"
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 
 namespace kor {
 
@@ -24,7 +24,7 @@ Outcome group_percentages_ok(ProgramState& state) {
     Outcome outcome;
     const AnalysisSettings& settings = state.settings;
 
-    std::optional<long long> top = parse_integer(settings.txt_disc_top);
+    std::optional<long long> top = parse_integer(settings.upper_group_percent_text);
     if (!top) {
         outcome.refuse(not_integer, group_control::top);
         return outcome;
@@ -33,7 +33,7 @@ Outcome group_percentages_ok(ProgramState& state) {
         outcome.refuse(out_of_range, group_control::top);
         return outcome;
     }
-    std::optional<long long> bottom = parse_integer(settings.txt_disc_bottom);
+    std::optional<long long> bottom = parse_integer(settings.lower_group_percent_text);
     if (!bottom) {
         outcome.refuse(not_integer, group_control::bottom);
         return outcome;
@@ -55,14 +55,14 @@ Outcome group_percentages_ok(ProgramState& state) {
 }
 
 void group_defaults(ProgramState& state) {
-    state.settings.txt_disc_top = "27";
-    state.settings.txt_disc_bottom = "27";
+    state.settings.upper_group_percent_text = "27";
+    state.settings.lower_group_percent_text = "27";
 }
 
 Outcome apply_group_percentages(ProgramState& state, const std::string& top,
                                 const std::string& bottom) {
-    state.settings.txt_disc_top = top;
-    state.settings.txt_disc_bottom = bottom;
+    state.settings.upper_group_percent_text = top;
+    state.settings.lower_group_percent_text = bottom;
     return group_percentages_ok(state);
 }
 

@@ -1,4 +1,4 @@
-#include "core/settings/GradingScaleFile.h"
+#include "app/forms/GradingScaleFile.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -8,8 +8,8 @@
 #include "core/Encoding.h"
 #include "core/FileIO.h"
 #include "core/TextUtil.h"
-#include "core/VariablesUnit.h"
-#include "core/settings/GradingScale.h"
+#include "app/ProgramState.h"
+#include "app/forms/GradeForm.h"
 
 namespace kor {
 

@@ -1,6 +1,6 @@
-#include "core/settings/MainCommands.h"
+#include "app/forms/MainCommands.h"
 
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 
 namespace kor {
 

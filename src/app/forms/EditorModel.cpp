@@ -1,13 +1,16 @@
-#include "core/data/EditorModel.h"
+#include "app/forms/EditorModel.h"
+
+#include "core/data/CsvImport.h"
 
 #include <algorithm>
 #include <optional>
 #include <string>
 
+#include "core/FileIO.h"
 #include "core/TextUtil.h"
-#include "core/VariablesUnit.h"
-#include "core/data/TableOfSpecs.h"
-#include "core/settings/GradingScale.h"
+#include "app/ProgramState.h"
+#include "app/forms/TosForm.h"
+#include "app/forms/GradeForm.h"
 
 namespace kor {
 
@@ -119,8 +122,8 @@ Rulers make_rulers(int num_items, int label_length) {
 }
 
 void redraw_rulers(ProgramState& state) {
-    const auto items = typed_count(state.editor.txt_items);
-    const auto label = typed_count(state.editor.txt_label_length);
+    const auto items = typed_count(state.editor.items);
+    const auto label = typed_count(state.editor.label_length);
     if (!rulers_can_show(items, label)) {
         return;
     }
@@ -141,8 +144,8 @@ namespace {
 
 // With both boxes filled, the label and the items must fit in 105 columns.
 bool check_line_width(const ProgramState& state, Outcome& outcome, const char* focus) {
-    const auto items = typed_count(state.editor.txt_items);
-    const auto label = typed_count(state.editor.txt_label_length);
+    const auto items = typed_count(state.editor.items);
+    const auto label = typed_count(state.editor.label_length);
     // Summed wide: either box may hold a number near the largest int.
     if (items && label && static_cast<long long>(*items) + *label >= max_label_plus_items + 1) {
         outcome.refuse(
@@ -158,7 +161,7 @@ bool check_line_width(const ProgramState& state, Outcome& outcome, const char* f
 
 Outcome label_length_changed(ProgramState& state) {
     Outcome outcome;
-    const std::string& text = state.editor.txt_label_length;
+    const std::string& text = state.editor.label_length;
     if (!text.empty()) {
         const auto label = parse_int(text);
         if (!label) {
@@ -186,7 +189,7 @@ Outcome items_changed(ProgramState& state) {
     Outcome outcome;
     EditorForm& form = state.editor_form;
     form.set_tos_enabled = false;
-    const std::string& text = state.editor.txt_items;
+    const std::string& text = state.editor.items;
     if (!text.empty()) {
         const auto items = parse_int(text);
         if (!items) {
@@ -212,16 +215,16 @@ void new_data_set(ProgramState& state) {
     state.data.partial_credit_on = false;
     state.data.full_ids.clear();
     EditorTexts& e = state.editor;
-    e.txt_title.clear();
-    e.txt_comments.clear();
-    e.txt_answer_key.clear();
-    e.txt_cases.clear();
-    e.txt_items.clear();
-    e.txt_label_length.clear();
-    e.txt_options.clear();
-    e.txt_include.clear();
-    e.txt_missing_data = "9";
-    e.memo_data.clear();
+    e.title.clear();
+    e.comments.clear();
+    e.answer_key.clear();
+    e.cases.clear();
+    e.items.clear();
+    e.label_length.clear();
+    e.options.clear();
+    e.include.clear();
+    e.missing_data = "9";
+    e.data_lines.clear();
     state.data.num_content_areas = 0;
     tos_reset(state, 0);
     select_no_grading(state);
@@ -230,21 +233,21 @@ void new_data_set(ProgramState& state) {
 }
 
 void count_lines_as_examinees(ProgramState& state) {
-    state.editor.txt_cases = to_string(state.editor.memo_data.size());
+    state.editor.cases = to_string(state.editor.data_lines.size());
 }
 
 void show_example_data(ProgramState& state) {
     EditorTexts& e = state.editor;
-    e.txt_title = "Sample Data (select NEW/reset under FILE MENU to clear)";
-    e.txt_comments = "Note that both LETTERS and NUMBERS are allowed in answer key and data";
-    e.txt_cases = "10";
-    e.txt_items = "10";
-    e.txt_missing_data = "9";
-    e.txt_label_length = "12";
-    e.txt_answer_key = "12432B1a2d";
-    e.txt_options = "4243242325";
-    e.txt_include = "YYYYYYYYYY";
-    e.memo_data = {"Person_001  124c121124", "Person_002  424312132d", "Person_003  1223231124",
+    e.title = "Sample Data (select NEW/reset under FILE MENU to clear)";
+    e.comments = "Note that both LETTERS and NUMBERS are allowed in answer key and data";
+    e.cases = "10";
+    e.items = "10";
+    e.missing_data = "9";
+    e.label_length = "12";
+    e.answer_key = "12432B1a2d";
+    e.options = "4243242325";
+    e.include = "YYYYYYYYYY";
+    e.data_lines = {"Person_001  124c121124", "Person_002  424312132d", "Person_003  1223231124",
                    "Person_004  A243142122", "Person_005  12D32b2114", "Person_006  4243112315",
                    "Person_007  1143121C23", "Person_008  12d3121124", "Person_009  a243141A22",
                    "Person_010  11431d2314"};
@@ -309,6 +312,41 @@ const std::vector<std::string>& include_code_help() {
                                                    "  9 = All Answers makrked",
                                                    "      CORRECT"};
     return lines;
+}
+
+void fill_editor_from_csv(ProgramState& state, const CsvMapping& mapping, const std::string& path) {
+    // A new data set: nothing of the previous one (partial credit, table of
+    // specifications, grading scale) may apply to it unseen.
+    new_data_set(state);
+    state.editor = mapping.texts;
+    redraw_rulers(state);
+    TTestData& data = state.data;
+    data.full_ids = mapping.full_ids;
+    data.input_file_path = path;
+    data.opened_from_file = false;
+    data.data_set_name = file_name_of(path);
+    data.original_lines_saved = false;
+    data.data_are_right_wrong = false;
+}
+
+EditorCloseResult close_editor(ProgramState& state, EditorExit how) {
+    EditorLoad load = load_editor_data(state, how);
+    EditorCloseResult result;
+    result.outcome = std::move(load.outcome);
+    if (load.show_editor_again) {
+        result.show_editor_again = true;
+        return result;
+    }
+    if (how == EditorExit::close_and_analyze) {
+        state.analyze_on_return = true;
+    }
+    result.key_warnings = std::move(load.key_warnings);
+    result.enable_analyze = true;
+    result.enable_view_buttons = how == EditorExit::ok;
+    result.start_analysis = state.data.data_loaded && state.analyze_on_return;
+    result.data_set_box = shown_data_set_name(state);
+    result.title_box = state.editor.title;
+    return result;
 }
 
 }  // namespace kor

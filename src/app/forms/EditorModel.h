@@ -4,6 +4,7 @@
 // and code texts, and the small commands of its menus. The boxes themselves
 // are the editor texts of the program state.
 
+#include "core/data/Loader.h"
 #include <string>
 #include <vector>
 
@@ -83,5 +84,25 @@ const std::vector<std::string>& include_code_help();
 inline constexpr const char* data_window_hint =
     " Any character not valid as data will be treated as MISSING DATA --- valid data values are (0-8, A-H, a-h, T, "
     "t, F, f)       ";
+
+struct CsvMapping;
+// Fills the data editor's boxes from the mapping, as a fresh data set read
+// from `path`, which no save may then replace, and keeps the whole ids.
+void fill_editor_from_csv(ProgramState& state, const CsvMapping& mapping, const std::string& path);
+
+struct EditorCloseResult {
+    Outcome outcome;                    // the loader's or the closing steps' messages
+    bool show_editor_again = false;     // editor_load_failed
+    bool start_analysis = false;        // data_loaded and analyze_on_return
+    bool enable_analyze = false;        // "&Analysis" menu and "Analyze (F9)"
+    bool enable_view_buttons = false;   // the three view buttons (OK enables, Close && Analyze disables)
+    std::string data_set_box;           // data set name without extension, or "UNSAVED"
+    std::string title_box;              // the title shown in the main window
+    std::vector<KeyWarning> key_warnings;  // the key characters the load warned about
+};
+
+// The editor's OK and "Close && Analyze": the loader and the closing steps of
+// `how`, and what the main window enables afterwards.
+EditorCloseResult close_editor(ProgramState& state, EditorExit how);
 
 }  // namespace kor

@@ -1,4 +1,4 @@
-#include "core/data/GeneratorState.h"
+#include "app/forms/GenForm.h"
 
 #include <chrono>
 

@@ -1,12 +1,12 @@
-#include "core/VariablesUnit.h"
+#include "core/AnalysisState.h"
 
 #include "core/FileIO.h"
 
 namespace kor {
 
-std::string typed_separators(const ProgramState& state) { return std::string(1, state.decimal_separator); }
+std::string typed_separators(const AnalysisState& state) { return std::string(1, state.decimal_separator); }
 
-std::string file_separators(const ProgramState& state) {
+std::string file_separators(const AnalysisState& state) {
     std::string seps = ".";
     if (state.decimal_separator != '.') {
         seps += state.decimal_separator;
@@ -14,7 +14,7 @@ std::string file_separators(const ProgramState& state) {
     return seps;
 }
 
-std::string shown_data_set_name(const ProgramState& state) {
+std::string shown_data_set_name(const AnalysisState& state) {
     if (state.data.data_set_name.empty()) {
         return unsaved_name;
     }

@@ -1,4 +1,4 @@
-#include "core/data/TableOfSpecs.h"
+#include "app/forms/TosForm.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/TextUtil.h"
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 
 namespace kor {
 
@@ -136,7 +136,7 @@ void tos_reset(ProgramState& state, int num_items) {
 }
 
 void tos_open_dialog(ProgramState& state) {
-    tos_lay_out_grids(state.tos_form, parse_int(state.editor.txt_items).value_or(0));
+    tos_lay_out_grids(state.tos_form, parse_int(state.editor.items).value_or(0));
 }
 
 Outcome tos_ok(ProgramState& state) {

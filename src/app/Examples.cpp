@@ -1,16 +1,16 @@
-#include "sample/Examples.h"
+#include "app/Examples.h"
 
 #include <array>
 #include <cstddef>
 #include <string>
 
 #include "core/TextUtil.h"
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 #include "core/data/AltAnswers.h"
-#include "core/data/TableOfSpecs.h"
-#include "core/settings/GradingScale.h"
-#include "core/settings/GroupSettings.h"
-#include "core/settings/MainCommands.h"
+#include "app/forms/TosForm.h"
+#include "app/forms/GradeForm.h"
+#include "app/forms/GroupForm.h"
+#include "app/forms/MainCommands.h"
 #include "sample/ExampleData.h"
 
 namespace kor {
@@ -45,19 +45,19 @@ void begin_example(ProgramState& state) {
 void store_texts(ProgramState& state, const ExampleTexts& texts) {
     EditorTexts& editor = state.editor;
     TTestData& data = state.data;
-    editor.txt_title = texts.title;
-    editor.txt_comments = texts.comments;
-    editor.txt_cases = std::to_string(texts.examinees);
-    editor.txt_items = std::to_string(texts.items);
-    editor.txt_missing_data = "9";
-    editor.txt_label_length = std::to_string(texts.label_length);
-    editor.txt_answer_key = texts.key;
-    editor.txt_options = texts.options;
+    editor.title = texts.title;
+    editor.comments = texts.comments;
+    editor.cases = std::to_string(texts.examinees);
+    editor.items = std::to_string(texts.items);
+    editor.missing_data = "9";
+    editor.label_length = std::to_string(texts.label_length);
+    editor.answer_key = texts.key;
+    editor.options = texts.options;
     if (!texts.include.empty()) {
-        editor.txt_include = texts.include;
+        editor.include = texts.include;
         data.include_text = texts.include;
     }
-    editor.memo_data = texts.lines;
+    editor.data_lines = texts.lines;
 
     data.test_title = cut(texts.title, title_length);
     data.test_comments = cut(texts.comments, title_length);

@@ -1,4 +1,4 @@
-#include "core/settings/SpearmanBrown.h"
+#include "app/forms/SpearmanBrownForm.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,7 @@
 
 #include "core/Format.h"
 #include "core/TextUtil.h"
-#include "core/VariablesUnit.h"
+#include "app/ProgramState.h"
 
 namespace kor {
 
@@ -27,8 +27,7 @@ std::string multiplier_text(double factor) {
 // A number the dialog shows, with the user's decimal separator: the desired
 // reliability is read back from its box the next time Calculate is pressed.
 std::string shown(const ProgramState& state, std::string text) {
-    std::replace(text.begin(), text.end(), '.', state.decimal_separator);
-    return text;
+    return with_user_separator(std::move(text), state.decimal_separator);
 }
 
 void clear_answers(SpearmanBrownForm& form) {

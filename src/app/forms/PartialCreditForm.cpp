@@ -1,4 +1,4 @@
-#include "core/data/PartialCredit.h"
+#include "app/forms/PartialCreditForm.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -6,8 +6,8 @@
 
 #include "core/Format.h"
 #include "core/TextUtil.h"
-#include "core/VariablesUnit.h"
-#include "core/data/EditorModel.h"
+#include "app/ProgramState.h"
+#include "app/forms/EditorModel.h"
 
 namespace kor {
 
@@ -54,7 +54,7 @@ std::string total_points_suffix(int& total, Outcome& outcome) {
 // one digit per item, replacing the last two characters of a line that
 // already has them; any other line is left for the user to mend.
 void put_suffix_on_options_line(ProgramState& state, const std::string& suffix, Outcome& outcome) {
-    std::string& options = state.editor.txt_options;
+    std::string& options = state.editor.options;
     const auto items = static_cast<std::size_t>(state.data.num_items);
     if (options.size() == items) {
         options += suffix;
@@ -121,7 +121,7 @@ Outcome partial_credit_ok(ProgramState& state) {
 }
 
 Outcome partial_credit_dialog_ok(ProgramState& state) {
-    const std::optional<int> items = parse_int(state.editor.txt_items);
+    const std::optional<int> items = parse_int(state.editor.items);
     if (items && *items >= 1 && *items <= max_items) {
         state.data.num_items = *items;
     }
@@ -130,9 +130,8 @@ Outcome partial_credit_dialog_ok(ProgramState& state) {
 
 void open_partial_credit_dialog(ProgramState& state) {
     state.pc_form.txt_pc_points = std::to_string(state.data.pc_total_points);
-    std::string points = general(state.data.mc_item_points);
-    std::replace(points.begin(), points.end(), '.', state.decimal_separator);
-    state.pc_form.txt_mc_points = points;
+    state.pc_form.txt_mc_points =
+        with_user_separator(general(state.data.mc_item_points), state.decimal_separator);
 }
 
 void partial_credit_defaults(ProgramState& state) {

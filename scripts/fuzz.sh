@@ -11,7 +11,7 @@ CXX=clang++ cmake -S tests/fuzz -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo 
 cmake --build build/fuzz -j "$(nproc)" >/dev/null
 mkdir -p build/fuzz/findings
 failed=0
-targets=${FUZZ_TARGETS:-input_v6 input_v5 input_v4 input_v3 scale_file insert_text insert_data_key testscore conversions}
+targets=${FUZZ_TARGETS:-input_v6 input_v5 input_v4 input_v3 scale_file insert_text insert_data_key testscore conversions csv_import}
 for target in $targets; do
     corpus=build/fuzz/corpus/$target
     mkdir -p "$corpus"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "AnalysisJson.h"
+#include "reports/AnalysisJson.h"
 #include "CliCommon.h"
 #include "CsvFlags.h"
 #include "core/FileIO.h"

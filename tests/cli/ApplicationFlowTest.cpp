@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "AnalysisJson.h"
+#include "reports/AnalysisJson.h"
 #include "CliRun.h"
 #include "app/Application.h"
 #include "core/FileIO.h"

@@ -1,4 +1,4 @@
-#include "JsonStream.h"
+#include "reports/JsonStream.h"
 
 #include <gtest/gtest.h>
 

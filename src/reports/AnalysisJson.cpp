@@ -1,15 +1,15 @@
-#include "AnalysisJson.h"
+#include "reports/AnalysisJson.h"
 
 #include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
-#include "JsonStream.h"
 #include "core/VariablesUnit.h"
 #include "core/analysis/ItemStatistics.h"
 #include "core/settings/Choices.h"
 #include "reports/CsvResults.h"
+#include "reports/JsonStream.h"
 #include "reports/QuickCommon.h"
 
 namespace kor {

@@ -1,6 +1,8 @@
 # Fails when a source file includes a file of a layer above its own. The
 # layers from the bottom: core (itself and the standard library only), then
-# reports and sample (each on the core), then app (on all three). Run as
+# reports and sample (each on the core), then app (on all three). The two
+# front ends on top, cli and ui, stand side by side: neither includes the
+# other. Run as
 #   cmake -DSOURCE_DIR=<src> -P CheckLayers.cmake
 if(NOT SOURCE_DIR)
     message(FATAL_ERROR "SOURCE_DIR is not set")
@@ -33,7 +35,32 @@ foreach(layer IN ITEMS core reports sample app)
     endforeach()
 endforeach()
 
+# A front end's file names the other's by its folder ("ui/MainWindow.h") or,
+# since each front end's own folder is on its include path, by a bare name
+# that is a file of the other's and not one beside the including file.
+foreach(pair IN ITEMS "cli:ui" "ui:cli")
+    string(REPLACE ":" ";" pair "${pair}")
+    list(GET pair 0 front)
+    list(GET pair 1 other)
+    file(GLOB_RECURSE files ${SOURCE_DIR}/${front}/*.h ${SOURCE_DIR}/${front}/*.cpp)
+    foreach(file IN LISTS files)
+        get_filename_component(folder ${file} DIRECTORY)
+        file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include")
+        foreach(line IN LISTS includes)
+            if(NOT line MATCHES "#[ \t]*include[ \t]*[\"<]([^\">]+)[\">]")
+                continue()
+            endif()
+            set(named "${CMAKE_MATCH_1}")
+            if(named MATCHES "^${other}/"
+               OR (NOT named MATCHES "/" AND EXISTS ${SOURCE_DIR}/${other}/${named}
+                   AND NOT EXISTS ${folder}/${named}))
+                string(APPEND faults "\n  ${file}: ${line}")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+
 if(faults)
     message(FATAL_ERROR "Includes across the layers:${faults}")
 endif()
-message(STATUS "Every layer includes only itself and the layers below it.")
+message(STATUS "Every layer includes only itself and the layers below it, and neither front end the other.")

@@ -16,11 +16,13 @@ namespace kor {
 
 namespace {
 
-std::size_t at(int position) { return static_cast<std::size_t>(position); }
+std::size_t at(int position) {
+    return static_cast<std::size_t>(position);
+}
 
 // Writes the members of one object, each a name and a value.
 class Members {
-public:
+  public:
     explicit Members(JsonStream& json) : json_(json) {}
     Members& real(std::string_view name, double value) {
         json_.key(name);
@@ -56,7 +58,7 @@ public:
         }
     }
 
-private:
+  private:
     JsonStream& json_;
 };
 
@@ -261,7 +263,8 @@ void pair(JsonStream& json, std::string_view name, double low, double high) {
     json.end_array();
 }
 
-void text_pair(JsonStream& json, std::string_view name, const std::string& low, const std::string& high) {
+void text_pair(JsonStream& json, std::string_view name, const std::string& low,
+               const std::string& high) {
     json.key(name);
     json.begin_array();
     json.text(low);

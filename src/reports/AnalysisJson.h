@@ -12,7 +12,8 @@ class TextSink;
 
 // A value stored as 9 for "cannot be computed" is written as null. Lines end
 // with `newline`, the last one too.
-void write_analysis_json(const ProgramState& state, TextSink& sink, std::string_view newline = "\n");
+void write_analysis_json(const ProgramState& state, TextSink& sink,
+                         std::string_view newline = "\n");
 
 // The same document as one text, lines ended by LF.
 std::string analysis_json_text(const ProgramState& state);

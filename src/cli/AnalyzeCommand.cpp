@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "reports/AnalysisJson.h"
 #include "CliCommon.h"
 #include "CsvFlags.h"
 #include "core/FileIO.h"
@@ -15,6 +14,7 @@
 #include "core/settings/GroupSettings.h"
 #include "core/settings/MainCommands.h"
 #include "core/settings/ProblemCriteria.h"
+#include "reports/AnalysisJson.h"
 
 namespace kor {
 

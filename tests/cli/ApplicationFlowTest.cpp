@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "reports/AnalysisJson.h"
 #include "CliRun.h"
 #include "app/Application.h"
 #include "core/FileIO.h"
+#include "reports/AnalysisJson.h"
 #include "reports/QuickExaminees.h"
 #include "reports/QuickItems.h"
 #include "reports/ResultsFiles.h"

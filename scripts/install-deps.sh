@@ -14,6 +14,8 @@ packages=(
   nlohmann-json3-dev
   clang
   libclang-rt-14-dev
+  # The format check (scripts/check-format.sh, the `format` test).
+  clang-format
   # The desktop program: Qt 6 Widgets, its charts and OpenGL parts, and the
   # metric twin of "Courier New" that the report windows ask for.
   qt6-base-dev

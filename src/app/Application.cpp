@@ -109,6 +109,16 @@ Outcome Application::open_example(const std::string& name) {
     return outcome;
 }
 
+bool Application::is_example(const std::string& name) { return find_example(name) != nullptr; }
+
+std::string Application::example_names(const std::string& separator) {
+    std::string names;
+    for (const ExampleEntry& example : examples()) {
+        names += (names.empty() ? "" : separator) + example.name;
+    }
+    return names;
+}
+
 std::vector<Application::ExampleEntry> Application::examples() {
     std::vector<ExampleEntry> entries;
     for (const ExampleInfo& example : example_list()) {
@@ -119,8 +129,9 @@ std::vector<Application::ExampleEntry> Application::examples() {
 
 Outcome Application::insert_text_file(const std::string& path, TextSource source) {
     return guarded([&](Outcome& outcome) {
-        outcome.append(source == TextSource::text ? kor::insert_text_file(*state_, path)
-                                                  : insert_data_and_key_file(*state_, path));
+        outcome.append(on_editor_boxes(source == TextSource::text
+                                           ? kor::insert_text_file(*state_, path)
+                                           : insert_data_and_key_file(*state_, path)));
     });
 }
 
@@ -140,6 +151,14 @@ Outcome Application::generate() {
 void Application::cancel_generator() {
     gen_cancel_click(*state_);
     gen_dialog_finish(*state_);
+}
+
+bool Application::is_foreign_file(const std::string& path) const {
+    try {
+        return !is_input_file_text(file_bytes(read_file(path, csv_file_max_bytes)).text);
+    } catch (const FileError&) {
+        return false;  // the reader reports why it cannot be read
+    }
 }
 
 bool Application::is_spreadsheet_file(const std::string& path) const {
@@ -383,7 +402,7 @@ Outcome Application::save_zero_one_data(const std::string& path, ZeroOneLayout l
     const bool analysed = results_are_current();
     const std::uint64_t before = data_set_digest(*state_);
     outcome = guarded([&](Outcome& saved) {
-        saved.append(kor::save_zero_one_data(*state_, convert_menu_, path, layout));
+        saved.append(on_editor_boxes(kor::save_zero_one_data(*state_, convert_menu_, path, layout)));
         if (saved.accepted()) {
             saved.wrote(path);
         }
@@ -526,11 +545,11 @@ Outcome Application::convert(Conversion conversion) {
     Outcome outcome;
     switch (conversion) {
         case Conversion::right_wrong:
-            return convert_to_right_wrong(*state_, convert_menu_);
+            return on_editor_boxes(convert_to_right_wrong(*state_, convert_menu_));
         case Conversion::letters:
-            return convert_to_letters(*state_, convert_menu_);
+            return on_editor_boxes(convert_to_letters(*state_, convert_menu_));
         case Conversion::numbers:
-            return convert_to_numbers(*state_, convert_menu_);
+            return on_editor_boxes(convert_to_numbers(*state_, convert_menu_));
         case Conversion::back_from_right_wrong:
             convert_back_from_right_wrong(*state_, convert_menu_);
             break;

@@ -21,6 +21,13 @@
 #include "core/data/CsvImport.h"
 #include "core/data/InputFile.h"
 #include "app/forms/EditorModel.h"
+#include "app/forms/PartialCreditForm.h"
+#include "app/forms/GenForm.h"
+#include "app/forms/TosForm.h"
+#include "app/forms/SpearmanBrownForm.h"
+#include "app/forms/ProblemItemForm.h"
+#include "app/forms/MainCommands.h"
+#include "app/forms/GradeForm.h"
 #include "core/data/Loader.h"
 #include "reports/Exports.h"
 #include "reports/ResultsFiles.h"
@@ -54,8 +61,122 @@ public:
     // Takes over a program state prepared elsewhere (a test's data set).
     explicit Application(std::unique_ptr<ProgramState> state);
 
-    ProgramState& state() { return *state_; }
+    // Everyone reads the state; only the application's workflows change it.
     const ProgramState& state() const { return *state_; }
+
+    // --- Settings: the Options menu, the OUTPUT box and the command line's
+    // flags, each as the menu command or dialog sets it.
+
+    // The user's decimal separator (the system locale's); one outside the
+    // single-byte range keeps ".".
+    void set_decimal_separator(char16_t separator);
+    void choose_examinee_order(ExamineeOrder order);
+    void choose_item_order(ItemOrder order);
+    void set_grade_rounding(bool round_percent);
+    void toggle(OptionToggle option);
+    // Raw scores and percentages switch at once; grade letters first read
+    // the saved grading scale `scale_file` when it exists, and a scale that
+    // does not read leaves the unit as it was (refused).
+    Outcome choose_band_unit(BandUnit unit, const std::string& scale_file);
+    // The unit alone, as the command line's --bands sets it.
+    void set_band_unit(BandUnit unit);
+    // A grading-scale file applied as grade letters do, which must exist and
+    // read: a file that cannot be read is refused with the system's message.
+    Outcome use_grading_file(const std::string& path);
+    void set_save_choice(SaveChoice choice, bool on);
+    // Problem items marked in the reports or not, as the dialog's check box.
+    void set_problem_item_suggestions(bool on);
+    // The criteria typed into the problem-item dialog, then its OK.
+    Outcome set_problem_criteria(const ProblemItemForm& form);
+    // The group percentages as typed, then the group dialog's OK.
+    Outcome set_groups(const std::string& upper, const std::string& lower);
+
+    // --- The data editor's boxes and small commands. The editor copies its
+    // boxes in before a command and shows the boxes of the state afterwards.
+    void go_to_data_editor(InputMode mode);
+    void set_editor_texts(const EditorTexts& texts);
+    Outcome items_changed();
+    Outcome label_length_changed();
+    // The checks that typing into both count boxes runs, after a command
+    // filled them: items first, then the label length.
+    Outcome counts_filled();
+    void include_changed();
+    void count_lines_as_examinees();
+    void change_max_options(int maximum);
+    void cancel_editor();
+    void close_editor_without_loading();
+    // After "Save Results", saved or cancelled: the editor next opens with
+    // the data as they are.
+    void finish_save_results();
+    ConvertMenuView convert_menu_view() const;
+
+    // --- The dialogs (ApplicationDialogs.cpp). A dialog copies its boxes in
+    // with the set_... command before a button's command and shows the form
+    // of the state afterwards.
+
+    // "Grade Percentages": opening loads the scale file of `folder` when it
+    // exists.
+    Outcome open_grade_dialog(const std::string& folder);
+    void set_grade_form(const GradeForm& form);
+    Outcome choose_grade_scheme(GradeScheme scheme);
+    Outcome grade_count_changed(const std::string& text);
+    void use_grade_program_defaults();
+    Outcome grade_ok();
+    Outcome save_scale_file(const std::string& path);
+    Outcome read_scale_file(const std::string& path);
+
+    // "Disrimination Percentages".
+    void set_group_texts(const std::string& upper, const std::string& lower);
+    void group_defaults();
+    Outcome group_ok();
+
+    // "Set Criteria for Problem Items".
+    void open_problem_dialog();
+    void set_problem_form(const ProblemItemForm& form);
+    void set_common_criterion(Criterion criterion);
+    void set_remove_criterion(Criterion criterion);
+    void set_default_criteria();
+    Outcome problem_criteria_ok();
+
+    // "Spearman-Brown Prophecy Formula" for the analysed test.
+    void open_spearman_brown();
+    Outcome calculate_spearman_brown(const std::string& desired);
+    // The same calculation for any test, a value in and a result out.
+    struct SpearmanBrownAnswer {
+        Outcome outcome;
+        SpearmanBrownForm answer;
+    };
+    static SpearmanBrownAnswer spearman_brown(double reliability, int items,
+                                              const std::string& desired = {});
+
+    // "Alternative Answers": the table of the "A" items, its cells as typed, OK.
+    Outcome prepare_alt_answers();
+    void set_alt_answer_rows(const std::vector<AltAnswerRow>& rows);
+    Outcome alt_answers_ok();
+
+    // "Partial Credit".
+    void open_partial_credit();
+    void set_partial_credit_texts(const std::string& pc_points, const std::string& mc_points);
+    void partial_credit_defaults();
+    Outcome partial_credit_ok();
+    Outcome turn_off_partial_credit();
+
+    // "Table of Specifications".
+    void open_table_of_specs();
+    void set_tos_form(const TosForm& form);
+    void tos_select_areas(int count);
+    void tos_select_levels(int count);
+    void tos_use_taxonomy(Taxonomy taxonomy);
+    void tos_use_default_set();
+    void tos_reset();
+    Outcome tos_ok();
+    void tos_cancel();
+
+    // "Data Generation Information": its boxes, "Set a New Random Seed";
+    // the command line's generator opens it as the hidden "Generate" does.
+    void set_generator_form(const GenForm& form);
+    void new_generator_seed();
+    void start_fixed_generator();
 
     // --- Getting a data set into the editor's boxes
 
@@ -69,6 +190,10 @@ public:
         std::string title;
     };
     static std::vector<ExampleEntry> examples();
+    // Whether `name` names a built-in example, and their names joined by
+    // `separator`, for a message that lists them.
+    static bool is_example(const std::string& name);
+    static std::string example_names(const std::string& separator);
     // The text-file inserts of the editor's Data menu.
     Outcome insert_text_file(const std::string& path, TextSource source);
     // "Import VZ Testscore Data (old system)": rebuilds the records pasted
@@ -92,6 +217,9 @@ public:
     // either its name ends in .csv or .tsv or a delimiter splits its first
     // rows into the same number of cells.
     bool is_spreadsheet_file(const std::string& path) const;
+    // Whether the file at `path` reads but does not start as an input file
+    // does: a file of another kind, which an import may turn into one.
+    bool is_foreign_file(const std::string& path) const;
     // Reads the file (and the key file, when `key_file_path` names one) and
     // plans the import with the choices of `options`; nothing changes. What
     // a preview shows: the rows, every choice and the summary.
@@ -135,6 +263,15 @@ public:
     // The main window's two panes after an analysis.
     std::vector<std::string> examinee_pane() const;
     std::vector<std::string> item_pane() const;
+
+    // --- What the windows enable, decided here once.
+    // The web page is built from the results: there is none before the first analysis.
+    bool can_save_web_page() const { return state_->results.analysed; }
+    // Grade reports are viewed up to 200 examinees and saved up to 500.
+    bool can_view_grade_reports() const;
+    bool can_save_grade_reports() const;
+    // The message an analysis of many examinees shows first; empty for few.
+    std::string patience_message() const;
 
     // --- Files. Each command first checks all the files it is to write; a
     // clash refuses it with nothing written.
@@ -196,6 +333,8 @@ public:
     // (comma-delimited) and the data lines as they stand.
     Outcome export_raw_data(const std::string& path);
     Outcome export_data_only(const std::string& path);
+    // The SPSS syntax file that reads the comma-delimited export.
+    Outcome save_spss_syntax(const std::string& path);
 
     // --- The editor's Convert menu.
     Outcome convert(Conversion conversion);

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "AnalysisJson.h"
 #include "CliCommon.h"
 #include "CsvFlags.h"
 #include "core/FileIO.h"
@@ -15,6 +14,7 @@
 #include "app/forms/GroupForm.h"
 #include "app/forms/MainCommands.h"
 #include "app/forms/ProblemItemForm.h"
+#include "reports/AnalysisJson.h"
 
 namespace kor {
 
@@ -76,71 +76,31 @@ std::vector<std::string> comma_list(const std::string& text) {
     }
 }
 
-// A scale file is applied as "Use Grade Letters in Confidence Bands" applies
-// kor.ini: read into the grade dialog, confirmed with its OK, bands in letters.
-// Like every other setting, a scale that is refused or cannot be read gives
-// the usage exit code.
-std::optional<int> apply_grading_file(ProgramState& state, const std::string& path,
-                                      std::ostream& err) {
-    if (path.empty()) {
-        return std::nullopt;
-    }
-    try {
-        read_file(path, 64 * 1024);  // a file that cannot be read is reported as such
-        const Outcome outcome = use_grade_letters(state, path);
-        print_messages(outcome, err);
-        if (outcome.refused) {
-            return exit_usage;
-        }
-    } catch (const FileError& error) {
-        err << error.what() << '\n';
-        return exit_usage;
-    }
-    return std::nullopt;
+// A refused value prints the dialog's message and gives the usage exit code.
+std::optional<int> refused_flag(const Outcome& outcome, std::ostream& err) {
+    print_messages(outcome, err);
+    return outcome.refused ? std::optional<int>(exit_usage) : std::nullopt;
 }
 
-// Applies the flags; a refused value prints the dialog's message and gives
-// the usage exit code.
-std::optional<int> apply_analysis_flags(ProgramState& state, const AnalysisFlags& flags,
-                                        std::ostream& err) {
-    AnalysisSettings& settings = state.settings;
-    if (auto refused = apply_grading_file(state, flags.grading, err)) {
-        return refused;
-    }
-    // The flags' names were checked against the same tables when parsed.
-    if (const auto order = examinee_order_named(flags.sort_examinees)) {
-        choose_examinee_order(state, *order);
-    }
-    if (const auto order = item_order_named(flags.sort_items)) {
-        choose_item_order(state, *order);
-    }
-    if (const auto unit = band_unit_named(flags.bands)) {
-        choose_band_unit(state, *unit);
-    }
-    if (flags.absolute_percentages) {
-        settings.grade_round_percent = false;
-    }
-    if (flags.no_problem_items) {
-        settings.suggest_problem_items = false;
-        state.problem_form.chk_suggest = false;
-    }
+// The criteria and groups flags: the values typed into their dialogs' boxes,
+// then the dialogs' OK.
+std::optional<int> apply_criteria_and_groups(Application& app, const AnalysisFlags& flags,
+                                             std::ostream& err) {
     if (!flags.criteria.empty()) {
         const auto parts = comma_list(flags.criteria);
         if (parts.size() != 5) {
             err << "--criteria takes five values: LOW,HIGH,D,PBIS,ADJ\n";
             return exit_usage;
         }
-        ProblemItemForm& form = state.problem_form;
+        ProblemItemForm form = app.state().problem_form;
         form.txt_crit_plo = parts[0];
         form.txt_crit_phi = parts[1];
         form.txt_crit_d = parts[2];
         form.txt_crit_r = parts[3];
         form.txt_crit_a = parts[4];
-        form.chk_suggest = settings.suggest_problem_items;
-        const Outcome outcome = problem_criteria_ok(state);
-        print_messages(outcome, err);
-        if (outcome.refused) {
-            return exit_usage;
+        form.chk_suggest = app.state().settings.suggest_problem_items;
+        if (auto refused = refused_flag(app.set_problem_criteria(form), err)) {
+            return refused;
         }
     }
     if (!flags.groups.empty()) {
@@ -149,13 +109,37 @@ std::optional<int> apply_analysis_flags(ProgramState& state, const AnalysisFlags
             err << "--groups takes two values: TOP,BOTTOM\n";
             return exit_usage;
         }
-        const Outcome outcome = apply_group_percentages(state, parts[0], parts[1]);
-        print_messages(outcome, err);
-        if (outcome.refused) {
-            return exit_usage;
-        }
+        return refused_flag(app.set_groups(parts[0], parts[1]), err);
     }
     return std::nullopt;
+}
+
+// Applies the flags as the menu commands and dialogs would. A scale file is
+// applied as "Use Grade Letters in Confidence Bands" applies kor.ini.
+std::optional<int> apply_analysis_flags(Application& app, const AnalysisFlags& flags,
+                                        std::ostream& err) {
+    if (!flags.grading.empty()) {
+        if (auto refused = refused_flag(app.use_grading_file(flags.grading), err)) {
+            return refused;
+        }
+    }
+    // The flags' names were checked against the same tables when parsed.
+    if (const auto order = examinee_order_named(flags.sort_examinees)) {
+        app.choose_examinee_order(*order);
+    }
+    if (const auto order = item_order_named(flags.sort_items)) {
+        app.choose_item_order(*order);
+    }
+    if (const auto unit = band_unit_named(flags.bands)) {
+        app.set_band_unit(*unit);
+    }
+    if (flags.absolute_percentages) {
+        app.set_grade_rounding(false);
+    }
+    if (flags.no_problem_items) {
+        app.set_problem_item_suggestions(false);
+    }
+    return apply_criteria_and_groups(app, flags, err);
 }
 
 // The check boxes' start values, less what the flags leave out.
@@ -321,7 +305,7 @@ int run_analyze(const std::string& path, const AnalysisFlags& flags, std::ostrea
     if (auto refused = refuse_clashes(app, flags, err)) {
         return *refused;
     }
-    if (auto refused = apply_analysis_flags(app.state(), flags, err)) {
+    if (auto refused = apply_analysis_flags(app, flags, err)) {
         return *refused;
     }
     if (auto refused = close_and_load(app, err, EditorExit::close_and_analyze,

@@ -18,12 +18,6 @@ std::string terminal_text(const std::string& message) {
     return text;
 }
 
-// The reader's refusal of a file that does not start like an input file.
-bool is_foreign_file_refusal(const Outcome& read) {
-    return read.refused && !read.messages.empty() &&
-           read.messages.back().rfind("Sorry, your input file was not created by KOR", 0) == 0;
-}
-
 constexpr const char* import_hint =
     "On the command line, kor import FILE --format v3|v4|v5|text|text-with-key|testscore|csv "
     "-o OUT.kor turns older input files, text files and spreadsheet files into input files, "
@@ -51,7 +45,7 @@ std::optional<int> print_outcome(const Outcome& outcome, std::ostream& err, int 
 std::optional<int> open_input_file(Application& app, const std::string& path, std::ostream& err) {
     const Outcome read = app.open_input_file(path);
     print_messages(read, err);
-    if (is_foreign_file_refusal(read)) {
+    if (read.refused && app.is_foreign_file(path)) {
         err << import_hint << '\n';
     }
     return read.refused ? std::optional<int>(exit_refused) : std::nullopt;

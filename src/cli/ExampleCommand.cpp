@@ -20,18 +20,9 @@ struct ExampleFlags {
 };
 
 void print_example_names(std::ostream& err) {
-    err << "The examples are:";
-    for (const Application::ExampleEntry& example : Application::examples()) {
-        err << ' ' << example.name;
-    }
-    err << '\n';
+    err << "The examples are: " << Application::example_names(" ") << '\n';
 }
 
-bool is_example(const std::string& name) {
-    const auto examples = Application::examples();
-    return std::any_of(examples.begin(), examples.end(),
-                       [&name](const Application::ExampleEntry& example) { return example.name == name; });
-}
 
 // One line per example: its name, then its title.
 void print_example_list(std::ostream& out) {
@@ -81,7 +72,7 @@ int run_example_command(const ExampleFlags& flags, CommandContext& context) {
 }  // namespace
 
 std::optional<int> open_example(Application& app, const std::string& name, std::ostream& err) {
-    const bool known = is_example(name);
+    const bool known = Application::is_example(name);
     const Outcome outcome = app.open_example(name);
     print_messages(outcome, err);
     if (!known) {

@@ -50,9 +50,8 @@ std::vector<std::string> names_of(const auto& table) {
 // The dialog as the hidden "Generate" command opens it (20 cases, 30 items,
 // seed 1804, mixed options, medium), then what the flags type over it.
 void fill_dialog(Application& app, const GenerateFlags& flags) {
-    app.state().data.editor_start_mode = start_generate_fixed;
-    app.start_generator();
-    GenForm& form = app.state().gen_form;
+    app.start_fixed_generator();
+    GenForm form = app.state().gen_form;
     if (flags.cases) {
         form.edit_num_cases = *flags.cases;
     }
@@ -69,6 +68,7 @@ void fill_dialog(Application& app, const GenerateFlags& flags) {
         form.difficulty = difficulty_names.at(flags.difficulty);
     }
     form.gen_let = flags.letters;
+    app.set_generator_form(form);
 }
 
 int run_generate(const GenerateFlags& flags, std::ostream& out, std::ostream& err) {

@@ -73,22 +73,23 @@ void set_box(std::string& box, const std::optional<int>& value) {
 
 // Without flags the counts are taken as the editor's commands would give
 // them: the lines as examinees, the key's length as the item count.
-void fill_from_flags(ProgramState& state, const ImportFlags& flags, const std::optional<int>& items) {
-    EditorTexts& editor = state.editor;
+void fill_from_flags(Application& app, const ImportFlags& flags, const std::optional<int>& items) {
+    if (flags.format == "text-with-key") {
+        app.count_lines_as_examinees();
+    }
+    EditorTexts editor = app.state().editor;
     if (flags.key) {
         editor.answer_key = *flags.key;
     }
-    if (flags.format == "text-with-key") {
-        count_lines_as_examinees(state);
-        if (!items) {
-            editor.items = std::to_string(editor.answer_key.size());
-        }
+    if (flags.format == "text-with-key" && !items) {
+        editor.items = std::to_string(editor.answer_key.size());
     }
     if (flags.format != "testscore") {
         set_box(editor.items, items);
     }
     set_box(editor.label_length, flags.label_length);
     set_box(editor.cases, flags.examinees);
+    app.set_editor_texts(editor);
 }
 
 // The old records are pasted into the data window and then rebuilt, which
@@ -96,7 +97,9 @@ void fill_from_flags(ProgramState& state, const ImportFlags& flags, const std::o
 Outcome import_testscore_file(Application& app, const ImportFlags& flags, const std::optional<int>& items) {
     Outcome outcome = app.insert_text_file(flags.path, TextSource::text);
     if (outcome.accepted()) {
-        set_box(app.state().editor.items, items);
+        EditorTexts editor = app.state().editor;
+        set_box(editor.items, items);
+        app.set_editor_texts(editor);
         outcome.append(app.import_testscore_data());
     }
     return outcome;
@@ -115,7 +118,7 @@ Outcome read_source(Application& app, const ImportFlags& flags, const std::optio
         outcome = import_testscore_file(app, flags, items);
     }
     if (outcome.accepted()) {
-        fill_from_flags(app.state(), flags, items);
+        fill_from_flags(app, flags, items);
     }
     return outcome;
 }

@@ -6,7 +6,7 @@
 
 #include "CliCommon.h"
 #include "core/TextUtil.h"
-#include "app/ProgramState.h"
+#include "app/Application.h"
 #include "app/forms/SpearmanBrownForm.h"
 
 namespace kor {
@@ -29,24 +29,18 @@ void print_answers(const SpearmanBrownForm& f, std::ostream& out) {
 }
 
 int run_spearman_brown(const SpearmanBrownFlags& flags, CommandContext& context) {
-    auto state = std::make_unique<ProgramState>();
     const auto kr20 = parse_real(flags.kr20, ".");
     if (!kr20 || *kr20 < -1.0 || *kr20 > 1.0) {
         context.err << "--kr20 must be a number between -1 and 1\n";
         return exit_usage;
     }
-    state->results.kr20 = *kr20;
-    state->data.num_included_items = flags.items;
-    open_spearman_brown(*state);
-    if (!flags.target.empty()) {
-        state->spearman_form.txt_sbrel = flags.target;
-    }
-    const Outcome outcome = calculate_spearman_brown(*state);
-    print_messages(outcome, context.err);
-    if (outcome.refused) {
+    const Application::SpearmanBrownAnswer calculated =
+        Application::spearman_brown(*kr20, flags.items, flags.target);
+    print_messages(calculated.outcome, context.err);
+    if (calculated.outcome.refused) {
         return exit_usage;
     }
-    print_answers(state->spearman_form, context.out);
+    print_answers(calculated.answer, context.out);
     return exit_ok;
 }
 

@@ -9,55 +9,18 @@
 // never disagree. The markup is also well-formed XML.
 
 #include <string>
-#include <string_view>
 #include <vector>
+
+// What the page is made of: its markup (html_text) and its pictures (the
+// placing of the item map's labels).
+#include "reports/HtmlMarkup.h"
+#include "reports/HtmlPictures.h"
 
 namespace kor {
 
 struct AnalysisState;
 
-// Program text (single bytes shown as Latin-1) as UTF-8 for the page, with
-// the characters markup gives a meaning to written as references and
-// control characters as blanks.
-std::string html_text(std::string_view latin1);
-
 // The page of the last analysis as UTF-8 lines.
 std::vector<std::string> html_report_lines(const AnalysisState& state);
-
-// --- Labels on the item map, placed so that none covers a point or another.
-
-// A rectangle on a picture, in its pixels (y grows downwards).
-struct PictureBox {
-    double left = 0.0, top = 0.0, right = 0.0, bottom = 0.0;
-    // Whether the two share more than an edge.
-    bool overlaps(const PictureBox& other) const;
-    bool lies_within(const PictureBox& outer) const;
-};
-
-// A point of the map: the centre of its mark, and its label (none when empty).
-struct MapPoint {
-    double x = 0.0, y = 0.0;
-    std::string label;
-};
-
-// The room each mark takes: a square this far to each side of its centre.
-inline constexpr double map_mark_reach = 5.0;
-PictureBox mark_box(const MapPoint& point);
-
-// A placed label: which point it names, and the box its text is centred in.
-// A label set off from its point is joined to it by a leader line.
-struct MapLabel {
-    std::size_t point = 0;
-    PictureBox box;
-    bool leader = false;
-};
-
-// The labels of `points`, placed in the points' order: each at the first
-// place around its point, nearest first (right above, right, left above,
-// left, above, below, right below, left below), where it lies within `area`
-// and covers no mark and no label placed before it; then the same places
-// farther off, with a leader line. A label that finds no free place is left
-// out (and so missing from the result).
-std::vector<MapLabel> place_map_labels(const std::vector<MapPoint>& points, const PictureBox& area);
 
 }  // namespace kor

@@ -6,7 +6,6 @@
 #include "core/data/TextImport.h"
 #include "app/forms/GradingScaleFile.h"
 #include "app/forms/ProblemItemForm.h"
-#include "ui/Guarded.h"
 
 namespace kor::ui {
 
@@ -28,84 +27,39 @@ Outcome AppController::announceSettings(Outcome outcome) {
 // ---------------------------------------------------------------- settings
 
 void AppController::setDecimalSeparator(QChar decimal_point) {
-    // A separator outside the single-byte range cannot be typed into the
-    // boxes the core reads; "." stays then.
-    const char16_t code = decimal_point.unicode();
-    app_.state().decimal_separator = code > 0 && code < 0x100 ? static_cast<char>(code) : '.';
+    app_.set_decimal_separator(decimal_point.unicode());
 }
 
 void AppController::chooseExamineeOrder(ExamineeOrder order) {
-    choose_examinee_order(app_.state(), order);
+    app_.choose_examinee_order(order);
     emit settingsChanged();
 }
 
 void AppController::chooseItemOrder(ItemOrder order) {
-    choose_item_order(app_.state(), order);
+    app_.choose_item_order(order);
     emit settingsChanged();
 }
 
 void AppController::chooseGradeRounding(bool round_percent) {
-    app_.state().settings.grade_round_percent = round_percent;
+    app_.set_grade_rounding(round_percent);
     emit settingsChanged();
 }
 
 void AppController::toggle(OptionToggle option) {
-    ProgramState& state = app_.state();
-    AnalysisSettings& s = state.settings;
-    switch (option) {
-        case OptionToggle::print_grades_on_reports:
-            s.print_grades_on_reports = !s.print_grades_on_reports;
-            break;
-        case OptionToggle::suggest_problem_items:
-            toggle_suggest_problem_items(state);
-            break;
-        case OptionToggle::use_problem_criteria:
-            toggle_problem_criteria(state);
-            break;
-        case OptionToggle::change_seed_each_call:
-            s.change_seed_each_call = !s.change_seed_each_call;
-            break;
-        case OptionToggle::auto_save_kor_file:
-            s.auto_save_kor_file = !s.auto_save_kor_file;
-            break;
-    }
+    app_.toggle(option);
     emit settingsChanged();
 }
 
 Outcome AppController::chooseBandUnit(BandUnit unit, const std::string& scale_file) {
-    Outcome outcome;
-    if (unit == BandUnit::grade_letters) {
-        outcome = guarded([&] { return use_grade_letters(app_.state(), scale_file); });
-    } else {
-        choose_band_unit(app_.state(), unit);
-    }
-    emit settingsChanged();
-    return outcome;
+    return announceSettings(app_.choose_band_unit(unit, scale_file));
 }
 
-void AppController::setSaveChoice(SaveChoice choice, bool on) {
-    AnalysisSettings& s = app_.state().settings;
-    switch (choice) {
-        case SaveChoice::exm:
-            s.save_exm_file = on;
-            break;
-        case SaveChoice::itm:
-            s.save_itm_file = on;
-            break;
-        case SaveChoice::opt:
-            s.save_opt_file = on;
-            break;
-        case SaveChoice::rpt:
-            s.save_rpt_file = on;
-            break;
-    }
-    emit settingsChanged();
-}
+void AppController::setSaveChoice(SaveChoice choice, bool on) { app_.set_save_choice(choice, on); }
 
 // ---------------------------------------------------------------- into the editor
 
 void AppController::goToDataEditor(InputMode mode) {
-    go_to_data_editor(app_.state(), mode);
+    app_.go_to_data_editor(mode);
     emit settingsChanged();  // the band unit is back to raw scores
     emit dataChanged();
 }
@@ -125,27 +79,23 @@ Outcome AppController::openExample(const std::string& name) {
 // ---------------------------------------------------------------- the data editor
 
 void AppController::setEditorTexts(const EditorTexts& texts) {
-    app_.state().editor = texts;
+    app_.set_editor_texts(texts);
 }
 
 Outcome AppController::itemsChanged() {
-    return items_changed(app_.state());
+    return app_.items_changed();
 }
 
 Outcome AppController::labelLengthChanged() {
-    return label_length_changed(app_.state());
+    return app_.label_length_changed();
 }
 
 Outcome AppController::countsFilled() {
-    Outcome outcome = items_changed(app_.state());
-    if (outcome.accepted()) {
-        outcome.append(label_length_changed(app_.state()));
-    }
-    return outcome;
+    return app_.counts_filled();
 }
 
 void AppController::includeChanged() {
-    include_changed(app_.state());
+    app_.include_changed();
 }
 
 EditorStartAction AppController::editorStartup() {
@@ -162,7 +112,7 @@ void AppController::newDataSet() {
 }
 
 void AppController::countLinesAsExaminees() {
-    count_lines_as_examinees(app_.state());
+    app_.count_lines_as_examinees();
     emit dataChanged();
 }
 
@@ -172,15 +122,15 @@ void AppController::showExampleData() {
 }
 
 void AppController::changeMaxOptions(int maximum) {
-    change_max_options(app_.state(), maximum);
+    app_.change_max_options(maximum);
 }
 
 void AppController::cancelEditor() {
-    cancel_editor(app_.state());
+    app_.cancel_editor();
 }
 
 void AppController::closeEditorWithoutLoading() {
-    close_editor_without_loading(app_.state());
+    app_.close_editor_without_loading();
 }
 
 EditorCloseResult AppController::closeEditor(EditorExit how) {
@@ -239,16 +189,7 @@ Outcome AppController::exportZeroOneData(const std::string& path, ZeroOneLayout 
 }
 
 Outcome AppController::saveSpssSyntax(const std::string& path) {
-    Outcome checked = app_.check_targets({path});
-    if (checked.refused) {
-        return checked;
-    }
-    return guarded([&] {
-        save_spss_syntax(path);
-        Outcome outcome;
-        outcome.wrote(path);
-        return outcome;
-    });
+    return app_.save_spss_syntax(path);
 }
 
 Outcome AppController::convert(Conversion conversion) {
@@ -261,7 +202,7 @@ void AppController::toggleRightWrong() {
 }
 
 ConvertMenuView AppController::convertMenuView() const {
-    return convert_menu_view(app_.state(), app_.convert_menu());
+    return app_.convert_menu_view();
 }
 
 // ---------------------------------------------------------------- analysis and outputs
@@ -307,7 +248,7 @@ Outcome AppController::saveResults(const std::string& path) {
 }
 
 void AppController::finishSaveResults() {
-    app_.state().data.editor_start_mode = start_nothing;
+    app_.finish_save_results();
 }
 
 Outcome AppController::saveViewerFile(QuickReport report, const std::vector<std::string>& lines,

@@ -20,18 +20,6 @@
 
 namespace kor::ui {
 
-// The on/off commands of the Options menu.
-enum class OptionToggle {
-    print_grades_on_reports,
-    suggest_problem_items,
-    use_problem_criteria,
-    change_seed_each_call,
-    auto_save_kor_file,
-};
-
-// The OUTPUT box's check boxes.
-enum class SaveChoice { exm, itm, opt, rpt };
-
 class AppController : public QObject {
     Q_OBJECT
   public:
@@ -40,6 +28,8 @@ class AppController : public QObject {
     explicit AppController(std::unique_ptr<ProgramState> state, QObject* parent = nullptr);
 
     const ProgramState& state() const { return app_.state(); }
+    // The application's queries (what the windows enable).
+    const Application& application() const { return app_; }
 
     // --- settings (each announces settingsChanged)
     // `decimal_point` is the system locale's decimal separator.

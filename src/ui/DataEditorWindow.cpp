@@ -91,15 +91,30 @@ QLabel* DataEditorWindow::addRuler(const char* name) {
     return ruler;
 }
 
-// The boxes and their rulers top to bottom, as the window shows them: split,
-// the tab order and the rulers' alignment would have to be read across functions.
+// The boxes and their rulers top to bottom, as the window shows them. Each
+// part creates its boxes in reading order, which is also the order of the
+// Tab key, so the parts run in the order they are shown.
 void DataEditorWindow::buildBoxes() {
     auto* layout = new QVBoxLayout(this);
     auto* bar = new QMenuBar(this);
     bar->setObjectName(QStringLiteral("MainMenu1"));
     layout->setMenuBar(bar);
+    buildHeading(*layout);
+    buildCounts(*layout);
+    buildKeyColumns(*layout);
+    buildDataColumn(*layout);
+    layout->addWidget(buildButtons());
+    // Where each save says what it wrote: the main window's status bar is
+    // behind this window.
+    status_bar_ = new QStatusBar(this);
+    status_bar_->setObjectName(QStringLiteral("editor_status_bar"));
+    status_bar_->setSizeGripEnabled(false);
+    layout->addWidget(status_bar_);
+    buildMenus(*bar);
+    alignRulers();
+}
 
-    // Created in reading order, which is also the order of the Tab key.
+void DataEditorWindow::buildHeading(QVBoxLayout& layout) {
     auto* heading = new QGridLayout;
     txt_title_ = addEdit(control::title, false);
     txt_comments_ = addEdit("txt_comments", false);
@@ -110,8 +125,10 @@ void DataEditorWindow::buildBoxes() {
                        0);
     heading->addWidget(txt_comments_, 1, 1);
     heading->addWidget(note(this, QStringLiteral("(70 character maximum)")), 1, 2);
-    layout->addLayout(heading);
+    layout.addLayout(heading);
+}
 
+void DataEditorWindow::buildCounts(QVBoxLayout& layout) {
     auto* counts = new QHBoxLayout;
     txt_cases_ = addEdit(control::cases, false);
     txt_items_ = addEdit(control::items, false);
@@ -139,9 +156,11 @@ void DataEditorWindow::buildBoxes() {
     missing->hide();
     txt_missing_data_->hide();
     counts->addStretch();
-    layout->addLayout(counts);
+    layout.addLayout(counts);
+}
 
-    // The key, options and include boxes line up with their rulers in one column.
+// The key, options and include boxes line up with their rulers in one column.
+void DataEditorWindow::buildKeyColumns(QVBoxLayout& layout) {
     auto* columns = new QGridLayout;
     columns->setVerticalSpacing(0);
     lbl_key_scale1_ = addRuler("lbl_key_scale1");
@@ -162,13 +181,15 @@ void DataEditorWindow::buildBoxes() {
     columns->addWidget(captionFor(txt_include_, QStringLiteral("&Include:"), "lbl_include"), 6, 0);
     columns->addWidget(txt_include_, 6, 1);
     columns->setColumnStretch(1, 1);
-    layout->addLayout(columns);
+    layout.addLayout(columns);
+}
 
+void DataEditorWindow::buildDataColumn(QVBoxLayout& layout) {
     auto* hint = new QLabel(QString::fromLatin1(data_window_hint), this);
     hint->setObjectName(QStringLiteral("lbl_hint"));
     hint->setTextFormat(Qt::PlainText);
-    layout->addSpacing(6);
-    layout->addWidget(hint);
+    layout.addSpacing(6);
+    layout.addWidget(hint);
 
     memo_data_ = new QPlainTextEdit(this);
     memo_data_->setObjectName(QLatin1String(control::data));
@@ -187,16 +208,7 @@ void DataEditorWindow::buildBoxes() {
                            Qt::AlignTop);
     data_column->addWidget(memo_data_, 2, 1);
     data_column->setColumnStretch(1, 1);
-    layout->addLayout(data_column, 1);
-    layout->addWidget(buildButtons());
-    // Where each save says what it wrote: the main window's status bar is
-    // behind this window.
-    status_bar_ = new QStatusBar(this);
-    status_bar_->setObjectName(QStringLiteral("editor_status_bar"));
-    status_bar_->setSizeGripEnabled(false);
-    layout->addWidget(status_bar_);
-    buildMenus(*bar);
-    alignRulers();
+    layout.addLayout(data_column, 1);
 }
 
 void DataEditorWindow::showWritten(const Outcome& outcome) {

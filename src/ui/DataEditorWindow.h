@@ -26,6 +26,8 @@ class QPlainTextEdit;
 class QPushButton;
 class QStatusBar;
 
+class QVBoxLayout;
+
 namespace kor::ui {
 
 class AltAnswersDialog;
@@ -80,6 +82,10 @@ class DataEditorWindow : public QDialog {
   private:
     // DataEditorWindow.cpp
     void buildBoxes();
+    void buildHeading(QVBoxLayout& layout);
+    void buildCounts(QVBoxLayout& layout);
+    void buildKeyColumns(QVBoxLayout& layout);
+    void buildDataColumn(QVBoxLayout& layout);
     QLineEdit* addEdit(const char* name, bool fixed_pitch);
     QLabel* addRuler(const char* name);
     QWidget* buildButtons();

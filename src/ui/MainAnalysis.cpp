@@ -19,20 +19,6 @@
 
 namespace kor::ui {
 
-namespace {
-
-// Above this many examinees the analysis asks for patience first.
-constexpr int patience_threshold = 4000;
-// Grade reports are viewed up to this many examinees, and saved up to the second.
-constexpr int grade_view_limit = 200;
-constexpr int grade_save_limit = 500;
-
-const char* const patience_message =
-    "Please be patient... You have a large number of cases. \n\nYou need to click OK on this "
-    "message for the "
-    "Analysis to run.";
-
-}  // namespace
 
 // "Close && Analyze" or OK of the editor accepted the data.
 void MainWindow::dataAccepted(const EditorCloseResult& result) {
@@ -59,8 +45,7 @@ void MainWindow::analyze() {
     if (!btn_analyze_->isEnabled() || !run_menu_->menuAction()->isEnabled()) {
         return;
     }
-    const int examinees = controller_.state().data.num_examinees;
-    beginAnalysis(examinees);
+    beginAnalysis();
     const Outcome outcome = controller_.analyze();
     showOutcome(*this, outcome);
     if (outcome.refused) {
@@ -71,30 +56,31 @@ void MainWindow::analyze() {
         showTitleRow(controller_.state().editor.title);
         return;
     }
-    endAnalysis(examinees);
+    endAnalysis();
 }
 
-void MainWindow::beginAnalysis(int examinees) {
+void MainWindow::beginAnalysis() {
     btn_analyze_->setEnabled(false);
     rich_edit_qe_->clear();
     rich_edit_qi_->clear();
     setQuickCaptions();
-    if (examinees > patience_threshold) {
-        MessageBoxes::inform(this, QString::fromLatin1(patience_message));
+    if (const std::string patience = controller_.application().patience_message();
+        !patience.empty()) {
+        MessageBoxes::inform(this, QString::fromLatin1(patience));
     }
     hideTitleRow();
     btn_saveresults_->setEnabled(false);
     setViewButtonsEnabled(false);
     setMenusEnabled(false);
-    const bool may_save_grades = examinees <= grade_save_limit;
+    const bool may_save_grades = controller_.application().can_save_grade_reports();
     command("SaveGradeReports1")->setEnabled(may_save_grades);
     chk_save_rpt_file_->setEnabled(may_save_grades);
-    const bool may_view_grades = examinees <= grade_view_limit;
+    const bool may_view_grades = controller_.application().can_view_grade_reports();
     command("ViewGradeReports1")->setEnabled(may_view_grades);
     btn_view_grades_->setEnabled(may_view_grades);
 }
 
-void MainWindow::endAnalysis(int examinees) {
+void MainWindow::endAnalysis() {
     rich_edit_qe_->setLines(controller_.examineePane());
     rich_edit_qi_->setLines(controller_.itemPane());
     for (const char* on :
@@ -104,7 +90,7 @@ void MainWindow::endAnalysis(int examinees) {
     }
     btn_saveresults_->setEnabled(true);
     setViewButtonsEnabled(true);
-    btn_view_grades_->setEnabled(examinees <= grade_view_limit);
+    btn_view_grades_->setEnabled(controller_.application().can_view_grade_reports());
     setMenusEnabled(true);
     btn_analyze_->setEnabled(true);
     btn_analyze_->setText(QStringLiteral("Analyze (F9)"));

@@ -2,6 +2,7 @@
 // flow, the option commands and the Help menu.
 
 #include <QAction>
+#include <functional>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
@@ -120,6 +121,15 @@ void MainWindow::buildFileMenu() {
             &QAction::triggered, this, &MainWindow::importSpreadsheet);
     connect(addCommand(m, "SaveKORInputFile1", QStringLiteral("Save KOR Input File")),
             &QAction::triggered, this, &MainWindow::saveKorInputFile);
+    addResultCommands(*m);
+    addHiddenFileCommands();
+    connect(addCommand(m, "Exit1", QStringLiteral("E&xit")), &QAction::triggered, this,
+            &QWidget::close);
+}
+
+// The File menu's commands on the results of the last analysis.
+void MainWindow::addResultCommands(QMenu& menu) {
+    QMenu* m = &menu;
     connect(addCommand(m, "ViewResults1", QStringLiteral("View Full Results"), keys(Qt::Key_F2)),
             &QAction::triggered, this, &MainWindow::viewFullResults);
     connect(addCommand(m, "SaveResults1", QStringLiteral("&Save Full Results"), keys(Qt::Key_F3)),
@@ -143,10 +153,15 @@ void MainWindow::buildFileMenu() {
     QAction* web_page = addCommand(m, "SaveReportasWebPageHTML1",
                                    QStringLiteral("Save Report as Web Page (HTML)..."));
     web_page->setEnabled(false);
-    connect(&controller_, &AppController::analysed, web_page,
-            [web_page] { web_page->setEnabled(true); });
+    connect(&controller_, &AppController::analysed, web_page, [this, web_page] {
+        web_page->setEnabled(controller_.application().can_save_web_page());
+    });
     connect(web_page, &QAction::triggered, this,
             [this] { showWritten(saveReportAsWebPage(this, controller_).written); });
+}
+
+// The File menu's commands that are in no menu but have their shortcuts.
+void MainWindow::addHiddenFileCommands() {
     connect(
         addHiddenCommand("SaveRightWrongData1", QStringLiteral("Save Comma-Delimited 01 Data"), {}),
         &QAction::triggered, this, &MainWindow::saveZeroOneData);
@@ -159,8 +174,6 @@ void MainWindow::buildFileMenu() {
     addHiddenCommand("N1", QString(), keys(Qt::Key_Minus));  // a shortcut that does nothing
     connect(addHiddenCommand("Generate1", QStringLiteral("Generate"), keys(Qt::SHIFT | Qt::Key_F4)),
             &QAction::triggered, this, &MainWindow::hiddenGenerate);
-    connect(addCommand(m, "Exit1", QStringLiteral("E&xit")), &QAction::triggered, this,
-            &QWidget::close);
 }
 
 void MainWindow::buildAnalysisMenu() {
@@ -173,22 +186,37 @@ void MainWindow::buildAnalysisMenu() {
             &QAction::triggered, this, [this] { spearman_dialog_->run(); });
 }
 
-// One menu's commands in the order the user sees them: split, the order would
-// have to be read across functions.
+// The Options menu's commands in the order the user sees them.
 void MainWindow::buildOptionsMenu() {
     options_menu_ = menuBar()->addMenu(QStringLiteral("&Options"));
     options_menu_->setObjectName(QStringLiteral("Options1"));
     QMenu* m = options_menu_;
     addCommand(m, "SETOPTIONSPRIORTOANALYSIS1",
                QStringLiteral("(RUN ANALYSIS AGAIN AFTER SETTING OPTIONS)"));
-    // Every option command but the generator's seed and the automatic save
-    // first tells the analyse button that the next analysis uses new options.
-    auto option = [this](QAction* action, auto&& step) {
-        connect(action, &QAction::triggered, this, [this, step] {
-            markOptionsChanged();
-            step();
-        });
-    };
+    addGradingAndGroupOptions(*m);
+    addOrderOptions(*m);
+    addBandOptions(*m);
+    connect(addToggle(m, "ChangeSeedValueeverytimeGeneratorisCalled1",
+                      QStringLiteral("Change Seed Value every time Data Generator is called")),
+            &QAction::triggered, this,
+            [this] { controller_.toggle(OptionToggle::change_seed_each_call); });
+    connect(addToggle(m, "AutomaticallySaveKORfilewhensavingresults1",
+                      QStringLiteral("Automatically Save KOR file when saving results")),
+            &QAction::triggered, this,
+            [this] { controller_.toggle(OptionToggle::auto_save_kor_file); });
+}
+
+// Every option command but the generator's seed and the automatic save first
+// tells the analyse button that the next analysis uses new options.
+void MainWindow::option(QAction* action, std::function<void()> step) {
+    connect(action, &QAction::triggered, this, [this, step = std::move(step)] {
+        markOptionsChanged();
+        step();
+    });
+}
+
+void MainWindow::addGradingAndGroupOptions(QMenu& menu) {
+    QMenu* m = &menu;
     option(
         addCommand(m, "SetPercentagesforGrades1", QStringLiteral("Set Percentages for &Grades..."),
                    keys(Qt::SHIFT | Qt::Key_F2)),
@@ -218,6 +246,10 @@ void MainWindow::buildOptionsMenu() {
                 controller_.toggle(OptionToggle::use_problem_criteria);
                 markOptionsChanged();
             });
+}
+
+void MainWindow::addOrderOptions(QMenu& menu) {
+    QMenu* m = &menu;
     auto* examinee_order = new QActionGroup(this);
     const std::pair<const char*, const char*> examinee_items[] = {
         {"rdo_sort_none", "Do &NOT Sort Examinees"},
@@ -253,6 +285,10 @@ void MainWindow::buildOptionsMenu() {
                         item_keys[k]),
                [this, order] { controller_.chooseItemOrder(order); });
     }
+}
+
+void MainWindow::addBandOptions(QMenu& menu) {
+    QMenu* m = &menu;
     auto* bands = new QActionGroup(this);
     option(addRadio(m, bands, "rdo_use_raw", QStringLiteral("Use Raw Scores in Confidence Bands"),
                     keys(Qt::CTRL | Qt::Key_F9)),
@@ -265,14 +301,6 @@ void MainWindow::buildOptionsMenu() {
                     QStringLiteral("Use Grade Letters in Confidence Bands"),
                     keys(Qt::CTRL | Qt::Key_F11)),
            [this] { chooseBandUnit(BandUnit::grade_letters); });
-    connect(addToggle(m, "ChangeSeedValueeverytimeGeneratorisCalled1",
-                      QStringLiteral("Change Seed Value every time Data Generator is called")),
-            &QAction::triggered, this,
-            [this] { controller_.toggle(OptionToggle::change_seed_each_call); });
-    connect(addToggle(m, "AutomaticallySaveKORfilewhensavingresults1",
-                      QStringLiteral("Automatically Save KOR file when saving results")),
-            &QAction::triggered, this,
-            [this] { controller_.toggle(OptionToggle::auto_save_kor_file); });
 }
 
 void MainWindow::buildExamplesMenu() {

@@ -7,6 +7,7 @@
 // commands.
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -99,6 +100,12 @@ class MainWindow : public QMainWindow {
     void buildFileMenu();
     void buildAnalysisMenu();
     void buildOptionsMenu();
+    void addResultCommands(QMenu& menu);
+    void addHiddenFileCommands();
+    void option(QAction* action, std::function<void()> step);
+    void addGradingAndGroupOptions(QMenu& menu);
+    void addOrderOptions(QMenu& menu);
+    void addBandOptions(QMenu& menu);
     void buildExamplesMenu();
     void buildHelpMenu();
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption,
@@ -119,8 +126,8 @@ class MainWindow : public QMainWindow {
     // MainAnalysis.cpp
     void dataAccepted(const EditorCloseResult& result);
     void editorCancelled();
-    void beginAnalysis(int examinees);
-    void endAnalysis(int examinees);
+    void beginAnalysis();
+    void endAnalysis();
 
     // MainOutput.cpp
     void viewFullResults();

@@ -16,23 +16,6 @@
 
 namespace {
 
-QString exampleNames() {
-    QStringList names;
-    for (const kor::Application::ExampleEntry& example : kor::Application::examples()) {
-        names.append(kor::ui::toQt(example.name));
-    }
-    return names.join(QStringLiteral(", "));
-}
-
-bool knownExample(const std::string& name) {
-    for (const kor::Application::ExampleEntry& entry : kor::Application::examples()) {
-        if (entry.name == name) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // The options and their help text, for the parser that prints the help and
 // for the one that starts the program.
 struct Options {
@@ -45,7 +28,7 @@ Options describeOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral("KOR: item analysis of multiple-choice tests"));
     const QCommandLineOption example(
         QStringLiteral("example"),
-        QStringLiteral("Start with the built-in example NAME analysed (%1).").arg(exampleNames()),
+        QStringLiteral("Start with the built-in example NAME analysed (%1).").arg(kor::ui::toQt(kor::Application::example_names(", "))),
         QStringLiteral("NAME"));
     Options options{parser.addHelpOption(), parser.addVersionOption(), example};
     parser.addOption(example);
@@ -100,9 +83,9 @@ int main(int argc, char** argv) {
     }
 
     const std::string name = kor::ui::fromQt(parser.value(options.example));
-    if (parser.isSet(options.example) && !knownExample(name)) {
+    if (parser.isSet(options.example) && !kor::Application::is_example(name)) {
         std::fprintf(stderr, "kor-gui: there is no example called \"%s\" (examples: %s)\n",
-                     name.c_str(), qPrintable(exampleNames()));
+                     name.c_str(), kor::Application::example_names(", ").c_str());
         return 2;
     }
 

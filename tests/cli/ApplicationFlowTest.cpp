@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "AnalysisJson.h"
 #include "CliRun.h"
 #include "app/Application.h"
 #include "core/FileIO.h"
+#include "reports/AnalysisJson.h"
 #include "reports/QuickExaminees.h"
 #include "reports/QuickItems.h"
 #include "reports/ResultsFiles.h"
@@ -75,7 +75,9 @@ TEST_F(ApplicationFlow, OnlyTheDataSetsOwnSaveReplacesTheOpenedInputFile) {
     EXPECT_TRUE(app.export_data_only(at("./set2.kor")).refused);
 
     const std::string before = contents(at("set2.kor"));
-    app.state().editor.title = "Saved in place";
+    EditorTexts retitled = app.state().editor;
+    retitled.title = "Saved in place";
+    app.set_editor_texts(retitled);
     const Outcome saved = app.save_input_file(at("./set2.kor"));
     ASSERT_FALSE(saved.refused) << saved.messages.front();
     EXPECT_NE(contents(at("set2.kor")), before);
@@ -96,9 +98,10 @@ TEST_F(ApplicationFlow, OnlyTheDataSetsOwnSaveReplacesTheOpenedInputFile) {
 TEST_F(ApplicationFlow, ResultsOfChangedDataAreRefusedByEverySave) {
     Application app = analysed_example_1();
     EXPECT_TRUE(app.results_are_current());
-    std::vector<std::string>& lines = app.state().editor.data_lines;
-    const std::string line = lines.front();
-    lines.front().back() = line.back() == '1' ? '2' : '1';
+    EditorTexts texts = app.state().editor;
+    const std::string line = texts.data_lines.front();
+    texts.data_lines.front().back() = line.back() == '1' ? '2' : '1';
+    app.set_editor_texts(texts);
     EXPECT_FALSE(app.results_are_current());
     const std::string folder_path = at("app");
     const Outcome refusals[] = {
@@ -120,15 +123,17 @@ TEST_F(ApplicationFlow, ResultsOfChangedDataAreRefusedByEverySave) {
 
     // Changed back, the results are theirs again; the 0/1 data converts them
     // and back, and keeps them.
-    const std::string edited = lines.front();
-    lines.front() = line;
+    const std::string edited = texts.data_lines.front();
+    texts.data_lines.front() = line;
+    app.set_editor_texts(texts);
     EXPECT_TRUE(app.results_are_current());
     EXPECT_FALSE(app.save_zero_one_data(folder_path + "/z.txt", ZeroOneLayout::main_window).refused);
     EXPECT_FALSE(app.save_item_stats(folder_path + "/i.txt").refused);
 
     // The editor's own export writes the data as they stand, and leaves
     // them so: not as they were first loaded.
-    lines.front() = edited;
+    texts.data_lines.front() = edited;
+    app.set_editor_texts(texts);
     EXPECT_FALSE(app.save_zero_one_data(folder_path + "/z.txt", ZeroOneLayout::data_editor).refused);
     EXPECT_EQ(app.state().editor.data_lines.front(), edited);
     EXPECT_FALSE(app.results_are_current());
@@ -141,8 +146,9 @@ TEST_F(ApplicationFlow, UnsavedChangesFollowOpeningEditingAndSaving) {
     EXPECT_FALSE(app.has_unsaved_changes());
     ASSERT_FALSE(app.open_example("set1").refused);
     EXPECT_FALSE(app.has_unsaved_changes());
-    ProgramState& state = app.state();
-    state.editor.comments = "edited";
+    EditorTexts edited = app.state().editor;
+    edited.comments = "edited";
+    app.set_editor_texts(edited);
     EXPECT_TRUE(app.has_unsaved_changes());
     ASSERT_FALSE(app.save_input_file(at("set1.kor")).refused);
     EXPECT_FALSE(app.has_unsaved_changes());

@@ -66,8 +66,9 @@ TEST_F(ReportOutput, SettingsFlagsReachTheReports) {
 }
 
 TEST(ReportOutputText, FullReportIsTheResultsWindowsTextAndUnknownNamesGiveNothing) {
-    Application app(testing::sample_set_2());
-    ASSERT_FALSE(load_test_data(app.state()).refused);
+    auto loaded = testing::sample_set_2();
+    ASSERT_FALSE(load_test_data(*loaded).refused);
+    Application app(std::move(loaded));
     ASSERT_FALSE(app.analyze().refused);
     const auto full = report_output(app, "full");
     ASSERT_TRUE(full.has_value());

@@ -296,6 +296,8 @@ TEST(HtmlReport, EverybodyAlikeGivesAsterisksAndOneGroupNotNumbersThatAreNot) {
     ASSERT_NE(page.by_id("n"), nullptr);
     EXPECT_EQ(page.by_id("n")->text, "3");
     EXPECT_EQ(page.by_id("sd")->text, "0.000");
+    ASSERT_NE(page.by_id("mean-se"), nullptr);
+    EXPECT_EQ(page.by_id("mean-se")->text, "0.000");
     // No figure and no coordinate of a picture is anything but a number.
     for (const HtmlElement& element : page.elements) {
         if (element.name == "td" || element.name == "dd") {

@@ -30,7 +30,7 @@ std::unique_ptr<ProgramState> results_by_hand() {
     r.mean_adj_pbis = 0.25;
     r.kr20 = 0.8;
     r.sem_kr20 = 2.5;
-    r.score = {24.5, 18.0625, 4.25, 12.0, 38.0, 25.0, -0.5, 0.1};
+    r.score = {24.5, 18.0625, 4.25, 12.0, 38.0, 25.0, -0.5, 0.1, std::nullopt};
     return state;
 }
 
@@ -86,7 +86,7 @@ TEST(QuickViews, ItemViewClosesWithTheScoresOrThePoints) {
     state->data.mc_item_points = 1.5;
     state->data.pc_total_points = 20;
     state->results.total_possible = 80.0;
-    state->results.pc_score = {50.0, 100.0, 10.0, 20.0, 79.0, 52.0, 0.0, 0.0};
+    state->results.pc_score = {50.0, 100.0, 10.0, 20.0, 79.0, 52.0, 0.0, 0.0, std::nullopt};
     const Lines points = quick_item_view(*state, {"kept"});
     EXPECT_EQ(Lines(points.begin() + 10, points.begin() + 16),
               (Lines{"Total Possible Score= 80.0", " (40*1.5 MC points + 20 Partial Credit)",

@@ -353,6 +353,12 @@ struct Matrix {
     }
 };
 
+// Whether `value` prints with three decimals as `stated` does. Only values
+// near it are printed to see: the walk below asks millions of times.
+bool prints_as(double value, double stated) {
+    return std::abs(value - stated) < 0.001 && fixed(value, 3) == fixed(stated, 3);
+}
+
 // Stage 2a: item counts with the stated total (the mean), a spread that gives
 // the stated KR20 and SEM, and a sum of item SDs near SD / mean pbis, since
 // the item SDs weighted by the point-biserials add up to the score SD.
@@ -371,8 +377,8 @@ std::vector<int> choose_item_counts(Random& random, const std::vector<std::uint8
         const double kr20 = kor::kr20_of(set3_items, variance, sum_pq);
         const double sem = std::sqrt(1.0 - kr20) * sd;
         double d = 10.0 * std::abs(total - 1626);
-        d += fixed(kr20, 3) == "0.794" ? 0.0 : 100.0 * std::abs(kr20 - 0.7938) + 0.5;
-        d += fixed(sem, 3) == "2.642" ? 0.0 : 100.0 * std::abs(sem - 2.642) + 0.5;
+        d += prints_as(kr20, 0.794) ? 0.0 : 100.0 * std::abs(kr20 - 0.7938) + 0.5;
+        d += prints_as(sem, 2.642) ? 0.0 : 100.0 * std::abs(sem - 2.642) + 0.5;
         d += std::max(0.0, std::abs(sum_sd - sd / 0.315) - 0.15);
         return d;
     };
@@ -383,15 +389,18 @@ std::vector<int> choose_item_counts(Random& random, const std::vector<std::uint8
             std::clamp(static_cast<int>(std::lround(50 * p)), 1 + first_row[j], 48 + first_row[j]);
     }
     double current = counts_fit(c);
+    // One count a step, taken back when the step is refused (in place: the
+    // walk takes millions of steps).
     while (current > 0.0) {
-        std::vector<int> next = c;
         const std::size_t j = at(random.below(set3_items));
-        next[j] = std::clamp(next[j] + (random.below(2) == 0 ? -1 : 1), 1 + first_row[j],
-                             48 + first_row[j]);
-        const double d = counts_fit(next);
+        const int before = c[j];
+        c[j] =
+            std::clamp(c[j] + (random.below(2) == 0 ? -1 : 1), 1 + first_row[j], 48 + first_row[j]);
+        const double d = counts_fit(c);
         if (d <= current || random.uniform() < 0.01) {
-            c = std::move(next);
             current = d;
+        } else {
+            c[j] = before;
         }
     }
     return c;
@@ -679,9 +688,14 @@ int make_qxm() {
     std::size_t next_invalid = 0;
     std::vector<std::string> lines;
     for (std::size_t i = 0; i < set1_answers().size(); ++i) {
-        char label[32];
-        std::snprintf(label, sizeof label, "%-12s%2d  %2d  ", names[i].c_str(),
-                      55 + random.below(45), 55 + random.below(45));
+        // Two marks from 55 to 99 after the name. The second is drawn first:
+        // the lines were made by a compiler that evaluated the arguments of
+        // a call from the right, and the order is now spelt out.
+        const int second_mark = 55 + random.below(45);
+        const int first_mark = 55 + random.below(45);
+        std::string label = names[i];
+        label.resize(std::max<std::size_t>(label.size(), 12), ' ');
+        label += std::to_string(first_mark) + "  " + std::to_string(second_mark) + "  ";
         std::string responses;
         if (i == 0) {
             responses = qxm_first_responses;
@@ -700,7 +714,7 @@ int make_qxm() {
                 }
             }
         }
-        lines.push_back(std::string(label) + responses);
+        lines.push_back(label + responses);
     }
     print_literals(lines);
     return 0;

@@ -1,6 +1,9 @@
 #include "app/forms/EditorModel.h"
 
 #include "core/data/CsvImport.h"
+#include <utility>
+#include "core/data/TextImport.h"
+#include "core/data/AltAnswers.h"
 
 #include <algorithm>
 #include <optional>
@@ -332,7 +335,7 @@ void fill_editor_from_csv(ProgramState& state, const CsvMapping& mapping, const 
 EditorCloseResult close_editor(ProgramState& state, EditorExit how) {
     EditorLoad load = load_editor_data(state, how);
     EditorCloseResult result;
-    result.outcome = std::move(load.outcome);
+    result.outcome = on_editor_boxes(std::move(load.outcome));
     if (load.show_editor_again) {
         result.show_editor_again = true;
         return result;
@@ -347,6 +350,50 @@ EditorCloseResult close_editor(ProgramState& state, EditorExit how) {
     result.data_set_box = shown_data_set_name(state);
     result.title_box = state.editor.title;
     return result;
+}
+
+Outcome on_editor_boxes(Outcome outcome) {
+    static constexpr std::pair<const char*, const char*> boxes[] = {
+        {editor_field::title, editor_control::title},
+        {editor_field::cases, editor_control::cases},
+        {editor_field::items, editor_control::items},
+        {editor_field::label_length, editor_control::label_length},
+        {editor_field::answer_key, editor_control::answer_key},
+        {editor_field::options, editor_control::options},
+        {editor_field::include, editor_control::include},
+        {editor_field::data, editor_control::data},
+    };
+    for (const auto& [field, box] : boxes) {
+        if (outcome.focus == field) {
+            outcome.focus = box;
+            break;
+        }
+    }
+    return outcome;
+}
+
+Outcome load_test_data(ProgramState& state) {
+    return on_editor_boxes(load_test_data(static_cast<AnalysisState&>(state)));
+}
+
+Outcome code_options_line(ProgramState& state) {
+    return on_editor_boxes(code_options_line(static_cast<AnalysisState&>(state)));
+}
+
+Outcome code_key_line(ProgramState& state, bool show_both_messages) {
+    return on_editor_boxes(code_key_line(static_cast<AnalysisState&>(state), show_both_messages));
+}
+
+Outcome import_testscore_data(ProgramState& state) {
+    return on_editor_boxes(import_testscore_data(static_cast<AnalysisState&>(state)));
+}
+
+Outcome prepare_alt_answer_table(ProgramState& state) {
+    return on_editor_boxes(prepare_alt_answer_table(static_cast<AnalysisState&>(state)));
+}
+
+Outcome alt_answers_ok(ProgramState& state) {
+    return on_editor_boxes(alt_answers_ok(static_cast<AnalysisState&>(state)));
 }
 
 }  // namespace kor

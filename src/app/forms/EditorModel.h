@@ -13,6 +13,32 @@
 namespace kor {
 
 struct ProgramState;
+struct AnalysisState;
+
+// Names of the editor's boxes, used as focus targets.
+namespace editor_control {
+inline constexpr const char* title = "txt_title";
+inline constexpr const char* cases = "txt_cases";
+inline constexpr const char* items = "txt_items";
+inline constexpr const char* label_length = "txt_label_length";
+inline constexpr const char* answer_key = "txt_answer_key";
+inline constexpr const char* options = "txt_options";
+inline constexpr const char* include = "txt_include";
+inline constexpr const char* data = "MemoData";
+}  // namespace editor_control
+
+// The outcome with the editor field it names to correct replaced by the
+// editor's box that shows it; any other focus stays.
+Outcome on_editor_boxes(Outcome outcome);
+
+// The data set's steps as the editor runs them: the core's steps, with the
+// refusal's focus on the editor's box.
+Outcome load_test_data(ProgramState& state);
+Outcome code_options_line(ProgramState& state);
+Outcome code_key_line(ProgramState& state, bool show_both_messages);
+Outcome import_testscore_data(ProgramState& state);
+Outcome prepare_alt_answer_table(ProgramState& state);
+Outcome alt_answers_ok(ProgramState& state);
 
 // The editor's state beside its boxes.
 struct EditorForm {

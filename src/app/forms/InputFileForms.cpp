@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/ProgramState.h"
+#include "app/forms/EditorModel.h"
 #include "app/forms/GradeForm.h"
 #include "app/forms/GroupForm.h"
 #include "app/forms/PartialCreditForm.h"
@@ -89,12 +90,13 @@ class FormsOfProgram final : public InputFileForms {
 
 Outcome read_input_text(ProgramState& state, std::string_view contents, InputLayout layout) {
     FormsOfProgram forms(state);
-    return read_input_text(static_cast<AnalysisState&>(state), contents, layout, forms);
+    return on_editor_boxes(
+        read_input_text(static_cast<AnalysisState&>(state), contents, layout, forms));
 }
 
 Outcome read_input_file(ProgramState& state, const std::string& path, InputLayout layout) {
     FormsOfProgram forms(state);
-    return read_input_file(static_cast<AnalysisState&>(state), path, layout, forms);
+    return on_editor_boxes(read_input_file(static_cast<AnalysisState&>(state), path, layout, forms));
 }
 
 }  // namespace kor

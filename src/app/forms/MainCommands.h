@@ -31,4 +31,16 @@ void choose_item_order(ProgramState& state, ItemOrder order);
 // (editor_load_failed), and the editor clears that flag when it opens.
 void go_to_data_editor(ProgramState& state, InputMode mode);
 
+// The on/off commands of the Options menu.
+enum class OptionToggle {
+    print_grades_on_reports,
+    suggest_problem_items,
+    use_problem_criteria,
+    change_seed_each_call,
+    auto_save_kor_file,
+};
+
+// The OUTPUT box's check boxes.
+enum class SaveChoice { exm, itm, opt, rpt };
+
 }  // namespace kor

@@ -26,7 +26,23 @@ namespace spearman_control {
 inline constexpr const char* desired = "txt_sbrel";
 }
 
-// Opening the calculator: desired 0.8, the analysed test's KR20 and items.
+// The test the calculator works from: its reliability and items, and the
+// separator its boxes show and read numbers with.
+struct SpearmanBrownTest {
+    double reliability = 0.0;
+    int items = 0;
+    char decimal_separator = '.';
+};
+
+// Opening the calculator: the desired reliability, the test's reliability
+// and items; the answers empty.
+void open_spearman_brown(SpearmanBrownForm& form, const SpearmanBrownTest& test, double desired);
+// "Calculate" on the form alone: reads the desired reliability into
+// `desired` and fills the answers.
+Outcome calculate_spearman_brown(SpearmanBrownForm& form, const SpearmanBrownTest& test,
+                                 double& desired);
+
+// The same for the analysed test: desired 0.8, the analysed test's KR20 and items.
 void open_spearman_brown(ProgramState& state);
 
 // "Calculate": reads the desired reliability and fills the answers; refused

@@ -134,7 +134,7 @@ std::string patience_message(const AnalysisState& state) {
     if (state.data.num_examinees <= patience_threshold) {
         return {};
     }
-    return "Please be patient... You have a large number of cases. \r\n\r\nYou need to click OK on this message for "
+    return "Please be patient... You have a large number of cases. \n\nYou need to click OK on this message for "
            "the Analysis to run.";
 }
 

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -100,6 +101,9 @@ struct ScoreStatistics {
     double median = 0.0;
     double skewness = 0.0;
     double kurtosis = 0.0;
+    // The standard error of the mean: how far the mean of another class like
+    // this one may lie from this mean. None for fewer than two scores.
+    std::optional<double> mean_se;
 };
 
 struct AnalysisResults {

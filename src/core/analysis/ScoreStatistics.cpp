@@ -37,6 +37,11 @@ ScoreStatistics describe_scores(std::vector<double> scores) {
     // Computational formula; a tiny negative result of rounding is no variance.
     stats.variance = std::max(0.0, (sum_squares - sum * sum / n) / n);
     stats.sd = std::sqrt(stats.variance);
+    // The sample SD over the square root of N, which with the SD of
+    // denominator N is SD / sqrt(N - 1).
+    if (scores.size() >= 2) {
+        stats.mean_se = stats.sd / std::sqrt(n - 1.0);
+    }
 
     // The true extremes: starting the minimum at the top score would report a
     // minimum below every score when extra credit lifts all scores above it.

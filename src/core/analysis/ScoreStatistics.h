@@ -7,8 +7,10 @@
 
 namespace kor {
 
-// Median, mean, variance (denominator N), SD, minimum, maximum, skewness and
-// excess kurtosis of `scores`. Without variance the skewness and kurtosis are 0.
+// Median, mean, variance (denominator N), SD, minimum, maximum, skewness,
+// excess kurtosis and the standard error of the mean of `scores`. Without
+// variance the skewness and kurtosis are 0; with fewer than two scores there
+// is no standard error.
 ScoreStatistics describe_scores(std::vector<double> scores);
 
 // KR20 from the score variance and the sum of p*q over the k included items;

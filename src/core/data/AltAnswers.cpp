@@ -34,12 +34,12 @@ std::string column_text(const std::string& line, int j) {
 bool read_item_count(AnalysisState& state, Outcome& outcome) {
     std::optional<int> items = parse_int(state.editor.items);
     if (!items) {
-        outcome.refuse("Number of Items must be an integer", editor_control::items);
+        outcome.refuse("Number of Items must be an integer", editor_field::items);
         return false;
     }
     if (*items < 1 || *items > max_items) {
         outcome.refuse("Number of Items must be between 1 and " + std::to_string(max_items),
-                       editor_control::items);
+                       editor_field::items);
         return false;
     }
     state.data.num_items = *items;

@@ -12,10 +12,6 @@
 #include "core/data/AltAnswers.h"
 #include "core/data/InputFile.h"
 #include "core/data/InputFileKeys.h"
-#include "app/forms/PartialCreditForm.h"
-#include "app/forms/TosForm.h"
-#include "app/forms/GradeForm.h"
-#include "app/forms/GroupForm.h"
 
 namespace kor {
 

@@ -14,7 +14,7 @@ namespace kor {
 namespace {
 
 using std::to_string;
-namespace control = editor_control;
+namespace control = editor_field;
 
 std::size_t column(int j) { return static_cast<std::size_t>(j - 1); }
 

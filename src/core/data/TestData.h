@@ -38,17 +38,19 @@ struct EditorTexts {
     friend bool operator==(const EditorTexts&, const EditorTexts&) = default;
 };
 
-// Names of the editor's boxes, used as focus targets.
-namespace editor_control {
-inline constexpr const char* title = "txt_title";
-inline constexpr const char* cases = "txt_cases";
-inline constexpr const char* items = "txt_items";
-inline constexpr const char* label_length = "txt_label_length";
-inline constexpr const char* answer_key = "txt_answer_key";
-inline constexpr const char* options = "txt_options";
-inline constexpr const char* include = "txt_include";
-inline constexpr const char* data = "MemoData";
-}  // namespace editor_control
+// The editor texts a refusal names as the one to correct (its focus): the
+// names of the fields above. The windows put the focus on the box that
+// shows the field.
+namespace editor_field {
+inline constexpr const char* title = "title";
+inline constexpr const char* cases = "cases";
+inline constexpr const char* items = "items";
+inline constexpr const char* label_length = "label_length";
+inline constexpr const char* answer_key = "answer_key";
+inline constexpr const char* options = "options";
+inline constexpr const char* include = "include";
+inline constexpr const char* data = "data_lines";
+}  // namespace editor_field
 
 // The whole id and name of a student whose label in the data lines is a
 // shortened form of its id.

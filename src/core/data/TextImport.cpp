@@ -108,13 +108,13 @@ std::string with_blanks_missing(std::string record) {
 std::optional<int> testscore_item_count(const std::string& text, Outcome& outcome) {
     const std::optional<int> items = parse_int(text);
     if (!items) {
-        outcome.refuse("Number of Items must be an integer", editor_control::items);
+        outcome.refuse("Number of Items must be an integer", editor_field::items);
         return std::nullopt;
     }
     if (*items < 1 || *items > testscore_max_items) {
         outcome.refuse(
             "Number of Items must be between 1 and " + std::to_string(testscore_max_items),
-            editor_control::items);
+            editor_field::items);
         return std::nullopt;
     }
     return items;

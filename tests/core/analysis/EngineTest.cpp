@@ -124,6 +124,12 @@ TEST(ScoreStatistics, MedianMeanAndVarianceByHand) {
     EXPECT_NEAR(s.kurtosis, 1.5 - 3.0, 1e-12);
     EXPECT_EQ(s.min, 2.0);
     EXPECT_EQ(s.max, 6.0);
+    // The standard error of the mean: the sample SD (N - 1) over sqrt(N),
+    // sqrt(4 / 3) = 1.1547; none for a single score.
+    ASSERT_TRUE(s.mean_se.has_value());
+    EXPECT_NEAR(*s.mean_se, 2.0 / std::sqrt(3.0), 1e-12);
+    EXPECT_FALSE(describe_scores({7}).mean_se.has_value());
+    EXPECT_NEAR(*describe_scores({1, 2, 3, 4}).mean_se, std::sqrt(5.0 / 12.0), 1e-12);
     // Extra credit can lift every score above the possible total: the minimum is still the smallest score.
     EXPECT_EQ(describe_scores({12.5, 11.0}).min, 11.0);
 }

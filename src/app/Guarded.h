@@ -1,11 +1,11 @@
 #pragma once
-// Runs a core step that may fail in the file system; the failure becomes a
+// Runs a step that may fail in the file system; the failure becomes a
 // refusal with the system's message.
 
 #include "core/FileIO.h"
 #include "core/Outcome.h"
 
-namespace kor::ui {
+namespace kor {
 
 template <typename Step>
 Outcome guarded(Step&& step) {
@@ -18,4 +18,4 @@ Outcome guarded(Step&& step) {
     }
 }
 
-}  // namespace kor::ui
+}  // namespace kor

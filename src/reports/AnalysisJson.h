@@ -7,14 +7,15 @@
 
 namespace kor {
 
-struct ProgramState;
+struct AnalysisState;
 class TextSink;
 
 // A value stored as 9 for "cannot be computed" is written as null. Lines end
 // with `newline`, the last one too.
-void write_analysis_json(const ProgramState& state, TextSink& sink, std::string_view newline = "\n");
+void write_analysis_json(const AnalysisState& state, TextSink& sink,
+                         std::string_view newline = "\n");
 
 // The same document as one text, lines ended by LF.
-std::string analysis_json_text(const ProgramState& state);
+std::string analysis_json_text(const AnalysisState& state);
 
 }  // namespace kor

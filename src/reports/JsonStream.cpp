@@ -1,4 +1,4 @@
-#include "JsonStream.h"
+#include "reports/JsonStream.h"
 
 #include <charconv>
 #include <cmath>
@@ -18,9 +18,13 @@ JsonStream::JsonStream(TextSink& sink, std::string_view newline) : sink_(sink), 
     buffer_.reserve(buffer_size + 256);
 }
 
-void JsonStream::put(std::string_view bytes) { buffer_.append(bytes); }
+void JsonStream::put(std::string_view bytes) {
+    buffer_.append(bytes);
+}
 
-void JsonStream::put(char c) { buffer_.push_back(c); }
+void JsonStream::put(char c) {
+    buffer_.push_back(c);
+}
 
 // Checked once per value; no single value is large except a text, which
 // flushes as it goes.
@@ -135,14 +139,29 @@ void JsonStream::text(std::string_view latin1) {
     for (const char c : utf8_from_latin1(latin1)) {
         const auto byte = static_cast<unsigned char>(c);
         switch (c) {
-            case '"': put("\\\""); continue;
-            case '\\': put("\\\\"); continue;
-            case '\b': put("\\b"); continue;
-            case '\f': put("\\f"); continue;
-            case '\n': put("\\n"); continue;
-            case '\r': put("\\r"); continue;
-            case '\t': put("\\t"); continue;
-            default: break;
+            case '"':
+                put("\\\"");
+                continue;
+            case '\\':
+                put("\\\\");
+                continue;
+            case '\b':
+                put("\\b");
+                continue;
+            case '\f':
+                put("\\f");
+                continue;
+            case '\n':
+                put("\\n");
+                continue;
+            case '\r':
+                put("\\r");
+                continue;
+            case '\t':
+                put("\\t");
+                continue;
+            default:
+                break;
         }
         if (byte < 0x20) {
             put("\\u00");

@@ -1,26 +1,29 @@
-#include "AnalysisJson.h"
+#include "reports/AnalysisJson.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "JsonStream.h"
-#include "app/ProgramState.h"
+#include "core/AnalysisState.h"
 #include "core/analysis/ItemStatistics.h"
 #include "core/settings/Choices.h"
 #include "reports/CsvResults.h"
+#include "reports/JsonStream.h"
 #include "reports/QuickCommon.h"
 
 namespace kor {
 
 namespace {
 
-std::size_t at(int position) { return static_cast<std::size_t>(position); }
+std::size_t at(int position) {
+    return static_cast<std::size_t>(position);
+}
 
 // Writes the members of one object, each a name and a value.
 class Members {
-public:
+  public:
     explicit Members(JsonStream& json) : json_(json) {}
     Members& real(std::string_view name, double value) {
         json_.key(name);
@@ -48,6 +51,16 @@ public:
         correlation_value(json_, value);
         return *this;
     }
+    // A figure that is not defined goes out as null.
+    Members& real_or_null(std::string_view name, const std::optional<double>& value) {
+        json_.key(name);
+        if (value) {
+            json_.real(*value);
+        } else {
+            json_.null();
+        }
+        return *this;
+    }
     static void correlation_value(JsonStream& json, double value) {
         if (value == not_computable) {
             json.null();
@@ -56,11 +69,11 @@ public:
         }
     }
 
-private:
+  private:
     JsonStream& json_;
 };
 
-void data_set_json(JsonStream& json, const ProgramState& state) {
+void data_set_json(JsonStream& json, const AnalysisState& state) {
     const TTestData& d = state.data;
     json.key("data_set");
     json.begin_object();
@@ -86,7 +99,7 @@ void data_set_json(JsonStream& json, const ProgramState& state) {
     json.end_object();
 }
 
-void settings_json(JsonStream& json, const ProgramState& state) {
+void settings_json(JsonStream& json, const AnalysisState& state) {
     const AnalysisSettings& s = state.settings;
     json.key("settings");
     json.begin_object();
@@ -135,11 +148,12 @@ void score_statistics_members(JsonStream& json, const ScoreStatistics& s) {
         .real("mean", s.mean)
         .real("variance", s.variance)
         .real("sd", s.sd)
+        .real_or_null("mean_se", s.mean_se)
         .real("skewness", s.skewness)
         .real("kurtosis", s.kurtosis);
 }
 
-void test_json(JsonStream& json, const ProgramState& state) {
+void test_json(JsonStream& json, const AnalysisState& state) {
     const AnalysisResults& r = state.results;
     json.key("test");
     json.begin_object();
@@ -210,7 +224,7 @@ void correct_answers_of(JsonStream& json, const TTestData& d, int j) {
     json.end_array();
 }
 
-void item_json(JsonStream& json, const ProgramState& state, const Item_Record& item) {
+void item_json(JsonStream& json, const AnalysisState& state, const Item_Record& item) {
     const TTestData& d = state.data;
     const int j = item.ItemNum;
     json.begin_object();
@@ -261,7 +275,8 @@ void pair(JsonStream& json, std::string_view name, double low, double high) {
     json.end_array();
 }
 
-void text_pair(JsonStream& json, std::string_view name, const std::string& low, const std::string& high) {
+void text_pair(JsonStream& json, std::string_view name, const std::string& low,
+               const std::string& high) {
     json.key(name);
     json.begin_array();
     json.text(low);
@@ -269,7 +284,7 @@ void text_pair(JsonStream& json, std::string_view name, const std::string& low, 
     json.end_array();
 }
 
-void examinee_json(JsonStream& json, const ProgramState& state, const Case_Record& r) {
+void examinee_json(JsonStream& json, const AnalysisState& state, const Case_Record& r) {
     const bool points = state.data.partial_credit_on;
     json.begin_object();
     Members(json).whole("id", r.IDnum).text("label", r.Name);
@@ -301,7 +316,7 @@ void examinee_json(JsonStream& json, const ProgramState& state, const Case_Recor
 
 }  // namespace
 
-void write_analysis_json(const ProgramState& state, TextSink& sink, std::string_view newline) {
+void write_analysis_json(const AnalysisState& state, TextSink& sink, std::string_view newline) {
     const TTestData& d = state.data;
     const AnalysisResults& r = state.results;
     JsonStream json(sink, newline);
@@ -338,7 +353,7 @@ void write_analysis_json(const ProgramState& state, TextSink& sink, std::string_
     json.finish();
 }
 
-std::string analysis_json_text(const ProgramState& state) {
+std::string analysis_json_text(const AnalysisState& state) {
     StringSink sink;
     write_analysis_json(state, sink);
     return std::move(sink.text);

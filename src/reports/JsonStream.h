@@ -13,7 +13,7 @@
 namespace kor {
 
 class JsonStream {
-public:
+  public:
     // Lines end with `newline`.
     JsonStream(TextSink& sink, std::string_view newline);
     JsonStream(const JsonStream&) = delete;
@@ -39,7 +39,7 @@ public:
     // Ends the document with a line end and hands the rest to the sink.
     void finish();
 
-private:
+  private:
     void before_value();
     void line_break();
     void put(std::string_view bytes);

@@ -1,17 +1,17 @@
-#include "JsonStream.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+#include <nlohmann/json.hpp>
 #include <string>
 
-#include <nlohmann/json.hpp>
+#include "reports/JsonStream.h"
 
 namespace kor {
 namespace {
 
-std::string written(const std::function<void(JsonStream&)>& write, std::string_view newline = "\n") {
+std::string written(const std::function<void(JsonStream&)>& write,
+                    std::string_view newline = "\n") {
     StringSink sink;
     JsonStream json(sink, newline);
     write(json);
@@ -40,14 +40,16 @@ TEST(JsonStream, LaysOutNestedContainers) {
         },
         "\r\n");
     EXPECT_EQ(text,
-              "{\r\n  \"a\": 1,\r\n  \"list\": [\r\n    -2,\r\n    {}\r\n  ],\r\n  \"none\": []\r\n}\r\n");
+              "{\r\n  \"a\": 1,\r\n  \"list\": [\r\n    -2,\r\n    {}\r\n  ],\r\n  \"none\": "
+              "[]\r\n}\r\n");
 }
 
 // Reals read back as the same double and as reals; what is not finite is null.
 TEST(JsonStream, WritesRealsInTheShortestFormThatReadsBack) {
     const std::string text = written([](JsonStream& json) {
         json.begin_array();
-        for (const double value : {27.0, 0.2, -0.0, 1e-05, 100000.0, 1.0 / 3.0, 70.37253725372537, -1e300}) {
+        for (const double value :
+             {27.0, 0.2, -0.0, 1e-05, 100000.0, 1.0 / 3.0, 70.37253725372537, -1e300}) {
             json.real(value);
         }
         json.real(std::numeric_limits<double>::quiet_NaN());
@@ -56,7 +58,8 @@ TEST(JsonStream, WritesRealsInTheShortestFormThatReadsBack) {
     });
     EXPECT_NE(text.find("\n  27.0,\n  0.2,\n  0.0,\n"), std::string::npos) << text;
     const auto parsed = nlohmann::json::parse(text);
-    const double expected[] = {27.0, 0.2, 0.0, 1e-05, 100000.0, 1.0 / 3.0, 70.37253725372537, -1e300};
+    const double expected[] = {27.0,  0.2, 0.0, 1e-05, 100000.0, 1.0 / 3.0, 70.37253725372537,
+                               -1e300};
     for (std::size_t k = 0; k < std::size(expected); ++k) {
         EXPECT_TRUE(parsed[k].is_number_float()) << k;
         EXPECT_EQ(parsed[k].get<double>(), expected[k]) << k;

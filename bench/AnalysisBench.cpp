@@ -43,8 +43,12 @@ void analyse(benchmark::State& bench, int cases, int items) {
     }
 }
 
-void BM_Analysis_9999x100(benchmark::State& bench) { analyse(bench, 9999, 100); }
-void BM_Analysis_1000x50(benchmark::State& bench) { analyse(bench, 1000, 50); }
+void BM_Analysis_9999x100(benchmark::State& bench) {
+    analyse(bench, 9999, 100);
+}
+void BM_Analysis_1000x50(benchmark::State& bench) {
+    analyse(bench, 1000, 50);
+}
 
 // `kor analyze FILE` in-process: read, load, analyse, write every report.
 void BM_KorAnalyze_9999x100(benchmark::State& bench) {
@@ -59,9 +63,18 @@ void BM_KorAnalyze_9999x100(benchmark::State& bench) {
     std::filesystem::remove(path);
 }
 
-BENCHMARK(BM_Analysis_9999x100)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
-BENCHMARK(BM_Analysis_1000x50)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
-BENCHMARK(BM_KorAnalyze_9999x100)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Analysis_9999x100)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_Analysis_1000x50)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_KorAnalyze_9999x100)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
 

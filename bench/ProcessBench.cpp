@@ -7,7 +7,6 @@
 // instead (an earlier build, to compare under the same load).
 
 #include <benchmark/benchmark.h>
-
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -70,7 +69,8 @@ Finished run_kor(const std::vector<std::string>& args) {
     const std::string output = (work_folder() / "output.txt").string();
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
     posix_spawn_file_actions_adddup2(&actions, 1, 2);
     pid_t child = 0;
     Finished finished;
@@ -87,10 +87,11 @@ Finished run_kor(const std::vector<std::string>& args) {
 
 // The generated input file of `cases` x `items`, made once.
 std::string data_file(int cases, int items) {
-    const fs::path path = work_folder() / ("gen_" + std::to_string(cases) + "x" + std::to_string(items) + ".kor");
+    const fs::path path =
+        work_folder() / ("gen_" + std::to_string(cases) + "x" + std::to_string(items) + ".kor");
     if (!fs::exists(path)) {
-        const Finished made = run_kor(
-            {"generate", "--cases", std::to_string(cases), "--items", std::to_string(items), "-o", path.string()});
+        const Finished made = run_kor({"generate", "--cases", std::to_string(cases), "--items",
+                                       std::to_string(items), "-o", path.string()});
         if (made.status != 0) {
             std::abort();
         }
@@ -116,34 +117,43 @@ void time_command(benchmark::State& bench, const std::vector<std::string>& args)
 
 // Starting the program and printing one line: the part of every figure
 // below that no work of the program's own can shorten.
-void BM_Start(benchmark::State& bench) { time_command(bench, {"--version"}); }
+void BM_Start(benchmark::State& bench) {
+    time_command(bench, {"--version"});
+}
 
 void BM_Check(benchmark::State& bench) {
-    time_command(bench, {"check", data_file(static_cast<int>(bench.range(0)), static_cast<int>(bench.range(1)))});
+    time_command(bench, {"check", data_file(static_cast<int>(bench.range(0)),
+                                            static_cast<int>(bench.range(1)))});
 }
 
 void BM_Analyze(benchmark::State& bench) {
-    time_command(bench, {"analyze", data_file(static_cast<int>(bench.range(0)), static_cast<int>(bench.range(1)))});
+    time_command(bench, {"analyze", data_file(static_cast<int>(bench.range(0)),
+                                              static_cast<int>(bench.range(1)))});
 }
 
 void BM_AnalyzeJson(benchmark::State& bench) {
     const std::string json = (work_folder() / "out.json").string();
-    time_command(bench, {"analyze", data_file(static_cast<int>(bench.range(0)), static_cast<int>(bench.range(1))),
-                         "--json", json});
+    time_command(
+        bench,
+        {"analyze", data_file(static_cast<int>(bench.range(0)), static_cast<int>(bench.range(1))),
+         "--json", json});
 }
 
 void BM_AnalyzeSave(benchmark::State& bench) {
     const fs::path results = work_folder() / "saved" / "results.txt";
     fs::create_directories(results.parent_path());
-    time_command(bench, {"analyze", data_file(static_cast<int>(bench.range(0)), static_cast<int>(bench.range(1))),
-                         "--save", results.string()});
+    time_command(
+        bench,
+        {"analyze", data_file(static_cast<int>(bench.range(0)), static_cast<int>(bench.range(1))),
+         "--save", results.string()});
 }
 
 // Every command runs 11 times as a process of its own; the median and the
 // least (the figure least disturbed by other work on the machine) are reported.
 void repeated(benchmark::internal::Benchmark* bench) {
     bench->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(11);
-    bench->ComputeStatistics("min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
+    bench->ComputeStatistics(
+        "min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
     bench->ReportAggregatesOnly(true);
 }
 

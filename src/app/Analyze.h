@@ -17,7 +17,8 @@ enum class ExamineeOutput { now, when_asked };
 // Runs the analysis and writes every report text into state.report_texts; the
 // reports' warnings join results.warnings. Refused (with nothing written)
 // when the analysis is refused.
-Outcome analyze_and_report(ProgramState& state, ExamineeOutput examinee_output = ExamineeOutput::now);
+Outcome analyze_and_report(ProgramState& state,
+                           ExamineeOutput examinee_output = ExamineeOutput::now);
 
 // Writes the examinee output of the last analysis if it was left until asked for.
 void write_examinee_output_if_left(ProgramState& state);

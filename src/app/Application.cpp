@@ -3,6 +3,9 @@
 #include <utility>
 
 #include "app/Analyze.h"
+#include "app/Examples.h"
+#include "app/forms/GenForm.h"
+#include "app/forms/InputFileForms.h"
 #include "core/Encoding.h"
 #include "core/FileIO.h"
 #include "core/data/Conversions.h"
@@ -11,9 +14,6 @@
 #include "reports/GradeReports.h"
 #include "reports/HtmlReport.h"
 #include "reports/ViewerText.h"
-#include "app/Examples.h"
-#include "app/forms/GenForm.h"
-#include "app/forms/InputFileForms.h"
 
 namespace kor {
 
@@ -73,7 +73,9 @@ Outcome from_saved(const SavedFiles& saved) {
 
 }  // namespace
 
-Application::Application() : state_(std::make_unique<ProgramState>()) { mark_data_saved(); }
+Application::Application() : state_(std::make_unique<ProgramState>()) {
+    mark_data_saved();
+}
 
 // A state analysed elsewhere keeps its results as those of its data.
 Application::Application(std::unique_ptr<ProgramState> state) : state_(std::move(state)) {
@@ -83,12 +85,17 @@ Application::Application(std::unique_ptr<ProgramState> state) : state_(std::move
     }
 }
 
-void Application::mark_data_saved() { saved_data_ = data_set_digest(*state_); }
+void Application::mark_data_saved() {
+    saved_data_ = data_set_digest(*state_);
+}
 
-bool Application::has_unsaved_changes() const { return data_set_digest(*state_) != saved_data_; }
+bool Application::has_unsaved_changes() const {
+    return data_set_digest(*state_) != saved_data_;
+}
 
 Outcome Application::open_input_file(const std::string& path, InputLayout layout) {
-    Outcome outcome = guarded([&](Outcome& read) { read.append(read_input_file(*state_, path, layout)); });
+    Outcome outcome =
+        guarded([&](Outcome& read) { read.append(read_input_file(*state_, path, layout)); });
     if (outcome.accepted()) {
         mark_data_saved();
     }
@@ -109,7 +116,9 @@ Outcome Application::open_example(const std::string& name) {
     return outcome;
 }
 
-bool Application::is_example(const std::string& name) { return find_example(name) != nullptr; }
+bool Application::is_example(const std::string& name) {
+    return find_example(name) != nullptr;
+}
 
 std::string Application::example_names(const std::string& separator) {
     std::string names;
@@ -135,9 +144,13 @@ Outcome Application::insert_text_file(const std::string& path, TextSource source
     });
 }
 
-Outcome Application::import_testscore_data() { return kor::import_testscore_data(*state_); }
+Outcome Application::import_testscore_data() {
+    return kor::import_testscore_data(*state_);
+}
 
-void Application::start_generator() { gen_dialog_start(*state_); }
+void Application::start_generator() {
+    gen_dialog_start(*state_);
+}
 
 Outcome Application::generate() {
     Outcome outcome = gen_generate_click(*state_);
@@ -225,9 +238,11 @@ void Application::start_hidden_generate() {
 
 EditorCloseResult Application::close_editor(EditorExit how, KeyCheck key_check) {
     EditorCloseResult result = kor::close_editor(*state_, how);
-    if (key_check == KeyCheck::strict && !result.show_editor_again && !result.key_warnings.empty()) {
+    if (key_check == KeyCheck::strict && !result.show_editor_again &&
+        !result.key_warnings.empty()) {
         return_to_editor();
-        result.outcome.refuse("Nothing was analysed: with strict checking every ANSWER KEY warning is an error");
+        result.outcome.refuse(
+            "Nothing was analysed: with strict checking every ANSWER KEY warning is an error");
         result.show_editor_again = true;
         result.start_analysis = false;
         result.enable_analyze = false;
@@ -297,15 +312,20 @@ std::vector<std::string> Application::report_lines(ReportKind kind, Outcome& mes
     return {};
 }
 
-std::vector<std::string> Application::examinee_pane() const { return state_->report_texts.examinee_pane; }
+std::vector<std::string> Application::examinee_pane() const {
+    return state_->report_texts.examinee_pane;
+}
 
-std::vector<std::string> Application::item_pane() const { return state_->report_texts.item_pane; }
+std::vector<std::string> Application::item_pane() const {
+    return state_->report_texts.item_pane;
+}
 
 Outcome Application::check_targets(const std::vector<std::string>& targets) const {
     return check_targets(targets, state_->data.input_file_path);
 }
 
-Outcome Application::check_targets(const std::vector<std::string>& targets, const std::string& source) const {
+Outcome Application::check_targets(const std::vector<std::string>& targets,
+                                   const std::string& source) const {
     Outcome outcome;
     std::vector<std::string> files;
     for (const std::string& target : targets) {
@@ -320,7 +340,8 @@ Outcome Application::check_targets(const std::vector<std::string>& targets, cons
 }
 
 bool Application::results_are_current() const {
-    return state_->results.analysed && analysed_data_ && *analysed_data_ == data_set_digest(*state_);
+    return state_->results.analysed && analysed_data_ &&
+           *analysed_data_ == data_set_digest(*state_);
 }
 
 Outcome Application::check_results_current() const {
@@ -351,7 +372,9 @@ Outcome Application::save_results(const std::string& path, const SaveChoices& ch
         return checked;
     }
     write_examinee_output_if_left(*state_);
-    return guarded([&](Outcome& outcome) { outcome.append(from_saved(kor::save_results(*state_, path, choices))); });
+    return guarded([&](Outcome& outcome) {
+        outcome.append(from_saved(kor::save_results(*state_, path, choices)));
+    });
 }
 
 Outcome Application::save_grade_reports(const std::string& path) {
@@ -402,7 +425,8 @@ Outcome Application::save_zero_one_data(const std::string& path, ZeroOneLayout l
     const bool analysed = results_are_current();
     const std::uint64_t before = data_set_digest(*state_);
     outcome = guarded([&](Outcome& saved) {
-        saved.append(on_editor_boxes(kor::save_zero_one_data(*state_, convert_menu_, path, layout)));
+        saved.append(
+            on_editor_boxes(kor::save_zero_one_data(*state_, convert_menu_, path, layout)));
         if (saved.accepted()) {
             saved.wrote(path);
         }
@@ -428,7 +452,8 @@ Outcome Application::save_alt_files(const std::string& base) {
     });
 }
 
-Outcome Application::save_viewer_file(QuickReport report, const std::vector<std::string>& viewer_lines,
+Outcome Application::save_viewer_file(QuickReport report,
+                                      const std::vector<std::string>& viewer_lines,
                                       const std::string& path) {
     if (Outcome stale = check_results_current(); stale.refused) {
         return stale;
@@ -440,7 +465,8 @@ Outcome Application::save_viewer_file(QuickReport report, const std::vector<std:
 
 bool Application::is_own_input_file(const std::string& path) const {
     const TTestData& data = state_->data;
-    if (!data.opened_from_file || data.input_file_path.empty() || !same_file(path, data.input_file_path)) {
+    if (!data.opened_from_file || data.input_file_path.empty() ||
+        !same_file(path, data.input_file_path)) {
         return false;
     }
     try {
@@ -451,7 +477,8 @@ bool Application::is_own_input_file(const std::string& path) const {
 }
 
 Outcome Application::save_input_file(const std::string& path) {
-    const std::string& source = is_own_input_file(path) ? std::string() : state_->data.input_file_path;
+    const std::string& source =
+        is_own_input_file(path) ? std::string() : state_->data.input_file_path;
     Outcome outcome = check_targets({path}, source);
     if (outcome.refused) {
         return outcome;
@@ -474,9 +501,12 @@ std::string Application::proposed_input_file_name(const std::string& map_name) c
     return map_name == unsaved_name ? std::string() : map_name;
 }
 
-std::vector<std::string> Application::input_file_lines() const { return kor::input_file_lines(*state_); }
+std::vector<std::string> Application::input_file_lines() const {
+    return kor::input_file_lines(*state_);
+}
 
-Outcome Application::save_text_file(const std::string& path, const std::vector<std::string>& lines) {
+Outcome Application::save_text_file(const std::string& path,
+                                    const std::vector<std::string>& lines) {
     Outcome outcome = check_targets({path});
     if (outcome.refused) {
         return outcome;
@@ -487,7 +517,8 @@ Outcome Application::save_text_file(const std::string& path, const std::vector<s
     });
 }
 
-Outcome Application::save_text_file(const std::string& path, const std::function<void(TextSink&)>& produce) {
+Outcome Application::save_text_file(const std::string& path,
+                                    const std::function<void(TextSink&)>& produce) {
     Outcome outcome = check_targets({path});
     if (outcome.refused) {
         return outcome;
@@ -560,7 +591,9 @@ Outcome Application::convert(Conversion conversion) {
     return outcome;
 }
 
-void Application::toggle_right_wrong() { kor::toggle_right_wrong(*state_, convert_menu_); }
+void Application::toggle_right_wrong() {
+    kor::toggle_right_wrong(*state_, convert_menu_);
+}
 
 void Application::refresh_convert_menu() {
     // Each toggle enters a state with its heading; two return to the flag's own.

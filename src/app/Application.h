@@ -14,20 +14,20 @@
 #include <vector>
 
 #include "app/Analyze.h"
-#include "core/Outcome.h"
-#include "core/FileIO.h"
 #include "app/ProgramState.h"
+#include "app/forms/EditorModel.h"
+#include "app/forms/GenForm.h"
+#include "app/forms/GradeForm.h"
+#include "app/forms/MainCommands.h"
+#include "app/forms/PartialCreditForm.h"
+#include "app/forms/ProblemItemForm.h"
+#include "app/forms/SpearmanBrownForm.h"
+#include "app/forms/TosForm.h"
+#include "core/FileIO.h"
+#include "core/Outcome.h"
 #include "core/data/Conversions.h"
 #include "core/data/CsvImport.h"
 #include "core/data/InputFile.h"
-#include "app/forms/EditorModel.h"
-#include "app/forms/PartialCreditForm.h"
-#include "app/forms/GenForm.h"
-#include "app/forms/TosForm.h"
-#include "app/forms/SpearmanBrownForm.h"
-#include "app/forms/ProblemItemForm.h"
-#include "app/forms/MainCommands.h"
-#include "app/forms/GradeForm.h"
 #include "core/data/Loader.h"
 #include "reports/Exports.h"
 #include "reports/ResultsFiles.h"
@@ -53,10 +53,16 @@ inline constexpr const char* stale_results_refusal =
 enum class KeyCheck { warn, strict };
 
 // The forms the data editor's Convert menu rewrites the data into.
-enum class Conversion { right_wrong, letters, numbers, back_from_right_wrong, back_to_original_lines };
+enum class Conversion {
+    right_wrong,
+    letters,
+    numbers,
+    back_from_right_wrong,
+    back_to_original_lines
+};
 
 class Application {
-public:
+  public:
     Application();
     // Takes over a program state prepared elsewhere (a test's data set).
     explicit Application(std::unique_ptr<ProgramState> state);
@@ -345,7 +351,7 @@ public:
     // editor does each time it opens.
     void refresh_convert_menu();
 
-private:
+  private:
     // A fresh data set or one just saved: nothing of it is unsaved.
     void mark_data_saved();
     // Whether `path` is the input file the data were read from and holds a

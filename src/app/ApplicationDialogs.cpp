@@ -10,9 +10,9 @@
 #include "app/forms/GroupForm.h"
 #include "core/FileIO.h"
 #include "core/analysis/Analysis.h"
-#include "reports/GradeReports.h"
 #include "core/data/AltAnswers.h"
 #include "core/data/TextImport.h"
+#include "reports/GradeReports.h"
 
 namespace kor {
 
@@ -29,7 +29,9 @@ void Application::choose_examinee_order(ExamineeOrder order) {
     kor::choose_examinee_order(*state_, order);
 }
 
-void Application::choose_item_order(ItemOrder order) { kor::choose_item_order(*state_, order); }
+void Application::choose_item_order(ItemOrder order) {
+    kor::choose_item_order(*state_, order);
+}
 
 void Application::set_grade_rounding(bool round_percent) {
     state_->settings.grade_round_percent = round_percent;
@@ -64,7 +66,9 @@ Outcome Application::choose_band_unit(BandUnit unit, const std::string& scale_fi
     return {};
 }
 
-void Application::set_band_unit(BandUnit unit) { kor::choose_band_unit(*state_, unit); }
+void Application::set_band_unit(BandUnit unit) {
+    kor::choose_band_unit(*state_, unit);
+}
 
 Outcome Application::use_grading_file(const std::string& path) {
     return guarded([&] {
@@ -107,13 +111,21 @@ Outcome Application::set_groups(const std::string& upper, const std::string& low
 
 // ---------------------------------------------------------------- the data editor
 
-void Application::go_to_data_editor(InputMode mode) { kor::go_to_data_editor(*state_, mode); }
+void Application::go_to_data_editor(InputMode mode) {
+    kor::go_to_data_editor(*state_, mode);
+}
 
-void Application::set_editor_texts(const EditorTexts& texts) { state_->editor = texts; }
+void Application::set_editor_texts(const EditorTexts& texts) {
+    state_->editor = texts;
+}
 
-Outcome Application::items_changed() { return kor::items_changed(*state_); }
+Outcome Application::items_changed() {
+    return kor::items_changed(*state_);
+}
 
-Outcome Application::label_length_changed() { return kor::label_length_changed(*state_); }
+Outcome Application::label_length_changed() {
+    return kor::label_length_changed(*state_);
+}
 
 Outcome Application::counts_filled() {
     Outcome outcome = kor::items_changed(*state_);
@@ -123,17 +135,29 @@ Outcome Application::counts_filled() {
     return outcome;
 }
 
-void Application::include_changed() { kor::include_changed(*state_); }
+void Application::include_changed() {
+    kor::include_changed(*state_);
+}
 
-void Application::count_lines_as_examinees() { kor::count_lines_as_examinees(*state_); }
+void Application::count_lines_as_examinees() {
+    kor::count_lines_as_examinees(*state_);
+}
 
-void Application::change_max_options(int maximum) { kor::change_max_options(*state_, maximum); }
+void Application::change_max_options(int maximum) {
+    kor::change_max_options(*state_, maximum);
+}
 
-void Application::cancel_editor() { kor::cancel_editor(*state_); }
+void Application::cancel_editor() {
+    kor::cancel_editor(*state_);
+}
 
-void Application::close_editor_without_loading() { kor::close_editor_without_loading(*state_); }
+void Application::close_editor_without_loading() {
+    kor::close_editor_without_loading(*state_);
+}
 
-void Application::finish_save_results() { state_->data.editor_start_mode = start_nothing; }
+void Application::finish_save_results() {
+    state_->data.editor_start_mode = start_nothing;
+}
 
 ConvertMenuView Application::convert_menu_view() const {
     return kor::convert_menu_view(*state_, convert_menu_);
@@ -160,7 +184,9 @@ bool Application::can_save_grade_reports() const {
     return state_->data.num_examinees <= grade_save_max_examinees;
 }
 
-std::string Application::patience_message() const { return kor::patience_message(*state_); }
+std::string Application::patience_message() const {
+    return kor::patience_message(*state_);
+}
 
 // ---------------------------------------------------------------- grades
 
@@ -168,7 +194,9 @@ Outcome Application::open_grade_dialog(const std::string& folder) {
     return guarded([&] { return kor::open_grade_dialog(*state_, folder); });
 }
 
-void Application::set_grade_form(const GradeForm& form) { state_->grade_form = form; }
+void Application::set_grade_form(const GradeForm& form) {
+    state_->grade_form = form;
+}
 
 Outcome Application::choose_grade_scheme(GradeScheme scheme) {
     switch (scheme) {
@@ -194,9 +222,13 @@ Outcome Application::grade_count_changed(const std::string& text) {
     return kor::grade_count_changed(*state_, text);
 }
 
-void Application::use_grade_program_defaults() { use_program_defaults(*state_); }
+void Application::use_grade_program_defaults() {
+    use_program_defaults(*state_);
+}
 
-Outcome Application::grade_ok() { return grade_scale_ok(*state_); }
+Outcome Application::grade_ok() {
+    return grade_scale_ok(*state_);
+}
 
 Outcome Application::save_scale_file(const std::string& path) {
     Outcome checked = check_targets({path});
@@ -222,15 +254,23 @@ void Application::set_group_texts(const std::string& upper, const std::string& l
     state_->settings.lower_group_percent_text = lower;
 }
 
-void Application::group_defaults() { kor::group_defaults(*state_); }
+void Application::group_defaults() {
+    kor::group_defaults(*state_);
+}
 
-Outcome Application::group_ok() { return group_percentages_ok(*state_); }
+Outcome Application::group_ok() {
+    return group_percentages_ok(*state_);
+}
 
 // ---------------------------------------------------------------- problem items
 
-void Application::open_problem_dialog() { kor::open_problem_dialog(*state_); }
+void Application::open_problem_dialog() {
+    kor::open_problem_dialog(*state_);
+}
 
-void Application::set_problem_form(const ProblemItemForm& form) { state_->problem_form = form; }
+void Application::set_problem_form(const ProblemItemForm& form) {
+    state_->problem_form = form;
+}
 
 void Application::set_common_criterion(Criterion criterion) {
     kor::set_common_criterion(*state_, criterion);
@@ -240,13 +280,19 @@ void Application::set_remove_criterion(Criterion criterion) {
     kor::set_remove_criterion(*state_, criterion);
 }
 
-void Application::set_default_criteria() { kor::set_default_criteria(*state_); }
+void Application::set_default_criteria() {
+    kor::set_default_criteria(*state_);
+}
 
-Outcome Application::problem_criteria_ok() { return kor::problem_criteria_ok(*state_); }
+Outcome Application::problem_criteria_ok() {
+    return kor::problem_criteria_ok(*state_);
+}
 
 // ---------------------------------------------------------------- Spearman-Brown
 
-void Application::open_spearman_brown() { kor::open_spearman_brown(*state_); }
+void Application::open_spearman_brown() {
+    kor::open_spearman_brown(*state_);
+}
 
 Outcome Application::calculate_spearman_brown(const std::string& desired) {
     state_->spearman_form.txt_sbrel = desired;
@@ -269,17 +315,23 @@ Application::SpearmanBrownAnswer Application::spearman_brown(double reliability,
 
 // ---------------------------------------------------------------- alternative answers
 
-Outcome Application::prepare_alt_answers() { return prepare_alt_answer_table(*state_); }
+Outcome Application::prepare_alt_answers() {
+    return prepare_alt_answer_table(*state_);
+}
 
 void Application::set_alt_answer_rows(const std::vector<AltAnswerRow>& rows) {
     state_->alt_table.rows = rows;
 }
 
-Outcome Application::alt_answers_ok() { return kor::alt_answers_ok(*state_); }
+Outcome Application::alt_answers_ok() {
+    return kor::alt_answers_ok(*state_);
+}
 
 // ---------------------------------------------------------------- partial credit
 
-void Application::open_partial_credit() { open_partial_credit_dialog(*state_); }
+void Application::open_partial_credit() {
+    open_partial_credit_dialog(*state_);
+}
 
 void Application::set_partial_credit_texts(const std::string& pc_points,
                                            const std::string& mc_points) {
@@ -287,39 +339,65 @@ void Application::set_partial_credit_texts(const std::string& pc_points,
     state_->pc_form.txt_mc_points = mc_points;
 }
 
-void Application::partial_credit_defaults() { kor::partial_credit_defaults(*state_); }
+void Application::partial_credit_defaults() {
+    kor::partial_credit_defaults(*state_);
+}
 
-Outcome Application::partial_credit_ok() { return partial_credit_dialog_ok(*state_); }
+Outcome Application::partial_credit_ok() {
+    return partial_credit_dialog_ok(*state_);
+}
 
-Outcome Application::turn_off_partial_credit() { return kor::turn_off_partial_credit(*state_); }
+Outcome Application::turn_off_partial_credit() {
+    return kor::turn_off_partial_credit(*state_);
+}
 
 // ---------------------------------------------------------------- table of specifications
 
-void Application::open_table_of_specs() { tos_open_dialog(*state_); }
+void Application::open_table_of_specs() {
+    tos_open_dialog(*state_);
+}
 
-void Application::set_tos_form(const TosForm& form) { state_->tos_form = form; }
+void Application::set_tos_form(const TosForm& form) {
+    state_->tos_form = form;
+}
 
-void Application::tos_select_areas(int count) { kor::tos_select_areas(*state_, count); }
+void Application::tos_select_areas(int count) {
+    kor::tos_select_areas(*state_, count);
+}
 
-void Application::tos_select_levels(int count) { kor::tos_select_levels(*state_, count); }
+void Application::tos_select_levels(int count) {
+    kor::tos_select_levels(*state_, count);
+}
 
-void Application::tos_use_taxonomy(Taxonomy taxonomy) { kor::tos_use_taxonomy(*state_, taxonomy); }
+void Application::tos_use_taxonomy(Taxonomy taxonomy) {
+    kor::tos_use_taxonomy(*state_, taxonomy);
+}
 
-void Application::tos_use_default_set() { kor::tos_use_default_set(*state_); }
+void Application::tos_use_default_set() {
+    kor::tos_use_default_set(*state_);
+}
 
 void Application::tos_reset() {
     kor::tos_reset(*state_, static_cast<int>(state_->tos_form.item_cells.size()) - 1);
 }
 
-Outcome Application::tos_ok() { return kor::tos_ok(*state_); }
+Outcome Application::tos_ok() {
+    return kor::tos_ok(*state_);
+}
 
-void Application::tos_cancel() { kor::tos_cancel(*state_); }
+void Application::tos_cancel() {
+    kor::tos_cancel(*state_);
+}
 
 // ---------------------------------------------------------------- generator
 
-void Application::set_generator_form(const GenForm& form) { state_->gen_form = form; }
+void Application::set_generator_form(const GenForm& form) {
+    state_->gen_form = form;
+}
 
-void Application::new_generator_seed() { gen_new_seed_click(*state_); }
+void Application::new_generator_seed() {
+    gen_new_seed_click(*state_);
+}
 
 void Application::start_fixed_generator() {
     state_->data.editor_start_mode = start_generate_fixed;

@@ -4,13 +4,13 @@
 #include <cstddef>
 #include <string>
 
-#include "core/TextUtil.h"
 #include "app/ProgramState.h"
-#include "core/data/AltAnswers.h"
-#include "app/forms/TosForm.h"
 #include "app/forms/GradeForm.h"
 #include "app/forms/GroupForm.h"
 #include "app/forms/MainCommands.h"
+#include "app/forms/TosForm.h"
+#include "core/TextUtil.h"
+#include "core/data/AltAnswers.h"
 #include "sample/ExampleData.h"
 
 namespace kor {

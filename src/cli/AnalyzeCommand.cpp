@@ -9,11 +9,11 @@
 
 #include "CliCommon.h"
 #include "CsvFlags.h"
-#include "core/FileIO.h"
 #include "app/forms/GradingScaleFile.h"
 #include "app/forms/GroupForm.h"
 #include "app/forms/MainCommands.h"
 #include "app/forms/ProblemItemForm.h"
+#include "core/FileIO.h"
 #include "reports/AnalysisJson.h"
 
 namespace kor {
@@ -167,7 +167,8 @@ std::vector<std::string> other_targets(const AnalysisFlags& flags) {
         const std::vector<std::string> alt = alt_file_paths(flags.alt_base);
         targets.insert(targets.end(), alt.begin(), alt.end());
     }
-    for (const std::string* path : {&flags.scores_csv_path, &flags.options_csv_path, &flags.html_path}) {
+    for (const std::string* path :
+         {&flags.scores_csv_path, &flags.options_csv_path, &flags.html_path}) {
         if (!path->empty()) {
             targets.push_back(*path);
         }
@@ -279,8 +280,10 @@ int write_json(Application& app, const std::string& path, std::ostream& out, std
         return exit_ok;
     }
     const ProgramState& state = app.state();
-    return print_outcome(app.save_text_file(path, [&state](TextSink& sink) { write_analysis_json(state, sink, "\r\n"); }),
-                         err)
+    return print_outcome(
+               app.save_text_file(
+                   path, [&state](TextSink& sink) { write_analysis_json(state, sink, "\r\n"); }),
+               err)
         .value_or(exit_ok);
 }
 

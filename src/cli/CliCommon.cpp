@@ -32,7 +32,9 @@ void print_messages(const Outcome& outcome, std::ostream& err) {
     }
 }
 
-void print_written(const std::string& path, std::ostream& err) { err << "Wrote " << path << '\n'; }
+void print_written(const std::string& path, std::ostream& err) {
+    err << "Wrote " << path << '\n';
+}
 
 std::optional<int> print_outcome(const Outcome& outcome, std::ostream& err, int refused_code) {
     for (const std::string& path : outcome.written) {
@@ -51,14 +53,15 @@ std::optional<int> open_input_file(Application& app, const std::string& path, st
     return read.refused ? std::optional<int>(exit_refused) : std::nullopt;
 }
 
-std::optional<int> close_and_load(Application& app, std::ostream& err, EditorExit how, KeyCheck key_check) {
+std::optional<int> close_and_load(Application& app, std::ostream& err, EditorExit how,
+                                  KeyCheck key_check) {
     const EditorCloseResult closed = app.close_editor(how, key_check);
     print_messages(closed.outcome, err);
     return closed.show_editor_again ? std::optional<int>(exit_refused) : std::nullopt;
 }
 
-int write_text_output(Application& app, const std::string& text, const std::string& path, std::ostream& out,
-                      std::ostream& err) {
+int write_text_output(Application& app, const std::string& text, const std::string& path,
+                      std::ostream& out, std::ostream& err) {
     if (path == "-") {
         out << text;
         return exit_ok;
@@ -66,7 +69,8 @@ int write_text_output(Application& app, const std::string& text, const std::stri
     return print_outcome(app.save_text_file(path, split_lines(text)), err).value_or(exit_ok);
 }
 
-std::optional<int> refuse_clashing_targets(const Application& app, const std::vector<std::string>& targets,
+std::optional<int> refuse_clashing_targets(const Application& app,
+                                           const std::vector<std::string>& targets,
                                            std::ostream& err) {
     return print_outcome(app.check_targets(targets), err);
 }

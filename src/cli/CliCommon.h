@@ -35,7 +35,8 @@ void print_written(const std::string& path, std::ostream& err);
 
 // Prints what a workflow did: a line for every file it wrote, then its
 // messages. Returns `refused_code` when it was refused, nothing otherwise.
-std::optional<int> print_outcome(const Outcome& outcome, std::ostream& err, int refused_code = exit_refused);
+std::optional<int> print_outcome(const Outcome& outcome, std::ostream& err,
+                                 int refused_code = exit_refused);
 
 // Opens an input file as the editor's "&Open KOR File" does. Returns an exit
 // code when the file or its contents are refused; a file that is no input
@@ -46,7 +47,8 @@ std::optional<int> open_input_file(Application& app, const std::string& path, st
 // against the file its data were read from; an empty name is a file not asked
 // for and is left out. Prints the refusal and returns the exit code when they
 // may not all be written.
-std::optional<int> refuse_clashing_targets(const Application& app, const std::vector<std::string>& targets,
+std::optional<int> refuse_clashing_targets(const Application& app,
+                                           const std::vector<std::string>& targets,
                                            std::ostream& err);
 
 // Leaves the editor with "Close && Analyze" (or OK); returns an exit code
@@ -58,8 +60,8 @@ std::optional<int> close_and_load(Application& app, std::ostream& err,
 
 // Writes `text` to `path` with CR LF line ends (and prints that it did), or
 // to `out` when the path is "-". Returns the exit code.
-int write_text_output(Application& app, const std::string& text, const std::string& path, std::ostream& out,
-                      std::ostream& err);
+int write_text_output(Application& app, const std::string& text, const std::string& path,
+                      std::ostream& out, std::ostream& err);
 
 // Puts a built-in example into the program as its menu command does
 // (ExampleCommand.cpp). Returns an exit code when `name` is no example.

@@ -46,12 +46,15 @@ int run_convert(const ConvertFlags& flags, std::ostream& err) {
 
 void add_convert_command(CLI::App& app, CommandContext& context) {
     auto flags = std::make_shared<ConvertFlags>();
-    CLI::App* convert = app.add_subcommand("convert", "Rewrite an input file's data as right-wrong, letters or numbers");
+    CLI::App* convert = app.add_subcommand(
+        "convert", "Rewrite an input file's data as right-wrong, letters or numbers");
     convert->add_option("FILE", flags->path, "input file (.kor)")->required();
     convert->add_option("--to", flags->form, "the form of the converted data")
         ->required()
         ->check(CLI::IsMember({"right-wrong", "letters", "numbers"}));
-    convert->add_option("-o,--output", flags->out_path, "the converted input file")->required()->type_name("OUT.kor");
+    convert->add_option("-o,--output", flags->out_path, "the converted input file")
+        ->required()
+        ->type_name("OUT.kor");
     convert->callback([flags, &context] { context.exit_code = run_convert(*flags, context.err); });
 }
 

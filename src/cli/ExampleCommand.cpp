@@ -23,7 +23,6 @@ void print_example_names(std::ostream& err) {
     err << "The examples are: " << Application::example_names(" ") << '\n';
 }
 
-
 // One line per example: its name, then its title.
 void print_example_list(std::ostream& out) {
     const auto examples = Application::examples();

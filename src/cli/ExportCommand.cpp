@@ -28,8 +28,8 @@ int run_export(const ExportFlags& flags, CommandContext& context) {
     if (auto refused = open_input_file(app, flags.path, context.err)) {
         return *refused;
     }
-    if (auto refused =
-            refuse_clashing_targets(app, {flags.data_only_path, flags.raw_path, flags.zero_one_path}, context.err)) {
+    if (auto refused = refuse_clashing_targets(
+            app, {flags.data_only_path, flags.raw_path, flags.zero_one_path}, context.err)) {
         return *refused;
     }
     // The data lines are written as typed, before a load or conversion touches the boxes.
@@ -50,8 +50,9 @@ int run_export(const ExportFlags& flags, CommandContext& context) {
     // The 0/1 export loads and converts the data itself and converts them
     // back; like the raw export it is the data editor's, with the key line.
     if (!flags.zero_one_path.empty()) {
-        if (auto refused = print_outcome(app.save_zero_one_data(flags.zero_one_path, ZeroOneLayout::data_editor),
-                                         context.err)) {
+        if (auto refused = print_outcome(
+                app.save_zero_one_data(flags.zero_one_path, ZeroOneLayout::data_editor),
+                context.err)) {
             return *refused;
         }
     }

@@ -11,9 +11,9 @@
 
 #include "CliCommon.h"
 #include "CsvFlags.h"
+#include "app/forms/EditorModel.h"
 #include "core/FileIO.h"
 #include "core/TextUtil.h"
-#include "app/forms/EditorModel.h"
 #include "core/data/LegacyInput.h"
 
 namespace kor {
@@ -59,7 +59,8 @@ std::optional<std::optional<int>> item_count_flag(const ImportFlags& flags, std:
     }
     const std::optional<int> items = parse_int(flags.items);
     if (!items) {
-        err << "--items takes the number of items for the text formats, not \"" << flags.items << "\"\n";
+        err << "--items takes the number of items for the text formats, not \"" << flags.items
+            << "\"\n";
         return std::nullopt;
     }
     return items;
@@ -94,7 +95,8 @@ void fill_from_flags(Application& app, const ImportFlags& flags, const std::opti
 
 // The old records are pasted into the data window and then rebuilt, which
 // needs the item count first.
-Outcome import_testscore_file(Application& app, const ImportFlags& flags, const std::optional<int>& items) {
+Outcome import_testscore_file(Application& app, const ImportFlags& flags,
+                              const std::optional<int>& items) {
     Outcome outcome = app.insert_text_file(flags.path, TextSource::text);
     if (outcome.accepted()) {
         EditorTexts editor = app.state().editor;
@@ -143,11 +145,13 @@ int run_import(const ImportFlags& flags, CommandContext& context) {
     Application app;
     // The files to import are the sources, whatever their format, before they are read.
     for (const std::string& source : csv_sources(flags.csv)) {
-        if (auto refused = print_outcome(app.check_targets({flags.out_path}, source), context.err)) {
+        if (auto refused =
+                print_outcome(app.check_targets({flags.out_path}, source), context.err)) {
             return *refused;
         }
     }
-    if (auto refused = print_outcome(app.check_targets({flags.out_path}, flags.path), context.err)) {
+    if (auto refused =
+            print_outcome(app.check_targets({flags.out_path}, flags.path), context.err)) {
         return *refused;
     }
     if (flags.format == "csv") {
@@ -163,8 +167,8 @@ int run_import(const ImportFlags& flags, CommandContext& context) {
     if (auto refused = print_outcome(app.save_input_file(flags.out_path), context.err)) {
         return *refused;
     }
-    context.out << file_name_of(flags.out_path) << ": " << app.state().data.num_examinees << " examinees, "
-                << app.state().data.num_items << " items\n";
+    context.out << file_name_of(flags.out_path) << ": " << app.state().data.num_examinees
+                << " examinees, " << app.state().data.num_items << " items\n";
     return exit_ok;
 }
 
@@ -180,8 +184,9 @@ void add_import_command(CLI::App& app, CommandContext& context) {
     command->add_option("--format", flags->format, "what the file holds")
         ->required()
         ->check(CLI::IsMember({"v3", "v4", "v5", "text", "text-with-key", "testscore", "csv"}));
-    command->add_option("--items", flags->items,
-                        "number of items (text formats); item columns (csv: 4-43 or Q1..Q40)")
+    command
+        ->add_option("--items", flags->items,
+                     "number of items (text formats); item columns (csv: 4-43 or Q1..Q40)")
         ->type_name("N|COLUMNS");
     command->add_option("--label-length", flags->label_length,
                         "length of the examinee label (text formats)");

@@ -47,7 +47,8 @@ std::string default_analysis_output(const Application& app) {
     return as_text(app.examinee_pane()) + "\n" + as_text(app.item_pane());
 }
 
-std::optional<std::string> report_output(Application& app, const std::string& report, Outcome* messages) {
+std::optional<std::string> report_output(Application& app, const std::string& report,
+                                         Outcome* messages) {
     for (const auto& [name, kind] : report_table) {
         if (report == name) {
             Outcome shown;

@@ -5,9 +5,9 @@
 #include <ostream>
 
 #include "CliCommon.h"
-#include "core/TextUtil.h"
 #include "app/Application.h"
 #include "app/forms/SpearmanBrownForm.h"
+#include "core/TextUtil.h"
 
 namespace kor {
 
@@ -22,9 +22,10 @@ struct SpearmanBrownFlags {
 void print_answers(const SpearmanBrownForm& f, std::ostream& out) {
     out << "To achieve a desired of reliability of " << f.txt_sbrel << '\n'
         << "you need " << f.txt_moreitems << ' ' << f.lbl_more_fewer << " items.\n"
-        << "This is because the test must be " << f.txt_multiplier << " times longer than its current "
-        << f.txt_current << " items,\n"
-        << "for a TOTAL of " << f.txt_totalitems << " items of similar quality to those in the test now.\n"
+        << "This is because the test must be " << f.txt_multiplier
+        << " times longer than its current " << f.txt_current << " items,\n"
+        << "for a TOTAL of " << f.txt_totalitems
+        << " items of similar quality to those in the test now.\n"
         << "The reliability of the test analyzed was " << f.txt_rel_out << '\n';
 }
 
@@ -48,14 +49,15 @@ int run_spearman_brown(const SpearmanBrownFlags& flags, CommandContext& context)
 
 void add_spearman_brown_command(CLI::App& app, CommandContext& context) {
     auto flags = std::make_shared<SpearmanBrownFlags>();
-    CLI::App* command =
-        app.add_subcommand("spearman-brown", "How many items a test needs to reach a desired reliability");
+    CLI::App* command = app.add_subcommand(
+        "spearman-brown", "How many items a test needs to reach a desired reliability");
     command->add_option("--kr20", flags->kr20, "reliability (KR20) of the test now")->required();
     command->add_option("--items", flags->items, "number of items of the test now")
         ->required()
         ->check(CLI::Range(1, 100000));
     command->add_option("--target", flags->target, "desired reliability (0.80 unless given)");
-    command->callback([flags, &context] { context.exit_code = run_spearman_brown(*flags, context); });
+    command->callback(
+        [flags, &context] { context.exit_code = run_spearman_brown(*flags, context); });
 }
 
 }  // namespace kor

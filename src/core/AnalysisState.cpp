@@ -4,7 +4,9 @@
 
 namespace kor {
 
-std::string typed_separators(const AnalysisState& state) { return std::string(1, state.decimal_separator); }
+std::string typed_separators(const AnalysisState& state) {
+    return std::string(1, state.decimal_separator);
+}
 
 std::string file_separators(const AnalysisState& state) {
     std::string seps = ".";

@@ -14,7 +14,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string system_message(int error_number) { return std::generic_category().message(error_number); }
+std::string system_message(int error_number) {
+    return std::generic_category().message(error_number);
+}
 
 std::string quoted(const std::string& path) {
     return "\"" + path + "\"";
@@ -34,7 +36,7 @@ std::string temporary_path_for(const std::string& path) {
 // The open file as a sink: the first failure is kept and later bytes are
 // dropped, so that the caller learns of it when the file is closed.
 class FileSink : public TextSink {
-public:
+  public:
     explicit FileSink(std::FILE* file) : file_(file) {
         // Large writes: the producers hand over whole lines or blocks.
         std::setvbuf(file_, nullptr, _IOFBF, 1 << 16);
@@ -52,7 +54,7 @@ public:
         return error_;
     }
 
-private:
+  private:
     std::FILE* file_;
     int error_ = 0;
 };
@@ -105,7 +107,8 @@ std::FILE* create_temporary_beside(const std::string& target, std::string& tempo
 
 // `path` is what the user named (for messages), `target` the regular file or
 // new name that receives the text.
-void replace_atomically(const std::string& path, const std::string& target, const Producer& produce) {
+void replace_atomically(const std::string& path, const std::string& target,
+                        const Producer& produce) {
     std::string temporary;
     int create_error = 0;
     std::FILE* file = create_temporary_beside(target, temporary, create_error);

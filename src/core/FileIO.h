@@ -5,8 +5,8 @@
 
 #include <cstddef>
 #include <functional>
-#include <ostream>
 #include <optional>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -15,7 +15,7 @@
 namespace kor {
 
 class FileError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -29,25 +29,27 @@ std::string crlf_text(const std::vector<std::string>& lines);
 // Takes the bytes of a file as they are produced, so that a large file never
 // has to be held whole in memory.
 class TextSink {
-public:
+  public:
     virtual ~TextSink() = default;
     virtual void write(std::string_view bytes) = 0;
 };
 
 // A sink that keeps everything in one text.
 class StringSink : public TextSink {
-public:
+  public:
     void write(std::string_view bytes) override { text.append(bytes); }
     std::string text;
 };
 
 // A sink that passes everything on to a stream (standard output).
 class OstreamSink : public TextSink {
-public:
+  public:
     explicit OstreamSink(std::ostream& out) : out_(out) {}
-    void write(std::string_view bytes) override { out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size())); }
+    void write(std::string_view bytes) override {
+        out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
 
-private:
+  private:
     std::ostream& out_;
 };
 

@@ -19,7 +19,8 @@ struct Decimal {
 
 Decimal shortest_decimal(double x) {
     char buffer[64];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(x), std::chars_format::scientific);
+    auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(x), std::chars_format::scientific);
     (void)ec;  // a double always fits
     const std::string text(buffer, end);
     const auto e = text.find('e');
@@ -91,7 +92,9 @@ std::string fixed(double x, int decimals) {
     return result;
 }
 
-std::string whole(long long x) { return std::to_string(x); }
+std::string whole(long long x) {
+    return std::to_string(x);
+}
 
 std::string general(double x) {
     assert(std::isfinite(x));
@@ -120,6 +123,8 @@ std::string left(std::string_view text, std::size_t width) {
     return result;
 }
 
-long long round_half_even(double x) { return std::llrint(std::nearbyint(x)); }
+long long round_half_even(double x) {
+    return std::llrint(std::nearbyint(x));
+}
 
 }  // namespace kor

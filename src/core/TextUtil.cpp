@@ -10,8 +10,12 @@ namespace kor {
 
 namespace {
 
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_blank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string_view trim_blanks(std::string_view text) {
     while (!text.empty() && is_blank(text.front())) {

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "core/AnalysisState.h"
-#include "core/data/Codes.h"
 #include "core/Format.h"
+#include "core/data/Codes.h"
 
 namespace kor {
 

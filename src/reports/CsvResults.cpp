@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "core/AnalysisState.h"
 #include "core/Encoding.h"
 #include "core/Format.h"
-#include "core/AnalysisState.h"
 #include "reports/QuickOptions.h"
 
 namespace kor {

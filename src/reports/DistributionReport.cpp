@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "core/AnalysisState.h"
-#include "core/analysis/Distribution.h"
 #include "core/Format.h"
+#include "core/analysis/Distribution.h"
 
 namespace kor {
 

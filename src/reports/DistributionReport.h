@@ -21,7 +21,8 @@ inline constexpr int grade_chart_max_examinees = 200;
 std::vector<std::string> score_distribution_lines(const AnalysisState& state,
                                                   Diagnostics& diagnostics);
 
-std::vector<std::string> frequency_table_lines(const AnalysisState& state, Diagnostics& diagnostics);
+std::vector<std::string> frequency_table_lines(const AnalysisState& state,
+                                               Diagnostics& diagnostics);
 std::vector<std::string> bar_graph_lines(const AnalysisState& state);
 std::vector<std::string> stem_and_leaf_lines(const AnalysisState& state);
 std::vector<std::string> grade_chart_lines(const AnalysisState& state);

@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <utility>
 
+#include "core/AnalysisState.h"
 #include "core/FileIO.h"
 #include "core/Format.h"
-#include "core/AnalysisState.h"
 #include "core/analysis/Scoring.h"
 #include "core/data/Codes.h"
 #include "core/data/Conversions.h"
@@ -17,18 +17,22 @@ namespace kor {
 
 namespace {
 
-std::size_t at(int i) { return static_cast<std::size_t>(i); }
+std::size_t at(int i) {
+    return static_cast<std::size_t>(i);
+}
 
-std::string named(const std::string& map_name, const std::string& suffix, const std::string& plain) {
+std::string named(const std::string& map_name, const std::string& suffix,
+                  const std::string& plain) {
     return map_name.empty() || map_name == unsaved_name ? plain : map_name + suffix;
 }
 
 std::string item_stats_line(const Item_Record& item) {
     // A variance a rounding error left below zero has the deviation 0.
     const double sd_del = std::sqrt(std::max(0.0, item.VarIfDeleted));
-    const double values[] = {item.Diff,     item.PtBis,         item.Biserial,      item.AdjPtBis,
-                             item.Disc,     item.HighProp,      item.LowProp,       item.KR20IfDeleted,
-                             item.MeanIfDeleted, sd_del,        item.SEMIfDeleted};
+    const double values[] = {item.Diff,     item.PtBis,         item.Biserial,
+                             item.AdjPtBis, item.Disc,          item.HighProp,
+                             item.LowProp,  item.KR20IfDeleted, item.MeanIfDeleted,
+                             sd_del,        item.SEMIfDeleted};
     std::string line = whole(item.ItemNum) + "," + whole(item.NumCorrect);
     for (double v : values) {
         line += "," + fixed(v, 3);
@@ -67,7 +71,7 @@ std::vector<std::string> zero_one_lines(const AnalysisState& state, bool recoded
 // Converting back also runs when the write fails, so the editor never stays
 // in the converted form.
 class ConvertBackOnExit {
-public:
+  public:
     ConvertBackOnExit(AnalysisState& state, ConvertMenu& menu, bool active, EditorTexts texts)
         : state_(state), menu_(menu), active_(active), texts_(std::move(texts)) {}
     ~ConvertBackOnExit() {
@@ -81,7 +85,7 @@ public:
     ConvertBackOnExit(const ConvertBackOnExit&) = delete;
     ConvertBackOnExit& operator=(const ConvertBackOnExit&) = delete;
 
-private:
+  private:
     AnalysisState& state_;
     ConvertMenu& menu_;
     bool active_;
@@ -105,11 +109,14 @@ std::string zero_one_file_name(const std::string& map_name) {
     return named(map_name, "_01_data", "data_01") + ".txt";
 }
 
-std::string alt_base_name(const std::string& map_name) { return named(map_name, "_alt", "alt"); }
+std::string alt_base_name(const std::string& map_name) {
+    return named(map_name, "_alt", "alt");
+}
 
 std::vector<std::string> item_stats_lines(const AnalysisState& state) {
     std::vector<std::string> lines{
-        "item,correct,diff,pbis,biserial,pbis_del,discrim,high,low,kr20_del,mean_del,sd_del,sem_del"};
+        "item,correct,diff,pbis,biserial,pbis_del,discrim,high,low,kr20_del,mean_del,sd_del,sem_"
+        "del"};
     for (int j = 1; j <= state.data.num_items; ++j) {
         if (state.data.item_include[at(j)] != include_excluded) {
             lines.push_back(item_stats_line(state.results.item_records[at(j)]));

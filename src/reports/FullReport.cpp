@@ -29,7 +29,8 @@ std::vector<std::string> examinee_summary(const AnalysisState& state) {
 
 }  // namespace
 
-std::vector<std::string> full_report(const AnalysisState& state, const std::vector<std::string>& item_lines,
+std::vector<std::string> full_report(const AnalysisState& state,
+                                     const std::vector<std::string>& item_lines,
                                      Diagnostics& warnings) {
     std::vector<std::string> lines = page_heading(state.data, "Full Test Analysis");
     append(lines, examinee_summary(state));

@@ -17,7 +17,8 @@ struct AnalysisState;
 // and the item lists. `item_lines` is the quick item output. The reliability
 // block lists the items in the quick item order, the later sections by
 // number.
-std::vector<std::string> full_report(const AnalysisState& state, const std::vector<std::string>& item_lines,
+std::vector<std::string> full_report(const AnalysisState& state,
+                                     const std::vector<std::string>& item_lines,
                                      Diagnostics& warnings);
 
 }  // namespace kor

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "core/AnalysisState.h"
 #include "core/FileIO.h"
 #include "core/Format.h"
-#include "core/AnalysisState.h"
 #include "core/analysis/Scoring.h"
 #include "core/data/Codes.h"
 #include "core/data/Conversions.h"
@@ -32,11 +32,17 @@ constexpr int examinee_banner_lines = 3;
 const char* const code_legend = "1=Aa1, 2=Bb2, 3=Cc3, 4=Dd4, 5=Ee5, 9=Missing, X=Excluded Item";
 const char* const column_separator = "    |   ";
 
-std::size_t at(int i) { return static_cast<std::size_t>(i); }
+std::size_t at(int i) {
+    return static_cast<std::size_t>(i);
+}
 
-std::string number2(int j) { return right(whole(j), 2); }
+std::string number2(int j) {
+    return right(whole(j), 2);
+}
 
-std::uint8_t key_of(const TTestData& data, int j) { return data.item_key[at(j)]; }
+std::uint8_t key_of(const TTestData& data, int j) {
+    return data.item_key[at(j)];
+}
 
 // Wrong answers are judged without the include condition: an excluded item
 // still shows the examinee's wrong answer.
@@ -64,7 +70,9 @@ std::string item_marker(const AnalysisState& state, int j, Form form) {
     return "  ";
 }
 
-bool extra_credit(const TTestData& data) { return data.partial_credit_on && data.pc_total_points == 0; }
+bool extra_credit(const TTestData& data) {
+    return data.partial_credit_on && data.pc_total_points == 0;
+}
 
 // Entries joined `per_line` to a line.
 std::vector<std::string> entry_lines(const std::vector<std::string>& entries, int per_line) {
@@ -160,18 +168,18 @@ ListPart alternative_answers_part(const AnalysisState& state, Form form) {
 
 std::vector<std::string> examinee_banner(const TTestData& data) {
     return {"", rule('*', 72),
-            "EXAMINEE ANALYSIS--ONLY MULTIPLE CHOICE (total out of " + whole(data.num_included_items) +
-                " included items)",
+            "EXAMINEE ANALYSIS--ONLY MULTIPLE CHOICE (total out of " +
+                whole(data.num_included_items) + " included items)",
             rule('*', 72)};
 }
 
 std::string list_score(const TTestData& data, const Case_Record& r) {
     if (data.partial_credit_on) {
-        return (r.PC_Score < 10 ? " " : "") + fixed(r.PC_Score, 0) + (r.PC_Percent >= 10 ? "=" : "= ") +
-               fixed(r.PC_Percent, 1) + "%";
+        return (r.PC_Score < 10 ? " " : "") + fixed(r.PC_Score, 0) +
+               (r.PC_Percent >= 10 ? "=" : "= ") + fixed(r.PC_Percent, 1) + "%";
     }
-    return (r.Score <= 9 ? " " : "") + whole(r.Score) + (r.Percent >= 10 ? "=" : "= ") + fixed(r.Percent, 1) +
-           "%";
+    return (r.Score <= 9 ? " " : "") + whole(r.Score) + (r.Percent >= 10 ? "=" : "= ") +
+           fixed(r.Percent, 1) + "%";
 }
 
 // The examinee's list block: an empty line, then the label, the score and
@@ -203,15 +211,18 @@ std::vector<std::string> examinee_list_block(const TTestData& data, const Case_R
 
 std::vector<std::string> later_page_header(const TTestData& data, int page) {
     return {"\f", data.test_title, rule('~', 60),
-            "Instructor List of Scores and Wrong Answers (page " + whole(page) + ")", rule('~', 60)};
+            "Instructor List of Scores and Wrong Answers (page " + whole(page) + ")",
+            rule('~', 60)};
 }
 
 std::vector<std::string> first_page_header(const TTestData& data, Form form) {
     const int width = form == Form::file ? 61 : 72;
-    const std::string heading = form == Form::file ? "Instructor List of Scores and Wrong Answers (page 1)"
-                                                   : "Instructor List of Scores and Wrong Answers (scroll for "
-                                                     "student reports)";
-    return {data.test_title, rule('~', width), heading, rule('~', width), code_legend, rule('~', width), ""};
+    const std::string heading = form == Form::file
+                                    ? "Instructor List of Scores and Wrong Answers (page 1)"
+                                    : "Instructor List of Scores and Wrong Answers (scroll for "
+                                      "student reports)";
+    return {data.test_title, rule('~', width), heading, rule('~', width),
+            code_legend,     rule('~', width), ""};
 }
 
 void add_part(std::vector<std::string>& lines, int& counter, const ListPart& part) {
@@ -231,7 +242,8 @@ std::vector<std::string> instructor_list(const AnalysisState& state, Form form) 
     counter += examinee_banner_lines;
     int page = 1;
     for (int p = 1; p <= data.num_examinees; ++p) {
-        const std::vector<std::string> block = examinee_list_block(data, state.results.examinee_records[at(p)]);
+        const std::vector<std::string> block =
+            examinee_list_block(data, state.results.examinee_records[at(p)]);
         append(lines, block);
         counter += static_cast<int>(block.size());
         // A full page starts a new one only when an examinee is left for it.
@@ -255,8 +267,9 @@ std::string grade_part(const AnalysisState& state, const std::string& grade) {
 std::string score_line(const AnalysisState& state, const Case_Record& r) {
     const TTestData& data = state.data;
     if (data.partial_credit_on) {
-        return "Total Points= " + fixed(r.PC_Score, 1) + "= " + whole(r.MC) + "*" + fixed(data.mc_item_points, 1) +
-               " MC + " + whole(r.PC) + (extra_credit(data) ? " XC " : " PC ") +
+        return "Total Points= " + fixed(r.PC_Score, 1) + "= " + whole(r.MC) + "*" +
+               fixed(data.mc_item_points, 1) + " MC + " + whole(r.PC) +
+               (extra_credit(data) ? " XC " : " PC ") +
                grade_part(state, fixed(r.PC_Percent, 2) + "% = " + r.PC_Grade);
     }
     return "Total Items Correct = " + whole(r.Score) + " (" + fixed(r.Percent, 2) + "%) " +
@@ -267,8 +280,9 @@ std::string class_line(const AnalysisState& state) {
     const bool points = state.data.partial_credit_on;
     const ScoreStatistics& s = points ? state.results.pc_score : state.results.score;
     const double possible = points ? state.results.total_possible : state.data.num_included_items;
-    return "Possible=" + fixed(possible, 1) + ", Mean=" + fixed(s.mean, 1) + ", SD=" + fixed(s.sd, 1) +
-           ", Min=" + fixed(s.min, 1) + ", Mdn=" + fixed(s.median, 1) + ", Max=" + fixed(s.max, 1);
+    return "Possible=" + fixed(possible, 1) + ", Mean=" + fixed(s.mean, 1) +
+           ", SD=" + fixed(s.sd, 1) + ", Min=" + fixed(s.min, 1) + ", Mdn=" + fixed(s.median, 1) +
+           ", Max=" + fixed(s.max, 1);
 }
 
 std::vector<std::string> table_headings(bool two_columns, Form form) {
@@ -289,7 +303,8 @@ std::vector<std::string> table_headings(bool two_columns, Form form) {
 
 // One item of the table: number, the response and, when wrong, the key,
 // then the item's marker. A right answer on an item keyed 9 shows no marker.
-std::string table_entry(const AnalysisState& state, int examinee, int j, Form form, bool left_of_two) {
+std::string table_entry(const AnalysisState& state, int examinee, int j, Form form,
+                        bool left_of_two) {
     const TTestData& data = state.data;
     const std::uint8_t code = data.responses(examinee, j);
     const char key = code_digit(key_of(data, j));
@@ -299,16 +314,19 @@ std::string table_entry(const AnalysisState& state, int examinee, int j, Form fo
     std::string entry = right(whole(j), file ? 4 : 3) + "  ";
     std::string marker = item_marker(state, j, form);
     if (wrong && missing) {
-        entry += file ? "  Missing " + right(std::string(1, key), 5) : "   Missing     " + std::string(1, key);
+        entry += file ? "  Missing " + right(std::string(1, key), 5)
+                      : "   Missing     " + std::string(1, key);
     } else if (wrong) {
-        entry += file ? right(std::string(1, code_digit(code)), 6) + "-" + right(std::string(1, key), 8)
-                      : rule(' ', 6) + code_digit(code) + "-       " + key;
+        entry +=
+            file ? right(std::string(1, code_digit(code)), 6) + "-" + right(std::string(1, key), 8)
+                 : rule(' ', 6) + code_digit(code) + "-       " + key;
     } else if (missing) {
         entry += (file ? "  Missing " : "   Missing ") + rule(' ', 5);
         marker = "  ";
     } else {
-        entry += (file ? right(std::string(1, code_digit(code)), 6) : rule(' ', 6) + code_digit(code)) +
-                 rule(' ', 9);
+        entry +=
+            (file ? right(std::string(1, code_digit(code)), 6) : rule(' ', 6) + code_digit(code)) +
+            rule(' ', 9);
     }
     return entry + marker + (left_of_two ? column_separator : "");
 }
@@ -330,21 +348,19 @@ std::vector<std::string> item_table(const AnalysisState& state, int examinee, Fo
 
 std::vector<std::string> report_closing(Form form) {
     if (form == Form::file) {
-        return {rule('*', 73), "# means p<.30, - means wrong, * means >1 correct option, & means excluded"};
+        return {rule('*', 73),
+                "# means p<.30, - means wrong, * means >1 correct option, & means excluded"};
     }
     return {rule('*', 65), "-: student response marked incorrect (even after any adjustments) ",
             "*: multiple options counted correct, &: items excluded from total"};
 }
 
-std::vector<std::string> individual_report(const AnalysisState& state, const Case_Record& r, Form form) {
-    std::vector<std::string> lines{state.data.test_title,
-                                   rule('~', 62),
-                                   "Individual Grade Report for: " + r.Name,
-                                   rule('~', 62),
-                                   score_line(state, r),
-                                   rule('*', 62),
-                                   class_line(state),
-                                   rule('*', 62)};
+std::vector<std::string> individual_report(const AnalysisState& state, const Case_Record& r,
+                                           Form form) {
+    std::vector<std::string> lines{
+        state.data.test_title, rule('~', 62),        "Individual Grade Report for: " + r.Name,
+        rule('~', 62),         score_line(state, r), rule('*', 62),
+        class_line(state),     rule('*', 62)};
     append(lines, item_table(state, r.IDnum, form));
     append(lines, report_closing(form));
     return lines;
@@ -356,13 +372,15 @@ GradeReport grade_report_view(const AnalysisState& state) {
     GradeReport report;
     if (state.data.num_examinees > grade_view_max_examinees) {
         report.outcome.refuse(
-            "Number of Cases must 200 or less to View Grade Reports (it takes too long to view more)");
+            "Number of Cases must 200 or less to View Grade Reports (it takes too long to view "
+            "more)");
         return report;
     }
     report.lines = instructor_list(state, Form::view);
     for (int p = 1; p <= state.data.num_examinees; ++p) {
         report.lines.emplace_back("\f");
-        append(report.lines, individual_report(state, state.results.examinee_records[at(p)], Form::view));
+        append(report.lines,
+               individual_report(state, state.results.examinee_records[at(p)], Form::view));
     }
     return report;
 }
@@ -370,7 +388,8 @@ GradeReport grade_report_view(const AnalysisState& state) {
 GradeReport grade_report_file(const AnalysisState& state) {
     GradeReport report;
     if (state.data.num_examinees > grade_save_max_examinees) {
-        report.outcome.refuse("Number of Cases must be 500 or less to Save Individual Examinee Grade Reports");
+        report.outcome.refuse(
+            "Number of Cases must be 500 or less to Save Individual Examinee Grade Reports");
         return report;
     }
     report.lines = file_preface_lines();
@@ -378,7 +397,8 @@ GradeReport grade_report_file(const AnalysisState& state) {
     append(report.lines, instructor_list(state, Form::file));
     for (int p = 1; p <= state.data.num_examinees; ++p) {
         report.lines.emplace_back("\f");
-        append(report.lines, individual_report(state, state.results.examinee_records[at(p)], Form::file));
+        append(report.lines,
+               individual_report(state, state.results.examinee_records[at(p)], Form::file));
     }
     return report;
 }

@@ -6,8 +6,8 @@
 #include <optional>
 #include <utility>
 
-#include "core/Format.h"
 #include "core/AnalysisState.h"
+#include "core/Format.h"
 #include "core/analysis/ChartData.h"
 #include "core/analysis/ItemStatistics.h"
 #include "reports/AnswerNames.h"

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <utility>
 
+#include "core/AnalysisState.h"
 #include "core/Format.h"
 #include "core/TextUtil.h"
-#include "core/AnalysisState.h"
 #include "core/analysis/ItemStatistics.h"
 #include "core/analysis/OptionTrace.h"
 #include "core/analysis/Reliability.h"

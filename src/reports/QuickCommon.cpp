@@ -1,8 +1,8 @@
 #include "reports/QuickCommon.h"
 
-#include "core/TextUtil.h"
 #include "core/AnalysisState.h"
 #include "core/Format.h"
+#include "core/TextUtil.h"
 
 namespace kor {
 

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "core/analysis/Records.h"
-
 #include "core/settings/Choices.h"
 
 namespace kor {
@@ -18,7 +17,6 @@ struct AnalysisSettings;
 // Which score columns the list has: the number correct alone, or the
 // multiple-choice score with partial-credit or extra-credit points.
 enum class CreditLayout { mc_only, partial_credit, extra_credit };
-
 
 struct ExamineeLayout {
     CreditLayout credit = CreditLayout::mc_only;

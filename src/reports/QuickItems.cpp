@@ -3,8 +3,8 @@
 #include <string_view>
 
 #include "core/AnalysisState.h"
-#include "core/analysis/ItemStatistics.h"
 #include "core/Format.h"
+#include "core/analysis/ItemStatistics.h"
 #include "reports/QuickCommon.h"
 
 namespace kor {

@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "core/AnalysisState.h"
+#include "core/Format.h"
 #include "core/analysis/NormalCurve.h"
 #include "core/analysis/Reliability.h"
-#include "core/Format.h"
 
 namespace kor {
 

@@ -5,9 +5,9 @@
 #include <system_error>
 #include <utility>
 
+#include "core/AnalysisState.h"
 #include "core/FileIO.h"
 #include "core/Format.h"
-#include "core/AnalysisState.h"
 #include "core/analysis/Scoring.h"
 #include "core/data/InputFile.h"
 #include "reports/GradeReports.h"
@@ -23,8 +23,8 @@ std::vector<std::string> companion_opening(const AnalysisState& state, int tilde
     return {title_line(state.data), comment_line(state.data), rule('~', tildes), ""};
 }
 
-void write_companion(SavedFiles& saved, const std::string& results_path, const std::string& extension,
-                     const std::vector<std::string>& lines) {
+void write_companion(SavedFiles& saved, const std::string& results_path,
+                     const std::string& extension, const std::vector<std::string>& lines) {
     const std::string path = companion_path(results_path, extension);
     write_lines_atomic(path, lines);
     saved.paths.push_back(path);
@@ -60,8 +60,12 @@ std::string kept_input_file_message(const std::string& kor_path) {
 }  // namespace
 
 std::vector<std::string> file_preface_lines() {
-    std::vector<std::string> lines{"For best results,", "  set font to COURIER or COURIER NEW 9-10 Point, ",
-                                   "  turn WORD WRAP on, and/or reduce margins.", "", rule('*', 54), ""};
+    std::vector<std::string> lines{"For best results,",
+                                   "  set font to COURIER or COURIER NEW 9-10 Point, ",
+                                   "  turn WORD WRAP on, and/or reduce margins.",
+                                   "",
+                                   rule('*', 54),
+                                   ""};
     append(lines, ident_lines());
     append(lines, {"", rule('*', 54), ""});
     return lines;
@@ -107,7 +111,8 @@ std::string companion_path(const std::string& results_path, const std::string& e
 
 SaveChoices save_choices_of(const AnalysisState& state) {
     const AnalysisSettings& s = state.settings;
-    return {s.save_exm_file, s.save_itm_file, s.save_opt_file, s.save_rpt_file, s.auto_save_kor_file};
+    return {s.save_exm_file, s.save_itm_file, s.save_opt_file, s.save_rpt_file,
+            s.auto_save_kor_file};
 }
 
 std::vector<std::string> results_file_targets(const std::string& results_path,
@@ -134,7 +139,8 @@ std::optional<std::string> save_results_refusal(const AnalysisState& state,
         choices.kor ? std::optional(companion_path(results_path, ".kor")) : std::nullopt);
 }
 
-SavedFiles save_results(const AnalysisState& state, const std::string& results_path, const SaveChoices& choices) {
+SavedFiles save_results(const AnalysisState& state, const std::string& results_path,
+                        const SaveChoices& choices) {
     SavedFiles saved;
     if (auto refusal = save_results_refusal(state, results_path, choices)) {
         saved.outcome.refuse(*refusal);

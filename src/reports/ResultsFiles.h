@@ -69,7 +69,8 @@ std::optional<std::string> save_results_refusal(const AnalysisState& state,
 // "Save Results": writes the results file to `results_path` and the chosen
 // files beside it.
 // Refused, with nothing written, when save_results_refusal finds a clash.
-SavedFiles save_results(const AnalysisState& state, const std::string& results_path, const SaveChoices& choices);
+SavedFiles save_results(const AnalysisState& state, const std::string& results_path,
+                        const SaveChoices& choices);
 
 // Automatic saving of the data set as the input file `kor_path` beside a
 // saved file: written when no file is there, when it is the file the data were

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "core/TextUtil.h"
 #include "core/AnalysisState.h"
 #include "core/Format.h"
+#include "core/TextUtil.h"
 
 namespace kor {
 

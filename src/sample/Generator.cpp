@@ -6,8 +6,8 @@
 #include <optional>
 #include <utility>
 
-#include "core/TextUtil.h"
 #include "core/AnalysisState.h"
+#include "core/TextUtil.h"
 
 namespace kor {
 
@@ -20,8 +20,13 @@ struct DifficultyFacts {
     const char* title;
 };
 constexpr std::array<DifficultyFacts, 7> difficulty_facts{{
-    {2.2, "easiest"}, {1.5, "v. easy"}, {1.0, "easy"}, {0.6, "medium"},
-    {0.3, "hard"},    {0.0, "v. hard"}, {-0.3, "hardest"},
+    {2.2, "easiest"},
+    {1.5, "v. easy"},
+    {1.0, "easy"},
+    {0.6, "medium"},
+    {0.3, "hard"},
+    {0.0, "v. hard"},
+    {-0.3, "hardest"},
 }};
 
 // The options of every item (0 for the mix) and the title's name for them.
@@ -30,9 +35,12 @@ struct OptionFacts {
     const char* title;
 };
 constexpr std::array<OptionFacts, 5> option_facts{{
-    {2, "2"}, {3, "3"}, {4, "4"}, {5, "5"}, {0, "mix"},
+    {2, "2"},
+    {3, "3"},
+    {4, "4"},
+    {5, "5"},
+    {0, "mix"},
 }};
-
 
 // --------------------------------------------------------------- the stream
 
@@ -306,6 +314,5 @@ GeneratedSet generate_data_set(GeneratorState& gen, const GenRequest& request) {
     set.key_codes = keys;
     return set;
 }
-
 
 }  // namespace kor

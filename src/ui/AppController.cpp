@@ -1,11 +1,11 @@
 #include "ui/AppController.h"
 
-#include "core/FileIO.h"
 #include "app/ProgramState.h"
 #include "app/forms/EditorModel.h"
-#include "core/data/TextImport.h"
 #include "app/forms/GradingScaleFile.h"
 #include "app/forms/ProblemItemForm.h"
+#include "core/FileIO.h"
+#include "core/data/TextImport.h"
 
 namespace kor::ui {
 
@@ -54,7 +54,9 @@ Outcome AppController::chooseBandUnit(BandUnit unit, const std::string& scale_fi
     return announceSettings(app_.choose_band_unit(unit, scale_file));
 }
 
-void AppController::setSaveChoice(SaveChoice choice, bool on) { app_.set_save_choice(choice, on); }
+void AppController::setSaveChoice(SaveChoice choice, bool on) {
+    app_.set_save_choice(choice, on);
+}
 
 // ---------------------------------------------------------------- into the editor
 

@@ -11,12 +11,12 @@
 #include <vector>
 
 #include "app/Application.h"
-#include "core/analysis/ChartData.h"
-#include "core/data/AltAnswers.h"
-#include "app/forms/TosForm.h"
 #include "app/forms/GradeForm.h"
 #include "app/forms/MainCommands.h"
 #include "app/forms/ProblemItemForm.h"
+#include "app/forms/TosForm.h"
+#include "core/analysis/ChartData.h"
+#include "core/data/AltAnswers.h"
 
 namespace kor::ui {
 

@@ -1,9 +1,8 @@
 // The commands of the settings dialogs and of the data editor's dialogs: each
 // runs the application's dialog workflow and says what changed.
 
-#include "ui/AppController.h"
-
 #include "app/forms/GradingScaleFile.h"
+#include "ui/AppController.h"
 
 namespace kor::ui {
 
@@ -20,7 +19,9 @@ Outcome AppController::openGradeDialog() {
     return announceSettings(app_.open_grade_dialog(working_folder));
 }
 
-void AppController::setGradeForm(const GradeForm& form) { app_.set_grade_form(form); }
+void AppController::setGradeForm(const GradeForm& form) {
+    app_.set_grade_form(form);
+}
 
 Outcome AppController::chooseGradeScheme(GradeScheme scheme) {
     return announceSettings(app_.choose_grade_scheme(scheme));
@@ -30,17 +31,25 @@ Outcome AppController::gradeCountChanged(const std::string& text) {
     return announceSettings(app_.grade_count_changed(text));
 }
 
-void AppController::useGradeProgramDefaults() { app_.use_grade_program_defaults(); }
+void AppController::useGradeProgramDefaults() {
+    app_.use_grade_program_defaults();
+}
 
-Outcome AppController::gradeOk() { return announceSettings(app_.grade_ok()); }
+Outcome AppController::gradeOk() {
+    return announceSettings(app_.grade_ok());
+}
 
-Outcome AppController::saveScaleFile(const std::string& path) { return app_.save_scale_file(path); }
+Outcome AppController::saveScaleFile(const std::string& path) {
+    return app_.save_scale_file(path);
+}
 
 Outcome AppController::readScaleFile(const std::string& path) {
     return announceSettings(app_.read_scale_file(path));
 }
 
-void AppController::deleteSavedScale() { delete_saved_defaults(working_folder); }
+void AppController::deleteSavedScale() {
+    delete_saved_defaults(working_folder);
+}
 
 // ---------------------------------------------------------------- groups
 
@@ -48,15 +57,23 @@ void AppController::setGroupTexts(const std::string& top, const std::string& bot
     app_.set_group_texts(top, bottom);
 }
 
-void AppController::groupDefaults() { app_.group_defaults(); }
+void AppController::groupDefaults() {
+    app_.group_defaults();
+}
 
-Outcome AppController::groupOk() { return announceSettings(app_.group_ok()); }
+Outcome AppController::groupOk() {
+    return announceSettings(app_.group_ok());
+}
 
 // ---------------------------------------------------------------- problem items
 
-void AppController::openProblemDialog() { app_.open_problem_dialog(); }
+void AppController::openProblemDialog() {
+    app_.open_problem_dialog();
+}
 
-void AppController::setProblemForm(const ProblemItemForm& form) { app_.set_problem_form(form); }
+void AppController::setProblemForm(const ProblemItemForm& form) {
+    app_.set_problem_form(form);
+}
 
 void AppController::setCommonCriterion(Criterion criterion) {
     app_.set_common_criterion(criterion);
@@ -78,7 +95,9 @@ Outcome AppController::problemCriteriaOk() {
 
 // ---------------------------------------------------------------- Spearman-Brown
 
-void AppController::openSpearmanBrown() { app_.open_spearman_brown(); }
+void AppController::openSpearmanBrown() {
+    app_.open_spearman_brown();
+}
 
 Outcome AppController::calculateSpearmanBrown(const std::string& desired) {
     return app_.calculate_spearman_brown(desired);
@@ -86,26 +105,36 @@ Outcome AppController::calculateSpearmanBrown(const std::string& desired) {
 
 // ---------------------------------------------------------------- alternative answers
 
-Outcome AppController::prepareAltAnswers() { return announceData(app_.prepare_alt_answers()); }
+Outcome AppController::prepareAltAnswers() {
+    return announceData(app_.prepare_alt_answers());
+}
 
 void AppController::setAltAnswerRows(const std::vector<AltAnswerRow>& rows) {
     app_.set_alt_answer_rows(rows);
 }
 
-Outcome AppController::altAnswersOk() { return announceData(app_.alt_answers_ok()); }
+Outcome AppController::altAnswersOk() {
+    return announceData(app_.alt_answers_ok());
+}
 
 // ---------------------------------------------------------------- partial credit
 
-void AppController::openPartialCredit() { app_.open_partial_credit(); }
+void AppController::openPartialCredit() {
+    app_.open_partial_credit();
+}
 
 void AppController::setPartialCreditTexts(const std::string& pc_points,
                                           const std::string& mc_points) {
     app_.set_partial_credit_texts(pc_points, mc_points);
 }
 
-void AppController::partialCreditDefaults() { app_.partial_credit_defaults(); }
+void AppController::partialCreditDefaults() {
+    app_.partial_credit_defaults();
+}
 
-Outcome AppController::partialCreditOk() { return announceData(app_.partial_credit_ok()); }
+Outcome AppController::partialCreditOk() {
+    return announceData(app_.partial_credit_ok());
+}
 
 Outcome AppController::turnOffPartialCredit() {
     return announceData(app_.turn_off_partial_credit());
@@ -113,9 +142,13 @@ Outcome AppController::turnOffPartialCredit() {
 
 // ---------------------------------------------------------------- table of specifications
 
-void AppController::openTableOfSpecs() { app_.open_table_of_specs(); }
+void AppController::openTableOfSpecs() {
+    app_.open_table_of_specs();
+}
 
-void AppController::setTosForm(const TosForm& form) { app_.set_tos_form(form); }
+void AppController::setTosForm(const TosForm& form) {
+    app_.set_tos_form(form);
+}
 
 void AppController::tosSelectAreas(int count) {
     app_.tos_select_areas(count);
@@ -142,7 +175,9 @@ void AppController::tosReset() {
     emit dataChanged();
 }
 
-Outcome AppController::tosOk() { return announceData(app_.tos_ok()); }
+Outcome AppController::tosOk() {
+    return announceData(app_.tos_ok());
+}
 
 void AppController::tosCancel() {
     app_.tos_cancel();
@@ -151,13 +186,21 @@ void AppController::tosCancel() {
 
 // ---------------------------------------------------------------- generator
 
-void AppController::startGenerator() { app_.start_generator(); }
+void AppController::startGenerator() {
+    app_.start_generator();
+}
 
-void AppController::setGeneratorForm(const GenForm& form) { app_.set_generator_form(form); }
+void AppController::setGeneratorForm(const GenForm& form) {
+    app_.set_generator_form(form);
+}
 
-void AppController::newGeneratorSeed() { app_.new_generator_seed(); }
+void AppController::newGeneratorSeed() {
+    app_.new_generator_seed();
+}
 
-Outcome AppController::generate() { return announceData(app_.generate()); }
+Outcome AppController::generate() {
+    return announceData(app_.generate());
+}
 
 void AppController::cancelGenerator() {
     app_.cancel_generator();

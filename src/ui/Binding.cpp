@@ -101,7 +101,8 @@ QString writtenText(const std::vector<std::string>& written) {
     for (const std::string& path : written) {
         paths.append(QFileInfo(toQt(path)).absoluteFilePath());
     }
-    return paths.isEmpty() ? QString() : QStringLiteral("Written: ") + paths.join(QStringLiteral(", "));
+    return paths.isEmpty() ? QString()
+                           : QStringLiteral("Written: ") + paths.join(QStringLiteral(", "));
 }
 
 void showOutcome(QWidget& window, const Outcome& outcome) {

@@ -20,8 +20,8 @@
 #include "ui/Binding.h"
 #include "ui/DialogParts.h"
 #include "ui/FileDialogs.h"
-#include "ui/ModalWindows.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ModalWindows.h"
 #include "ui/ReportView.h"
 
 namespace kor::ui {

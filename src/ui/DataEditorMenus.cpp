@@ -271,10 +271,9 @@ void DataEditorWindow::openKorPath(const QString& path, InputLayout layout) {
 }
 
 void DataEditorWindow::saveKorFile() {
-    const QString path =
-        FileDialogs::saveFile(this, {kor_filter, QStringLiteral("kor"),
-                                     toQt(controller_.proposedInputFileName()),
-                                     QStringLiteral("Save KOR File")});
+    const QString path = FileDialogs::saveFile(
+        this, {kor_filter, QStringLiteral("kor"), toQt(controller_.proposedInputFileName()),
+               QStringLiteral("Save KOR File")});
     if (path.isEmpty()) {
         return;
     }

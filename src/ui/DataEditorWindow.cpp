@@ -1,7 +1,5 @@
 #include "ui/DataEditorWindow.h"
 
-#include <algorithm>
-
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,6 +12,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/ProgramState.h"
 #include "app/forms/EditorModel.h"
@@ -371,7 +370,8 @@ void DataEditorWindow::startup() {
             // Once the window is active: the focus arriving would clear it.
             const int column = *key_column_on_show_;
             key_column_on_show_.reset();
-            QTimer::singleShot(0, this, [this, column] { txt_answer_key_->setSelection(column, 1); });
+            QTimer::singleShot(0, this,
+                               [this, column] { txt_answer_key_->setSelection(column, 1); });
         }
     } else {
         txt_title_->setFocus();
@@ -456,7 +456,8 @@ bool DataEditorWindow::analyseDespite(const std::vector<KeyWarning>& warnings) {
     for (const KeyWarning& warning : warnings) {
         texts.append(toQt(warning.message));
     }
-    const QString question = texts.join(QStringLiteral("\n\n")) + QStringLiteral("\n\nAnalyze anyway?");
+    const QString question =
+        texts.join(QStringLiteral("\n\n")) + QStringLiteral("\n\nAnalyze anyway?");
     return MessageBoxes::ask(this, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
            QMessageBox::Yes;
 }

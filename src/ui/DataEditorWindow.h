@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "core/data/InputFile.h"
 #include "app/forms/EditorModel.h"
+#include "core/data/InputFile.h"
 #include "core/data/Loader.h"
 #include "ui/CommandTable.h"
 
@@ -151,10 +151,10 @@ class DataEditorWindow : public QDialog {
     CommandTable commands_{*this};
     std::optional<InputLayout> open_on_startup_;
     QString open_path_on_startup_;
-    std::string focus_on_show_;  // the box of the refusal that closed the editor
+    std::string focus_on_show_;              // the box of the refusal that closed the editor
     std::optional<int> key_column_on_show_;  // the key column to select then
-    bool memo_edited_ = false;   // the data window was typed into since the last copy
-    bool showing_ = false;       // the editor was shown and not yet closed
+    bool memo_edited_ = false;               // the data window was typed into since the last copy
+    bool showing_ = false;                   // the editor was shown and not yet closed
 
     QLineEdit* txt_title_ = nullptr;
     QLineEdit* txt_comments_ = nullptr;

@@ -19,7 +19,6 @@
 
 namespace kor::ui {
 
-
 // "Close && Analyze" or OK of the editor accepted the data.
 void MainWindow::dataAccepted(const EditorCloseResult& result) {
     setMapName(result.data_set_box);

@@ -2,7 +2,6 @@
 // flow, the option commands and the Help menu.
 
 #include <QAction>
-#include <functional>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
@@ -10,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <functional>
 
 #include "app/Application.h"
 #include "app/ProgramState.h"

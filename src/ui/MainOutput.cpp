@@ -110,7 +110,8 @@ void MainWindow::refreshOpenViewers() {
         v.results->replaceReport(controller_.reportLines(ReportKind::full, ignored));
     }
     if (v.quick->isVisible()) {
-        v.quick->replaceQuickReport(controller_.reportLines(reportKindOf(v.quick->report()), ignored));
+        v.quick->replaceQuickReport(
+            controller_.reportLines(reportKindOf(v.quick->report()), ignored));
     }
     if (v.grades->isVisible()) {
         Outcome refused;

@@ -13,9 +13,9 @@
 #include <string>
 
 #include "app/Application.h"
+#include "app/forms/MainCommands.h"
 #include "core/analysis/ChartData.h"
 #include "core/data/Loader.h"
-#include "app/forms/MainCommands.h"
 #include "ui/CommandTable.h"
 
 class QAction;

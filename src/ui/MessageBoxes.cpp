@@ -86,7 +86,8 @@ void MessageBoxes::clearShown() {
 
 bool askToDiscardChanges(QWidget* parent) {
     return MessageBoxes::ask(parent, QString::fromLatin1(discard_changes_question),
-                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+                             QMessageBox::Yes | QMessageBox::No,
+                             QMessageBox::No) == QMessageBox::Yes;
 }
 
 }  // namespace kor::ui

@@ -2,9 +2,9 @@
 // Every message box of the desktop program goes through this one seam, so a
 // test can read what the program said and answer as a person would.
 
+#include <QList>
 #include <QMessageBox>
 #include <QString>
-#include <QList>
 #include <QStringList>
 
 class QWidget;

@@ -9,8 +9,8 @@
 #include <cmath>
 #include <vector>
 
-#include "core/FileIO.h"
 #include "app/ProgramState.h"
+#include "core/FileIO.h"
 #include "ui/Binding.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageBoxes.h"

@@ -28,7 +28,8 @@ Options describeOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral("KOR: item analysis of multiple-choice tests"));
     const QCommandLineOption example(
         QStringLiteral("example"),
-        QStringLiteral("Start with the built-in example NAME analysed (%1).").arg(kor::ui::toQt(kor::Application::example_names(", "))),
+        QStringLiteral("Start with the built-in example NAME analysed (%1).")
+            .arg(kor::ui::toQt(kor::Application::example_names(", "))),
         QStringLiteral("NAME"));
     Options options{parser.addHelpOption(), parser.addVersionOption(), example};
     parser.addOption(example);

@@ -26,7 +26,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class ApplicationFlow : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         fs::create_directories(folder / "app");
         fs::create_directories(folder / "cli");
@@ -71,7 +71,8 @@ TEST_F(ApplicationFlow, OnlyTheDataSetsOwnSaveReplacesTheOpenedInputFile) {
     ASSERT_EQ(testing::kor({"example", "set2", "-o", at("set2.kor")}).code, 0);
     Application app = analysed_input_file(at("set2.kor"));
     EXPECT_TRUE(app.save_item_stats(at("set2.kor")).refused);
-    EXPECT_TRUE(app.save_results(at("set2.txt"), save_choices_of(app.state()), {at("set2.kor")}).refused);
+    EXPECT_TRUE(
+        app.save_results(at("set2.txt"), save_choices_of(app.state()), {at("set2.kor")}).refused);
     EXPECT_TRUE(app.export_data_only(at("./set2.kor")).refused);
 
     const std::string before = contents(at("set2.kor"));
@@ -127,14 +128,16 @@ TEST_F(ApplicationFlow, ResultsOfChangedDataAreRefusedByEverySave) {
     texts.data_lines.front() = line;
     app.set_editor_texts(texts);
     EXPECT_TRUE(app.results_are_current());
-    EXPECT_FALSE(app.save_zero_one_data(folder_path + "/z.txt", ZeroOneLayout::main_window).refused);
+    EXPECT_FALSE(
+        app.save_zero_one_data(folder_path + "/z.txt", ZeroOneLayout::main_window).refused);
     EXPECT_FALSE(app.save_item_stats(folder_path + "/i.txt").refused);
 
     // The editor's own export writes the data as they stand, and leaves
     // them so: not as they were first loaded.
     texts.data_lines.front() = edited;
     app.set_editor_texts(texts);
-    EXPECT_FALSE(app.save_zero_one_data(folder_path + "/z.txt", ZeroOneLayout::data_editor).refused);
+    EXPECT_FALSE(
+        app.save_zero_one_data(folder_path + "/z.txt", ZeroOneLayout::data_editor).refused);
     EXPECT_EQ(app.state().editor.data_lines.front(), edited);
     EXPECT_FALSE(app.results_are_current());
 }
@@ -172,19 +175,23 @@ TEST_F(ApplicationFlow, OpenLoadAnalyseSaveAndConvertWriteWhatTheCommandLineWrit
     const Outcome saved = app.save_results(at("app/results.txt"), save_choices_of(app.state()));
     ASSERT_FALSE(saved.refused);
     EXPECT_EQ(saved.written, (std::vector<std::string>{at("app/results.txt"), at("app/results.exm"),
-                                                        at("app/results.itm"), at("app/results.opt"),
-                                                        at("app/results.kor")}));
+                                                       at("app/results.itm"), at("app/results.opt"),
+                                                       at("app/results.kor")}));
     ASSERT_FALSE(app.convert(Conversion::right_wrong).refused);
     ASSERT_FALSE(app.save_input_file(at("app/right_wrong.kor")).refused);
     ASSERT_FALSE(app.convert(Conversion::back_from_right_wrong).refused);
     ASSERT_FALSE(app.save_input_file(at("app/back.kor")).refused);
 
     ASSERT_EQ(testing::kor({"analyze", at("set2.kor"), "--save", at("cli/results.txt")}).code, 0);
-    ASSERT_EQ(testing::kor({"convert", at("set2.kor"), "--to", "right-wrong", "-o", at("cli/right_wrong.kor")}).code,
+    ASSERT_EQ(testing::kor({"convert", at("set2.kor"), "--to", "right-wrong", "-o",
+                            at("cli/right_wrong.kor")})
+                  .code,
               0);
-    for (const char* name : {"results.txt", "results.exm", "results.itm", "results.opt", "results.kor",
-                             "right_wrong.kor"}) {
-        EXPECT_EQ(contents(at(std::string("app/") + name)), contents(at(std::string("cli/") + name))) << name;
+    for (const char* name : {"results.txt", "results.exm", "results.itm", "results.opt",
+                             "results.kor", "right_wrong.kor"}) {
+        EXPECT_EQ(contents(at(std::string("app/") + name)),
+                  contents(at(std::string("cli/") + name)))
+            << name;
     }
     // The way back from right-wrong gives the data set as it was opened.
     EXPECT_EQ(contents(at("app/back.kor")), contents(at("set2.kor")));
@@ -199,7 +206,8 @@ struct OrderedViews {
 };
 
 OrderedViews views_of(const Application& app) {
-    return {analysis_json_text(app.state()), examinee_output(app.state()), item_output(app.state())};
+    return {analysis_json_text(app.state()), examinee_output(app.state()),
+            item_output(app.state())};
 }
 
 // Every command that used to put the records back into data order.
@@ -209,7 +217,8 @@ void run_data_order_commands(Application& app, const std::string& folder) {
     EXPECT_FALSE(app.save_results(folder + "/results.txt", save_choices_of(app.state())).refused);
     EXPECT_FALSE(app.save_grade_reports(folder + "/grades.rpt").refused);
     EXPECT_FALSE(app.save_item_stats(folder + "/item_stats.txt").refused);
-    EXPECT_FALSE(app.save_zero_one_data(folder + "/data_01.txt", ZeroOneLayout::main_window).refused);
+    EXPECT_FALSE(
+        app.save_zero_one_data(folder + "/data_01.txt", ZeroOneLayout::main_window).refused);
 }
 
 Application analysed_example_1() {
@@ -268,13 +277,15 @@ TEST_F(ApplicationFlow, TheExamineeOutputLeftUntilAskedForIsTheSame) {
     EXPECT_EQ(later.state().results.warnings, now.state().results.warnings);
 
     Outcome messages;
-    EXPECT_EQ(later.report_lines(ReportKind::examinees, messages), now.report_lines(ReportKind::examinees, messages));
+    EXPECT_EQ(later.report_lines(ReportKind::examinees, messages),
+              now.report_lines(ReportKind::examinees, messages));
     EXPECT_FALSE(later.state().report_texts.examinees.empty());
 
     Application saved_later = loaded_example_2();
     ASSERT_FALSE(saved_later.analyze(ExamineeOutput::when_asked).refused);
     ASSERT_FALSE(now.save_results(at("app/now.txt"), save_choices_of(now.state())).refused);
-    ASSERT_FALSE(saved_later.save_results(at("cli/later.txt"), save_choices_of(saved_later.state())).refused);
+    ASSERT_FALSE(saved_later.save_results(at("cli/later.txt"), save_choices_of(saved_later.state()))
+                     .refused);
     EXPECT_EQ(contents(at("cli/later.exm")), contents(at("app/now.exm")));
     EXPECT_EQ(contents(at("cli/later.txt")), contents(at("app/now.txt")));
 }

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "CliRun.h"
-#include "support/TempFolder.h"
 #include "core/FileIO.h"
 #include "core/TextUtil.h"
+#include "support/TempFolder.h"
 
 namespace kor {
 namespace {

@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include <nlohmann/json.hpp>
+#include <string>
 
 #include "CliRun.h"
 #include "core/FileIO.h"

@@ -13,12 +13,11 @@
 #include <cstdlib>
 #include <fstream>
 #include <map>
+#include <nlohmann/json.hpp>
 #include <random>
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include <nlohmann/json.hpp>
 
 #include "CliRun.h"
 #include "app/Application.h"
@@ -31,7 +30,9 @@ using testing::CliRun;
 using testing::kor;
 using Json = nlohmann::ordered_json;
 
-bool updating_references() { return std::getenv("KOR_UPDATE_GOLDEN") != nullptr; }
+bool updating_references() {
+    return std::getenv("KOR_UPDATE_GOLDEN") != nullptr;
+}
 
 std::string reference_path(const std::string& name) {
     return std::string(KOR_TEST_DATA_DIR) + "/json/" + name;
@@ -171,7 +172,8 @@ GeneratedSet generated_set(int n) {
     for (int j = 0; j < items; ++j) {
         options[static_cast<std::size_t>(j)] = 2 + draw.below(4);
         key[static_cast<std::size_t>(j)] = 1 + draw.below(options[static_cast<std::size_t>(j)]);
-        key_line += option_character(key[static_cast<std::size_t>(j)], options[static_cast<std::size_t>(j)], letters);
+        key_line += option_character(key[static_cast<std::size_t>(j)],
+                                     options[static_cast<std::size_t>(j)], letters);
         options_line += static_cast<char>('0' + options[static_cast<std::size_t>(j)]);
         char include = 'Y';
         if (excluded && j == 1) {
@@ -209,7 +211,8 @@ GeneratedSet generated_set(int n) {
             if (roll == 0) {
                 answers += '.';
             } else if (roll < 6) {
-                answers += option_character(key[static_cast<std::size_t>(j)], options[static_cast<std::size_t>(j)], letters);
+                answers += option_character(key[static_cast<std::size_t>(j)],
+                                            options[static_cast<std::size_t>(j)], letters);
             } else {
                 answers += option_character(1 + draw.below(options[static_cast<std::size_t>(j)]),
                                             options[static_cast<std::size_t>(j)], letters);
@@ -235,8 +238,9 @@ GeneratedSet generated_set(int n) {
         const int alternative = key[0] == 1 ? 2 : 1;
         lines.push_back(line_of("#Alternatives", "1"));
         lines.push_back(line_of("Item #", "1"));
-        lines.push_back(line_of("Alternatives", std::to_string(key[0]) + " " + std::to_string(alternative) +
-                                                    " * * * * * * * "));
+        lines.push_back(line_of(
+            "Alternatives",
+            std::to_string(key[0]) + " " + std::to_string(alternative) + " * * * * * * * "));
     } else {
         lines.push_back(line_of("#Alternatives", "0"));
     }
@@ -261,7 +265,8 @@ GeneratedSet generated_set(int n) {
     if (n % 7 == 3) {
         set.flags.push_back("--no-problem-items");
     } else if (n % 7 == 4) {
-        set.flags.insert(set.flags.end(), {"--criteria", "0.25,0.9,0.2,0.2,0.2", "--absolute-percentages"});
+        set.flags.insert(set.flags.end(),
+                         {"--criteria", "0.25,0.9,0.2,0.2,0.2", "--absolute-percentages"});
     }
     return set;
 }
@@ -276,7 +281,8 @@ TEST_F(JsonDocument, GeneratedSetsMatchTheirReferences) {
         const GeneratedSet set = generated_set(n);
         char name[32];
         std::snprintf(name, sizeof name, "generated_%02d", n + 1);
-        std::vector<std::string> args = {"analyze", folder.write(std::string(name) + ".kor", set.file)};
+        std::vector<std::string> args = {"analyze",
+                                         folder.write(std::string(name) + ".kor", set.file)};
         args.insert(args.end(), set.flags.begin(), set.flags.end());
         args.insert(args.end(), {"--json", "-"});
         const Json actual = analysed(args);
@@ -286,7 +292,8 @@ TEST_F(JsonDocument, GeneratedSetsMatchTheirReferences) {
             continue;
         }
         const std::string reference = read_bytes(path);
-        ASSERT_FALSE(reference.empty()) << "cannot read " << path << " (KOR_UPDATE_GOLDEN=1 writes it)";
+        ASSERT_FALSE(reference.empty())
+            << "cannot read " << path << " (KOR_UPDATE_GOLDEN=1 writes it)";
         expect_same_document(actual, Json::parse(reference), name);
     }
 }
@@ -323,7 +330,8 @@ TEST_F(JsonDocument, TotalPossibleIsTheReportsTotal) {
     const CliRun panes = kor({"analyze", folder.file("plain.kor")});
     EXPECT_NE(panes.out.find("Total Possible Score= 3\n"), std::string::npos) << panes.out;
 
-    const std::string with_points = generated_set(3).file;  // 6 items, 2 points each, 10 points of partial credit
+    const std::string with_points =
+        generated_set(3).file;  // 6 items, 2 points each, 10 points of partial credit
     const Json with = analysed({"analyze", folder.write("points.kor", with_points), "--json", "-"});
     EXPECT_EQ(with["data_set"]["partial_credit"], true);
     EXPECT_EQ(with["data_set"]["total_possible"], 6 * 1.5 + 10);
@@ -333,12 +341,19 @@ TEST_F(JsonDocument, TotalPossibleIsTheReportsTotal) {
 // keys and a whole number written as a real.
 TEST(JsonComparisonForm, SeesNumbersOrderAndKinds) {
     const Json base = Json::parse(R"({"a": 1, "b": [0.1, 2.5], "c": null})");
-    EXPECT_EQ(comparison_form(base), comparison_form(Json::parse(R"({"a":1,"b":[0.1,2.5],"c":null})")));
-    EXPECT_EQ(comparison_form(base), comparison_form(Json::parse(R"({"a": 1, "b": [1e-1, 25e-1], "c": null})")));
-    EXPECT_NE(comparison_form(base), comparison_form(Json::parse(R"({"a": 1, "b": [0.1, 2.5000000000000004], "c": null})")));
-    EXPECT_NE(comparison_form(base), comparison_form(Json::parse(R"({"b": [0.1, 2.5], "a": 1, "c": null})")));
-    EXPECT_NE(comparison_form(base), comparison_form(Json::parse(R"({"a": 1.0, "b": [0.1, 2.5], "c": null})")));
-    EXPECT_NE(digest(comparison_form(base)), digest(comparison_form(Json::parse(R"({"a": 2, "b": [0.1, 2.5], "c": null})"))));
+    EXPECT_EQ(comparison_form(base),
+              comparison_form(Json::parse(R"({"a":1,"b":[0.1,2.5],"c":null})")));
+    EXPECT_EQ(comparison_form(base),
+              comparison_form(Json::parse(R"({"a": 1, "b": [1e-1, 25e-1], "c": null})")));
+    EXPECT_NE(
+        comparison_form(base),
+        comparison_form(Json::parse(R"({"a": 1, "b": [0.1, 2.5000000000000004], "c": null})")));
+    EXPECT_NE(comparison_form(base),
+              comparison_form(Json::parse(R"({"b": [0.1, 2.5], "a": 1, "c": null})")));
+    EXPECT_NE(comparison_form(base),
+              comparison_form(Json::parse(R"({"a": 1.0, "b": [0.1, 2.5], "c": null})")));
+    EXPECT_NE(digest(comparison_form(base)),
+              digest(comparison_form(Json::parse(R"({"a": 2, "b": [0.1, 2.5], "c": null})"))));
 }
 
 }  // namespace

@@ -1,16 +1,14 @@
-#include "CliRun.h"
-#include "KorCli.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include <nlohmann/json.hpp>
-
+#include "CliRun.h"
+#include "KorCli.h"
 #include "core/data/InputFile.h"
 #include "support/DataSets.h"
 #include "support/TempFolder.h"
@@ -22,7 +20,7 @@ using testing::CliRun;
 using testing::kor;
 
 class KorCheck : public ::testing::Test {
-protected:
+  protected:
     testing::TempFolder folder;
 };
 
@@ -31,7 +29,8 @@ const char* const two_examinees =
     "# Examinees   = 2\r\n# Items       = 4\r\nMissing Data  = 9\r\nNot reached   = x\r\n"
     "Label Length  = 3\r\nAnswer Key    = ABCD\r\n# Options     = 4444\r\nItem Analyzed = YYNY\r\n"
     "High Group D% = 27\r\nLow Group D%  = 27\r\nPartial Credit= NO\r\nMC Points     = NO\r\n"
-    "S01ABCA\r\nS02ABDD\r\n# Grades      = 0\r\n#Alternatives = 0\r\n#Content Areas= 0\r\n#Cognitives   = 0\r\n";
+    "S01ABCA\r\nS02ABDD\r\n# Grades      = 0\r\n#Alternatives = 0\r\n#Content Areas= "
+    "0\r\n#Cognitives   = 0\r\n";
 
 TEST_F(KorCheck, ShippedExampleLoads) {
     CliRun run = kor({"check", std::string(KOR_EXAMPLES_DIR) + "/quiz.kor"});
@@ -46,7 +45,8 @@ TEST_F(KorCheck, SummaryCountsIncludedItems) {
     CliRun run = kor({"check", folder.write("quiz1.kor", two_examinees)});
     EXPECT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.out,
-              "quiz1.kor: 2 examinees, 4 items, 3 included, label length 3, partial credit off, no grading "
+              "quiz1.kor: 2 examinees, 4 items, 3 included, label length 3, partial credit off, no "
+              "grading "
               "categories\n");
 }
 
@@ -57,7 +57,8 @@ TEST_F(KorCheck, DataErrorPrintsTheLoadersMessage) {
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err,
-              "You may have a case that is missing data --- even for missing data you must enter something, "
+              "You may have a case that is missing data --- even for missing data you must enter "
+              "something, "
               "perhaps a period (.) --- Check case #2, S02\n");
 }
 
@@ -92,7 +93,7 @@ TEST_F(KorCheck, UnreadableFileReportsTheSystemMessage) {
 }
 
 class KorAnalyze : public KorCheck {
-protected:
+  protected:
     std::string sample_file(std::unique_ptr<ProgramState> state, const std::string& name) {
         const std::string path = (folder / name).string();
         write_input_file(*state, path);
@@ -135,31 +136,73 @@ TEST_F(KorAnalyze, DocumentHasEveryKeyOfItsShape) {
     for (const char* key : {"data_set", "settings", "test", "items", "examinees", "warnings"}) {
         EXPECT_TRUE(json.contains(key)) << key;
     }
-    for (const char* key : {"title", "comments", "examinees", "items", "included_items", "excluded_items",
-                            "partial_credit", "mc_item_points", "pc_total_points", "total_possible"}) {
+    for (const char* key :
+         {"title", "comments", "examinees", "items", "included_items", "excluded_items",
+          "partial_credit", "mc_item_points", "pc_total_points", "total_possible"}) {
         EXPECT_TRUE(json["data_set"].contains(key)) << key;
     }
-    for (const char* key : {"high_group_percent", "low_group_percent", "sort_examinees", "sort_items", "bands",
-                            "round_percent", "suggest_problem_items", "criteria", "grading"}) {
+    for (const char* key :
+         {"high_group_percent", "low_group_percent", "sort_examinees", "sort_items", "bands",
+          "round_percent", "suggest_problem_items", "criteria", "grading"}) {
         EXPECT_TRUE(json["settings"].contains(key)) << key;
     }
-    for (const char* key : {"min", "max", "median", "mean", "variance", "sd", "skewness", "kurtosis", "kr20", "kr21",
-                            "sem", "split_half_first_second", "split_half_odd_even", "mean_item_difficulty",
-                            "mean_discrimination", "mean_pbis", "mean_adj_pbis", "high_group_n",
-                            "high_group_min_score", "low_group_n", "low_group_max_score", "problem_items",
-                            "problem_counts", "grade_counts"}) {
+    for (const char* key : {"min",
+                            "max",
+                            "median",
+                            "mean",
+                            "variance",
+                            "sd",
+                            "skewness",
+                            "kurtosis",
+                            "kr20",
+                            "kr21",
+                            "sem",
+                            "split_half_first_second",
+                            "split_half_odd_even",
+                            "mean_item_difficulty",
+                            "mean_discrimination",
+                            "mean_pbis",
+                            "mean_adj_pbis",
+                            "high_group_n",
+                            "high_group_min_score",
+                            "low_group_n",
+                            "low_group_max_score",
+                            "problem_items",
+                            "problem_counts",
+                            "grade_counts"}) {
         EXPECT_TRUE(json["test"].contains(key)) << key;
     }
-    for (const char* key : {"item", "include", "key", "options", "correct_answers", "num_correct", "difficulty",
-                            "discrimination", "pbis", "adj_pbis", "biserial", "adj_biserial", "high_correct",
-                            "low_correct", "high_prop", "low_prop", "mean_if_correct", "kr20_if_deleted",
-                            "mean_if_deleted", "sd_if_deleted", "sem_if_deleted", "problem", "options_total",
-                            "options_high", "options_low"}) {
+    for (const char* key : {"item",
+                            "include",
+                            "key",
+                            "options",
+                            "correct_answers",
+                            "num_correct",
+                            "difficulty",
+                            "discrimination",
+                            "pbis",
+                            "adj_pbis",
+                            "biserial",
+                            "adj_biserial",
+                            "high_correct",
+                            "low_correct",
+                            "high_prop",
+                            "low_prop",
+                            "mean_if_correct",
+                            "kr20_if_deleted",
+                            "mean_if_deleted",
+                            "sd_if_deleted",
+                            "sem_if_deleted",
+                            "problem",
+                            "options_total",
+                            "options_high",
+                            "options_low"}) {
         EXPECT_TRUE(json["items"][0].contains(key)) << key;
     }
-    for (const char* key : {"id", "label", "score", "percent", "mc", "pc", "points", "points_percent", "grade",
-                            "half1", "half2", "odds", "evens", "band68", "band95", "band68_percent",
-                            "band95_percent", "band68_grades", "band95_grades"}) {
+    for (const char* key :
+         {"id", "label", "score", "percent", "mc", "pc", "points", "points_percent", "grade",
+          "half1", "half2", "odds", "evens", "band68", "band95", "band68_percent", "band95_percent",
+          "band68_grades", "band95_grades"}) {
         EXPECT_TRUE(json["examinees"][0].contains(key)) << key;
     }
     EXPECT_EQ(json["test"]["grade_counts"].size(), 5u);
@@ -187,8 +230,9 @@ TEST_F(KorAnalyze, SettingsFlagsAreCheckedLikeTheirDialogs) {
 
     CliRun criteria = kor({"analyze", file, "--criteria", "0.95,0.95,0,0,0"});
     EXPECT_EQ(criteria.code, 2);
-    EXPECT_EQ(criteria.err,
-              "Item Difficulty (high) criterion must be greater than Item Difficulty (low) criterion\n");
+    EXPECT_EQ(
+        criteria.err,
+        "Item Difficulty (high) criterion must be greater than Item Difficulty (low) criterion\n");
 
     EXPECT_EQ(kor({"analyze", file, "--criteria", "0.2,0.9"}).code, 2);
     EXPECT_EQ(kor({"analyze", file, "--sort-items", "alphabet"}).code, 2);
@@ -201,8 +245,9 @@ TEST_F(KorAnalyze, SettingsFlagsAreCheckedLikeTheirDialogs) {
               "Spearman-Brown Prophecy cannot be calculated\n");
     EXPECT_EQ(nlohmann::json::parse(warned.out)["settings"]["high_group_percent"], 50.0);
 
-    const auto json = analyse_json({file, "--criteria", "0.25,0.9,0.2,0.2,0.2", "--sort-examinees", "score",
-                                    "--bands", "percent", "--absolute-percentages", "--no-problem-items"});
+    const auto json =
+        analyse_json({file, "--criteria", "0.25,0.9,0.2,0.2,0.2", "--sort-examinees", "score",
+                      "--bands", "percent", "--absolute-percentages", "--no-problem-items"});
     EXPECT_EQ(json["settings"]["criteria"]["p_low"], 0.25);
     EXPECT_EQ(json["settings"]["sort_examinees"], "score");
     EXPECT_EQ(json["settings"]["bands"], "percent");
@@ -216,7 +261,9 @@ TEST_F(KorAnalyze, NoIncludedItemIsRefused) {
     contents.replace(contents.find("Item Analyzed = YYNY"), 20, "Item Analyzed = NNNN");
     CliRun run = kor({"analyze", folder.write("none.kor", contents)});
     EXPECT_EQ(run.code, 1);
-    EXPECT_EQ(run.err, "No items are included in the analysis -- mark at least one item Y or A in the INCLUDE line\n");
+    EXPECT_EQ(run.err,
+              "No items are included in the analysis -- mark at least one item Y or A in the "
+              "INCLUDE line\n");
 }
 
 TEST_F(KorAnalyze, JsonGoesToAFileWhenNamed) {

@@ -17,16 +17,18 @@ using testing::CliRun;
 using testing::kor;
 
 class LoadWarnings : public ::testing::Test {
-protected:
+  protected:
     // A two-examinee file with the given key and data lines.
-    std::string write_file(const std::string& key, const std::string& line1, const std::string& line2) {
+    std::string write_file(const std::string& key, const std::string& line1,
+                           const std::string& line2) {
         const std::string text =
             "KOR: Korvath (version 6)\r\nTitle         = Keys\r\nComments      = \r\n"
             "# Examinees   = 2\r\n# Items       = 4\r\nMissing Data  = 9\r\nNot reached   = x\r\n"
             "Label Length  = 3\r\nAnswer Key    = " +
             key +
             "\r\n# Options     = 4444\r\nItem Analyzed = YYYY\r\n"
-            "High Group D% = 27\r\nLow Group D%  = 27\r\nPartial Credit= NO\r\nMC Points     = NO\r\n" +
+            "High Group D% = 27\r\nLow Group D%  = 27\r\nPartial Credit= NO\r\nMC Points     = "
+            "NO\r\n" +
             line1 + "\r\n" + line2 + "\r\n# Grades      = 0\r\n";
         return folder.write("keys.kor", text);
     }
@@ -35,10 +37,12 @@ protected:
 };
 
 const std::string question_mark_warning =
-    "Item #2: the ANSWER KEY character '?' is not an option, so every answer to this item counts as "
+    "Item #2: the ANSWER KEY character '?' is not an option, so every answer to this item counts "
+    "as "
     "correct (use 9 to mean this)\n";
 const std::string option_five_warning =
-    "Item #4: the ANSWER KEY character 'E' is option 5 but the item has only 4 options, so nobody can answer it "
+    "Item #4: the ANSWER KEY character 'E' is option 5 but the item has only 4 options, so nobody "
+    "can answer it "
     "correctly\n";
 
 TEST_F(LoadWarnings, CheckAndAnalyzePrintKeyWarningsAndGoOn) {
@@ -57,7 +61,8 @@ TEST_F(LoadWarnings, CheckAndAnalyzePrintKeyWarningsAndGoOn) {
 // --strict makes every key warning a refusal: nothing is analysed or written.
 TEST_F(LoadWarnings, StrictCheckingRefusesAKeyThatWouldOnlyBeWarnedAbout) {
     const std::string file = write_file("A?9E", "S01ABCA", "S02ABDD");
-    const std::string refusal = "Nothing was analysed: with strict checking every ANSWER KEY warning is an error\n";
+    const std::string refusal =
+        "Nothing was analysed: with strict checking every ANSWER KEY warning is an error\n";
     for (const char* command : {"check", "analyze"}) {
         const CliRun run = kor({command, file, "--strict"});
         EXPECT_EQ(run.code, 1) << command;
@@ -81,7 +86,8 @@ TEST_F(LoadWarnings, ATabInADataLineIsNamedWithItsLine) {
     const CliRun check = kor({"check", write_file("ABCD", "S01ABCA", "S02A\tDD")});
     EXPECT_EQ(check.code, 0);
     EXPECT_EQ(check.err,
-              "Data line 2 holds a tab character: a tab counts as one column, not as a separator, so check "
+              "Data line 2 holds a tab character: a tab counts as one column, not as a separator, "
+              "so check "
               "that the responses after it stand under their items\n");
 }
 

@@ -11,9 +11,9 @@
 
 #include "CliCommon.h"
 #include "KorCli.h"
+#include "app/Analyze.h"
 #include "app/ProgramState.h"
 #include "core/analysis/Analysis.h"
-#include "app/Analyze.h"
 #include "core/data/InputFile.h"
 #include "core/data/Loader.h"
 #include "reports/FullReport.h"

@@ -1,7 +1,6 @@
 // kor analyze with the flags that write files, and kor convert.
 
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
@@ -30,14 +29,15 @@ const char* const quiz =
     "# Examinees   = 3\r\n# Items       = 4\r\nMissing Data  = 9\r\nNot reached   = x\r\n"
     "Label Length  = 3\r\nAnswer Key    = ABCD\r\n# Options     = 4444\r\nItem Analyzed = YYNY\r\n"
     "High Group D% = 27\r\nLow Group D%  = 27\r\nPartial Credit= NO\r\nMC Points     = NO\r\n"
-    "S01ABCA\r\nS02ABDD\r\nS03BBCD\r\n# Grades      = 0\r\n#Alternatives = 0\r\n#Content Areas= 0\r\n"
+    "S01ABCA\r\nS02ABDD\r\nS03BBCD\r\n# Grades      = 0\r\n#Alternatives = 0\r\n#Content Areas= "
+    "0\r\n"
     "#Cognitives   = 0\r\n";
 
 // Three examinees are too few for the prophecy; every analysis of the quiz warns so first.
 const std::string prophecy_warning = "Spearman-Brown Prophecy cannot be calculated\n";
 
 class SaveCommand : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         fs::create_directories(folder / "out");
         input = (folder / "quiz.kor").string();
@@ -80,8 +80,8 @@ TEST_F(SaveCommand, SaveWritesResultsCompanionsAndInputFileBesideIt) {
         listed += "Wrote " + at(std::string("out/midterm.") + name) + "\n";
     }
     EXPECT_EQ(run.err, prophecy_warning + listed);
-    for (const char* name : {"midterm.txt", "midterm.exm", "midterm.itm", "midterm.opt", "midterm.rpt",
-                             "midterm.kor"}) {
+    for (const char* name : {"midterm.txt", "midterm.exm", "midterm.itm", "midterm.opt",
+                             "midterm.rpt", "midterm.kor"}) {
         const std::string text = contents(at(std::string("out/") + name));
         EXPECT_EQ(text.substr(text.size() - 2), "\r\n") << name;
     }
@@ -89,8 +89,8 @@ TEST_F(SaveCommand, SaveWritesResultsCompanionsAndInputFileBesideIt) {
 }
 
 TEST_F(SaveCommand, FlagsLeaveOutTheFilesTheyName) {
-    CliRun run =
-        kor({"analyze", input, "--save", at("out/midterm.txt"), "--no-exm", "--no-itm", "--no-opt", "--no-kor"});
+    CliRun run = kor({"analyze", input, "--save", at("out/midterm.txt"), "--no-exm", "--no-itm",
+                      "--no-opt", "--no-kor"});
     ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(std::distance(fs::directory_iterator(folder / "out"), fs::directory_iterator{}), 1);
 }
@@ -102,9 +102,11 @@ TEST_F(SaveCommand, ExportsAndGradeReports) {
     EXPECT_EQ(run.err, prophecy_warning + "Wrote " + at("out/grades.rpt") + "\nWrote " +
                            at("out/stats.txt") + "\nWrote " + at("out/d01.txt") + "\nWrote " +
                            at("out/q.alt") + "\n");
-    EXPECT_EQ(contents(at("out/d01.txt")),
-              "Examinee,Item01,Item02,Item03,Item04\r\nS01,1,1,1,0\r\nS02,1,1,0,1\r\nS03,0,1,1,1\r\n");
-    EXPECT_NE(contents(at("out/grades.rpt")).find("Individual Grade Report for: S03\r\n"), std::string::npos);
+    EXPECT_EQ(
+        contents(at("out/d01.txt")),
+        "Examinee,Item01,Item02,Item03,Item04\r\nS01,1,1,1,0\r\nS02,1,1,0,1\r\nS03,0,1,1,1\r\n");
+    EXPECT_NE(contents(at("out/grades.rpt")).find("Individual Grade Report for: S03\r\n"),
+              std::string::npos);
     EXPECT_EQ(contents(at("out/stats.txt")).rfind("item,correct,", 0), 0u);
     EXPECT_TRUE(fs::exists(at("out/q.alt")));
     EXPECT_FALSE(fs::exists(at("out/q.alx")));
@@ -113,10 +115,12 @@ TEST_F(SaveCommand, ExportsAndGradeReports) {
 TEST_F(SaveCommand, GradesReportPrintsTheViewForm) {
     CliRun run = kor({"analyze", input, "--report", "grades"});
     ASSERT_EQ(run.code, 0) << run.err;
-    EXPECT_EQ(run.out.rfind("Quiz 1\n" + std::string(72, '~') +
-                                "\nInstructor List of Scores and Wrong Answers (scroll for student reports)\n",
-                            0),
-              0u)
+    EXPECT_EQ(
+        run.out.rfind(
+            "Quiz 1\n" + std::string(72, '~') +
+                "\nInstructor List of Scores and Wrong Answers (scroll for student reports)\n",
+            0),
+        0u)
         << run.out;
 }
 

@@ -31,10 +31,14 @@ TEST(SpearmanBrownCommand, PrintsTheCalculatorsAnswers) {
 
 TEST(SpearmanBrownCommand, RefusedValuesExitWithUsage) {
     std::string out, err;
-    EXPECT_EQ(kor_run({"spearman-brown", "--kr20", "0.684", "--items", "47", "--target", "1"}, out, err), 2);
+    EXPECT_EQ(
+        kor_run({"spearman-brown", "--kr20", "0.684", "--items", "47", "--target", "1"}, out, err),
+        2);
     EXPECT_NE(err.find("between 0.0 and 0.99"), std::string::npos);
     EXPECT_EQ(kor_run({"spearman-brown", "--kr20", "0", "--items", "47"}, out, err), 2);
-    EXPECT_EQ(err, "The reliability of the analyzed test is 0, so the Spearman-Brown formula cannot be applied.\n");
+    EXPECT_EQ(err,
+              "The reliability of the analyzed test is 0, so the Spearman-Brown formula cannot be "
+              "applied.\n");
     EXPECT_EQ(kor_run({"spearman-brown", "--kr20", "abc", "--items", "47"}, out, err), 2);
     EXPECT_EQ(kor_run({"spearman-brown", "--kr20", "0.5"}, out, err), 2);
 }

@@ -1,5 +1,3 @@
-#include "core/FileIO.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -9,6 +7,7 @@
 #include <string>
 #include <thread>
 
+#include "core/FileIO.h"
 #include "support/TempFolder.h"
 #include "support/Unprivileged.h"
 
@@ -18,7 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class FileIO : public ::testing::Test {
-protected:
+  protected:
     testing::TempFolder folder;
 };
 
@@ -42,7 +41,8 @@ TEST_F(FileIO, AFailedWriteThrowsTheSystemMessageAndKeepsNothingHalfWritten) {
         write_lines_atomic(missing, {"x"});
         FAIL() << "no exception";
     } catch (const FileError& error) {
-        EXPECT_NE(std::string(error.what()).find("No such file or directory"), std::string::npos) << error.what();
+        EXPECT_NE(std::string(error.what()).find("No such file or directory"), std::string::npos)
+            << error.what();
     }
 
     const std::string path = (folder / "kept.txt").string();

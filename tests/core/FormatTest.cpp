@@ -1,6 +1,6 @@
-#include "core/Format.h"
-
 #include <gtest/gtest.h>
+
+#include "core/Format.h"
 
 namespace kor {
 namespace {

@@ -1,6 +1,6 @@
-#include "core/TextUtil.h"
-
 #include <gtest/gtest.h>
+
+#include "core/TextUtil.h"
 
 namespace kor {
 namespace {
@@ -37,7 +37,8 @@ TEST(ParseReal, UsesOnlyTheGivenSeparators) {
 }
 
 TEST(ParseReal, RefusesNonNumbersAndNonFiniteValues) {
-    for (const char* text : {"", ".", "-", "abc", "inf", "nan", "1e", "1e999", "0x1p3", "1.2.3", "1 2"}) {
+    for (const char* text :
+         {"", ".", "-", "abc", "inf", "nan", "1e", "1e999", "0x1p3", "1.2.3", "1 2"}) {
         EXPECT_FALSE(parse_real(text, ".").has_value()) << text;
     }
 }
@@ -53,7 +54,8 @@ TEST(ShortestReal, WritesTheShortestFormWithoutExponent) {
 }
 
 TEST(SplitLines, ViewsGiveTheSameLines) {
-    for (const std::string_view text : {"a\r\nb\nc\rd", "a\r\n\r\nb\r\n", "", "\n", "x", "\r\r\n", "a\n\n"}) {
+    for (const std::string_view text :
+         {"a\r\nb\nc\rd", "a\r\n\r\nb\r\n", "", "\n", "x", "\r\r\n", "a\n\n"}) {
         const std::vector<std::string_view> views = line_views(text);
         EXPECT_EQ(std::vector<std::string>(views.begin(), views.end()), split_lines(text)) << text;
     }

@@ -17,17 +17,17 @@
 #include <string_view>
 #include <utility>
 
-#include "app/forms/InputFileForms.h"
+#include "app/Analyze.h"
 #include "app/ProgramState.h"
-#include "core/data/Conversions.h"
 #include "app/forms/EditorModel.h"
+#include "app/forms/GradingScaleFile.h"
+#include "app/forms/InputFileForms.h"
+#include "core/data/Conversions.h"
 #include "core/data/CsvImport.h"
 #include "core/data/InputFile.h"
 #include "core/data/Loader.h"
 #include "core/data/TextImport.h"
-#include "app/forms/GradingScaleFile.h"
 #include "reports/Exports.h"
-#include "app/Analyze.h"
 #include "reports/FullReport.h"
 #include "reports/GradeReports.h"
 #include "reports/ResultsFiles.h"
@@ -91,7 +91,8 @@ void fill_boxes_for_plain_text(kor::ProgramState& state) {
 // What "Close && Analyze" leads to: the loader, and when it accepts the data
 // the analysis with every report, file text and grade report built from it.
 void load_and_analyse(kor::ProgramState& state) {
-    const kor::EditorCloseResult closed = kor::close_editor(state, kor::EditorExit::close_and_analyze);
+    const kor::EditorCloseResult closed =
+        kor::close_editor(state, kor::EditorExit::close_and_analyze);
     if (!closed.start_analysis) {
         return;
     }

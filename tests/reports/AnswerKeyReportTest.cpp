@@ -17,11 +17,11 @@ using Lines = std::vector<std::string>;
 
 std::unique_ptr<ProgramState> analysed(const std::string& key, const std::string& options,
                                        const std::string& include) {
-    auto state = testing::typed({.key = key,
-                                 .options = options,
-                                 .include = include,
-                                 .lines = {std::string(key.size(), 'A'),
-                                           std::string(key.size(), 'B')}});
+    auto state =
+        testing::typed({.key = key,
+                        .options = options,
+                        .include = include,
+                        .lines = {std::string(key.size(), 'A'), std::string(key.size(), 'B')}});
     EXPECT_FALSE(close_editor(*state, EditorExit::close_and_analyze).outcome.refused);
     EXPECT_FALSE(run_analysis(*state).refused);
     return state;

@@ -10,10 +10,10 @@
 
 #include "app/ProgramState.h"
 #include "core/analysis/Analysis.h"
-#include "support/DataSets.h"
 #include "core/data/CsvReader.h"
 #include "core/data/Loader.h"
 #include "reports/CsvResults.h"
+#include "support/DataSets.h"
 
 namespace kor {
 namespace {

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "app/ProgramState.h"
+#include "app/forms/PartialCreditForm.h"
 #include "core/analysis/Analysis.h"
 #include "core/analysis/NormalCurve.h"
 #include "core/data/Loader.h"
-#include "app/forms/PartialCreditForm.h"
 #include "reports/DistributionReport.h"
 #include "support/DataSets.h"
 

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "app/Analyze.h"
+#include "app/ProgramState.h"
 #include "core/FileIO.h"
 #include "core/TextUtil.h"
-#include "app/ProgramState.h"
 #include "core/data/Conversions.h"
 #include "core/data/Loader.h"
 #include "reports/Exports.h"
-#include "app/Analyze.h"
 #include "reports/FullReport.h"
 #include "support/DataSets.h"
 #include "support/TempFolder.h"
@@ -38,9 +38,11 @@ std::unique_ptr<ProgramState> analysed_quiz() {
 }
 
 class Export : public ::testing::Test {
-protected:
+  protected:
     std::string path(const std::string& name) const { return folder.file(name); }
-    static Lines read_lines(const std::string& file) { return split_lines(read_file(file, 1 << 20)); }
+    static Lines read_lines(const std::string& file) {
+        return split_lines(read_file(file, 1 << 20));
+    }
     testing::TempFolder folder;
 };
 
@@ -57,7 +59,9 @@ TEST(ItemStats, AnItemEverybodyGotRightHasNoCorrelations) {
     auto state = analysed_quiz();
     const Lines lines = item_stats_lines(*state);
     ASSERT_EQ(lines.size(), 4u);  // header and the three included items
-    EXPECT_EQ(lines[0], "item,correct,diff,pbis,biserial,pbis_del,discrim,high,low,kr20_del,mean_del,sd_del,sem_del");
+    EXPECT_EQ(lines[0],
+              "item,correct,diff,pbis,biserial,pbis_del,discrim,high,low,kr20_del,mean_del,sd_del,"
+              "sem_del");
     EXPECT_EQ(lines[1].rfind("1,4,1.000,9.000,", 0), 0u) << lines[1];
     std::vector<std::string> fields;
     std::string field;
@@ -70,13 +74,14 @@ TEST(ItemStats, AnItemEverybodyGotRightHasNoCorrelations) {
         }
     }
     ASSERT_EQ(fields.size(), 13u);
-    EXPECT_EQ(fields[5], "9.000");  // pbis_del
+    EXPECT_EQ(fields[5], "9.000");           // pbis_del
     EXPECT_EQ(lines[3].rfind("4,", 0), 0u);  // item 3 is excluded
 }
 
 TEST(ZeroOne, HeaderNamesTwelveItemsWithTwoDigits) {
     EXPECT_EQ(zero_one_header(12),
-              "Examinee,Item01,Item02,Item03,Item04,Item05,Item06,Item07,Item08,Item09,Item10,Item11,Item12");
+              "Examinee,Item01,Item02,Item03,Item04,Item05,Item06,Item07,Item08,Item09,Item10,"
+              "Item11,Item12");
 }
 
 TEST_F(Export, ZeroOneDataAreWrittenAndTheEditorGetsItsLinesBack) {
@@ -84,8 +89,8 @@ TEST_F(Export, ZeroOneDataAreWrittenAndTheEditorGetsItsLinesBack) {
     ConvertMenu menu;
     ASSERT_FALSE(save_zero_one_data(*state, menu, path("data_01.txt")).refused);
     EXPECT_EQ(read_lines(path("data_01.txt")),
-              (Lines{"Examinee,Item01,Item02,Item03,Item04", "S01,1,1,1,1", "S02,1,1,1,0", "S03,1,0,0,1",
-                     "S04,1,0,0,0"}));
+              (Lines{"Examinee,Item01,Item02,Item03,Item04", "S01,1,1,1,1", "S02,1,1,1,0",
+                     "S03,1,0,0,1", "S04,1,0,0,0"}));
     EXPECT_EQ(state->editor.data_lines, (Lines{"S01ABCD", "S02ABCA", "S03AC.D", "S04ADAB"}));
     EXPECT_EQ(state->editor.answer_key, "ABCD");
     EXPECT_FALSE(state->data.data_are_right_wrong);
@@ -126,7 +131,8 @@ TEST_F(Export, DataAlreadyRightWrongExportAsZeroAndOne) {
     state->data.data_are_right_wrong = true;
     ConvertMenu menu;
     ASSERT_FALSE(save_zero_one_data(*state, menu, path("d.txt")).refused);
-    EXPECT_EQ(read_lines(path("d.txt")), (Lines{"Examinee,Item01,Item02,Item03", "A1,1,0,1", "A2,0,1,0"}));
+    EXPECT_EQ(read_lines(path("d.txt")),
+              (Lines{"Examinee,Item01,Item02,Item03", "A1,1,0,1", "A2,0,1,0"}));
     EXPECT_TRUE(state->data.data_are_right_wrong);
     EXPECT_EQ(state->editor.data_lines, (Lines{"A1101", "A2010"}));
 }

@@ -1,9 +1,6 @@
 // The full results report: its page structure and summary block, and the
 // whole reports of Sample Data #1 and #2 against reviewed golden files.
 
-#include "app/Analyze.h"
-#include "reports/FullReport.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,8 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "app/Analyze.h"
 #include "app/ProgramState.h"
 #include "core/data/Loader.h"
+#include "reports/FullReport.h"
 #include "support/DataSets.h"
 #include "support/Golden.h"
 

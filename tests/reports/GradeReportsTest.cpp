@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "app/Analyze.h"
 #include "app/ProgramState.h"
 #include "core/data/Loader.h"
-#include "app/Analyze.h"
 #include "reports/FullReport.h"
 #include "reports/GradeReports.h"
 #include "reports/Ident.h"
@@ -23,7 +23,8 @@ namespace {
 using Lines = std::vector<std::string>;
 
 // A quiz with three-character labels and four options to every item.
-std::unique_ptr<ProgramState> typed(const std::string& key, const std::string& include, const Lines& lines) {
+std::unique_ptr<ProgramState> typed(const std::string& key, const std::string& include,
+                                    const Lines& lines) {
     return testing::typed({.title = "Quiz",
                            .label_length = 3,
                            .key = key,
@@ -56,11 +57,12 @@ TEST(GradeList, WrongAnswersRunSixToALineThenContinueUnderTheFirst) {
     auto state = three_examinees();
     analyse(*state);
     const Lines view = grade_report_view(*state).lines;
-    EXPECT_EQ(from(view, "EXAMINEE ANALYSIS--ONLY MULTIPLE CHOICE (total out of 8 included items)", 8),
-              (Lines{"EXAMINEE ANALYSIS--ONLY MULTIPLE CHOICE (total out of 8 included items)",
-                     std::string(72, '*'), "", "S01   8=100.0%", "",
-                     "S02   2=25.0%  # 1-2  # 2-2  # 3-2  # 4-2  # 5-2  # 6-2", "",
-                     "S03   1=12.5%  # 1-2  # 2-2  # 3-2  # 4-2  # 5-2  # 6-2"}));
+    EXPECT_EQ(
+        from(view, "EXAMINEE ANALYSIS--ONLY MULTIPLE CHOICE (total out of 8 included items)", 8),
+        (Lines{"EXAMINEE ANALYSIS--ONLY MULTIPLE CHOICE (total out of 8 included items)",
+               std::string(72, '*'), "", "S01   8=100.0%", "",
+               "S02   2=25.0%  # 1-2  # 2-2  # 3-2  # 4-2  # 5-2  # 6-2", "",
+               "S03   1=12.5%  # 1-2  # 2-2  # 3-2  # 4-2  # 5-2  # 6-2"}));
     EXPECT_EQ(from(view, "S03   1=12.5%  # 1-2  # 2-2  # 3-2  # 4-2  # 5-2  # 6-2", 3)[1],
               std::string(13, ' ') + "  # 7-2");
 }
@@ -69,42 +71,68 @@ TEST(GradeList, FileFormOpensWithPrefaceHeaderScaleAndKeys) {
     auto state = three_examinees();
     analyse(*state);
     const Lines file = grade_report_file(*state).lines;
-    Lines expected{"For best results,", "  set font to COURIER or COURIER NEW 9-10 Point, ",
-                   "  turn WORD WRAP on, and/or reduce margins.", "", std::string(54, '*'), ""};
+    Lines expected{"For best results,",
+                   "  set font to COURIER or COURIER NEW 9-10 Point, ",
+                   "  turn WORD WRAP on, and/or reduce margins.",
+                   "",
+                   std::string(54, '*'),
+                   ""};
     const Lines id = ident_lines();
     expected.insert(expected.end(), id.begin(), id.end());
-    const Lines rest{"", std::string(54, '*'), "", "\f", "Quiz", std::string(61, '~'),
-                     "Instructor List of Scores and Wrong Answers (page 1)", std::string(61, '~'),
-                     "1=Aa1, 2=Bb2, 3=Cc3, 4=Dd4, 5=Ee5, 9=Missing, X=Excluded Item", std::string(61, '~'), "",
-                     "  ===============================", "  GRADING SCALE (in Percentages):",
-                     "  ===============================", "", "", "  ============================",
-                     "  CORRECT ANSWERS (Item#-Key):", "  ============================",
-                     "  # 1-1  # 2-1  # 3-1  # 4-1  # 5-1  # 6-1  # 7-1  # 8-1", "", "", std::string(72, '*')};
+    const Lines rest{"",
+                     std::string(54, '*'),
+                     "",
+                     "\f",
+                     "Quiz",
+                     std::string(61, '~'),
+                     "Instructor List of Scores and Wrong Answers (page 1)",
+                     std::string(61, '~'),
+                     "1=Aa1, 2=Bb2, 3=Cc3, 4=Dd4, 5=Ee5, 9=Missing, X=Excluded Item",
+                     std::string(61, '~'),
+                     "",
+                     "  ===============================",
+                     "  GRADING SCALE (in Percentages):",
+                     "  ===============================",
+                     "",
+                     "",
+                     "  ============================",
+                     "  CORRECT ANSWERS (Item#-Key):",
+                     "  ============================",
+                     "  # 1-1  # 2-1  # 3-1  # 4-1  # 5-1  # 6-1  # 7-1  # 8-1",
+                     "",
+                     "",
+                     std::string(72, '*')};
     expected.insert(expected.end(), rest.begin(), rest.end());
-    EXPECT_EQ(Lines(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(expected.size())), expected);
+    EXPECT_EQ(Lines(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(expected.size())),
+              expected);
 }
 
 TEST(GradeReport, IndividualPagesInBothForms) {
     auto state = three_examinees();
     analyse(*state);
     const Lines file = grade_report_file(*state).lines;
-    EXPECT_EQ(from(file, "Individual Grade Report for: S03", 17),
-              (Lines{"Individual Grade Report for: S03", std::string(62, '~'), "Total Items Correct = 1 (12.50%) ",
-                     std::string(62, '*'), "Possible=8.0, Mean=3.7, SD=3.1, Min=1.0, Mdn=2.0, Max=8.0",
-                     std::string(62, '*'), "Item     Your    Correct   ", "Number Response  Answer    ",
-                     "   1       2-       1  ", "   2       2-       1  ", "   3       2-       1  ",
-                     "   4       2-       1  ", "   5       2-       1  ", "   6       2-       1  ",
-                     "   7       2-       1  ", "   8       1           ", std::string(73, '*')}));
-    EXPECT_EQ(file.back(), "# means p<.30, - means wrong, * means >1 correct option, & means excluded");
+    EXPECT_EQ(
+        from(file, "Individual Grade Report for: S03", 17),
+        (Lines{"Individual Grade Report for: S03", std::string(62, '~'),
+               "Total Items Correct = 1 (12.50%) ", std::string(62, '*'),
+               "Possible=8.0, Mean=3.7, SD=3.1, Min=1.0, Mdn=2.0, Max=8.0", std::string(62, '*'),
+               "Item     Your    Correct   ", "Number Response  Answer    ",
+               "   1       2-       1  ", "   2       2-       1  ", "   3       2-       1  ",
+               "   4       2-       1  ", "   5       2-       1  ", "   6       2-       1  ",
+               "   7       2-       1  ", "   8       1           ", std::string(73, '*')}));
+    EXPECT_EQ(file.back(),
+              "# means p<.30, - means wrong, * means >1 correct option, & means excluded");
     // Reports are separated by form feeds, none after the last.
     EXPECT_EQ(std::count(file.begin(), file.end(), "\f"), 1 + 3);
 
     const Lines view = grade_report_view(*state).lines;
-    EXPECT_EQ(from(view, "Individual Grade Report for: S03", 11),
-              (Lines{"Individual Grade Report for: S03", std::string(62, '~'), "Total Items Correct = 1 (12.50%) ",
-                     std::string(62, '*'), "Possible=8.0, Mean=3.7, SD=3.1, Min=1.0, Mdn=2.0, Max=8.0",
-                     std::string(62, '*'), "Item     Your    Correct", "Number Response  Answer ",
-                     "------ -------- --------", "  1        2-       1  ", "  2        2-       1  "}));
+    EXPECT_EQ(
+        from(view, "Individual Grade Report for: S03", 11),
+        (Lines{"Individual Grade Report for: S03", std::string(62, '~'),
+               "Total Items Correct = 1 (12.50%) ", std::string(62, '*'),
+               "Possible=8.0, Mean=3.7, SD=3.1, Min=1.0, Mdn=2.0, Max=8.0", std::string(62, '*'),
+               "Item     Your    Correct", "Number Response  Answer ", "------ -------- --------",
+               "  1        2-       1  ", "  2        2-       1  "}));
     EXPECT_EQ(view.back(), "*: multiple options counted correct, &: items excluded from total");
     EXPECT_EQ(std::count(view.begin(), view.end(), "\f"), 3);
 }
@@ -116,12 +144,14 @@ TEST(GradeReport, MarkersForKeyNineExcludedAndHardItems) {
     const Lines view = grade_report_view(*state).lines;
     // Key-9 answers are never wrong; the excluded item's wrong answer is still listed.
     EXPECT_EQ(from(view, "S02   2=66.7%  # 3-2  # 4-2", 1)[0], "S02   2=66.7%  # 3-2  # 4-2");
-    EXPECT_EQ(from(view, "Individual Grade Report for: S02", 13),
-              (Lines{"Individual Grade Report for: S02", std::string(62, '~'), "Total Items Correct = 2 (66.67%) ",
-                     std::string(62, '*'), "Possible=3.0, Mean=2.0, SD=0.0, Min=2.0, Mdn=2.0, Max=2.0",
-                     std::string(62, '*'), "Item     Your    Correct", "Number Response  Answer ",
-                     "------ -------- --------", "  1        1           ", "  2     Missing        ",
-                     "  3        2-       1& ", "  4        2-       1  "}));
+    EXPECT_EQ(
+        from(view, "Individual Grade Report for: S02", 13),
+        (Lines{"Individual Grade Report for: S02", std::string(62, '~'),
+               "Total Items Correct = 2 (66.67%) ", std::string(62, '*'),
+               "Possible=3.0, Mean=2.0, SD=0.0, Min=2.0, Mdn=2.0, Max=2.0", std::string(62, '*'),
+               "Item     Your    Correct", "Number Response  Answer ", "------ -------- --------",
+               "  1        1           ", "  2     Missing        ", "  3        2-       1& ",
+               "  4        2-       1  "}));
     const Lines file = grade_report_file(*state).lines;
     EXPECT_EQ(from(file, "Individual Grade Report for: S01", 12).back(), "   4       1         # ");
     EXPECT_EQ(from(file, "Individual Grade Report for: S01", 10).back(), "   2       2         * ");
@@ -130,7 +160,8 @@ TEST(GradeReport, MarkersForKeyNineExcludedAndHardItems) {
 
 TEST(GradeReport, SixtyItemsTakeTwoColumnsForTheFirstTenRows) {
     const std::string key(60, 'A');
-    auto state = typed(key, std::string(60, 'Y'), {"S01" + key, "S02" + std::string(59, 'A') + "B"});
+    auto state =
+        typed(key, std::string(60, 'Y'), {"S01" + key, "S02" + std::string(59, 'A') + "B"});
     analyse(*state);
     const Lines view = grade_report_view(*state).lines;
     const Lines table = from(view, "Individual Grade Report for: S02", 60);
@@ -155,7 +186,8 @@ TEST(GradeList, APageIsFullWhenItsCounterPassesFiftyTwo) {
     EXPECT_EQ(from(file, s16, 6), (Lines{s16, "\f", "Quiz", std::string(60, '~'),
                                          "Instructor List of Scores and Wrong Answers (page 2)",
                                          std::string(60, '~')}));
-    EXPECT_EQ(from(file, "S41   8=100.0%", 5)[4], "Instructor List of Scores and Wrong Answers (page 3)");
+    EXPECT_EQ(from(file, "S41   8=100.0%", 5)[4],
+              "Instructor List of Scores and Wrong Answers (page 3)");
     EXPECT_EQ(from(file, "Instructor List of Scores and Wrong Answers (page 4)", 1)[0][0], '<');
 }
 
@@ -169,11 +201,14 @@ TEST(GradeReport, GradesShowOnlyWhenPrintedAndScaled) {
     s.grade_min_percent_text[1] = "50";
     analyse(*state);
     Lines view = grade_report_view(*state).lines;
-    EXPECT_EQ(from(view, "Individual Grade Report for: S01", 3)[2], "Total Items Correct = 8 (100.00%) (Grade = P)");
-    EXPECT_EQ(from(view, "  GRADING SCALE (in Percentages):", 4)[3].rfind("  Grading Scale:", 0), 0u);
+    EXPECT_EQ(from(view, "Individual Grade Report for: S01", 3)[2],
+              "Total Items Correct = 8 (100.00%) (Grade = P)");
+    EXPECT_EQ(from(view, "  GRADING SCALE (in Percentages):", 4)[3].rfind("  Grading Scale:", 0),
+              0u);
     state->settings.print_grades_on_reports = false;
     view = grade_report_view(*state).lines;
-    EXPECT_EQ(from(view, "Individual Grade Report for: S01", 3)[2], "Total Items Correct = 8 (100.00%) ");
+    EXPECT_EQ(from(view, "Individual Grade Report for: S01", 3)[2],
+              "Total Items Correct = 8 (100.00%) ");
 }
 
 TEST(GradeReport, AlternativeAnswersAreListed) {
@@ -194,11 +229,12 @@ TEST(GradeReport, SizeLimitsRefuseWithTheirMessages) {
     analyse(*state);
     GradeReport view = grade_report_view(*state);
     EXPECT_TRUE(view.outcome.refused);
-    EXPECT_EQ(view.outcome.messages,
-              (Lines{"Number of Cases must 200 or less to View Grade Reports (it takes too long to view more)"}));
+    EXPECT_EQ(view.outcome.messages, (Lines{"Number of Cases must 200 or less to View Grade "
+                                            "Reports (it takes too long to view more)"}));
     GradeReport file = grade_report_file(*state);
-    EXPECT_EQ(file.outcome.messages,
-              (Lines{"Number of Cases must be 500 or less to Save Individual Examinee Grade Reports"}));
+    EXPECT_EQ(
+        file.outcome.messages,
+        (Lines{"Number of Cases must be 500 or less to Save Individual Examinee Grade Reports"}));
     EXPECT_TRUE(file.lines.empty());
 
     state->editor.data_lines.resize(500);

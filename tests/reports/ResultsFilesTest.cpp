@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "core/FileIO.h"
-#include "app/ProgramState.h"
-#include "core/data/Loader.h"
 #include "app/Analyze.h"
+#include "app/ProgramState.h"
+#include "core/FileIO.h"
+#include "core/data/Loader.h"
 #include "reports/FullReport.h"
 #include "reports/Ident.h"
 #include "reports/ResultsFiles.h"
@@ -28,7 +28,7 @@ using Lines = std::vector<std::string>;
 namespace fs = std::filesystem;
 
 class SaveResults : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         state = testing::sample_set_1();
         ASSERT_FALSE(close_editor(*state, EditorExit::close_and_analyze).show_editor_again);
@@ -98,8 +98,9 @@ TEST_F(SaveResults, TheChoicesLeaveOutWhatTheyName) {
 TEST_F(SaveResults, ResultsFileFramesTheFullReport) {
     save_results(*state, path("midterm.txt"), SaveChoices{});
     const Lines lines = read_lines(path("midterm.txt"));
-    const Lines preface = with_ident({"For best results,", "  set font to COURIER or COURIER NEW 9-10 Point, ",
-                                      "  turn WORD WRAP on, and/or reduce margins.", "", std::string(54, '*'), ""});
+    const Lines preface =
+        with_ident({"For best results,", "  set font to COURIER or COURIER NEW 9-10 Point, ",
+                    "  turn WORD WRAP on, and/or reduce margins.", "", std::string(54, '*'), ""});
     EXPECT_EQ(Lines(lines.begin(), lines.begin() + 9), preface);
     EXPECT_EQ(Lines(lines.begin() + 9, lines.begin() + 16),
               (Lines{"", std::string(54, '*'), "", "\f", state->data.test_title, "",
@@ -115,13 +116,14 @@ TEST_F(SaveResults, ExamineeAndItemFilesCloseWithTheirSummaries) {
               (Lines{"TITLE:   " + state->data.test_title, "COMMENT: " + state->data.test_comments,
                      std::string(42, '~'), ""}));
     EXPECT_EQ(exm[4], state->report_texts.examinees.front());
-    EXPECT_EQ(tail(exm, 12), with_ident({"", std::string(42, '-'), "", "Number of Items Analyzed= 47",
-                                         "Mean Item Difficulty    = 0.684", "KR20 (Alpha)            = 0.697",
-                                         "SEM (from KR20)         = 2.665", "", std::string(42, '~')}));
+    EXPECT_EQ(tail(exm, 12),
+              with_ident({"", std::string(42, '-'), "", "Number of Items Analyzed= 47",
+                          "Mean Item Difficulty    = 0.684", "KR20 (Alpha)            = 0.697",
+                          "SEM (from KR20)         = 2.665", "", std::string(42, '~')}));
     const Lines itm = read_lines(path("midterm.itm"));
     EXPECT_EQ(tail(itm, 11), with_ident({"", std::string(42, '-'), "", "Number of Examinees = 23",
-                                         "Mean Score          = 32.130 = 68.4%", "Standard Deviation  = 4.839",
-                                         "", std::string(43, '~')}));
+                                         "Mean Score          = 32.130 = 68.4%",
+                                         "Standard Deviation  = 4.839", "", std::string(43, '~')}));
     const Lines opt = read_lines(path("midterm.opt"));
     EXPECT_EQ(opt[2], std::string(72, '~'));
     EXPECT_EQ(tail(opt, 3), ident_lines());
@@ -197,7 +199,8 @@ TEST_F(SaveResults, AMissingFolderReportsTheSystemMessageAndLeavesNoFile) {
         save_results(*state, path("nowhere/midterm.txt"), SaveChoices{});
         FAIL() << "no error";
     } catch (const FileError& error) {
-        EXPECT_NE(std::string(error.what()).find("No such file or directory"), std::string::npos) << error.what();
+        EXPECT_NE(std::string(error.what()).find("No such file or directory"), std::string::npos)
+            << error.what();
     }
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator{}), 0);
 }

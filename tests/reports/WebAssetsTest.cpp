@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/FileIO.h"
 #include "app/ProgramState.h"
+#include "core/FileIO.h"
 #include "core/analysis/Analysis.h"
 #include "core/data/Loader.h"
 #include "reports/HtmlReport.h"

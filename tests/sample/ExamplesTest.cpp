@@ -8,11 +8,11 @@
 #include <utility>
 #include <vector>
 
+#include "app/Examples.h"
 #include "app/ProgramState.h"
 #include "core/analysis/Analysis.h"
 #include "core/data/Loader.h"
 #include "sample/ExampleData.h"
-#include "app/Examples.h"
 
 namespace kor {
 namespace {

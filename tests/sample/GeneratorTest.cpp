@@ -119,16 +119,15 @@ double percent_correct(const ProgramState& state) {
 }
 
 bool same_data(const ProgramState& a, const ProgramState& b) {
-    return a.editor.answer_key == b.editor.answer_key &&
-           a.editor.options == b.editor.options && a.editor.data_lines == b.editor.data_lines;
+    return a.editor.answer_key == b.editor.answer_key && a.editor.options == b.editor.options &&
+           a.editor.data_lines == b.editor.data_lines;
 }
 
 TEST(GenGenerate, FixedGenerateFillsTheEditor) {
     auto state = fixed_dialog();
     ASSERT_TRUE(gen_generate_click(*state).accepted());
     const EditorTexts& editor = state->editor;
-    EXPECT_EQ(editor.title,
-              "Generated: Cases=20, Items=30, Seed=1804, Options=mix, Diff=medium");
+    EXPECT_EQ(editor.title, "Generated: Cases=20, Items=30, Seed=1804, Options=mix, Diff=medium");
     EXPECT_EQ(editor.comments, "");
     EXPECT_EQ(editor.cases, "20");
     EXPECT_EQ(editor.items, "30");

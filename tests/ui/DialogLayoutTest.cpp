@@ -10,10 +10,10 @@
 #include <QStatusBar>
 
 #include "DialogTestSupport.h"
+#include "app/ProgramState.h"
+#include "ui/ChartWindow.h"
 #include "ui/DialogParts.h"
 #include "ui/ReportWindow.h"
-#include "ui/ChartWindow.h"
-#include "app/ProgramState.h"
 
 namespace kor::ui::testing {
 
@@ -263,7 +263,10 @@ class DialogLayoutTest : public QObject {
                                     .arg(window->height())));
             const QSize least = window->minimumSizeHint();
             QVERIFY2(least.width() <= room.width() && least.height() <= room.height(),
-                     qPrintable(QStringLiteral("%1 needs %2 x %3").arg(name).arg(least.width()).arg(least.height())));
+                     qPrintable(QStringLiteral("%1 needs %2 x %3")
+                                    .arg(name)
+                                    .arg(least.width())
+                                    .arg(least.height())));
         }
         QVERIFY(s.main().statusBar()->isVisibleTo(s.window.get()));
 

@@ -7,8 +7,8 @@
 
 #include "DialogTestSupport.h"
 #include "app/Application.h"
-#include "cli/CliRun.h"
 #include "app/ProgramState.h"
+#include "cli/CliRun.h"
 
 namespace kor::ui::testing {
 
@@ -383,8 +383,9 @@ class EditorDialogsTest : public QObject {
             action(editor, "GenerateData1")->trigger();
             QCOMPARE(textIn(editor, "txt_title"), QStringLiteral("Small set"));
         });
-        QCOMPARE(messages(), (QStringList{QString::fromLatin1(discard_changes_question),
-                                          QStringLiteral("Number of Cases must be between 1 and 9999")}));
+        QCOMPARE(messages(),
+                 (QStringList{QString::fromLatin1(discard_changes_question),
+                              QStringLiteral("Number of Cases must be between 1 and 9999")}));
         QCOMPARE(ModalWindows::shownWindows(), (QStringList{"TEditForm", "TGenForm", "TGenForm"}));
     }
 

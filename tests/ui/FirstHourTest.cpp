@@ -299,7 +299,8 @@ class FirstHourTest : public QObject {
         });
         s.command("ImportSpreadsheetCSVFile1")->trigger();
         QVERIFY(ModalWindows::unexpected().isEmpty());
-        QCOMPARE(FileDialogs::asked().first().title, QStringLiteral("Import Spreadsheet (CSV) File"));
+        QCOMPARE(FileDialogs::asked().first().title,
+                 QStringLiteral("Import Spreadsheet (CSV) File"));
         QVERIFY(s.command("ViewResults1")->isEnabled());
         QVERIFY(s.find<QRadioButton>("rdo_edit_data")->isChecked());
         QFile::remove(path);
@@ -312,9 +313,10 @@ class FirstHourTest : public QObject {
         const QString path = pathHere("names.csv");
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QStringLiteral("Name,Q1,Q2\r\nKEY,A,B\r\nTom\u00e1\u0161,A,B\r\n\u0141ukasz,B,B\r\n"
-                                  "Ann,A,A\r\n")
-                       .toUtf8());
+        file.write(
+            QStringLiteral("Name,Q1,Q2\r\nKEY,A,B\r\nTom\u00e1\u0161,A,B\r\n\u0141ukasz,B,B\r\n"
+                           "Ann,A,A\r\n")
+                .toUtf8());
         file.close();
         QString summary;
         QStringList lines;
@@ -324,7 +326,8 @@ class FirstHourTest : public QObject {
             child<QPushButton>(preview, "btn_ok")->click();
         });
         ModalWindows::setNextAction([&](QDialog& editor) {
-            lines = child<QPlainTextEdit>(editor, "MemoData")->toPlainText().split(QLatin1Char('\n'));
+            lines =
+                child<QPlainTextEdit>(editor, "MemoData")->toPlainText().split(QLatin1Char('\n'));
             editor.reject();
         });
         s.command("ImportSpreadsheetCSVFile1")->trigger();

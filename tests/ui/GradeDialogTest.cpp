@@ -4,8 +4,8 @@
 #include <QLabel>
 
 #include "DialogTestSupport.h"
-#include "cli/CliRun.h"
 #include "app/ProgramState.h"
+#include "cli/CliRun.h"
 
 namespace kor::ui::testing {
 

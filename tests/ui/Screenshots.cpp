@@ -89,11 +89,12 @@ class Screenshots : public QObject {
         const QString csv = QDir(folder).filePath(QStringLiteral("class.csv"));
         QFile file(csv);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("Student ID;Last Name;First Name;Q1;Q2;Q3;Q4;Q5\r\n"
-                   "KEY;;;B;D;A;C;A\r\n"
-                   "1001;\"M\xC3\xBCller, Jr.\";Anna;B;D;A;C;A\r\n"
-                   "1002;Weber;Jonas;B;;A;c;B\r\n"
-                   "1003;Roth;Lea;A;D;A;C;A\r\n");
+        file.write(
+            "Student ID;Last Name;First Name;Q1;Q2;Q3;Q4;Q5\r\n"
+            "KEY;;;B;D;A;C;A\r\n"
+            "1001;\"M\xC3\xBCller, Jr.\";Anna;B;D;A;C;A\r\n"
+            "1002;Weber;Jonas;B;;A;c;B\r\n"
+            "1003;Roth;Lea;A;D;A;C;A\r\n");
         file.close();
         FileDialogs::setNextAnswer(csv);
         ModalWindows::setNextAction([&](QDialog& editor) {

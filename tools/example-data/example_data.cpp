@@ -25,12 +25,12 @@
 #include <utility>
 #include <vector>
 
-#include "sample/ExampleData.h"
 #include "app/ProgramState.h"
 #include "core/analysis/Analysis.h"
 #include "core/analysis/ScoreStatistics.h"
 #include "core/data/AltAnswers.h"
 #include "core/data/Loader.h"
+#include "sample/ExampleData.h"
 
 namespace {
 
@@ -639,7 +639,9 @@ int make_set3() {
 // Set 1 as the program's example holds it: key, options and the answers
 // after each 22-character label. Read when first asked for, after the
 // program's own constants exist.
-const kor::ExampleTexts& set1() { return kor::sample_set_1_texts(); }
+const kor::ExampleTexts& set1() {
+    return kor::sample_set_1_texts();
+}
 
 const std::vector<std::string>& set1_answers() {
     static const std::vector<std::string> answers = [] {

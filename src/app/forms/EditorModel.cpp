@@ -1,19 +1,18 @@
 #include "app/forms/EditorModel.h"
 
-#include "core/data/CsvImport.h"
-#include <utility>
-#include "core/data/TextImport.h"
-#include "core/data/AltAnswers.h"
-
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
 
+#include "app/ProgramState.h"
+#include "app/forms/GradeForm.h"
+#include "app/forms/TosForm.h"
 #include "core/FileIO.h"
 #include "core/TextUtil.h"
-#include "app/ProgramState.h"
-#include "app/forms/TosForm.h"
-#include "app/forms/GradeForm.h"
+#include "core/data/AltAnswers.h"
+#include "core/data/CsvImport.h"
+#include "core/data/TextImport.h"
 
 namespace kor {
 
@@ -152,7 +151,8 @@ bool check_line_width(const ProgramState& state, Outcome& outcome, const char* f
     // Summed wide: either box may hold a number near the largest int.
     if (items && label && static_cast<long long>(*items) + *label >= max_label_plus_items + 1) {
         outcome.refuse(
-            "Length of Examinee ID Label plus data must be less than 105 -- maximum label length here must be < " +
+            "Length of Examinee ID Label plus data must be less than 105 -- maximum label length "
+            "here must be < " +
                 to_string(max_label_plus_items - *items),
             focus);
         return false;
@@ -172,11 +172,13 @@ Outcome label_length_changed(ProgramState& state) {
             return outcome;
         }
         if (*label < 0) {
-            outcome.refuse("Length of Examinee ID Label must be positive value", control::label_length);
+            outcome.refuse("Length of Examinee ID Label must be positive value",
+                           control::label_length);
             return outcome;
         }
         if (*label > max_label_plus_items) {
-            outcome.refuse("Length of Examinee ID Label plus data must be less than " + to_string(max_label_plus_items) +
+            outcome.refuse("Length of Examinee ID Label plus data must be less than " +
+                               to_string(max_label_plus_items) +
                                " (even smaller if you want any data)",
                            control::label_length);
             return outcome;
@@ -200,7 +202,8 @@ Outcome items_changed(ProgramState& state) {
             return outcome;
         }
         if (*items < 1 || *items > max_items) {
-            outcome.refuse("Number of Items must be between 1 and " + to_string(max_items), control::items);
+            outcome.refuse("Number of Items must be between 1 and " + to_string(max_items),
+                           control::items);
             return outcome;
         }
     }
@@ -212,7 +215,9 @@ Outcome items_changed(ProgramState& state) {
     return outcome;
 }
 
-void include_changed(ProgramState& state) { state.data.include_changed = true; }
+void include_changed(ProgramState& state) {
+    state.data.include_changed = true;
+}
 
 void new_data_set(ProgramState& state) {
     state.data.partial_credit_on = false;
@@ -251,13 +256,15 @@ void show_example_data(ProgramState& state) {
     e.options = "4243242325";
     e.include = "YYYYYYYYYY";
     e.data_lines = {"Person_001  124c121124", "Person_002  424312132d", "Person_003  1223231124",
-                   "Person_004  A243142122", "Person_005  12D32b2114", "Person_006  4243112315",
-                   "Person_007  1143121C23", "Person_008  12d3121124", "Person_009  a243141A22",
-                   "Person_010  11431d2314"};
+                    "Person_004  A243142122", "Person_005  12D32b2114", "Person_006  4243112315",
+                    "Person_007  1143121C23", "Person_008  12d3121124", "Person_009  a243141A22",
+                    "Person_010  11431d2314"};
     items_changed(state);
 }
 
-void change_max_options(ProgramState& state, int maximum) { state.data.max_options = maximum; }
+void change_max_options(ProgramState& state, int maximum) {
+    state.data.max_options = maximum;
+}
 
 EditorStartAction editor_startup(ProgramState& state) {
     state.data.editor_load_failed = false;
@@ -285,15 +292,17 @@ void cancel_editor(ProgramState& state) {
     state.data.editor_load_failed = false;
 }
 
-void close_editor_without_loading(ProgramState& state) { state.data.editor_load_failed = false; }
+void close_editor_without_loading(ProgramState& state) {
+    state.data.editor_load_failed = false;
+}
 
 const std::vector<std::string>& data_code_help() {
     static const std::vector<std::string> lines = {
-        "For up to 8 options",       "------------------------", "",
-        " 1,A,a,T,t = Option 1",     " 2,B,b,F,f = Option 2",   " 3,C,c     = Option 3",
-        " 4,D,d     = Option 4",     " 5,E,e     = Option 5",   " 6,F,f     = Option 6",
-        " 7,G,g     = Option 7",     " 8,H,h     = Option 8",   "",
-        "------------------------",  "Any other value is treated ", "as MISSING DATA"};
+        "For up to 8 options",      "------------------------",    "",
+        " 1,A,a,T,t = Option 1",    " 2,B,b,F,f = Option 2",       " 3,C,c     = Option 3",
+        " 4,D,d     = Option 4",    " 5,E,e     = Option 5",       " 6,F,f     = Option 6",
+        " 7,G,g     = Option 7",    " 8,H,h     = Option 8",       "",
+        "------------------------", "Any other value is treated ", "as MISSING DATA"};
     return lines;
 }
 

@@ -4,11 +4,11 @@
 // and code texts, and the small commands of its menus. The boxes themselves
 // are the editor texts of the program state.
 
-#include "core/data/Loader.h"
 #include <string>
 #include <vector>
 
 #include "core/Outcome.h"
+#include "core/data/Loader.h"
 
 namespace kor {
 
@@ -108,7 +108,8 @@ const std::vector<std::string>& include_code_help();
 
 // The hint over the data window.
 inline constexpr const char* data_window_hint =
-    " Any character not valid as data will be treated as MISSING DATA --- valid data values are (0-8, A-H, a-h, T, "
+    " Any character not valid as data will be treated as MISSING DATA --- valid data values are "
+    "(0-8, A-H, a-h, T, "
     "t, F, f)       ";
 
 struct CsvMapping;
@@ -117,13 +118,14 @@ struct CsvMapping;
 void fill_editor_from_csv(ProgramState& state, const CsvMapping& mapping, const std::string& path);
 
 struct EditorCloseResult {
-    Outcome outcome;                    // the loader's or the closing steps' messages
-    bool show_editor_again = false;     // editor_load_failed
-    bool start_analysis = false;        // data_loaded and analyze_on_return
-    bool enable_analyze = false;        // "&Analysis" menu and "Analyze (F9)"
-    bool enable_view_buttons = false;   // the three view buttons (OK enables, Close && Analyze disables)
-    std::string data_set_box;           // data set name without extension, or "UNSAVED"
-    std::string title_box;              // the title shown in the main window
+    Outcome outcome;                 // the loader's or the closing steps' messages
+    bool show_editor_again = false;  // editor_load_failed
+    bool start_analysis = false;     // data_loaded and analyze_on_return
+    bool enable_analyze = false;     // "&Analysis" menu and "Analyze (F9)"
+    bool enable_view_buttons =
+        false;                 // the three view buttons (OK enables, Close && Analyze disables)
+    std::string data_set_box;  // data set name without extension, or "UNSAVED"
+    std::string title_box;     // the title shown in the main window
     std::vector<KeyWarning> key_warnings;  // the key characters the load warned about
 };
 

@@ -1,14 +1,13 @@
 #include "app/forms/GenForm.h"
 
 #include <array>
-#include <cstddef>
-
 #include <cmath>
+#include <cstddef>
 #include <optional>
 
+#include "app/ProgramState.h"
 #include "core/TextUtil.h"
 #include "sample/Generator.h"
-#include "app/ProgramState.h"
 
 namespace kor {
 
@@ -25,7 +24,11 @@ constexpr std::array<GenDifficultyInfo, 7> difficulty_table{{
 }};
 
 constexpr std::array<GenOptionInfo, 5> option_table{{
-    {"rdo_2", "2"}, {"rdo_3", "3"}, {"rdo_4", "4"}, {"rdo_5", "5"}, {"rdo_mix", "Mix It Up"},
+    {"rdo_2", "2"},
+    {"rdo_3", "3"},
+    {"rdo_4", "4"},
+    {"rdo_5", "5"},
+    {"rdo_mix", "Mix It Up"},
 }};
 
 void put_suggested_seed(ProgramState& state) {

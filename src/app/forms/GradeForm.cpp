@@ -5,8 +5,8 @@
 #include <optional>
 #include <vector>
 
-#include "core/TextUtil.h"
 #include "app/ProgramState.h"
+#include "core/TextUtil.h"
 
 namespace kor {
 

@@ -16,8 +16,8 @@ enum class GradeScheme { none, two, five, twelve, user };
 
 // The grade dialog's controls.
 struct GradeForm {
-    GradeScheme scheme = GradeScheme::none;   // the radio button that is checked
-    std::string txt_num_cats;                  // category count box (user scheme)
+    GradeScheme scheme = GradeScheme::none;                     // the radio button that is checked
+    std::string txt_num_cats;                                   // category count box (user scheme)
     OneBased<std::string, max_grade_categories> lbl_grade;      // label edits 1..13
     OneBased<std::string, max_grade_categories - 1> txt_grade;  // percentage edits 1..12
     // The sentence over the rows (lbl_set), and how many rows are shown:

@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <optional>
 
+#include "app/ProgramState.h"
+#include "app/forms/GradeForm.h"
 #include "core/Encoding.h"
 #include "core/FileIO.h"
 #include "core/TextUtil.h"
-#include "app/ProgramState.h"
-#include "app/forms/GradeForm.h"
 
 namespace kor {
 
@@ -20,15 +20,17 @@ constexpr std::size_t stored_label_length = 4;
 // A scale file holds a few dozen bytes; anything near this is not one.
 constexpr std::size_t scale_file_max_bytes = 64 * 1024;
 
-std::size_t at(int k) { return static_cast<std::size_t>(k); }
+std::size_t at(int k) {
+    return static_cast<std::size_t>(k);
+}
 
 // Lines are read one after the other; a line missing at the end reads as empty.
 class LineReader {
-public:
+  public:
     explicit LineReader(std::string_view contents) : lines_(split_lines(contents)) {}
     std::string next() { return next_ < lines_.size() ? lines_[next_++] : std::string(); }
 
-private:
+  private:
     std::vector<std::string> lines_;
     std::size_t next_ = 0;
 };
@@ -42,7 +44,8 @@ std::string conversion_error(const std::string& text, const char* kind) {
 std::vector<std::string> scale_file_lines(const ProgramState& state) {
     const GradeForm& form = state.grade_form;
     const int n = std::clamp(state.settings.num_grade_cats, 0, max_grade_categories);
-    std::vector<std::string> lines{state.settings.grade_user_defined ? "USER=YES" : "USER=NO", std::to_string(n)};
+    std::vector<std::string> lines{state.settings.grade_user_defined ? "USER=YES" : "USER=NO",
+                                   std::to_string(n)};
     if (n >= 1) {
         lines.push_back(form.lbl_grade[1]);
     }

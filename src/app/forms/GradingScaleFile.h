@@ -27,7 +27,8 @@ void write_scale_file(const ProgramState& state, const std::string& path);
 // does). A count or (when storing) a minimum that is no number ends the load
 // with a message; what was read stays.
 Outcome load_scale_text(ProgramState& state, std::string_view contents, bool store);
-Outcome load_scale_file(ProgramState& state, const std::string& path, bool store);  // throws FileError
+Outcome load_scale_file(ProgramState& state, const std::string& path,
+                        bool store);  // throws FileError
 
 // "Delete Saved Defaults": removes kor.ini from `folder`; silent when there is none.
 void delete_saved_defaults(const std::string& folder);

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "core/TextUtil.h"
 #include "app/ProgramState.h"
+#include "core/TextUtil.h"
 
 namespace kor {
 

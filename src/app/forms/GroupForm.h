@@ -24,6 +24,7 @@ void group_defaults(ProgramState& state);
 
 // Puts `top` and `bottom` into the group boxes and runs their OK, as opening
 // an input file does.
-Outcome apply_group_percentages(ProgramState& state, const std::string& top, const std::string& bottom);
+Outcome apply_group_percentages(ProgramState& state, const std::string& top,
+                                const std::string& bottom);
 
 }  // namespace kor

@@ -17,7 +17,9 @@ namespace kor {
 
 namespace {
 
-std::size_t as_index(int k) { return static_cast<std::size_t>(k); }
+std::size_t as_index(int k) {
+    return static_cast<std::size_t>(k);
+}
 
 // An unassigned item shows an empty cell, as the dialog starts it.
 void set_grid_cell(std::vector<std::string>& cells, int item, int value) {
@@ -96,7 +98,8 @@ Outcome read_input_text(ProgramState& state, std::string_view contents, InputLay
 
 Outcome read_input_file(ProgramState& state, const std::string& path, InputLayout layout) {
     FormsOfProgram forms(state);
-    return on_editor_boxes(read_input_file(static_cast<AnalysisState&>(state), path, layout, forms));
+    return on_editor_boxes(
+        read_input_file(static_cast<AnalysisState&>(state), path, layout, forms));
 }
 
 }  // namespace kor

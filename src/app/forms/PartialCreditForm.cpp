@@ -4,10 +4,10 @@
 #include <cstddef>
 #include <optional>
 
-#include "core/Format.h"
-#include "core/TextUtil.h"
 #include "app/ProgramState.h"
 #include "app/forms/EditorModel.h"
+#include "core/Format.h"
+#include "core/TextUtil.h"
 
 namespace kor {
 
@@ -72,7 +72,7 @@ void put_suffix_on_options_line(ProgramState& state, const std::string& suffix, 
 
 void switch_partial_credit_on(ProgramState& state, Outcome& outcome) {
     state.data.partial_credit_on = true;
-    redraw_rulers(state);  // the units lines now end in "PC" 
+    redraw_rulers(state);  // the units lines now end in "PC"
     int total = read_total_points(state.pc_form, outcome);
     const std::string suffix = total_points_suffix(total, outcome);
     state.data.pc_total_points = total;

@@ -1,7 +1,7 @@
 #include "app/forms/ProblemItemForm.h"
 
-#include "core/TextUtil.h"
 #include "app/ProgramState.h"
+#include "core/TextUtil.h"
 
 namespace kor {
 
@@ -30,37 +30,50 @@ bool accept(const CriterionCheck& c, const std::string& separators, Outcome& out
 
 std::string& box_of(ProblemItemForm& form, Criterion criterion) {
     switch (criterion) {
-        case Criterion::p_low: return form.txt_crit_plo;
-        case Criterion::p_high: return form.txt_crit_phi;
-        case Criterion::disc: return form.txt_crit_d;
-        case Criterion::pbis: return form.txt_crit_r;
-        case Criterion::adj_pbis: return form.txt_crit_a;
+        case Criterion::p_low:
+            return form.txt_crit_plo;
+        case Criterion::p_high:
+            return form.txt_crit_phi;
+        case Criterion::disc:
+            return form.txt_crit_d;
+        case Criterion::pbis:
+            return form.txt_crit_r;
+        case Criterion::adj_pbis:
+            return form.txt_crit_a;
     }
     return form.txt_crit_plo;
 }
 
 const char* common_text(Criterion criterion) {
     switch (criterion) {
-        case Criterion::p_low: return "0.25";
-        case Criterion::p_high: return "0.90";
-        default: return "0.20";
+        case Criterion::p_low:
+            return "0.25";
+        case Criterion::p_high:
+            return "0.90";
+        default:
+            return "0.20";
     }
 }
 
 const char* remove_text(Criterion criterion) {
     switch (criterion) {
-        case Criterion::p_low: return "0";
-        case Criterion::p_high: return "1";
-        default: return "-1";
+        case Criterion::p_low:
+            return "0";
+        case Criterion::p_high:
+            return "1";
+        default:
+            return "-1";
     }
 }
 
-constexpr Criterion all_criteria[] = {Criterion::p_low, Criterion::p_high, Criterion::disc, Criterion::pbis,
-                                      Criterion::adj_pbis};
+constexpr Criterion all_criteria[] = {Criterion::p_low, Criterion::p_high, Criterion::disc,
+                                      Criterion::pbis, Criterion::adj_pbis};
 
 }  // namespace
 
-void open_problem_dialog(ProgramState& state) { state.problem_form.chk_suggest = state.settings.suggest_problem_items; }
+void open_problem_dialog(ProgramState& state) {
+    state.problem_form.chk_suggest = state.settings.suggest_problem_items;
+}
 
 void set_common_criterion(ProgramState& state, Criterion criterion) {
     box_of(state.problem_form, criterion) = common_text(criterion);
@@ -103,24 +116,36 @@ Outcome problem_criteria_ok(ProgramState& state) {
     const std::string separators = typed_separators(state);
     Outcome outcome;
 
-    const CriterionCheck p_low{form.txt_crit_plo, settings.crit_p_low, 0.0, 1.0,
-                          "Item Difficulty (low) criterion must be a numeric value between 0-1", problem_control::p_low};
-    const CriterionCheck p_high{form.txt_crit_phi, settings.crit_p_high, 0.0, 1.0,
-                           "Item Difficulty (high) criterion must be a numeric value between 0-1",
-                           problem_control::p_high};
+    const CriterionCheck p_low{
+        form.txt_crit_plo,
+        settings.crit_p_low,
+        0.0,
+        1.0,
+        "Item Difficulty (low) criterion must be a numeric value between 0-1",
+        problem_control::p_low};
+    const CriterionCheck p_high{
+        form.txt_crit_phi,
+        settings.crit_p_high,
+        0.0,
+        1.0,
+        "Item Difficulty (high) criterion must be a numeric value between 0-1",
+        problem_control::p_high};
     if (!accept(p_low, separators, outcome) || !accept(p_high, separators, outcome)) {
         return outcome;
     }
     if (!(settings.crit_p_low < settings.crit_p_high)) {
-        outcome.refuse("Item Difficulty (high) criterion must be greater than Item Difficulty (low) criterion",
-                       problem_control::p_high);
+        outcome.refuse(
+            "Item Difficulty (high) criterion must be greater than Item Difficulty (low) criterion",
+            problem_control::p_high);
         return outcome;
     }
     const CriterionCheck others[] = {
         {form.txt_crit_d, settings.crit_disc, -1.0, 1.0,
-         "Discrimination Index criterion must be a numeric value between -1 and 1", problem_control::disc},
+         "Discrimination Index criterion must be a numeric value between -1 and 1",
+         problem_control::disc},
         {form.txt_crit_r, settings.crit_pbis, -1.0, 1.0,
-         "Point-Biserial Correlation criterion must be a numeric value between -1 and 1", problem_control::pbis},
+         "Point-Biserial Correlation criterion must be a numeric value between -1 and 1",
+         problem_control::pbis},
         {form.txt_crit_a, settings.crit_adj_pbis, -1.0, 1.0,
          "Adjusted Point-Biserial Correlation criterion must be a numeric value between -1 and 1",
          problem_control::adj_pbis},
@@ -131,8 +156,9 @@ Outcome problem_criteria_ok(ProgramState& state) {
         }
     }
     settings.suggest_problem_items = form.chk_suggest;
-    settings.problem_criteria_off = form.txt_crit_plo == "0" && form.txt_crit_phi == "1" && form.txt_crit_d == "-1" &&
-                                    form.txt_crit_r == "-1" && form.txt_crit_a == "-1";
+    settings.problem_criteria_off = form.txt_crit_plo == "0" && form.txt_crit_phi == "1" &&
+                                    form.txt_crit_d == "-1" && form.txt_crit_r == "-1" &&
+                                    form.txt_crit_a == "-1";
     return outcome;
 }
 

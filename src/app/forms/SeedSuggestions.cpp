@@ -1,6 +1,6 @@
-#include "app/forms/GenForm.h"
-
 #include <chrono>
+
+#include "app/forms/GenForm.h"
 
 namespace kor {
 

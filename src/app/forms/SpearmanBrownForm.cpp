@@ -4,9 +4,9 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "app/ProgramState.h"
 #include "core/Format.h"
 #include "core/TextUtil.h"
-#include "app/ProgramState.h"
 
 namespace kor {
 
@@ -44,8 +44,7 @@ void clear_answers(SpearmanBrownForm& form) {
 
 }  // namespace
 
-void open_spearman_brown(SpearmanBrownForm& form, const SpearmanBrownTest& test,
-                         double desired) {
+void open_spearman_brown(SpearmanBrownForm& form, const SpearmanBrownTest& test, double desired) {
     form.txt_sbrel = shown(test, fixed(desired, 3));
     form.txt_rel_out = shown(test, fixed(test.reliability, 3));
     form.txt_current = std::to_string(test.items);
@@ -69,7 +68,8 @@ Outcome calculate_spearman_brown(SpearmanBrownForm& form, const SpearmanBrownTes
     const double r = desired;
     if (r < 0.0 || r > highest_desired) {
         outcome.refuse(
-            "Reliability must a numeric value between 0.0 and 0.99 -- note that if desired reliability is 1.0, the "
+            "Reliability must a numeric value between 0.0 and 0.99 -- note that if desired "
+            "reliability is 1.0, the "
             "formula results in an undefined value.",
             spearman_control::desired);
         return outcome;
@@ -79,10 +79,12 @@ Outcome calculate_spearman_brown(SpearmanBrownForm& form, const SpearmanBrownTes
     const double kr20 = test.reliability;
     if (kr20 <= 0.0) {
         clear_answers(form);
-        outcome.refuse(kr20 == 0.0 ? "The reliability of the analyzed test is 0, so the Spearman-Brown formula "
-                                     "cannot be applied."
-                                   : "The reliability of the analyzed test is below 0, so the Spearman-Brown "
-                                     "formula cannot be applied.");
+        outcome.refuse(
+            kr20 == 0.0
+                ? "The reliability of the analyzed test is 0, so the Spearman-Brown formula "
+                  "cannot be applied."
+                : "The reliability of the analyzed test is below 0, so the Spearman-Brown "
+                  "formula cannot be applied.");
         return outcome;
     }
     const int n = test.items;

@@ -16,10 +16,10 @@ struct SpearmanBrownForm {
     std::string lbl_more_fewer;  // "more" or "fewer"
     bool lbl_more_fewer_visible = false;
     bool lbl_more_fewer_underlined = false;  // "fewer" is bold and underlined, "more" only bold
-    std::string txt_multiplier;  // lengthening factor
-    std::string txt_current;     // items now
-    std::string txt_totalitems;  // items needed
-    std::string txt_rel_out;     // reliability of the analysed test
+    std::string txt_multiplier;              // lengthening factor
+    std::string txt_current;                 // items now
+    std::string txt_totalitems;              // items needed
+    std::string txt_rel_out;                 // reliability of the analysed test
 };
 
 namespace spearman_control {

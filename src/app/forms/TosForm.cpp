@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/TextUtil.h"
 #include "app/ProgramState.h"
+#include "core/TextUtil.h"
 
 namespace kor {
 
@@ -171,14 +171,16 @@ void tos_use_taxonomy(ProgramState& state, Taxonomy taxonomy) {
             names = {"Recall", "Beyond Recall"};
             break;
         case Taxonomy::bloom:
-            names = {"Knowledge", "Comprehension", "Application", "Analysis", "Synthesis", "Evaluation"};
+            names = {"Knowledge", "Comprehension", "Application",
+                     "Analysis",  "Synthesis",     "Evaluation"};
             break;
         case Taxonomy::gagne:
             names = {"Verbal Information", "Discriminations", "Concrete Concepts",
                      "Defined Concepts",   "Rules",           "Higher Order Rules"};
             break;
         case Taxonomy::oosterhof:
-            names = {"Declarative Knowledge", "Discriminations", "Concepts", "Rules", "Complex Skills"};
+            names = {"Declarative Knowledge", "Discriminations", "Concepts", "Rules",
+                     "Complex Skills"};
             break;
     }
     tos_select_levels(state, static_cast<int>(names.size()));

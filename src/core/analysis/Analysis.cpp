@@ -16,7 +16,9 @@ namespace kor {
 
 namespace {
 
-std::size_t at(int position) { return static_cast<std::size_t>(position); }
+std::size_t at(int position) {
+    return static_cast<std::size_t>(position);
+}
 
 // Every analysis starts from fresh records: only the loader's case number,
 // label and item number carry over, so no value of an earlier analysis (of
@@ -82,7 +84,8 @@ void rank_scores(AnalysisState& state) {
         Case_Record& r = results.examinee_records[at(i)];
         r.RankScore = 1 + below[at(r.Score)];
         r.PC_rankscore =
-            1 + static_cast<int>(std::lower_bound(points.begin(), points.end(), r.PC_Score) - points.begin());
+            1 + static_cast<int>(std::lower_bound(points.begin(), points.end(), r.PC_Score) -
+                                 points.begin());
     }
 }
 
@@ -104,7 +107,9 @@ Outcome run_analysis(AnalysisState& state) {
         return outcome;
     }
     if (data.num_included_items < 1) {
-        outcome.refuse("No items are included in the analysis -- mark at least one item Y or A in the INCLUDE line");
+        outcome.refuse(
+            "No items are included in the analysis -- mark at least one item Y or A in the INCLUDE "
+            "line");
         return outcome;
     }
     read_group_fractions(state);
@@ -134,7 +139,8 @@ std::string patience_message(const AnalysisState& state) {
     if (state.data.num_examinees <= patience_threshold) {
         return {};
     }
-    return "Please be patient... You have a large number of cases. \n\nYou need to click OK on this message for "
+    return "Please be patient... You have a large number of cases. \n\nYou need to click OK on "
+           "this message for "
            "the Analysis to run.";
 }
 

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <cstddef>
 
+#include "core/AnalysisState.h"
 #include "core/Format.h"
 #include "core/TextUtil.h"
-#include "core/AnalysisState.h"
 
 namespace kor {
 
@@ -16,7 +16,9 @@ constexpr int fewest_bins = 3;
 constexpr int most_bins_at_start = 35;
 constexpr std::size_t grade_label_width = 4;
 
-int as_int(long long value) { return clamp_to_int(value); }
+int as_int(long long value) {
+    return clamp_to_int(value);
+}
 
 }  // namespace
 
@@ -37,7 +39,8 @@ HistogramBins histogram_bins(int examinees, int min_score, int max_score) {
 }
 
 ChartData score_histogram(const std::vector<int>& scores, int min_score, int max_score) {
-    const HistogramBins bins = histogram_bins(static_cast<int>(scores.size()), min_score, max_score);
+    const HistogramBins bins =
+        histogram_bins(static_cast<int>(scores.size()), min_score, max_score);
     ChartData chart;
     chart.title = "Histogram for Scores";
     chart.marks_visible = true;
@@ -81,7 +84,8 @@ ChartData grade_bar_chart(const std::vector<GradeCategory>& categories) {
     chart.marks_visible = true;
     chart.bar_width_percent = 70;
     for (auto category = categories.rbegin(); category != categories.rend(); ++category) {
-        chart.bars.push_back({pad_right(cut(category->label, grade_label_width), grade_label_width), category->count});
+        chart.bars.push_back({pad_right(cut(category->label, grade_label_width), grade_label_width),
+                              category->count});
     }
     return chart;
 }
@@ -89,7 +93,8 @@ ChartData grade_bar_chart(const std::vector<GradeCategory>& categories) {
 ChartData chart_of(const AnalysisState& state, ChartKind kind) {
     const AnalysisResults& results = state.results;
     std::vector<int> scores;
-    const int examinees = std::clamp(state.data.num_examinees, 0, static_cast<int>(max_examinees_limit));
+    const int examinees =
+        std::clamp(state.data.num_examinees, 0, static_cast<int>(max_examinees_limit));
     for (int i = 1; i <= examinees; ++i) {
         scores.push_back(results.examinee_records[static_cast<std::size_t>(i)].Score);
     }
@@ -105,7 +110,8 @@ ChartData chart_of(const AnalysisState& state, ChartKind kind) {
             break;
     }
     std::vector<GradeCategory> categories;
-    const int count = std::clamp(state.settings.num_grade_cats, 0, static_cast<int>(max_grade_categories));
+    const int count =
+        std::clamp(state.settings.num_grade_cats, 0, static_cast<int>(max_grade_categories));
     for (int c = 1; c <= count; ++c) {
         const auto at = static_cast<std::size_t>(c);
         categories.push_back({state.settings.grade_label[at], results.grade_count[at]});

@@ -3,14 +3,16 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/TextUtil.h"
 #include "core/AnalysisState.h"
+#include "core/TextUtil.h"
 
 namespace kor {
 
 namespace {
 
-std::size_t at(int position) { return static_cast<std::size_t>(position); }
+std::size_t at(int position) {
+    return static_cast<std::size_t>(position);
+}
 
 std::string band_label(const AnalysisSettings& settings, double percent) {
     if (settings.num_grade_cats == 0) {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/TextUtil.h"
 #include "core/AnalysisState.h"
+#include "core/TextUtil.h"
 #include "core/analysis/NormalCurve.h"
 #include "core/analysis/OptionStatistics.h"
 #include "core/analysis/ScoreStatistics.h"
@@ -17,9 +17,13 @@ namespace kor {
 
 namespace {
 
-std::size_t at(int position) { return static_cast<std::size_t>(position); }
+std::size_t at(int position) {
+    return static_cast<std::size_t>(position);
+}
 
-bool included(const Item_Record& item) { return item.Include > 0; }
+bool included(const Item_Record& item) {
+    return item.Include > 0;
+}
 
 std::optional<double> group_fraction(const std::string& text, const AnalysisState& state) {
     auto percent = parse_real(text, typed_separators(state));
@@ -37,7 +41,8 @@ void form_groups(AnalysisState& state, const std::vector<int>& sorted_scores) {
     // Nominal sizes to the nearest integer, halves to even, in extended
     // precision so that a product just above a half is not rounded down.
     const auto nominal = [n](double fraction) {
-        return static_cast<int>(std::nearbyint(static_cast<long double>(n) * static_cast<long double>(fraction)));
+        return static_cast<int>(
+            std::nearbyint(static_cast<long double>(n) * static_cast<long double>(fraction)));
     };
     const int h = std::clamp(nominal(state.settings.disc_top_fraction), 0, n);
     const int l = std::clamp(nominal(state.settings.disc_bottom_fraction), 0, n);
@@ -52,13 +57,15 @@ void form_groups(AnalysisState& state, const std::vector<int>& sorted_scores) {
     }
     results.high_group_min_score = high_min;
     results.low_group_max_score = low_max;
-    results.high_group_n = static_cast<int>(
-        std::count_if(sorted_scores.begin(), sorted_scores.end(), [high_min](int s) { return s >= high_min; }));
-    results.low_group_n = static_cast<int>(
-        std::count_if(sorted_scores.begin(), sorted_scores.end(), [low_max](int s) { return s <= low_max; }));
+    results.high_group_n = static_cast<int>(std::count_if(
+        sorted_scores.begin(), sorted_scores.end(), [high_min](int s) { return s >= high_min; }));
+    results.low_group_n = static_cast<int>(std::count_if(
+        sorted_scores.begin(), sorted_scores.end(), [low_max](int s) { return s <= low_max; }));
 }
 
-double proportion(int count, int group_size) { return group_size > 0 ? static_cast<double>(count) / group_size : 0.0; }
+double proportion(int count, int group_size) {
+    return group_size > 0 ? static_cast<double>(count) / group_size : 0.0;
+}
 
 // A biserial from a point-biserial: p(1-p) over the normal ordinate, capped
 // at 1; 0 when the point-biserial cannot be computed or nobody is correct.
@@ -132,7 +139,8 @@ ItemPassData scores_and_groups(AnalysisState& state) {
 // One pass over each item's answers: how many are correct, in the whole
 // group and in the high and low groups, and the score sum of those correct;
 // from them the difficulty and the discrimination index.
-void count_correct_answers(AnalysisState& state, const CorrectnessMatrix& correct, ItemPassData& pass) {
+void count_correct_answers(AnalysisState& state, const CorrectnessMatrix& correct,
+                           ItemPassData& pass) {
     const TTestData& data = state.data;
     AnalysisResults& results = state.results;
     const int n_examinees = data.num_examinees;
@@ -175,7 +183,8 @@ void count_correct_answers(AnalysisState& state, const CorrectnessMatrix& correc
 
 // Point-biserial and biserial correlations. Without score variance no
 // correlation can be computed.
-void item_total_correlations(AnalysisState& state, const ItemPassData& pass, Diagnostics& diagnostics) {
+void item_total_correlations(AnalysisState& state, const ItemPassData& pass,
+                             Diagnostics& diagnostics) {
     AnalysisResults& results = state.results;
     const double mean = results.score.mean;
     const double sd = results.score.sd;
@@ -187,7 +196,9 @@ void item_total_correlations(AnalysisState& state, const ItemPassData& pass, Dia
         }
         const double p = item.Diff;
         item.MeanIfCorrect =
-            item.NumCorrect >= 1 ? static_cast<double>(pass.score_sum_if_correct[at(j)]) / item.NumCorrect : 0.0;
+            item.NumCorrect >= 1
+                ? static_cast<double>(pass.score_sum_if_correct[at(j)]) / item.NumCorrect
+                : 0.0;
         item.PtBis = point_biserial(p, item.MeanIfCorrect, mean, sd);
         pbis_values.push_back(item.PtBis);
         // At p = 0 and p = 1 the biserial is 0 by definition: no search.
@@ -238,19 +249,21 @@ void item_deleted_statistics(AnalysisState& state, const ItemPassData& pass) {
             continue;
         }
         const auto sum = static_cast<double>(total - item.NumCorrect);
-        const auto sum_squares =
-            static_cast<double>(total_squares - 2 * pass.score_sum_if_correct[at(j)] + item.NumCorrect);
+        const auto sum_squares = static_cast<double>(
+            total_squares - 2 * pass.score_sum_if_correct[at(j)] + item.NumCorrect);
         const double p = item.Diff;
         item.MeanIfDeleted = sum / n;
         item.VarIfDeleted = std::max(0.0, (sum_squares - sum * sum / n) / n);
         item.KR20IfDeleted = 0.0;
         if (k > 2 && item.VarIfDeleted > 0.0) {
             const double sum_pq_others = pass.sum_pq - p * (1.0 - p);
-            item.KR20IfDeleted = (static_cast<double>(k - 1) / (k - 2)) * (item.VarIfDeleted - sum_pq_others) /
-                                 item.VarIfDeleted;
+            item.KR20IfDeleted = (static_cast<double>(k - 1) / (k - 2)) *
+                                 (item.VarIfDeleted - sum_pq_others) / item.VarIfDeleted;
         }
-        item.SEMIfDeleted = std::sqrt(item.VarIfDeleted) * std::sqrt(std::max(0.0, 1.0 - item.KR20IfDeleted));
-        item.AdjPtBis = adjusted_point_biserial(item.PtBis, p, results.score.sd, results.score.variance);
+        item.SEMIfDeleted =
+            std::sqrt(item.VarIfDeleted) * std::sqrt(std::max(0.0, 1.0 - item.KR20IfDeleted));
+        item.AdjPtBis =
+            adjusted_point_biserial(item.PtBis, p, results.score.sd, results.score.variance);
         adj_values.push_back(item.AdjPtBis);
         item.AdjBiserial = biserial_of(item.AdjPtBis, p, results.item_normal_ordinate[at(j)]);
     }
@@ -269,7 +282,8 @@ void read_group_fractions(AnalysisState& state) {
     }
 }
 
-void compute_item_statistics(AnalysisState& state, const CorrectnessMatrix& correct, Diagnostics& diagnostics) {
+void compute_item_statistics(AnalysisState& state, const CorrectnessMatrix& correct,
+                             Diagnostics& diagnostics) {
     AnalysisResults& results = state.results;
     const int k = state.data.num_included_items;
     ItemPassData pass = scores_and_groups(state);
@@ -288,8 +302,8 @@ bool is_problem_item(const Item_Record& item, const AnalysisSettings& settings) 
     if (!settings.suggest_problem_items || !included(item)) {
         return false;
     }
-    return !(item.Diff > settings.crit_p_low && item.Diff < settings.crit_p_high && item.Disc > settings.crit_disc &&
-             item.AdjPtBis > settings.crit_adj_pbis);
+    return !(item.Diff > settings.crit_p_low && item.Diff < settings.crit_p_high &&
+             item.Disc > settings.crit_disc && item.AdjPtBis > settings.crit_adj_pbis);
 }
 
 ProblemCriteriaMet problem_criteria_met(const Item_Record& item, const AnalysisSettings& settings) {
@@ -300,7 +314,8 @@ ProblemCriteriaMet problem_criteria_met(const Item_Record& item, const AnalysisS
 void count_problem_items(AnalysisState& state) {
     AnalysisResults& r = state.results;
     const AnalysisSettings& settings = state.settings;
-    r.num_problem_items = r.num_prob_p_low = r.num_prob_p_high = r.num_prob_disc = r.num_prob_adj_pbis = 0;
+    r.num_problem_items = r.num_prob_p_low = r.num_prob_p_high = r.num_prob_disc =
+        r.num_prob_adj_pbis = 0;
     if (!settings.suggest_problem_items) {
         return;
     }

@@ -19,7 +19,8 @@ void read_group_fractions(AnalysisState& state);
 // Every item statistic and the test's reliability, in their order of
 // dependence. The item records must be in item-number order and the
 // examinees scored.
-void compute_item_statistics(AnalysisState& state, const CorrectnessMatrix& correct, Diagnostics& diagnostics);
+void compute_item_statistics(AnalysisState& state, const CorrectnessMatrix& correct,
+                             Diagnostics& diagnostics);
 
 // An included item is a potential problem unless it is neither too hard nor
 // too easy, discriminates and correlates above the criteria.

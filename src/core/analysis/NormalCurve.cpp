@@ -25,8 +25,9 @@ void Diagnostics::add(const std::string& text) {
 double log_gamma(double x) {
     const double y = x - 1.0;
     const double tmp = y + 5.5;
-    const double series = 1.0 + 76.18009173 / (y + 1.0) - 86.50532033 / (y + 2.0) + 24.01409822 / (y + 3.0) -
-                          1.231739516 / (y + 4.0) + 0.00120858003 / (y + 5.0) - 0.00000536382 / (y + 6.0);
+    const double series = 1.0 + 76.18009173 / (y + 1.0) - 86.50532033 / (y + 2.0) +
+                          24.01409822 / (y + 3.0) - 1.231739516 / (y + 4.0) +
+                          0.00120858003 / (y + 5.0) - 0.00000536382 / (y + 6.0);
     return std::log(2.50662827465 * series) + (y + 0.5) * std::log(tmp) - tmp;
 }
 
@@ -68,7 +69,8 @@ double incomplete_beta(double a, double b, double x, Diagnostics& diagnostics) {
     }
     double bt = 0.0;
     if (x != 0.0 && x != 1.0) {
-        bt = std::exp(log_gamma(a + b) - log_gamma(a) - log_gamma(b) + a * std::log(x) + b * std::log(1.0 - x));
+        bt = std::exp(log_gamma(a + b) - log_gamma(a) - log_gamma(b) + a * std::log(x) +
+                      b * std::log(1.0 - x));
     }
     if (x < (a + 1.0) / (a + b + 2.0)) {
         return bt * beta_continued_fraction(a, b, x, diagnostics) / a;
@@ -109,6 +111,8 @@ double normal_deviate_for(double p, Diagnostics& diagnostics) {
     return z;
 }
 
-double normal_ordinate(double z) { return std::exp(-z * z / 2.0) / std::sqrt(2.0 * M_PI); }
+double normal_ordinate(double z) {
+    return std::exp(-z * z / 2.0) / std::sqrt(2.0 * M_PI);
+}
 
 }  // namespace kor

@@ -11,11 +11,11 @@ namespace kor {
 
 // Collects the diagnostics of the numerical routines, each text once.
 class Diagnostics {
-public:
+  public:
     void add(const std::string& text);
     const std::vector<std::string>& texts() const { return texts_; }
 
-private:
+  private:
     std::vector<std::string> texts_;
 };
 

@@ -9,9 +9,13 @@ namespace kor {
 
 namespace {
 
-std::size_t at(int position) { return static_cast<std::size_t>(position); }
+std::size_t at(int position) {
+    return static_cast<std::size_t>(position);
+}
 
-double share(int count, int total) { return total > 0 ? static_cast<double>(count) / total : 0.0; }
+double share(int count, int total) {
+    return total > 0 ? static_cast<double>(count) / total : 0.0;
+}
 
 }  // namespace
 

@@ -13,7 +13,7 @@ namespace {
 // position the procedure's downward scan settles on. Positions already
 // sorted are taken out, so the root answers for positions 0..a.
 class MaxPositionTree {
-public:
+  public:
     explicit MaxPositionTree(const std::vector<std::int64_t>& keys) : keys_(keys) {
         while (leaves_ < keys_.size()) {
             leaves_ *= 2;
@@ -42,7 +42,7 @@ public:
         refresh_parents(leaves_ + p);
     }
 
-private:
+  private:
     static constexpr int none = -1;
 
     int better(int a, int b) const {
@@ -130,7 +130,9 @@ std::vector<int> literal_selection_sort_order(const std::vector<std::int64_t>& k
     return order;
 }
 
-std::vector<std::int64_t> ranks_of(const std::vector<double>& values) { return ranks_by_value(values); }
+std::vector<std::int64_t> ranks_of(const std::vector<double>& values) {
+    return ranks_by_value(values);
+}
 
 std::vector<std::int64_t> ranks_of(const std::vector<std::string>& values) {
     // std::string compares by unsigned character code, as the labels are compared.

@@ -74,8 +74,8 @@ double kr21_of(int k, double variance, double mean_difficulty) {
     if (k < 2 || variance <= 0.0) {
         return 0.0;
     }
-    return (static_cast<double>(k) / (k - 1)) * (variance - k * mean_difficulty * (1.0 - mean_difficulty)) /
-           variance;
+    return (static_cast<double>(k) / (k - 1)) *
+           (variance - k * mean_difficulty * (1.0 - mean_difficulty)) / variance;
 }
 
 double split_half_correlation(const std::vector<int>& x, const std::vector<int>& y) {

@@ -10,7 +10,9 @@ namespace kor {
 
 namespace {
 
-std::size_t at(int position) { return static_cast<std::size_t>(position); }
+std::size_t at(int position) {
+    return static_cast<std::size_t>(position);
+}
 
 // The numbers 1..count in the order of the selection sort by `keys`
 // (keys[p] belongs to number p + 1).
@@ -93,7 +95,8 @@ CorrectnessMatrix correctness_of(const TTestData& data) {
         for (int j = 1; j <= data.num_items; ++j) {
             std::uint8_t* column = matrix.cells.data() + at(j - 1) * at(n);
             for (int i = first; i <= last; ++i) {
-                column[at(i - 1)] = static_cast<std::uint8_t>((masks[at(j)] >> data.responses(i, j)) & 1u);
+                column[at(i - 1)] =
+                    static_cast<std::uint8_t>((masks[at(j)] >> data.responses(i, j)) & 1u);
             }
         }
     }
@@ -106,7 +109,8 @@ void score_examinees(AnalysisState& state, const CorrectnessMatrix& correct) {
     const int n = data.num_examinees;
     const int k = data.num_included_items;
     const int first_half_end = data.num_items / 2;
-    results.total_possible = data.partial_credit_on ? k * data.mc_item_points + data.pc_total_points : 0.0;
+    results.total_possible =
+        data.partial_credit_on ? k * data.mc_item_points + data.pc_total_points : 0.0;
 
     // Counted item by item, where the correctness cells lie together.
     std::vector<int> score(at(n)), half1(at(n)), half2(at(n)), odds(at(n)), evens(at(n));
@@ -134,7 +138,9 @@ void score_examinees(AnalysisState& state, const CorrectnessMatrix& correct) {
         if (data.partial_credit_on) {
             record.PC_Score = record.MC * data.mc_item_points + record.PC;
             // Without any possible points there is no percentage to give.
-            record.PC_Percent = results.total_possible > 0.0 ? record.PC_Score / results.total_possible * 100.0 : 0.0;
+            record.PC_Percent = results.total_possible > 0.0
+                                    ? record.PC_Score / results.total_possible * 100.0
+                                    : 0.0;
         } else {
             record.PC_Score = 0.0;
             record.PC_Percent = 0.0;
@@ -145,7 +151,8 @@ void score_examinees(AnalysisState& state, const CorrectnessMatrix& correct) {
 // Case numbers are distinct, so the selection sort leaves every record at
 // the position of its number whatever the order it starts from: the records
 // can be put there directly.
-std::vector<int> examinee_order_by(const AnalysisState& state, ExamineeOrder order, bool use_points) {
+std::vector<int> examinee_order_by(const AnalysisState& state, ExamineeOrder order,
+                                   bool use_points) {
     switch (order) {
         case ExamineeOrder::label:
             return examinees_sorted_by(state, [](const Case_Record& r) { return r.Name; });
@@ -153,7 +160,8 @@ std::vector<int> examinee_order_by(const AnalysisState& state, ExamineeOrder ord
             if (use_points) {
                 return examinees_sorted_by(state, [](const Case_Record& r) { return r.PC_Score; });
             }
-            return examinees_sorted_by(state, [](const Case_Record& r) { return static_cast<double>(r.Score); });
+            return examinees_sorted_by(
+                state, [](const Case_Record& r) { return static_cast<double>(r.Score); });
         case ExamineeOrder::none:
             break;
     }
@@ -171,11 +179,21 @@ std::vector<int> item_order_by(const AnalysisState& state, ItemOrder order) {
     for (int j = 1; j <= k; ++j) {
         const Item_Record& r = records[at(j)];
         switch (order) {
-            case ItemOrder::difficulty: keys.push_back(r.Diff); break;
-            case ItemOrder::discrimination: keys.push_back(r.Disc); break;
-            case ItemOrder::point_biserial: keys.push_back(r.PtBis); break;
-            case ItemOrder::adjusted_point_biserial: keys.push_back(r.AdjPtBis); break;
-            case ItemOrder::number: keys.push_back(r.ItemNum); break;
+            case ItemOrder::difficulty:
+                keys.push_back(r.Diff);
+                break;
+            case ItemOrder::discrimination:
+                keys.push_back(r.Disc);
+                break;
+            case ItemOrder::point_biserial:
+                keys.push_back(r.PtBis);
+                break;
+            case ItemOrder::adjusted_point_biserial:
+                keys.push_back(r.AdjPtBis);
+                break;
+            case ItemOrder::number:
+                keys.push_back(r.ItemNum);
+                break;
         }
     }
     return numbers_sorted_by(keys);

@@ -25,7 +25,8 @@ struct CorrectnessMatrix {
     int items = 0;
     std::vector<std::uint8_t> cells;
     const std::uint8_t* column(int item) const {
-        return cells.data() + static_cast<std::size_t>(item - 1) * static_cast<std::size_t>(examinees);
+        return cells.data() +
+               static_cast<std::size_t>(item - 1) * static_cast<std::size_t>(examinees);
     }
     bool operator()(int examinee, int item) const { return column(item)[examinee - 1] != 0; }
 };
@@ -40,7 +41,8 @@ void score_examinees(AnalysisState& state, const CorrectnessMatrix& correct);
 // of the records in number order by the chosen key (examinees by score sort
 // by their points when `use_points`). The records themselves stay in number
 // order.
-std::vector<int> examinee_order_by(const AnalysisState& state, ExamineeOrder order, bool use_points);
+std::vector<int> examinee_order_by(const AnalysisState& state, ExamineeOrder order,
+                                   bool use_points);
 std::vector<int> item_order_by(const AnalysisState& state, ItemOrder order);
 
 // Copies each item's include code, key and number of options into its record.

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/TextUtil.h"
 #include "core/AnalysisState.h"
+#include "core/TextUtil.h"
 #include "core/data/Codes.h"
 #include "core/data/Loader.h"
 

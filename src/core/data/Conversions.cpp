@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "core/AnalysisState.h"
 #include "core/Format.h"
 #include "core/TextUtil.h"
-#include "core/AnalysisState.h"
 #include "core/data/Codes.h"
 #include "core/data/Loader.h"
 
@@ -17,7 +17,9 @@ const char* const heading_original = "DATA are in ORIGINAL FORMAT";
 const char* const heading_letters = "DATA are in LETTER FORMAT";
 const char* const heading_numbers = "DATA are in NUMERIC FORMAT";
 
-std::size_t at(int i) { return static_cast<std::size_t>(i); }
+std::size_t at(int i) {
+    return static_cast<std::size_t>(i);
+}
 
 void enter_right_wrong_state(AnalysisState& state, ConvertMenu& menu) {
     state.data.data_are_right_wrong = true;
@@ -132,7 +134,8 @@ char response_character(std::uint8_t code, Characters form) {
 }
 
 Outcome convert_characters(AnalysisState& state, ConvertMenu& menu, Characters form) {
-    enter_original_state(state, menu, form == Characters::letters ? heading_letters : heading_numbers);
+    enter_original_state(state, menu,
+                         form == Characters::letters ? heading_letters : heading_numbers);
     Outcome loaded = load_test_data(state);
     if (loaded.refused) {
         return loaded;
@@ -207,7 +210,8 @@ Outcome convert_to_right_wrong(AnalysisState& state, ConvertMenu& menu) {
     enter_right_wrong_state(state, menu);
     TTestData& data = state.data;
     keep_for_the_way_back(data);
-    keep_lines_and_take_away_alternatives(state);  // the recoding then gives every item the key 1 alone
+    keep_lines_and_take_away_alternatives(
+        state);  // the recoding then gives every item the key 1 alone
     recode_as_right_wrong(data);
     std::vector<std::string> lines;
     for (int i = 1; i <= data.num_examinees; ++i) {

@@ -20,7 +20,8 @@ struct ConvertMenu {
 
 namespace convert_caption {
 inline constexpr const char* to_right_wrong = "    Convert Data to Right-Wrong Data";
-inline constexpr const char* back_from_right_wrong = "    Convert Right-Wrong Back to Original Data";
+inline constexpr const char* back_from_right_wrong =
+    "    Convert Right-Wrong Back to Original Data";
 inline constexpr const char* to_numbers = "    Convert Data to Numbers";
 inline constexpr const char* to_letters = "    Convert Data to Letters";
 inline constexpr const char* back_to_original_lines = "    Convert Data back to Original Lines";

@@ -5,8 +5,8 @@
 #include <map>
 #include <string_view>
 
-#include "core/TextUtil.h"
 #include "core/AnalysisState.h"
+#include "core/TextUtil.h"
 #include "core/data/CsvCells.h"
 
 namespace kor::csv {

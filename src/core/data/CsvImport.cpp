@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <map>
 
-#include "core/FileIO.h"
 #include "core/AnalysisState.h"
+#include "core/FileIO.h"
 #include "core/data/CsvCells.h"
 #include "core/data/CsvColumns.h"
 #include "core/data/CsvKey.h"
@@ -46,7 +46,6 @@ CsvPlan plan_csv_import(std::string_view bytes, const std::string& file_name,
     }
     return std::move(s.plan);
 }
-
 
 bool looks_like_csv(std::string_view text) {
     const std::optional<char> delimiter = detect_delimiter(text);

@@ -84,11 +84,11 @@ struct CsvMapping {
     std::string key;      // one character per item
     std::string options;  // one digit per item
     bool options_given = false;
-    std::vector<int> student_rows;  // row numbers, in data order
-    std::vector<int> skipped_rows;  // empty rows among the data
-    int missing_cells = 0;          // empty, "-", "*" or "."
-    int double_marked_cells = 0;    // more than one character
-    int unreadable_cells = 0;       // one character that answers no option of its item
+    std::vector<int> student_rows;    // row numbers, in data order
+    std::vector<int> skipped_rows;    // empty rows among the data
+    int missing_cells = 0;            // empty, "-", "*" or "."
+    int double_marked_cells = 0;      // more than one character
+    int unreadable_cells = 0;         // one character that answers no option of its item
     bool answers_in_letters = false;  // most answers read are letters, not digits
     CsvShortRows short_rows = CsvShortRows::refuse;
     std::vector<int> filled_rows;  // short rows filled with blanks
@@ -131,7 +131,6 @@ std::vector<std::string> csv_preview_summary(const CsvMapping& mapping, const Cs
 // The name of a column for messages: its letters, and its header name when
 // there is one ("D (Q1)").
 std::string csv_column_label(const CsvTable& table, int header_row, std::size_t column);
-
 
 // Whether the text is laid out as a spreadsheet export: a delimiter splits
 // most of its first rows into the same number of cells, at least two.

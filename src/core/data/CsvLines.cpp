@@ -6,8 +6,8 @@
 #include <optional>
 #include <set>
 
-#include "core/TextUtil.h"
 #include "core/AnalysisState.h"
+#include "core/TextUtil.h"
 #include "core/data/CsvCells.h"
 
 namespace kor::csv {

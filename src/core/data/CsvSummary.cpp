@@ -87,8 +87,7 @@ void add_column_lines(std::vector<std::string>& lines, const CsvMapping& m, cons
     } else {
         lines.push_back("Ids: columns " + column_range(m.id_columns) +
                         header_names(table, m.header_row, m.id_columns, false) +
-                        given_or_detected(m.ids_given) + ", label length " +
-                        m.texts.label_length);
+                        given_or_detected(m.ids_given) + ", label length " + m.texts.label_length);
     }
     lines.push_back("Items: " + std::to_string(m.item_columns.size()) + ", columns " +
                     column_range(m.item_columns) +

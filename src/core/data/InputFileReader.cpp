@@ -5,10 +5,10 @@
 #include <utility>
 #include <vector>
 
+#include "core/AnalysisState.h"
 #include "core/Encoding.h"
 #include "core/FileIO.h"
 #include "core/TextUtil.h"
-#include "core/AnalysisState.h"
 #include "core/data/AltAnswers.h"
 #include "core/data/InputFile.h"
 #include "core/data/InputFileKeys.h"
@@ -304,9 +304,7 @@ class InputReader {
 
     // The dialog's OK checks the values and puts the total at the end of the
     // options line, as if the user had confirmed them.
-    void run_partial_credit_ok() {
-        take_messages(forms_.confirm_partial_credit());
-    }
+    void run_partial_credit_ok() { take_messages(forms_.confirm_partial_credit()); }
 
     void turn_partial_credit_off() {
         forms_.clear_partial_credit();

@@ -5,10 +5,10 @@
 #include <utility>
 #include <vector>
 
+#include "core/AnalysisState.h"
 #include "core/Encoding.h"
 #include "core/FileIO.h"
 #include "core/TextUtil.h"
-#include "core/AnalysisState.h"
 #include "core/data/AltAnswers.h"
 #include "core/data/InputFile.h"
 #include "core/data/InputFileKeys.h"
@@ -29,7 +29,8 @@ std::string item_number_text(int item) {
 
 // The header; `with_groups` leaves out the group percentages, which are
 // analysis settings rather than part of the data set.
-void add_header_lines(const AnalysisState& state, std::vector<std::string>& lines, bool with_groups) {
+void add_header_lines(const AnalysisState& state, std::vector<std::string>& lines,
+                      bool with_groups) {
     const EditorTexts& editor = state.editor;
     const TTestData& data = state.data;
     lines.emplace_back(input_file_signature);

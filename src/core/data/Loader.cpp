@@ -4,9 +4,9 @@
 #include <array>
 #include <string>
 
+#include "core/AnalysisState.h"
 #include "core/FileIO.h"
 #include "core/TextUtil.h"
-#include "core/AnalysisState.h"
 #include "core/data/Codes.h"
 
 namespace kor {
@@ -16,7 +16,9 @@ namespace {
 using std::to_string;
 namespace control = editor_field;
 
-std::size_t column(int j) { return static_cast<std::size_t>(j - 1); }
+std::size_t column(int j) {
+    return static_cast<std::size_t>(j - 1);
+}
 
 // Examinee and item counts as read in the first checks; nothing later reads
 // beyond them.
@@ -48,7 +50,8 @@ bool read_counts(AnalysisState& state, Outcome& outcome) {
     }
     data.num_items = *items;
     if (data.num_items < 1 || data.num_items > max_items) {
-        outcome.refuse("Number of Items must be between 1 and " + to_string(max_items), control::items);
+        outcome.refuse("Number of Items must be between 1 and " + to_string(max_items),
+                       control::items);
         return false;
     }
 
@@ -67,7 +70,8 @@ bool read_counts(AnalysisState& state, Outcome& outcome) {
     // Compared without adding: a typed length near the largest int must not overflow.
     if (data.label_length > max_label_plus_items - data.num_items) {
         outcome.refuse(
-            "Length of Examinee ID Label plus data must be less than 105 -- maximum label length here must be < " +
+            "Length of Examinee ID Label plus data must be less than 105 -- maximum label length "
+            "here must be < " +
                 to_string(max_label_plus_items - data.num_items),
             control::label_length);
         return false;
@@ -100,7 +104,9 @@ void clear_examinees(AnalysisState& state) {
     }
 }
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // One digit of points becomes two: "7" -> "07" at the end of the text.
 std::string with_zero_before_last(const std::string& text) {
@@ -124,7 +130,8 @@ void normalize_partial_credit_options(AnalysisState& state, Outcome& outcome) {
     std::string& options = data.options_text;
     if (options.size() > n + 2) {
         outcome.show(
-            "You may have some extra blank spaces after your OPTIONS information.  Check and remove blanks, if "
+            "You may have some extra blank spaces after your OPTIONS information.  Check and "
+            "remove blanks, if "
             "necessary.");
     } else if (options.size() == n + 1) {
         options = with_zero_before_last(options);
@@ -140,7 +147,8 @@ bool check_line_count(AnalysisState& state, Outcome& outcome) {
     const auto wanted = static_cast<std::size_t>(state.data.num_examinees);
     if (lines > wanted) {
         outcome.refuse(
-            "Number of Data Lines greater than Number of Examinees -- you might also check for blank lines at the "
+            "Number of Data Lines greater than Number of Examinees -- you might also check for "
+            "blank lines at the "
             "end of the data.",
             control::cases);
         return false;
@@ -154,7 +162,8 @@ bool check_line_count(AnalysisState& state, Outcome& outcome) {
 
 // The examinee's partial-credit points from the two characters after the
 // responses, read from a copy of the line (the data window keeps it as typed).
-bool read_partial_credit_points(AnalysisState& state, int i, const std::string& line, Outcome& outcome) {
+bool read_partial_credit_points(AnalysisState& state, int i, const std::string& line,
+                                Outcome& outcome) {
     TTestData& data = state.data;
     if (!data.partial_credit_on) {
         data.pc_points[static_cast<std::size_t>(i)] = 0;
@@ -162,10 +171,11 @@ bool read_partial_credit_points(AnalysisState& state, int i, const std::string& 
     }
     const auto m = static_cast<std::size_t>(data.label_length + data.num_items);
     if (line.size() > m + 2) {
-        outcome.refuse("You may have some extra blank spaces after your Partial Credit data (see case # " +
-                           state.results.examinee_records[static_cast<std::size_t>(i)].Name +
-                           ").  Check and remove blanks, if necessary.",
-                       control::data);
+        outcome.refuse(
+            "You may have some extra blank spaces after your Partial Credit data (see case # " +
+                state.results.examinee_records[static_cast<std::size_t>(i)].Name +
+                ").  Check and remove blanks, if necessary.",
+            control::data);
         return false;
     }
     std::string copy = line;
@@ -183,9 +193,10 @@ bool read_partial_credit_points(AnalysisState& state, int i, const std::string& 
 // stands; the user is told where to look.
 void warn_about_tab(const std::string& line, int i, Outcome& outcome) {
     if (line.find('\t') != std::string::npos) {
-        outcome.show("Data line " + to_string(i) +
-                     " holds a tab character: a tab counts as one column, not as a separator, so check that "
-                     "the responses after it stand under their items");
+        outcome.show(
+            "Data line " + to_string(i) +
+            " holds a tab character: a tab counts as one column, not as a separator, so check that "
+            "the responses after it stand under their items");
     }
 }
 
@@ -196,14 +207,17 @@ bool read_data_lines(AnalysisState& state, Outcome& outcome) {
     // Each item's code table, looked up once rather than once per response.
     std::array<const CodeTable*, max_items + 1> codes{};
     for (int j = 1; j <= data.num_items; ++j) {
-        codes[static_cast<std::size_t>(j)] = &response_codes(data.item_options[static_cast<std::size_t>(j)]);
+        codes[static_cast<std::size_t>(j)] =
+            &response_codes(data.item_options[static_cast<std::size_t>(j)]);
     }
     for (int i = 1; i <= data.num_examinees; ++i) {
         const std::string& line = state.editor.data_lines[static_cast<std::size_t>(i - 1)];
         if (line.size() < 2) {
-            const std::string previous_label = i > 1 ? records[static_cast<std::size_t>(i - 1)].Name : "";
+            const std::string previous_label =
+                i > 1 ? records[static_cast<std::size_t>(i - 1)].Name : "";
             outcome.refuse(
-                "You may have a blank line in your data, therefore KOR cannot run --- Check the case following "
+                "You may have a blank line in your data, therefore KOR cannot run --- Check the "
+                "case following "
                 "case #" +
                     to_string(i - 1) + ", " + previous_label,
                 control::data);
@@ -214,7 +228,8 @@ bool read_data_lines(AnalysisState& state, Outcome& outcome) {
         warn_about_tab(line, i, outcome);
         if (line.size() < label_length + static_cast<std::size_t>(data.num_items)) {
             outcome.refuse(
-                "You may have a case that is missing data --- even for missing data you must enter something, "
+                "You may have a case that is missing data --- even for missing data you must enter "
+                "something, "
                 "perhaps a period (.) --- Check case #" +
                     to_string(i) + ", " + label,
                 control::data);
@@ -249,7 +264,8 @@ bool check_right_wrong_options(AnalysisState& state, Outcome& outcome) {
     for (int j = 1; j <= data.num_items; ++j) {
         if (data.item_options[static_cast<std::size_t>(j)] > 2) {
             outcome.refuse(
-                "For Right-Wrong data, the number of options must be less than or equal to 2 (see Item #" +
+                "For Right-Wrong data, the number of options must be less than or equal to 2 (see "
+                "Item #" +
                     to_string(j) + ", and maybe others)",
                 control::options);
             return false;
@@ -267,7 +283,8 @@ void capture_original_lines(AnalysisState& state) {
     // What a conversion kept belongs to the lines of an earlier data set.
     data.right_wrong_kept.held = false;
     for (int i = 1; i <= data.num_examinees; ++i) {
-        data.original_lines[static_cast<std::size_t>(i)] = state.editor.data_lines[static_cast<std::size_t>(i - 1)];
+        data.original_lines[static_cast<std::size_t>(i)] =
+            state.editor.data_lines[static_cast<std::size_t>(i - 1)];
     }
 }
 
@@ -290,11 +307,12 @@ Outcome code_options_line(AnalysisState& state) {
     TTestData& data = state.data;
     Outcome outcome;
     auto refuse_at = [&](int j) {
-        outcome.refuse("Check Item #" + to_string(j) +
-                           ". All # OPTIONS values should be single digit integers between 1 and " +
-                           to_string(data.max_options) +
-                           " (you may want to change the Maximum Number of Options in the Options Menu)",
-                       control::options);
+        outcome.refuse(
+            "Check Item #" + to_string(j) +
+                ". All # OPTIONS values should be single digit integers between 1 and " +
+                to_string(data.max_options) +
+                " (you may want to change the Maximum Number of Options in the Options Menu)",
+            control::options);
     };
     for (int j = 1; j <= data.num_items; ++j) {
         const bool present = column(j) < data.options_text.size();
@@ -302,7 +320,8 @@ Outcome code_options_line(AnalysisState& state) {
             refuse_at(j);
             return outcome;
         }
-        data.item_options[static_cast<std::size_t>(j)] = static_cast<std::uint8_t>(data.options_text[column(j)] - '0');
+        data.item_options[static_cast<std::size_t>(j)] =
+            static_cast<std::uint8_t>(data.options_text[column(j)] - '0');
     }
     data.max_item_options = 0;
     for (int j = 1; j <= data.num_items; ++j) {
@@ -328,7 +347,8 @@ Outcome code_key_line(AnalysisState& state, bool show_both_messages) {
     }
     data.key_digits = data.key_text;
     for (int j = 1; j <= data.num_items; ++j) {
-        const std::uint8_t code = response_code(data.key_text[column(j)], data.item_options[static_cast<std::size_t>(j)]);
+        const std::uint8_t code =
+            response_code(data.key_text[column(j)], data.item_options[static_cast<std::size_t>(j)]);
         data.key_digits[column(j)] = code_digit(code);
         data.item_key[static_cast<std::size_t>(j)] = code;
     }
@@ -338,15 +358,18 @@ Outcome code_key_line(AnalysisState& state, bool show_both_messages) {
         if (key > data.max_options && key != missing_code) {
             const std::string item = to_string(j);
             if (show_both_messages) {
-                outcome.show("All ANSWER KEY values should be single digit integers between 1 and " + range +
-                             " (or the letter equivalents: A-E or A-H).  You can change the Maximum # Options to "
-                             "either 5 (default) or 8 in the Options Menu. Check Item #" +
-                             item + ". ");
+                outcome.show(
+                    "All ANSWER KEY values should be single digit integers between 1 and " + range +
+                    " (or the letter equivalents: A-E or A-H).  You can change the Maximum # "
+                    "Options to "
+                    "either 5 (default) or 8 in the Options Menu. Check Item #" +
+                    item + ". ");
             }
-            outcome.refuse("Check Item #" + item +
-                               ". All ANSWER KEY values should be single digit integers between 1 and " + range +
-                               " (you may want to change the Maximum # Options in the Options Menu)",
-                           control::answer_key);
+            outcome.refuse(
+                "Check Item #" + item +
+                    ". All ANSWER KEY values should be single digit integers between 1 and " +
+                    range + " (you may want to change the Maximum # Options in the Options Menu)",
+                control::answer_key);
             return outcome;
         }
     }
@@ -394,12 +417,14 @@ std::vector<KeyWarning> key_warnings(const TTestData& data) {
         const int options = data.item_options[static_cast<std::size_t>(j)];
         const std::string item = "Item #" + to_string(j);
         if (key == missing_code && typed != "9") {
-            warnings.push_back({j, item + ": the ANSWER KEY character '" + typed +
-                                       "' is not an option, so every answer to this item counts as correct (use 9 "
-                                       "to mean this)"});
+            warnings.push_back(
+                {j, item + ": the ANSWER KEY character '" + typed +
+                        "' is not an option, so every answer to this item counts as correct (use 9 "
+                        "to mean this)"});
         } else if (key != missing_code && key > options) {
-            warnings.push_back({j, item + ": the ANSWER KEY character '" + typed + "' is option " + to_string(key) +
-                                       " but the item has only " + to_string(options) +
+            warnings.push_back({j, item + ": the ANSWER KEY character '" + typed + "' is option " +
+                                       to_string(key) + " but the item has only " +
+                                       to_string(options) +
                                        " options, so nobody can answer it correctly"});
         }
     }
@@ -458,10 +483,13 @@ Outcome load_test_data(AnalysisState& state) {
 namespace {
 
 const char* const forgotten_alternatives =
-    "You may have changed the Include status of an item to A (for an alternative correct answer) but forgot to set "
-    "that alternative.  Click on the Data Editor OPTIONS menu and then click on SET ALTERNATIVE CORRECT ANSWERS.";
+    "You may have changed the Include status of an item to A (for an alternative correct answer) "
+    "but forgot to set "
+    "that alternative.  Click on the Data Editor OPTIONS menu and then click on SET ALTERNATIVE "
+    "CORRECT ANSWERS.";
 const char* const forgotten_alternatives_more =
-    "\r\n\r\nSome changes, such as changing to N or back to Y, do not require you to return to the SET ALTERNATIVE "
+    "\r\n\r\nSome changes, such as changing to N or back to Y, do not require you to return to the "
+    "SET ALTERNATIVE "
     "CORRECT ANSWERS screen --- just click CLOSE and ANALYZE again.";
 
 // Stops on an "A" item whose alternatives may not have been set since the
@@ -484,10 +512,11 @@ bool alternatives_confirmed(AnalysisState& state, EditorExit how, Outcome& outco
 }
 
 void count_alternative_items(TTestData& data) {
-    const auto columns = std::min(data.include_text.size(), static_cast<std::size_t>(data.num_items));
-    data.num_alt_items = static_cast<int>(
-        std::count_if(data.include_text.begin(), data.include_text.begin() + static_cast<std::ptrdiff_t>(columns),
-                      [](char c) { return c == 'A' || c == 'a'; }));
+    const auto columns =
+        std::min(data.include_text.size(), static_cast<std::size_t>(data.num_items));
+    data.num_alt_items = static_cast<int>(std::count_if(
+        data.include_text.begin(), data.include_text.begin() + static_cast<std::ptrdiff_t>(columns),
+        [](char c) { return c == 'A' || c == 'a'; }));
     int all_correct = 0;
     for (int j = 1; j <= data.num_items; ++j) {
         if (data.item_key[static_cast<std::size_t>(j)] == missing_code) {

@@ -17,7 +17,7 @@ namespace kor {
 
 template <typename T, std::size_t N>
 class OneBased {
-public:
+  public:
     T& operator[](std::size_t i) {
         assert(i >= 1 && i <= N);
         return slots_[i];
@@ -29,7 +29,7 @@ public:
     void fill(const T& value) { slots_.fill(value); }
     static constexpr std::size_t size() { return N; }
 
-private:
+  private:
     std::array<T, N + 1> slots_{};
 };
 
@@ -39,7 +39,7 @@ private:
 // however many more are made. Reading a slot never written gives a fresh value.
 template <typename T, std::size_t N>
 class OneBasedHeap {
-public:
+  public:
     OneBasedHeap() { slots_.reserve(N + 1); }
     OneBasedHeap(const OneBasedHeap& other) : OneBasedHeap() { slots_ = other.slots_; }
     OneBasedHeap& operator=(const OneBasedHeap& other) {
@@ -61,7 +61,7 @@ public:
     }
     static constexpr std::size_t size() { return N; }
 
-private:
+  private:
     static const T& fresh() {
         static const T value{};
         return value;
@@ -73,7 +73,7 @@ private:
 // new pages zeroed, so the parts of a large table that are never written
 // cost no memory and no time.
 class ZeroedBytes {
-public:
+  public:
     explicit ZeroedBytes(std::size_t size)
         : size_(size), bytes_(static_cast<std::uint8_t*>(std::calloc(size, 1))) {
         if (bytes_ == nullptr) {
@@ -102,7 +102,7 @@ public:
         return bytes_.get()[i];
     }
 
-private:
+  private:
     struct Free {
         void operator()(std::uint8_t* bytes) const { std::free(bytes); }
     };

@@ -122,8 +122,12 @@ struct TTestData {
     int num_alt_or_all_correct_items = 0;
 
     // responses(i, j): code of examinee i on item j, 0..8 or 9 = missing.
-    std::uint8_t& responses(int examinee, int item) { return response_cells_[cell(examinee, item)]; }
-    std::uint8_t responses(int examinee, int item) const { return response_cells_[cell(examinee, item)]; }
+    std::uint8_t& responses(int examinee, int item) {
+        return response_cells_[cell(examinee, item)];
+    }
+    std::uint8_t responses(int examinee, int item) const {
+        return response_cells_[cell(examinee, item)];
+    }
 
     bool partial_credit_on = false;
     int pc_total_points = 0;
@@ -135,8 +139,12 @@ struct TTestData {
     // that converting back restores them.
     OneBased<std::uint8_t, max_items> saved_item_key;
     OneBased<std::uint8_t, max_items> saved_item_options;
-    std::uint8_t& saved_responses(int examinee, int item) { return saved_response_cells_[cell(examinee, item)]; }
-    std::uint8_t saved_responses(int examinee, int item) const { return saved_response_cells_[cell(examinee, item)]; }
+    std::uint8_t& saved_responses(int examinee, int item) {
+        return saved_response_cells_[cell(examinee, item)];
+    }
+    std::uint8_t saved_responses(int examinee, int item) const {
+        return saved_response_cells_[cell(examinee, item)];
+    }
     RightWrongKept right_wrong_kept;
 
     std::string original_key_text;
@@ -168,10 +176,12 @@ struct TTestData {
 
   private:
     static std::size_t cell(int examinee, int item) {
-        return static_cast<std::size_t>(examinee) * (max_items + 1) + static_cast<std::size_t>(item);
+        return static_cast<std::size_t>(examinee) * (max_items + 1) +
+               static_cast<std::size_t>(item);
     }
     // Room for the largest data set; only the rows written take memory.
-    static constexpr std::size_t cell_count = static_cast<std::size_t>(max_examinees_limit + 1) * (max_items + 1);
+    static constexpr std::size_t cell_count =
+        static_cast<std::size_t>(max_examinees_limit + 1) * (max_items + 1);
     ZeroedBytes response_cells_{cell_count};
     ZeroedBytes saved_response_cells_{cell_count};
 };

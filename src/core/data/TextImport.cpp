@@ -4,10 +4,10 @@
 #include <cstddef>
 #include <optional>
 
+#include "core/AnalysisState.h"
 #include "core/Encoding.h"
 #include "core/FileIO.h"
 #include "core/TextUtil.h"
-#include "core/AnalysisState.h"
 
 namespace kor {
 

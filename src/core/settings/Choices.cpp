@@ -65,38 +65,63 @@ std::vector<std::string> names_in(const NameTable<Choice, N>& table) {
 }  // namespace
 
 BandUnit band_unit_of(const AnalysisSettings& s) {
-    if (s.band_use_raw) return BandUnit::raw_scores;
-    if (s.band_use_percent) return BandUnit::percentages;
-    if (s.band_use_letters) return BandUnit::grade_letters;
+    if (s.band_use_raw)
+        return BandUnit::raw_scores;
+    if (s.band_use_percent)
+        return BandUnit::percentages;
+    if (s.band_use_letters)
+        return BandUnit::grade_letters;
     return BandUnit::none;
 }
 
 ExamineeOrder examinee_order_of(const AnalysisSettings& s) {
-    if (s.sort_exam_label) return ExamineeOrder::label;
-    if (s.sort_exam_score) return ExamineeOrder::score;
+    if (s.sort_exam_label)
+        return ExamineeOrder::label;
+    if (s.sort_exam_score)
+        return ExamineeOrder::score;
     return ExamineeOrder::none;
 }
 
 ItemOrder item_order_of(const AnalysisSettings& s) {
-    if (s.sort_item_diff) return ItemOrder::difficulty;
-    if (s.sort_item_disc) return ItemOrder::discrimination;
-    if (s.sort_item_pbis) return ItemOrder::point_biserial;
-    if (s.sort_item_adjp) return ItemOrder::adjusted_point_biserial;
+    if (s.sort_item_diff)
+        return ItemOrder::difficulty;
+    if (s.sort_item_disc)
+        return ItemOrder::discrimination;
+    if (s.sort_item_pbis)
+        return ItemOrder::point_biserial;
+    if (s.sort_item_adjp)
+        return ItemOrder::adjusted_point_biserial;
     return ItemOrder::number;
 }
 
-const char* name_of(BandUnit unit) { return name_in(band_unit_table, unit); }
-const char* name_of(ExamineeOrder order) { return name_in(examinee_order_table, order); }
-const char* name_of(ItemOrder order) { return name_in(item_order_table, order); }
+const char* name_of(BandUnit unit) {
+    return name_in(band_unit_table, unit);
+}
+const char* name_of(ExamineeOrder order) {
+    return name_in(examinee_order_table, order);
+}
+const char* name_of(ItemOrder order) {
+    return name_in(item_order_table, order);
+}
 
-std::optional<BandUnit> band_unit_named(std::string_view name) { return choice_in(band_unit_table, name); }
+std::optional<BandUnit> band_unit_named(std::string_view name) {
+    return choice_in(band_unit_table, name);
+}
 std::optional<ExamineeOrder> examinee_order_named(std::string_view name) {
     return choice_in(examinee_order_table, name);
 }
-std::optional<ItemOrder> item_order_named(std::string_view name) { return choice_in(item_order_table, name); }
+std::optional<ItemOrder> item_order_named(std::string_view name) {
+    return choice_in(item_order_table, name);
+}
 
-std::vector<std::string> band_unit_names() { return names_in(band_unit_table); }
-std::vector<std::string> examinee_order_names() { return names_in(examinee_order_table); }
-std::vector<std::string> item_order_names() { return names_in(item_order_table); }
+std::vector<std::string> band_unit_names() {
+    return names_in(band_unit_table);
+}
+std::vector<std::string> examinee_order_names() {
+    return names_in(examinee_order_table);
+}
+std::vector<std::string> item_order_names() {
+    return names_in(item_order_table);
+}
 
 }  // namespace kor

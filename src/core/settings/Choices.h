@@ -19,7 +19,13 @@ enum class BandUnit { none, raw_scores, percentages, grade_letters };
 // "Do NOT Sort Examinees", "Sort Examinees by Label", "... by Score".
 enum class ExamineeOrder { none, label, score };
 // "Sort Items by Item Number", "... by Difficulty", ... .
-enum class ItemOrder { number, difficulty, discrimination, point_biserial, adjusted_point_biserial };
+enum class ItemOrder {
+    number,
+    difficulty,
+    discrimination,
+    point_biserial,
+    adjusted_point_biserial
+};
 
 // The choice the settings' flags make.
 BandUnit band_unit_of(const AnalysisSettings& settings);

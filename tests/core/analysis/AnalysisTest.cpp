@@ -1,5 +1,3 @@
-#include "core/analysis/Analysis.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,6 +5,7 @@
 #include <string>
 
 #include "app/ProgramState.h"
+#include "core/analysis/Analysis.h"
 #include "core/data/Loader.h"
 #include "support/DataSets.h"
 

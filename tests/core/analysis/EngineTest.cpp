@@ -19,7 +19,8 @@ namespace {
 
 // A data set typed into the editor: two-character labels "01", "02", ...
 std::unique_ptr<ProgramState> typed(const std::string& key, const std::string& options,
-                                    const std::vector<std::string>& responses, const std::string& include = "") {
+                                    const std::vector<std::string>& responses,
+                                    const std::string& include = "") {
     std::vector<std::string> lines;
     for (std::size_t i = 0; i < responses.size(); ++i) {
         const std::string label = (i + 1 < 10 ? "0" : "") + std::to_string(i + 1);
@@ -108,7 +109,8 @@ TEST(Scoring, NoIncludedItemRefusesTheAnalysis) {
     Outcome outcome = run_analysis(*state);
     ASSERT_TRUE(outcome.refused);
     EXPECT_EQ(outcome.messages.back(),
-              "No items are included in the analysis -- mark at least one item Y or A in the INCLUDE line");
+              "No items are included in the analysis -- mark at least one item Y or A in the "
+              "INCLUDE line");
     EXPECT_FALSE(state->results.analysed);
 }
 
@@ -130,7 +132,8 @@ TEST(ScoreStatistics, MedianMeanAndVarianceByHand) {
     EXPECT_NEAR(*s.mean_se, 2.0 / std::sqrt(3.0), 1e-12);
     EXPECT_FALSE(describe_scores({7}).mean_se.has_value());
     EXPECT_NEAR(*describe_scores({1, 2, 3, 4}).mean_se, std::sqrt(5.0 / 12.0), 1e-12);
-    // Extra credit can lift every score above the possible total: the minimum is still the smallest score.
+    // Extra credit can lift every score above the possible total: the minimum is still the smallest
+    // score.
     EXPECT_EQ(describe_scores({12.5, 11.0}).min, 11.0);
 }
 
@@ -186,8 +189,8 @@ TEST(Groups, TwentySevenPercentOfThirtyDistinctScoresIsEightEach) {
 
 TEST(Groups, TiesAtTheCutJoinTheGroup) {
     // Ten examinees, scores 0,1,1,1,1,2,2,3,3,3; at 27% both groups have 3 nominal members.
-    auto state = typed("AAA", "444",
-                       {"BBB", "ABB", "ABB", "ABB", "ABB", "AAB", "AAB", "AAA", "AAA", "AAA"});
+    auto state =
+        typed("AAA", "444", {"BBB", "ABB", "ABB", "ABB", "ABB", "AAB", "AAB", "AAA", "AAA", "AAA"});
     analyse(*state);
     const AnalysisResults& r = state->results;
     EXPECT_EQ(r.low_group_max_score, 1);
@@ -241,7 +244,8 @@ TEST(NormalCurve, DeviateAndOrdinateOfEightyFourPercent) {
 
 TEST(NormalCurve, LogGammaAgreesWithTheLibrary) {
     for (double x : {0.5, 1.0, 2.5, 10.0, 5000.0, 5000.5}) {
-        EXPECT_NEAR(log_gamma(x), std::lgamma(x), 1e-8 * std::max(1.0, std::fabs(std::lgamma(x)))) << x;
+        EXPECT_NEAR(log_gamma(x), std::lgamma(x), 1e-8 * std::max(1.0, std::fabs(std::lgamma(x))))
+            << x;
     }
 }
 
@@ -326,8 +330,9 @@ TEST(Grades, CategoriesAtCutsWithAndWithoutRounding) {
 }
 
 TEST(Grades, AssignedFromRoundedOrAbsolutePercentages) {
-    auto state = typed(std::string(100, 'A'), std::string(100, '4'),
-                  {std::string(89, 'A') + std::string(11, 'B'), std::string(90, 'A') + std::string(10, 'B')});
+    auto state = typed(
+        std::string(100, 'A'), std::string(100, '4'),
+        {std::string(89, 'A') + std::string(11, 'B'), std::string(90, 'A') + std::string(10, 'B')});
     AnalysisSettings& s = state->settings;
     s.num_grade_cats = 2;
     s.grade_min_percent[1] = 90;

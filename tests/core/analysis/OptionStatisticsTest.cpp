@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "support/DataSets.h"
 #include "app/ProgramState.h"
 #include "core/analysis/Analysis.h"
 #include "core/analysis/OptionStatistics.h"
 #include "core/data/Loader.h"
+#include "support/DataSets.h"
 
 namespace kor {
 namespace {

@@ -1,10 +1,10 @@
-#include "core/analysis/RecordSort.h"
-
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
 #include <vector>
+
+#include "core/analysis/RecordSort.h"
 
 namespace kor {
 namespace {
@@ -28,12 +28,14 @@ TEST(RecordSort, FastSortGivesTheLiteralPermutationOnRandomDataFullOfTies) {
     std::mt19937 random(20261208);
     for (int round = 0; round < 3000; ++round) {
         const auto n = std::uniform_int_distribution<int>(0, 120)(random);
-        const auto distinct = std::uniform_int_distribution<int>(1, round % 3 == 0 ? 3 : 40)(random);
+        const auto distinct =
+            std::uniform_int_distribution<int>(1, round % 3 == 0 ? 3 : 40)(random);
         std::vector<std::int64_t> keys(static_cast<std::size_t>(n));
         for (auto& key : keys) {
             key = std::uniform_int_distribution<int>(0, distinct - 1)(random);
         }
-        ASSERT_EQ(selection_sort_order(keys), literal_selection_sort_order(keys)) << "round " << round;
+        ASSERT_EQ(selection_sort_order(keys), literal_selection_sort_order(keys))
+            << "round " << round;
     }
 }
 
@@ -50,11 +52,13 @@ TEST(RecordSort, LabelRanksCompareByCharacterCode) {
     std::mt19937 random(11);
     const std::string alphabet = "aB b\xe9Z";  // upper case before lower case; byte 0xE9 last
     for (int round = 0; round < 500; ++round) {
-        std::vector<std::string> labels(static_cast<std::size_t>(std::uniform_int_distribution<int>(0, 60)(random)));
+        std::vector<std::string> labels(
+            static_cast<std::size_t>(std::uniform_int_distribution<int>(0, 60)(random)));
         for (auto& label : labels) {
             const auto length = std::uniform_int_distribution<int>(0, 3)(random);
             for (int c = 0; c < length; ++c) {
-                label += alphabet[static_cast<std::size_t>(std::uniform_int_distribution<int>(0, 5)(random))];
+                label += alphabet[static_cast<std::size_t>(
+                    std::uniform_int_distribution<int>(0, 5)(random))];
             }
         }
         const auto ranks = ranks_of(labels);
@@ -65,7 +69,8 @@ TEST(RecordSort, LabelRanksCompareByCharacterCode) {
         for (std::size_t a = k.size(); a-- > 1;) {
             std::size_t m = a;
             for (std::size_t p = a; p-- > 0;) {
-                if (k[p].compare(k[m]) > 0) m = p;
+                if (k[p].compare(k[m]) > 0)
+                    m = p;
             }
             if (m != a) {
                 std::swap(k[a], k[m]);
@@ -74,8 +79,10 @@ TEST(RecordSort, LabelRanksCompareByCharacterCode) {
         }
         ASSERT_EQ(selection_sort_order(ranks), order) << "round " << round;
     }
-    EXPECT_LT(ranks_of(std::vector<std::string>{"B", "a"})[0], ranks_of(std::vector<std::string>{"B", "a"})[1]);
-    EXPECT_LT(ranks_of(std::vector<std::string>{"z", "\xe9"})[0], ranks_of(std::vector<std::string>{"z", "\xe9"})[1]);
+    EXPECT_LT(ranks_of(std::vector<std::string>{"B", "a"})[0],
+              ranks_of(std::vector<std::string>{"B", "a"})[1]);
+    EXPECT_LT(ranks_of(std::vector<std::string>{"z", "\xe9"})[0],
+              ranks_of(std::vector<std::string>{"z", "\xe9"})[1]);
 }
 
 TEST(RecordSort, RealRanksKeepEqualValuesEqual) {

@@ -1,8 +1,8 @@
-#include "core/data/Codes.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "core/data/Codes.h"
 
 namespace kor {
 namespace {

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "app/ProgramState.h"
 #include "app/forms/InputFileForms.h"
 #include "core/FileIO.h"
-#include "app/ProgramState.h"
 #include "core/analysis/Analysis.h"
 #include "core/analysis/Scoring.h"
 #include "core/data/AltAnswers.h"
@@ -26,8 +26,9 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-std::unique_ptr<ProgramState> typed(const std::string& key, const std::string& options, const std::string& include,
-                                    const Lines& lines, int label_length = 3) {
+std::unique_ptr<ProgramState> typed(const std::string& key, const std::string& options,
+                                    const std::string& include, const Lines& lines,
+                                    int label_length = 3) {
     return testing::typed({.title = "Quiz",
                            .label_length = label_length,
                            .key = key,
@@ -94,15 +95,31 @@ std::string saved_input_file(const ProgramState& state, const std::string& name)
 // right: the converted data set has no alternatives, scores as before, and
 // the way back brings the include line and the alternatives back.
 TEST(RightWrong, AlternativesAreFoldedInAndComeBackWithTheOriginalData) {
-    const Lines file = {"KOR: Korvath (version 6)", "Title         = Alternatives", "Comments      = ",
-                        "# Examinees   = 4",        "# Items       = 3",            "Missing Data  = 9",
-                        "Not reached   = x",        "Label Length  = 3",            "Answer Key    = ABC",
-                        "# Options     = 444",      "Item Analyzed = AYY",          "High Group D% = 27",
-                        "Low Group D%  = 27",       "Partial Credit= NO",           "MC Points     = NO",
-                        "S01ABC",                   "S02BBC",                       "S03CAB",
-                        "S04ABA",                   "# Grades      = 0",            "#Alternatives = 1",
-                        "Item #        = 1",        "Alternatives  = 1 2 * * * * * * * ",
-                        "#Content Areas= 0",        "#Cognitives   = 0"};
+    const Lines file = {"KOR: Korvath (version 6)",
+                        "Title         = Alternatives",
+                        "Comments      = ",
+                        "# Examinees   = 4",
+                        "# Items       = 3",
+                        "Missing Data  = 9",
+                        "Not reached   = x",
+                        "Label Length  = 3",
+                        "Answer Key    = ABC",
+                        "# Options     = 444",
+                        "Item Analyzed = AYY",
+                        "High Group D% = 27",
+                        "Low Group D%  = 27",
+                        "Partial Credit= NO",
+                        "MC Points     = NO",
+                        "S01ABC",
+                        "S02BBC",
+                        "S03CAB",
+                        "S04ABA",
+                        "# Grades      = 0",
+                        "#Alternatives = 1",
+                        "Item #        = 1",
+                        "Alternatives  = 1 2 * * * * * * * ",
+                        "#Content Areas= 0",
+                        "#Cognitives   = 0"};
     std::string text;
     for (const std::string& line : file) {
         text += line + "\r\n";
@@ -202,7 +219,8 @@ TEST(ConvertMenuState, OffersOnlyTheWayBackWhileTheDataAreRightWrong) {
     EXPECT_EQ(view.heading, "DATA are in ORIGINAL FORMAT");
     EXPECT_EQ(view.toggle_caption, "RECODE data as RIGHT-WRONG");
     EXPECT_FALSE(view.toggle_checked);
-    EXPECT_TRUE(view.to_right_wrong && view.to_numbers && view.to_letters && view.back_to_original_lines);
+    EXPECT_TRUE(view.to_right_wrong && view.to_numbers && view.to_letters &&
+                view.back_to_original_lines);
     EXPECT_FALSE(view.back_from_right_wrong);
 
     toggle_right_wrong(state, menu);
@@ -211,7 +229,8 @@ TEST(ConvertMenuState, OffersOnlyTheWayBackWhileTheDataAreRightWrong) {
     EXPECT_EQ(view.toggle_caption, "DATA ARE CODED AS RIGHT-WRONG");
     EXPECT_TRUE(view.toggle_checked);
     EXPECT_TRUE(view.back_from_right_wrong);
-    EXPECT_FALSE(view.to_right_wrong || view.to_numbers || view.to_letters || view.back_to_original_lines);
+    EXPECT_FALSE(view.to_right_wrong || view.to_numbers || view.to_letters ||
+                 view.back_to_original_lines);
 
     toggle_right_wrong(state, menu);
     EXPECT_EQ(convert_menu_view(state, menu).heading, "DATA are in ORIGINAL FORMAT");

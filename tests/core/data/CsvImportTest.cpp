@@ -4,11 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "core/Encoding.h"
 #include "app/ProgramState.h"
+#include "app/forms/EditorModel.h"
+#include "core/Encoding.h"
 #include "core/data/CsvImport.h"
-#include "app/forms/EditorModel.h"
-#include "app/forms/EditorModel.h"
 #include "core/data/Loader.h"
 
 namespace kor {

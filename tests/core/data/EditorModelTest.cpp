@@ -1,10 +1,9 @@
-#include "app/forms/EditorModel.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "app/ProgramState.h"
+#include "app/forms/EditorModel.h"
 #include "app/forms/PartialCreditForm.h"
 
 namespace kor {
@@ -56,7 +55,8 @@ TEST(EditorChecks, TypedCountsAreCheckedAndEnableTheTable) {
     Outcome wide = label_length_changed(*state);
     ASSERT_TRUE(wide.refused);
     EXPECT_EQ(wide.messages.back(),
-              "Length of Examinee ID Label plus data must be less than 105 -- maximum label length here must be < 83");
+              "Length of Examinee ID Label plus data must be less than 105 -- maximum label length "
+              "here must be < 83");
 
     state->editor.items = "99999999999";
     state->editor.label_length = "12";
@@ -65,9 +65,11 @@ TEST(EditorChecks, TypedCountsAreCheckedAndEnableTheTable) {
 
     state->editor.label_length = "106";
     EXPECT_EQ(label_length_changed(*state).messages.back(),
-              "Length of Examinee ID Label plus data must be less than 105 (even smaller if you want any data)");
+              "Length of Examinee ID Label plus data must be less than 105 (even smaller if you "
+              "want any data)");
     state->editor.label_length = "-2";
-    EXPECT_EQ(label_length_changed(*state).messages.back(), "Length of Examinee ID Label must be positive value");
+    EXPECT_EQ(label_length_changed(*state).messages.back(),
+              "Length of Examinee ID Label must be positive value");
     state->editor.label_length = "12";
     EXPECT_FALSE(label_length_changed(*state).refused);
     EXPECT_EQ(state->editor_form.lbl_scale1, "Examinee ID|Item#    1    1    2 2");

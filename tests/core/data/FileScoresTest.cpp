@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/forms/InputFileForms.h"
 #include "app/ProgramState.h"
+#include "app/forms/InputFileForms.h"
 #include "core/analysis/Analysis.h"
 #include "core/analysis/Scoring.h"
 #include "core/data/InputFile.h"
@@ -23,7 +23,7 @@ struct FileParts {
     std::string key;
     std::string options;
     std::string include;
-    Lines data;              // label length 3
+    Lines data;               // label length 3
     Lines alternatives = {};  // the lines after "#Alternatives = n"
     std::string partial_credit = "NO";
 };
@@ -92,11 +92,16 @@ TEST(FileScores, AnAItemWithoutAlternativesIsScoredAgainstItsKey) {
 TEST(FileScores, ARefusedAlternativeLeavesTheItemScoredAgainstItsKey) {
     ProgramState state;
     const Analysed analysed =
-        analyse(state, {"2", "AB", "45", "AY", {"S01AB", "S02BB", "S030B"},
+        analyse(state, {"2",
+                        "AB",
+                        "45",
+                        "AY",
+                        {"S01AB", "S02BB", "S030B"},
                         {"Item #        = 1", "Alternatives  = 1 5 * * * * * * * "}});
-    EXPECT_EQ(analysed.read.messages,
-              Lines{"One of your alternative correct answers is not a value between 1 and the number "
-                    "of options for that item -- check item #1"});
+    EXPECT_EQ(
+        analysed.read.messages,
+        Lines{"One of your alternative correct answers is not a value between 1 and the number "
+              "of options for that item -- check item #1"});
     EXPECT_EQ(analysed.scores, (std::vector<int>{2, 1, 1}));
     // The refused cell is kept, so saving the file keeps what the user wrote.
     EXPECT_EQ(state.data.alt_answer_cells[1][1], "5");
@@ -105,7 +110,11 @@ TEST(FileScores, ARefusedAlternativeLeavesTheItemScoredAgainstItsKey) {
 TEST(FileScores, AConfirmedAlternativeCountsBesideTheKey) {
     ProgramState state;
     const Analysed analysed =
-        analyse(state, {"2", "AB", "44", "AY", {"S01AB", "S02DB", "S03CB"},
+        analyse(state, {"2",
+                        "AB",
+                        "44",
+                        "AY",
+                        {"S01AB", "S02DB", "S03CB"},
                         {"Item #        = 1", "Alternatives  = 1 4 * * * * * * * "}});
     EXPECT_TRUE(analysed.read.messages.empty());
     EXPECT_EQ(analysed.scores, (std::vector<int>{2, 2, 1}));
@@ -116,8 +125,13 @@ TEST(FileScores, AConfirmedAlternativeCountsBesideTheKey) {
 TEST(FileScores, RefusedPartialCreditIsOff) {
     const std::string key(99, 'A');
     ProgramState state;
-    const Analysed analysed = analyse(
-        state, {"99", key, std::string(99, '4') + "05", std::string(99, 'Y'), {"S01" + key + "05"}, {}, "5"});
+    const Analysed analysed = analyse(state, {"99",
+                                              key,
+                                              std::string(99, '4') + "05",
+                                              std::string(99, 'Y'),
+                                              {"S01" + key + "05"},
+                                              {},
+                                              "5"});
     EXPECT_EQ(analysed.read.messages,
               Lines{"Partial Credit can only be given if Number of Items is less than 99."});
     EXPECT_FALSE(state.data.partial_credit_on);

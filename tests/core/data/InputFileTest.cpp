@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "app/ProgramState.h"
 #include "app/forms/InputFileForms.h"
 #include "core/FileIO.h"
-#include "app/ProgramState.h"
 #include "core/data/InputFile.h"
 #include "support/DataSets.h"
 #include "support/TempFolder.h"
@@ -77,7 +77,6 @@ bool has_message(const Outcome& outcome, const std::string& text) {
 
 class InputFileTest : public ::testing::Test {
   protected:
-
     testing::TempFolder folder;
     ProgramState state;
 };

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "app/forms/InputFileForms.h"
 #include "app/ProgramState.h"
+#include "app/forms/InputFileForms.h"
 #include "core/analysis/Analysis.h"
 #include "core/data/InputFile.h"
 #include "core/data/LegacyInput.h"
@@ -278,21 +278,20 @@ TEST_F(LegacyInputTest, Version3HasTwoLevelsAndItemLinesEvenWithoutAreas) {
 TEST_F(LegacyInputTest, Version3ScalesAreTheScalesTheAnalysisUses) {
     const std::vector<std::string> two_areas = {"#Content Areas= 2", "Content Area 1= Algebra",
                                                 "Content Area 2= Geometry"};
-    ASSERT_TRUE(read(version3_lines({"# Grades      = 5", "A-            = 90",
-                                     "B-            = 80", "C-            = 70",
-                                     "D-            = 60"},
-                                    two_areas),
-                     InputLayout::version3)
-                    .messages.empty());
+    ASSERT_TRUE(
+        read(version3_lines({"# Grades      = 5", "A-            = 90", "B-            = 80",
+                             "C-            = 70", "D-            = 60"},
+                            two_areas),
+             InputLayout::version3)
+            .messages.empty());
     const EditorCloseResult closed = close_editor(state, EditorExit::close_and_analyze);
     ASSERT_FALSE(closed.show_editor_again);
     const Outcome analysed = run_analysis(state);
     ASSERT_TRUE(analysed.accepted()) << first_message(analysed);
     EXPECT_EQ(state.settings.num_grade_cats, 5);
-    const std::vector<double> five = {state.settings.grade_min_percent[1],
-                                      state.settings.grade_min_percent[2],
-                                      state.settings.grade_min_percent[3],
-                                      state.settings.grade_min_percent[4]};
+    const std::vector<double> five = {
+        state.settings.grade_min_percent[1], state.settings.grade_min_percent[2],
+        state.settings.grade_min_percent[3], state.settings.grade_min_percent[4]};
     EXPECT_EQ(five, (std::vector<double>{90, 80, 70, 60}));
     // Both examinees have 3 of 4 right: 75 %.
     EXPECT_EQ(state.results.examinee_records[1].Grade, "C-  ");
@@ -305,9 +304,9 @@ TEST_F(LegacyInputTest, Version3ScalesAreTheScalesTheAnalysisUses) {
         minimums.push_back(99 - 3 * k);
     }
     ProgramState twin;
-    ASSERT_TRUE(read_input_text(twin, crlf(version3_lines(twelve, two_areas)),
-                                InputLayout::version3)
-                    .messages.empty());
+    ASSERT_TRUE(
+        read_input_text(twin, crlf(version3_lines(twelve, two_areas)), InputLayout::version3)
+            .messages.empty());
     ASSERT_FALSE(close_editor(twin, EditorExit::close_and_analyze).show_editor_again);
     ASSERT_TRUE(run_analysis(twin).accepted());
     std::vector<double> stored;
@@ -320,10 +319,10 @@ TEST_F(LegacyInputTest, Version3ScalesAreTheScalesTheAnalysisUses) {
     EXPECT_EQ(twin.grade_form.txt_grade[12], "");
 
     ProgramState pass_fail;
-    ASSERT_TRUE(read_input_text(pass_fail,
-                                crlf(version3_lines({"# Grades      = 2", "Pass          = 65"},
-                                                    two_areas)),
-                                InputLayout::version3)
+    ASSERT_TRUE(read_input_text(
+                    pass_fail,
+                    crlf(version3_lines({"# Grades      = 2", "Pass          = 65"}, two_areas)),
+                    InputLayout::version3)
                     .messages.empty());
     EXPECT_EQ(pass_fail.grade_form.txt_grade[1], "65");
     EXPECT_EQ(pass_fail.settings.grade_min_percent[1], 65.0);

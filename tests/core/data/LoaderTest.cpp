@@ -1,5 +1,3 @@
-#include "core/data/Loader.h"
-
 #include <gtest/gtest.h>
 
 #include <array>
@@ -9,6 +7,7 @@
 
 #include "app/ProgramState.h"
 #include "core/data/AltAnswers.h"
+#include "core/data/Loader.h"
 #include "support/DataSets.h"
 
 namespace kor {
@@ -91,7 +90,8 @@ TEST(Loader, CountChecksComeInOrderWithTheirFocus) {
     {
         auto s = quiz();
         s->editor.label_length = "-1";
-        expect_refused(*s, "Length of Examinee ID Label must be positive value", "txt_label_length");
+        expect_refused(*s, "Length of Examinee ID Label must be positive value",
+                       "txt_label_length");
     }
 }
 
@@ -99,17 +99,19 @@ TEST(Loader, LabelLengthPlusItemsMayBe105) {
     auto state = quiz();
     state->editor.items = "100";
     state->editor.label_length = "6";
-    expect_refused(*state,
-                   "Length of Examinee ID Label plus data must be less than 105 -- maximum label length here "
-                   "must be < 5",
-                   "txt_label_length");
+    expect_refused(
+        *state,
+        "Length of Examinee ID Label plus data must be less than 105 -- maximum label length here "
+        "must be < 5",
+        "txt_label_length");
 
     // A huge typed length is refused the same way, without overflowing the sum.
     state->editor.label_length = "99999999999";
-    expect_refused(*state,
-                   "Length of Examinee ID Label plus data must be less than 105 -- maximum label length here "
-                   "must be < 5",
-                   "txt_label_length");
+    expect_refused(
+        *state,
+        "Length of Examinee ID Label plus data must be less than 105 -- maximum label length here "
+        "must be < 5",
+        "txt_label_length");
 
     state->editor.label_length = "5";
     state->editor.answer_key = std::string(100, 'A');
@@ -158,7 +160,8 @@ TEST(Loader, IncludeCodesAndShortIncludeLine) {
 
 TEST(Loader, OptionsMustBeSingleDigitsWithinTheMaximum) {
     const std::string text4 =
-        "Check Item #4. All # OPTIONS values should be single digit integers between 1 and 8 (you may want to "
+        "Check Item #4. All # OPTIONS values should be single digit integers between 1 and 8 (you "
+        "may want to "
         "change the Maximum Number of Options in the Options Menu)";
     {
         auto s = quiz();
@@ -182,7 +185,8 @@ TEST(Loader, OptionsMustBeSingleDigitsWithinTheMaximum) {
         s->editor.options = "4446";
         s->editor.answer_key = "ABCF";
         expect_refused(*s,
-                       "Check Item #4. All # OPTIONS values should be single digit integers between 1 and 5 (you "
+                       "Check Item #4. All # OPTIONS values should be single digit integers "
+                       "between 1 and 5 (you "
                        "may want to change the Maximum Number of Options in the Options Menu)",
                        "txt_options");
     }
@@ -209,11 +213,14 @@ TEST(Loader, KeyAboveMaximumShowsTwoMessages) {
     ASSERT_TRUE(outcome.refused);
     ASSERT_EQ(outcome.messages.size(), 2u);
     EXPECT_EQ(outcome.messages[0],
-              "All ANSWER KEY values should be single digit integers between 1 and 5 (or the letter equivalents: "
-              "A-E or A-H).  You can change the Maximum # Options to either 5 (default) or 8 in the Options Menu. "
+              "All ANSWER KEY values should be single digit integers between 1 and 5 (or the "
+              "letter equivalents: "
+              "A-E or A-H).  You can change the Maximum # Options to either 5 (default) or 8 in "
+              "the Options Menu. "
               "Check Item #3. ");
     EXPECT_EQ(outcome.messages[1],
-              "Check Item #3. All ANSWER KEY values should be single digit integers between 1 and 5 (you may "
+              "Check Item #3. All ANSWER KEY values should be single digit integers between 1 and "
+              "5 (you may "
               "want to change the Maximum # Options in the Options Menu)");
     EXPECT_EQ(outcome.focus, "txt_answer_key");
 }
@@ -223,34 +230,42 @@ TEST(Loader, KeyNineOrUnrecognisedPassesAndShortKeyIsRefused) {
     state->editor.answer_key = "9?CD";
     const Outcome outcome = load_test_data(*state);
     EXPECT_FALSE(outcome.refused);
-    EXPECT_EQ(state->data.key_digits, "99" "34");
+    EXPECT_EQ(state->data.key_digits,
+              "99"
+              "34");
     // Only the "?" is reported; the "9" means every answer counts, as typed.
     EXPECT_EQ(outcome.messages,
-              std::vector<std::string>{"Item #2: the ANSWER KEY character '?' is not an option, so every answer to "
-                                       "this item counts as correct (use 9 to mean this)"});
+              std::vector<std::string>{
+                  "Item #2: the ANSWER KEY character '?' is not an option, so every answer to "
+                  "this item counts as correct (use 9 to mean this)"});
 
     state->editor.answer_key = "AB";
-    expect_refused(*state, "The ANSWER KEY is shorter than the Number of Items -- check Item #3", "txt_answer_key");
+    expect_refused(*state, "The ANSWER KEY is shorter than the Number of Items -- check Item #3",
+                   "txt_answer_key");
 }
 
 // A key character that is no option and a key beyond the item's options
 // both load as coded, with one warning per item that stops nothing.
 TEST(Loader, KeyCharactersThatCannotMeanWhatWasTypedAreWarnedAbout) {
     const auto all_correct = [](int item, char c) {
-        return "Item #" + std::to_string(item) + ": the ANSWER KEY character '" + std::string(1, c) +
-               "' is not an option, so every answer to this item counts as correct (use 9 to mean this)";
+        return "Item #" + std::to_string(item) + ": the ANSWER KEY character '" +
+               std::string(1, c) +
+               "' is not an option, so every answer to this item counts as correct (use 9 to mean "
+               "this)";
     };
     const auto none_correct = [](int item, char c, int key, int options) {
-        return "Item #" + std::to_string(item) + ": the ANSWER KEY character '" + std::string(1, c) + "' is option " +
-               std::to_string(key) +
-               " but the item has only " + std::to_string(options) + " options, so nobody can answer it correctly";
+        return "Item #" + std::to_string(item) + ": the ANSWER KEY character '" +
+               std::string(1, c) + "' is option " + std::to_string(key) +
+               " but the item has only " + std::to_string(options) +
+               " options, so nobody can answer it correctly";
     };
     auto state = quiz();
     state->editor.answer_key = " Z-E";
     Outcome outcome = load_test_data(*state);
     ASSERT_FALSE(outcome.refused);
-    EXPECT_EQ(outcome.messages, (std::vector<std::string>{all_correct(1, ' '), all_correct(2, 'Z'),
-                                                          all_correct(3, '-'), none_correct(4, 'E', 5, 4)}));
+    EXPECT_EQ(outcome.messages,
+              (std::vector<std::string>{all_correct(1, ' '), all_correct(2, 'Z'),
+                                        all_correct(3, '-'), none_correct(4, 'E', 5, 4)}));
     EXPECT_EQ(state->data.key_digits, "9995");
 
     // "T" is an option of two-option items only; "H" is option 8 of 8 at most.
@@ -258,11 +273,13 @@ TEST(Loader, KeyCharactersThatCannotMeanWhatWasTypedAreWarnedAbout) {
     state->editor.answer_key = "THcd";
     outcome = load_test_data(*state);
     ASSERT_FALSE(outcome.refused);
-    EXPECT_EQ(outcome.messages, (std::vector<std::string>{none_correct(2, 'H', 8, 4), none_correct(4, 'd', 4, 3)}));
+    EXPECT_EQ(outcome.messages,
+              (std::vector<std::string>{none_correct(2, 'H', 8, 4), none_correct(4, 'd', 4, 3)}));
     EXPECT_EQ(state->data.key_digits, "1834");
     state->editor.answer_key = "AT0F";
     outcome = load_test_data(*state);
-    EXPECT_EQ(outcome.messages, (std::vector<std::string>{all_correct(2, 'T'), none_correct(4, 'F', 6, 3)}));
+    EXPECT_EQ(outcome.messages,
+              (std::vector<std::string>{all_correct(2, 'T'), none_correct(4, 'F', 6, 3)}));
 }
 
 TEST(Loader, ATabInADataLineIsOneColumnAndIsWarnedAbout) {
@@ -271,8 +288,9 @@ TEST(Loader, ATabInADataLineIsOneColumnAndIsWarnedAbout) {
     const Outcome outcome = load_test_data(*state);
     ASSERT_FALSE(outcome.refused);
     EXPECT_EQ(outcome.messages,
-              std::vector<std::string>{"Data line 2 holds a tab character: a tab counts as one column, not as a "
-                                       "separator, so check that the responses after it stand under their items"});
+              std::vector<std::string>{
+                  "Data line 2 holds a tab character: a tab counts as one column, not as a "
+                  "separator, so check that the responses after it stand under their items"});
     EXPECT_EQ(state->data.responses(2, 1), 9);
     EXPECT_EQ(state->data.responses(2, 2), 2);
 
@@ -316,7 +334,8 @@ TEST(Loader, DataLineCountMustMatch) {
     auto state = quiz();
     state->editor.data_lines.push_back("");  // a trailing empty line
     expect_refused(*state,
-                   "Number of Data Lines greater than Number of Examinees -- you might also check for blank lines "
+                   "Number of Data Lines greater than Number of Examinees -- you might also check "
+                   "for blank lines "
                    "at the end of the data.",
                    "txt_cases");
     state->editor.data_lines = {"S01ABCA"};
@@ -327,19 +346,22 @@ TEST(Loader, BlankAndShortDataLines) {
     auto state = quiz();
     state->editor.data_lines = {" ", "S02ABDD"};
     expect_refused(*state,
-                   "You may have a blank line in your data, therefore KOR cannot run --- Check the case following "
+                   "You may have a blank line in your data, therefore KOR cannot run --- Check the "
+                   "case following "
                    "case #0, ",
                    "MemoData");
 
     state->editor.data_lines = {"S01ABCA", "S"};
     expect_refused(*state,
-                   "You may have a blank line in your data, therefore KOR cannot run --- Check the case following "
+                   "You may have a blank line in your data, therefore KOR cannot run --- Check the "
+                   "case following "
                    "case #1, S01",
                    "MemoData");
 
     state->editor.data_lines = {"S01ABCA", "S02ABD"};
     expect_refused(*state,
-                   "You may have a case that is missing data --- even for missing data you must enter something, "
+                   "You may have a case that is missing data --- even for missing data you must "
+                   "enter something, "
                    "perhaps a period (.) --- Check case #2, S02",
                    "MemoData");
 }
@@ -349,7 +371,8 @@ TEST(Loader, FirstOfTwoErrorsIsReported) {
     state->editor.options = "44x4";
     state->editor.data_lines = {"S01"};
     expect_refused(*state,
-                   "Check Item #3. All # OPTIONS values should be single digit integers between 1 and 8 (you may "
+                   "Check Item #3. All # OPTIONS values should be single digit integers between 1 "
+                   "and 8 (you may "
                    "want to change the Maximum Number of Options in the Options Menu)",
                    "txt_options");
 }
@@ -361,14 +384,15 @@ TEST(Loader, RightWrongDataAllowAtMostTwoOptions) {
     state->editor.answer_key = "1111";
     state->editor.data_lines = {"S011010", "S020101"};
     expect_refused(*state,
-                   "For Right-Wrong data, the number of options must be less than or equal to 2 (see Item #4, and "
+                   "For Right-Wrong data, the number of options must be less than or equal to 2 "
+                   "(see Item #4, and "
                    "maybe others)",
                    "txt_options");
 }
 
 // Partial credit with label length 3 and 4 items: responses end at column 7.
 class PartialCreditLines : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         state = quiz();
         state->data.partial_credit_on = true;
@@ -397,7 +421,8 @@ TEST_F(PartialCreditLines, ExtraCharactersAreRefused) {
     Outcome outcome = load_line("S01ABCD123");
     ASSERT_TRUE(outcome.refused);
     EXPECT_EQ(outcome.messages.back(),
-              "You may have some extra blank spaces after your Partial Credit data (see case # S01).  Check and "
+              "You may have some extra blank spaces after your Partial Credit data (see case # "
+              "S01).  Check and "
               "remove blanks, if necessary.");
 }
 
@@ -421,7 +446,8 @@ TEST_F(PartialCreditLines, OptionsLineGetsTwoDigitsOfTotalPoints) {
     EXPECT_FALSE(outcome.refused);
     ASSERT_EQ(outcome.messages.size(), 1u);
     EXPECT_EQ(outcome.messages[0],
-              "You may have some extra blank spaces after your OPTIONS information.  Check and remove blanks, if "
+              "You may have some extra blank spaces after your OPTIONS information.  Check and "
+              "remove blanks, if "
               "necessary.");
     EXPECT_EQ(state->editor.options, "444412 ");
 }
@@ -511,8 +537,10 @@ TEST(CloseEditor, AFailedLoadShowsTheEditorAgain) {
 
 TEST(CloseEditor, ForgottenAlternativesStopOnceThenPass) {
     const std::string first_two =
-        "You may have changed the Include status of an item to A (for an alternative correct answer) but forgot "
-        "to set that alternative.  Click on the Data Editor OPTIONS menu and then click on SET ALTERNATIVE "
+        "You may have changed the Include status of an item to A (for an alternative correct "
+        "answer) but forgot "
+        "to set that alternative.  Click on the Data Editor OPTIONS menu and then click on SET "
+        "ALTERNATIVE "
         "CORRECT ANSWERS.";
     auto state = quiz();
     state->editor.include = "YYAY";
@@ -522,7 +550,8 @@ TEST(CloseEditor, ForgottenAlternativesStopOnceThenPass) {
     ASSERT_EQ(first.outcome.messages.size(), 1u);
     EXPECT_EQ(first.outcome.messages[0],
               first_two +
-                  "\r\n\r\nSome changes, such as changing to N or back to Y, do not require you to return to the "
+                  "\r\n\r\nSome changes, such as changing to N or back to Y, do not require you to "
+                  "return to the "
                   "SET ALTERNATIVE CORRECT ANSWERS screen --- just click CLOSE and ANALYZE again.");
     EXPECT_FALSE(state->data.include_changed);
 

@@ -1,8 +1,8 @@
-#include "core/data/OneBased.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "core/data/OneBased.h"
 
 namespace kor {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/FileIO.h"
 #include "app/ProgramState.h"
+#include "core/FileIO.h"
 #include "core/data/Loader.h"
 #include "core/data/TextImport.h"
 #include "support/TempFolder.h"
@@ -27,7 +27,6 @@ std::size_t commas_in(const std::string& line) {
 
 class TextImportTest : public ::testing::Test {
   protected:
-
     // The help window's sample inserted with its key line, completed as the
     // help tells the user, and loaded.
     void load_help_sample() {
@@ -76,7 +75,8 @@ TEST_F(TextImportTest, InsertTakesEveryLineAndCountsThem) {
 
 TEST_F(TextImportTest, InsertKeepsBytesAndAcceptsEveryLineEnd) {
     insert_text(state, "mixed.txt", "A1 \xE9\x31 \r\nB2\nC3\rD4");
-    EXPECT_EQ(state.editor.data_lines, (std::vector<std::string>{"A1 \xE9\x31 ", "B2", "C3", "D4"}));
+    EXPECT_EQ(state.editor.data_lines,
+              (std::vector<std::string>{"A1 \xE9\x31 ", "B2", "C3", "D4"}));
     EXPECT_EQ(state.editor.cases, "4");
 
     insert_text(state, "empty.txt", "");

@@ -8,15 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "app/Analyze.h"
+#include "app/ProgramState.h"
+#include "app/forms/GradingScaleFile.h"
 #include "app/forms/InputFileForms.h"
 #include "core/Encoding.h"
 #include "core/FileIO.h"
-#include "app/ProgramState.h"
 #include "core/data/InputFile.h"
 #include "core/data/Loader.h"
 #include "core/data/TextImport.h"
-#include "app/forms/GradingScaleFile.h"
-#include "app/Analyze.h"
 #include "reports/FullReport.h"
 #include "reports/ResultsFiles.h"
 #include "support/TempFolder.h"

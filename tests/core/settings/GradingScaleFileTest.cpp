@@ -1,5 +1,3 @@
-#include "app/forms/GradingScaleFile.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,9 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "core/FileIO.h"
 #include "app/ProgramState.h"
 #include "app/forms/GradeForm.h"
+#include "app/forms/GradingScaleFile.h"
+#include "core/FileIO.h"
 #include "support/TempFolder.h"
 
 namespace kor {
@@ -63,11 +62,13 @@ TEST(ScaleFile, ReadWithoutStoringOnlyFillsTheEdits) {
 
 TEST(ScaleFile, UserLineMustMatchInUpperCase) {
     auto state = std::make_unique<ProgramState>();
-    EXPECT_FALSE(load_scale_text(*state, "USER=yes\r\n2\r\nPass =\r\n70\r\nFail  \r\n", true).refused);
+    EXPECT_FALSE(
+        load_scale_text(*state, "USER=yes\r\n2\r\nPass =\r\n70\r\nFail  \r\n", true).refused);
     EXPECT_FALSE(state->settings.grade_user_defined);
     EXPECT_EQ(state->grade_form.scheme, GradeScheme::two);
 
-    EXPECT_FALSE(load_scale_text(*state, "USER=YES\r\n3\r\nTop\r\n80\r\nMid\r\n50\r\nLow\r\n", true).refused);
+    EXPECT_FALSE(load_scale_text(*state, "USER=YES\r\n3\r\nTop\r\n80\r\nMid\r\n50\r\nLow\r\n", true)
+                     .refused);
     EXPECT_TRUE(state->settings.grade_user_defined);
     EXPECT_EQ(state->settings.num_grade_cats, 3);
     EXPECT_EQ(state->settings.grade_label[2], "Mid");
@@ -79,7 +80,8 @@ TEST(ScaleFile, MalformedFilesEndTheLoadWithTheConversionError) {
     ASSERT_TRUE(bad_count.refused);
     EXPECT_EQ(bad_count.messages.back(), "'five' is not a valid integer value");
 
-    Outcome bad_minimum = load_scale_text(*state, "USER=NO\r\n5\r\nA-  =\r\n91\r\nB-  =\r\nabc\r\n", true);
+    Outcome bad_minimum =
+        load_scale_text(*state, "USER=NO\r\n5\r\nA-  =\r\n91\r\nB-  =\r\nabc\r\n", true);
     ASSERT_TRUE(bad_minimum.refused);
     EXPECT_EQ(bad_minimum.messages.back(), "'abc' is not a valid floating point value");
     EXPECT_EQ(state->settings.grade_min_percent[1], 91.0);  // read before the error: stays
@@ -90,7 +92,7 @@ TEST(ScaleFile, MalformedFilesEndTheLoadWithTheConversionError) {
 }
 
 class ScaleFileOnDisk : public ::testing::Test {
-protected:
+  protected:
     testing::TempFolder folder;
 };
 

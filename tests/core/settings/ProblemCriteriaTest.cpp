@@ -1,15 +1,15 @@
-#include "app/forms/ProblemItemForm.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "app/ProgramState.h"
+#include "app/forms/ProblemItemForm.h"
 
 namespace kor {
 namespace {
 
-Outcome ok_with(ProgramState& state, const char* plo, const char* phi, const char* d, const char* r, const char* a) {
+Outcome ok_with(ProgramState& state, const char* plo, const char* phi, const char* d, const char* r,
+                const char* a) {
     ProblemItemForm& form = state.problem_form;
     form.txt_crit_plo = plo;
     form.txt_crit_phi = phi;
@@ -36,24 +36,32 @@ TEST(ProblemCriteria, EachCriterionIsRefusedWithItsMessageAndFocus) {
         const char* focus;
     };
     const Case cases[] = {
-        {{"x", "0.95", "0", "0", "0"}, "Item Difficulty (low) criterion must be a numeric value between 0-1",
+        {{"x", "0.95", "0", "0", "0"},
+         "Item Difficulty (low) criterion must be a numeric value between 0-1",
          "txt_crit_plo"},
-        {{"0.2", "1.5", "0", "0", "0"}, "Item Difficulty (high) criterion must be a numeric value between 0-1",
+        {{"0.2", "1.5", "0", "0", "0"},
+         "Item Difficulty (high) criterion must be a numeric value between 0-1",
          "txt_crit_phi"},
         {{"0.95", "0.95", "0", "0", "0"},
-         "Item Difficulty (high) criterion must be greater than Item Difficulty (low) criterion", "txt_crit_phi"},
+         "Item Difficulty (high) criterion must be greater than Item Difficulty (low) criterion",
+         "txt_crit_phi"},
         {{"0.9", "0.1", "0", "0", "0"},
-         "Item Difficulty (high) criterion must be greater than Item Difficulty (low) criterion", "txt_crit_phi"},
-        {{"0.2", "0.9", "-1.1", "0", "0"}, "Discrimination Index criterion must be a numeric value between -1 and 1",
+         "Item Difficulty (high) criterion must be greater than Item Difficulty (low) criterion",
+         "txt_crit_phi"},
+        {{"0.2", "0.9", "-1.1", "0", "0"},
+         "Discrimination Index criterion must be a numeric value between -1 and 1",
          "txt_crit_d"},
         {{"0.2", "0.9", "0", "2", "0"},
-         "Point-Biserial Correlation criterion must be a numeric value between -1 and 1", "txt_crit_r"},
+         "Point-Biserial Correlation criterion must be a numeric value between -1 and 1",
+         "txt_crit_r"},
         {{"0.2", "0.9", "0", "0", ""},
-         "Adjusted Point-Biserial Correlation criterion must be a numeric value between -1 and 1", "txt_crit_a"},
+         "Adjusted Point-Biserial Correlation criterion must be a numeric value between -1 and 1",
+         "txt_crit_a"},
     };
     for (const Case& c : cases) {
         auto state = std::make_unique<ProgramState>();
-        Outcome outcome = ok_with(*state, c.texts[0], c.texts[1], c.texts[2], c.texts[3], c.texts[4]);
+        Outcome outcome =
+            ok_with(*state, c.texts[0], c.texts[1], c.texts[2], c.texts[3], c.texts[4]);
         ASSERT_TRUE(outcome.refused) << c.message;
         ASSERT_EQ(outcome.messages.size(), 1u);
         EXPECT_EQ(outcome.messages[0], c.message);
@@ -98,7 +106,8 @@ TEST(ProblemCriteria, UseProblemItemCriteriaRoundTrip) {
     auto state = std::make_unique<ProgramState>();
     toggle_problem_criteria(*state);  // unchecked: the remove values
     const ProblemItemForm& f = state->problem_form;
-    EXPECT_EQ(f.txt_crit_plo + " " + f.txt_crit_phi + " " + f.txt_crit_d + " " + f.txt_crit_r + " " + f.txt_crit_a,
+    EXPECT_EQ(f.txt_crit_plo + " " + f.txt_crit_phi + " " + f.txt_crit_d + " " + f.txt_crit_r +
+                  " " + f.txt_crit_a,
               "0 1 -1 -1 -1");
     EXPECT_TRUE(state->settings.problem_criteria_off);
     EXPECT_DOUBLE_EQ(state->settings.crit_p_low, 0.20);  // nothing in force changes before OK

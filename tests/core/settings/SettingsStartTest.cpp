@@ -11,7 +11,8 @@ TEST(StartValues, AFreshStateHoldsTheProgramsStartSettings) {
     auto state = std::make_unique<ProgramState>();
     const AnalysisSettings& s = state->settings;
     EXPECT_TRUE(s.sort_exam_none && !s.sort_exam_label && !s.sort_exam_score);
-    EXPECT_TRUE(s.sort_item_number && !s.sort_item_diff && !s.sort_item_disc && !s.sort_item_pbis && !s.sort_item_adjp);
+    EXPECT_TRUE(s.sort_item_number && !s.sort_item_diff && !s.sort_item_disc && !s.sort_item_pbis &&
+                !s.sort_item_adjp);
     EXPECT_TRUE(s.band_use_raw && !s.band_use_percent && !s.band_use_letters);
     EXPECT_TRUE(s.grade_round_percent);
     EXPECT_TRUE(s.print_grades_on_reports);

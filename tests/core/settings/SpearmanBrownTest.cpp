@@ -1,10 +1,9 @@
-#include "app/forms/SpearmanBrownForm.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "app/ProgramState.h"
+#include "app/forms/SpearmanBrownForm.h"
 
 namespace kor {
 namespace {
@@ -73,7 +72,8 @@ TEST(SpearmanBrown, NumbersAreShownWithTheUsersSeparator) {
 
 TEST(SpearmanBrown, TargetsOfOneAndAboveNinetyNineAreRefused) {
     const char* message =
-        "Reliability must a numeric value between 0.0 and 0.99 -- note that if desired reliability is 1.0, the "
+        "Reliability must a numeric value between 0.0 and 0.99 -- note that if desired reliability "
+        "is 1.0, the "
         "formula results in an undefined value.";
     for (const char* text : {"1.0", "0.995", "-0.1"}) {
         auto state = analysed(0.684, 47);
@@ -100,7 +100,8 @@ TEST(SpearmanBrown, NoReliabilityLeavesTheAnswersEmpty) {
     Outcome outcome = calculate_spearman_brown(*state);
     ASSERT_TRUE(outcome.refused);
     EXPECT_EQ(outcome.messages.back(),
-              "The reliability of the analyzed test is 0, so the Spearman-Brown formula cannot be applied.");
+              "The reliability of the analyzed test is 0, so the Spearman-Brown formula cannot be "
+              "applied.");
     EXPECT_EQ(state->spearman_form.txt_totalitems, "");
     EXPECT_FALSE(state->spearman_form.lbl_more_fewer_visible);
 }

@@ -156,13 +156,17 @@ TEST_F(ApplicationFlow, UnsavedChangesFollowOpeningEditingAndSaving) {
     ASSERT_FALSE(app.save_input_file(at("set1.kor")).refused);
     EXPECT_FALSE(app.has_unsaved_changes());
     // Settings travel in the file but are not the data.
-    state.settings.upper_group_percent_text = "30";
+    app.set_group_texts("30", app.state().settings.lower_group_percent_text);
     EXPECT_FALSE(app.has_unsaved_changes());
-    state.editor.answer_key += "1";
+    edited = app.state().editor;
+    edited.answer_key += "1";
+    app.set_editor_texts(edited);
     EXPECT_TRUE(app.has_unsaved_changes());
     app.new_data_set();
     EXPECT_FALSE(app.has_unsaved_changes());
-    state.editor.title = "typed";
+    edited = app.state().editor;
+    edited.title = "typed";
+    app.set_editor_texts(edited);
     EXPECT_TRUE(app.has_unsaved_changes());
     ASSERT_FALSE(app.open_input_file(at("set1.kor")).refused);
     EXPECT_FALSE(app.has_unsaved_changes());

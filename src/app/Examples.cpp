@@ -17,10 +17,6 @@ namespace kor {
 
 namespace {
 
-std::size_t at(int k) {
-    return static_cast<std::size_t>(k);
-}
-
 // ---------------------------------------------------------------- common steps
 
 // The data set is replaced, so nothing of the previous one may remain: its

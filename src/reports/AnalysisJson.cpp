@@ -17,10 +17,6 @@ namespace kor {
 
 namespace {
 
-std::size_t at(int position) {
-    return static_cast<std::size_t>(position);
-}
-
 // Writes the members of one object, each a name and a value.
 class Members {
   public:

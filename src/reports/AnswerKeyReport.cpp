@@ -16,10 +16,6 @@ constexpr int numbers_per_line = 20;  // included and excluded item lists
 constexpr int answers_per_line = 10;  // correct-answer list
 constexpr int highest_charted_option = 9;
 
-std::size_t at(int position) {
-    return static_cast<std::size_t>(position);
-}
-
 void add_ruled_heading(Lines& lines, const std::string& heading) {
     const std::string rule(heading.size(), '=');
     lines.push_back(rule);

@@ -11,10 +11,6 @@ namespace kor {
 
 namespace {
 
-std::size_t at(int position) {
-    return static_cast<std::size_t>(position);
-}
-
 constexpr int percent_decimals = 2;
 constexpr int proportion_decimals = 3;
 

@@ -17,10 +17,6 @@ namespace kor {
 
 namespace {
 
-std::size_t at(int i) {
-    return static_cast<std::size_t>(i);
-}
-
 std::string named(const std::string& map_name, const std::string& suffix,
                   const std::string& plain) {
     return map_name.empty() || map_name == unsaved_name ? plain : map_name + suffix;

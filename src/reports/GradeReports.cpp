@@ -32,10 +32,6 @@ constexpr int examinee_banner_lines = 3;
 const char* const code_legend = "1=Aa1, 2=Bb2, 3=Cc3, 4=Dd4, 5=Ee5, 9=Missing, X=Excluded Item";
 const char* const column_separator = "    |   ";
 
-std::size_t at(int i) {
-    return static_cast<std::size_t>(i);
-}
-
 std::string number2(int j) {
     return right(whole(j), 2);
 }

@@ -22,10 +22,6 @@ using html::attribute;
 using html::element;
 using Lines = std::vector<std::string>;
 
-std::size_t at(int position) {
-    return static_cast<std::size_t>(position);
-}
-
 // A coordinate of a picture: one decimal is finer than a pixel.
 std::string coordinate(double value) {
     return fixed(value, 1);

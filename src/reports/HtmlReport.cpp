@@ -27,10 +27,6 @@ using html::attribute;
 using html::element;
 using Lines = std::vector<std::string>;
 
-std::size_t at(int position) {
-    return static_cast<std::size_t>(position);
-}
-
 // ------------------------------------------------------------ markup
 
 std::string cell(std::string_view content, std::string_view css_class = {}) {

@@ -10,10 +10,6 @@ namespace kor {
 
 namespace {
 
-std::size_t at(int position) {
-    return static_cast<std::size_t>(position);
-}
-
 std::string blanks(int count) {
     return std::string(at(count > 0 ? count : 0), ' ');
 }

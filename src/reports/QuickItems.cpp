@@ -11,10 +11,6 @@ namespace kor {
 
 namespace {
 
-std::size_t at(int position) {
-    return static_cast<std::size_t>(position);
-}
-
 std::string item_label(int number) {
     const std::string_view prefix = number <= 9 ? "Item 0" : number <= 99 ? "Item " : "Item";
     return std::string(prefix) + whole(number);

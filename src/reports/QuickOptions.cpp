@@ -12,10 +12,6 @@ namespace kor {
 
 namespace {
 
-std::size_t at(int position) {
-    return static_cast<std::size_t>(position);
-}
-
 // Options shown for an item: its own number, within the eight counted.
 int shown_options(const TTestData& data, int item_number) {
     return std::clamp(static_cast<int>(data.item_options[at(item_number)]), 0, max_option_columns);

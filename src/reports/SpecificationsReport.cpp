@@ -21,10 +21,6 @@ constexpr std::size_t combined_step = 20;
 constexpr std::size_t combined_indent = 51;
 constexpr std::size_t cut_slack = 2;  // a comma this far past a cut joins the piece
 
-std::size_t at(int position) {
-    return static_cast<std::size_t>(position);
-}
-
 void add_ruled_heading(Lines& lines, const std::string& heading) {
     const std::string rule(heading.size(), '=');
     lines.push_back(rule);

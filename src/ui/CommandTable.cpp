@@ -25,8 +25,8 @@ QAction* CommandTable::addHidden(const char* name, const QString& caption,
     return action;
 }
 
-QAction* CommandTable::at(const char* name) const {
-    return commands_.at(name);
+QAction* CommandTable::at(MenuCommand command) const {
+    return commands_.at(command_name(command));
 }
 
 }  // namespace kor::ui

@@ -1,12 +1,15 @@
 #pragma once
 // The menu commands of a window, kept by object name: each is a QAction of
 // the window, in a menu or hidden (in no menu but in the window, so that its
-// shortcut still works), found again by its name to enable or check it.
+// shortcut still works); one the window enables or checks later is found
+// again by its MenuCommand.
 
 #include <QKeySequence>
 #include <QString>
 #include <map>
 #include <string>
+
+#include "app/forms/MainCommands.h"
 
 class QAction;
 class QMenu;
@@ -22,7 +25,8 @@ class CommandTable {
     QAction* add(QMenu* menu, const char* name, const QString& caption,
                  const QKeySequence& key = {});
     QAction* addHidden(const char* name, const QString& caption, const QKeySequence& key = {});
-    QAction* at(const char* name) const;
+    // A command the window changes after making it.
+    QAction* at(MenuCommand command) const;
 
   private:
     QWidget& window_;

@@ -45,7 +45,7 @@ QAction* DataEditorWindow::addHiddenCommand(const char* name, const QString& cap
     return commands_.addHidden(name, caption, key);
 }
 
-QAction* DataEditorWindow::command(const char* name) const {
+QAction* DataEditorWindow::command(MenuCommand name) const {
     return commands_.at(name);
 }
 
@@ -156,7 +156,7 @@ void DataEditorWindow::buildConvertMenu(QMenuBar& bar) {
     connect(addHiddenCommand("DataareRightWrongData1",
                              QStringLiteral("Data are Right-Wrong (0/1) Data")),
             &QAction::triggered, this, &DataEditorWindow::toggleRightWrong);
-    command("DataareRightWrongData1")->setCheckable(true);
+    command(MenuCommand::data_are_right_wrong)->setCheckable(true);
     const std::pair<const char*, Conversion> conversions[] = {
         {"ConvertDatatoRightWrongData1", Conversion::right_wrong},
         {"ConvertBacktoOriginalData1", Conversion::back_from_right_wrong},
@@ -223,16 +223,16 @@ void DataEditorWindow::buildHelpMenu(QMenuBar& bar) {
 // The Convert menu's state and "Set Table of Specifications..." follow the program state.
 void DataEditorWindow::refreshMenus() {
     const ConvertMenuView view = controller_.convertMenuView();
-    command("convert_heading1")->setText(toQt(view.heading));
-    QAction* toggle = command("DataareRightWrongData1");
+    command(MenuCommand::convert_heading)->setText(toQt(view.heading));
+    QAction* toggle = command(MenuCommand::data_are_right_wrong);
     toggle->setText(toQt(view.toggle_caption));
     toggle->setChecked(view.toggle_checked);
-    command("ConvertDatatoRightWrongData1")->setEnabled(view.to_right_wrong);
-    command("ConvertBacktoOriginalData1")->setEnabled(view.back_from_right_wrong);
-    command("ConvertDatatoNumbers1")->setEnabled(view.to_numbers);
-    command("ConvertDatatoLetters1")->setEnabled(view.to_letters);
-    command("ConvertDatabacktoOriginalLines1")->setEnabled(view.back_to_original_lines);
-    command("SetTableofSpecifications1")
+    command(MenuCommand::convert_to_right_wrong)->setEnabled(view.to_right_wrong);
+    command(MenuCommand::convert_back_to_original)->setEnabled(view.back_from_right_wrong);
+    command(MenuCommand::convert_to_numbers)->setEnabled(view.to_numbers);
+    command(MenuCommand::convert_to_letters)->setEnabled(view.to_letters);
+    command(MenuCommand::convert_back_to_original_lines)->setEnabled(view.back_to_original_lines);
+    command(MenuCommand::set_table_of_specs)
         ->setEnabled(controller_.state().editor_form.set_tos_enabled);
 }
 

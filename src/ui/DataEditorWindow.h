@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/forms/EditorModel.h"
+#include "app/forms/MainCommands.h"
 #include "core/data/InputFile.h"
 #include "core/data/Loader.h"
 #include "ui/CommandTable.h"
@@ -116,7 +117,7 @@ class DataEditorWindow : public QDialog {
                         const QKeySequence& key = {});
     QAction* addHiddenCommand(const char* name, const QString& caption,
                               const QKeySequence& key = {});
-    QAction* command(const char* name) const;
+    QAction* command(MenuCommand name) const;
     void refreshMenus();
     void newDataSet();
     void openKorFile(InputLayout layout);

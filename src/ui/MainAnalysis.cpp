@@ -31,13 +31,13 @@ void MainWindow::dataAccepted(const EditorCloseResult& result) {
         view->setEnabled(result.enable_view_buttons);
     }
     rdo_edit_data_->setChecked(true);
-    command("SaveKORInputFile1")->setEnabled(true);
+    command(MenuCommand::save_kor_input_file)->setEnabled(true);
 }
 
 void MainWindow::editorCancelled() {
     txt_map_name_->hide();
     rdo_edit_data_->setChecked(true);
-    command("SaveKORInputFile1")->setEnabled(false);
+    command(MenuCommand::save_kor_input_file)->setEnabled(false);
 }
 
 void MainWindow::analyze() {
@@ -72,19 +72,20 @@ void MainWindow::beginAnalysis() {
     setViewButtonsEnabled(false);
     setMenusEnabled(false);
     const bool may_save_grades = controller_.application().can_save_grade_reports();
-    command("SaveGradeReports1")->setEnabled(may_save_grades);
+    command(MenuCommand::save_grade_reports)->setEnabled(may_save_grades);
     chk_save_rpt_file_->setEnabled(may_save_grades);
     const bool may_view_grades = controller_.application().can_view_grade_reports();
-    command("ViewGradeReports1")->setEnabled(may_view_grades);
+    command(MenuCommand::view_grade_reports)->setEnabled(may_view_grades);
     btn_view_grades_->setEnabled(may_view_grades);
 }
 
 void MainWindow::endAnalysis() {
     rich_edit_qe_->setLines(controller_.examineePane());
     rich_edit_qi_->setLines(controller_.itemPane());
-    for (const char* on :
-         {"SaveItemFile1", "SaveResults1", "ViewResults1", "ViewExam1", "ViewItem1", "ViewOptions1",
-          "SaveRightWrongData1", "SpearmanBrownProphecy1"}) {
+    for (MenuCommand on :
+         {MenuCommand::save_item_file, MenuCommand::save_results, MenuCommand::view_results,
+          MenuCommand::view_exam, MenuCommand::view_item, MenuCommand::view_options,
+          MenuCommand::save_right_wrong_data, MenuCommand::spearman_brown_prophecy}) {
         command(on)->setEnabled(true);
     }
     btn_saveresults_->setEnabled(true);

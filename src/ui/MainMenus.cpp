@@ -85,7 +85,7 @@ QAction* MainWindow::addToggle(QMenu* menu, const char* name, const QString& cap
     return action;
 }
 
-QAction* MainWindow::command(const char* name) const {
+QAction* MainWindow::command(MenuCommand name) const {
     return commands_.at(name);
 }
 
@@ -348,9 +348,12 @@ void MainWindow::buildHelpMenu() {
 // ---------------------------------------------------------------- enabling
 
 void MainWindow::setStartState() {
-    for (const char* off : {"SaveKORInputFile1", "ViewResults1", "SaveResults1", "ViewExam1",
-                            "ViewItem1", "ViewOptions1", "ViewGradeReports1", "SaveGradeReports1",
-                            "SaveItemFile1", "SaveRightWrongData1", "SpearmanBrownProphecy1"}) {
+    for (MenuCommand off :
+         {MenuCommand::save_kor_input_file, MenuCommand::view_results, MenuCommand::save_results,
+          MenuCommand::view_exam, MenuCommand::view_item, MenuCommand::view_options,
+          MenuCommand::view_grade_reports, MenuCommand::save_grade_reports,
+          MenuCommand::save_item_file, MenuCommand::save_right_wrong_data,
+          MenuCommand::spearman_brown_prophecy}) {
         command(off)->setEnabled(false);
     }
     run_menu_->menuAction()->setEnabled(false);
@@ -395,24 +398,24 @@ void MainWindow::markOptionsChanged() {
 // The check marks show the settings in force, whoever changed them.
 void MainWindow::syncOptionChecks() {
     const AnalysisSettings& s = controller_.state().settings;
-    const std::pair<const char*, bool> checks[] = {
-        {"PrintGradesonIndividualReports1", s.print_grades_on_reports},
-        {"RoundPercentageScoresforLetterGrades1", s.grade_round_percent},
-        {"UseAbsolutePercentagesforLetterGrades1", !s.grade_round_percent},
-        {"ShowProblemItems1", s.suggest_problem_items},
-        {"International1", !s.problem_criteria_off},
-        {"rdo_sort_none", s.sort_exam_none},
-        {"rdo_sort_name", s.sort_exam_label},
-        {"rdo_sort_scor", s.sort_exam_score},
-        {"rdo_sort_numb", s.sort_item_number},
-        {"rdo_sort_diff", s.sort_item_diff},
-        {"rdo_sort_disc", s.sort_item_disc},
-        {"rdo_sort_pbis", s.sort_item_pbis},
-        {"rdo_sort_adjp", s.sort_item_adjp},
-        {"rdo_use_raw", s.band_use_raw},
-        {"rdo_use_percent", s.band_use_percent},
-        {"ChangeSeedValueeverytimeGeneratorisCalled1", s.change_seed_each_call},
-        {"AutomaticallySaveKORfilewhensavingresults1", s.auto_save_kor_file},
+    const std::pair<MenuCommand, bool> checks[] = {
+        {MenuCommand::print_grades_on_reports, s.print_grades_on_reports},
+        {MenuCommand::round_percentages, s.grade_round_percent},
+        {MenuCommand::absolute_percentages, !s.grade_round_percent},
+        {MenuCommand::suggest_problem_items, s.suggest_problem_items},
+        {MenuCommand::use_problem_criteria, !s.problem_criteria_off},
+        {MenuCommand::sort_examinees_none, s.sort_exam_none},
+        {MenuCommand::sort_examinees_label, s.sort_exam_label},
+        {MenuCommand::sort_examinees_score, s.sort_exam_score},
+        {MenuCommand::sort_items_number, s.sort_item_number},
+        {MenuCommand::sort_items_difficulty, s.sort_item_diff},
+        {MenuCommand::sort_items_discrimination, s.sort_item_disc},
+        {MenuCommand::sort_items_pbis, s.sort_item_pbis},
+        {MenuCommand::sort_items_adjusted_pbis, s.sort_item_adjp},
+        {MenuCommand::bands_raw, s.band_use_raw},
+        {MenuCommand::bands_percent, s.band_use_percent},
+        {MenuCommand::change_seed_each_call, s.change_seed_each_call},
+        {MenuCommand::auto_save_kor_file, s.auto_save_kor_file},
     };
     for (const auto& [name, checked] : checks) {
         command(name)->setChecked(checked);
@@ -420,7 +423,7 @@ void MainWindow::syncOptionChecks() {
     // "No Grading Categories" clears the letters without moving the check
     // mark; only the band commands move it.
     if (s.band_use_letters) {
-        command("rdo_use_letters")->setChecked(true);
+        command(MenuCommand::bands_letters)->setChecked(true);
     }
 }
 

@@ -114,7 +114,7 @@ class MainWindow : public QMainWindow {
     QAction* addRadio(QMenu* menu, QActionGroup* group, const char* name, const QString& caption,
                       const QKeySequence& key = {});
     QAction* addToggle(QMenu* menu, const char* name, const QString& caption);
-    QAction* command(const char* name) const;
+    QAction* command(MenuCommand name) const;
     void setStartState();
     void setMenusEnabled(bool on);
     void setViewButtonsEnabled(bool on);

@@ -28,10 +28,6 @@ constexpr int item_row = 0;
 constexpr int area_row = 1;
 constexpr int level_row = 2;
 
-std::size_t at(int k) {
-    return static_cast<std::size_t>(k);
-}
-
 QTableWidget* itemGrid(QWidget* parent, const char* name) {
     auto* grid = new QTableWidget(grid_rows, 0, parent);
     grid->setObjectName(QLatin1String(name));

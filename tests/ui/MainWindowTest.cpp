@@ -120,6 +120,16 @@ class MainWindowTest : public QObject {
         QVERIFY(s.command("RoundPercentageScoresforLetterGrades1")->isChecked());
         QVERIFY(s.command("AutomaticallySaveKORfilewhensavingresults1")->isChecked());
         QVERIFY(!s.command("ChangeSeedValueeverytimeGeneratorisCalled1")->isChecked());
+        // Every command a window changes later is an action of the main
+        // window or of the data editor under the name it is kept by.
+        for (int k = 0; k <= static_cast<int>(MenuCommand::set_table_of_specs); ++k) {
+            const char* name = command_name(static_cast<MenuCommand>(k));
+            const QString object = QLatin1String(name);
+            QVERIFY2(!object.isEmpty(), "a menu command without its object name");
+            QVERIFY2(s.window->findChild<QAction*>(object) != nullptr ||
+                         s.editor().findChild<QAction*>(object) != nullptr,
+                     name);
+        }
     }
 
     void sampleSetsOneAndTwoShowTheirTitlesNumbersInTheQuickPanes() {

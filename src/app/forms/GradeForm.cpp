@@ -50,10 +50,6 @@ const GradePreset* preset_with(int categories) {
     return nullptr;
 }
 
-std::size_t at(int k) {
-    return static_cast<std::size_t>(k);
-}
-
 void empty_rows(GradeForm& form) {
     form.lbl_grade.fill(std::string());
     form.txt_grade.fill(std::string());

@@ -20,10 +20,6 @@ constexpr std::size_t stored_label_length = 4;
 // A scale file holds a few dozen bytes; anything near this is not one.
 constexpr std::size_t scale_file_max_bytes = 64 * 1024;
 
-std::size_t at(int k) {
-    return static_cast<std::size_t>(k);
-}
-
 // Lines are read one after the other; a line missing at the end reads as empty.
 class LineReader {
   public:

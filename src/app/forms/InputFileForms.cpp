@@ -17,14 +17,10 @@ namespace kor {
 
 namespace {
 
-std::size_t as_index(int k) {
-    return static_cast<std::size_t>(k);
-}
-
 // An unassigned item shows an empty cell, as the dialog starts it.
 void set_grid_cell(std::vector<std::string>& cells, int item, int value) {
-    if (as_index(item) < cells.size()) {
-        cells[as_index(item)] = value == 0 ? std::string() : std::to_string(value);
+    if (at(item) < cells.size()) {
+        cells[at(item)] = value == 0 ? std::string() : std::to_string(value);
     }
 }
 
@@ -56,10 +52,10 @@ class FormsOfProgram final : public InputFileForms {
         return select_user_scheme(state_, std::to_string(count));
     }
     void set_grade_label(int category, const std::string& text) override {
-        state_.grade_form.lbl_grade[as_index(category)] = text;
+        state_.grade_form.lbl_grade[at(category)] = text;
     }
     void set_grade_minimum(int category, const std::string& text) override {
-        state_.grade_form.txt_grade[as_index(category)] = text;
+        state_.grade_form.txt_grade[at(category)] = text;
     }
     Outcome confirm_grades() override { return grade_scale_ok(state_); }
 
@@ -71,13 +67,13 @@ class FormsOfProgram final : public InputFileForms {
         tos_select_levels(state_, levels);
         TosForm& form = state_.tos_form;
         for (int k = 1; k <= areas; ++k) {
-            form.txt_content[as_index(k)] = data.content_area_names[as_index(k)];
+            form.txt_content[at(k)] = data.content_area_names[at(k)];
         }
         for (int k = 1; k <= levels; ++k) {
-            form.txt_skill[as_index(k)] = data.cognitive_level_names[as_index(k)];
+            form.txt_skill[at(k)] = data.cognitive_level_names[at(k)];
         }
         for (int j = 1; j <= items; ++j) {
-            const ItemTos tos = data.item_tos[as_index(j)];
+            const ItemTos tos = data.item_tos[at(j)];
             set_grid_cell(form.area_cells, j, tos.content_area);
             set_grid_cell(form.level_cells, j, tos.cognitive_level);
         }

@@ -43,4 +43,47 @@ enum class OptionToggle {
 // The OUTPUT box's check boxes.
 enum class SaveChoice { exm, itm, opt, rpt };
 
+// The menu commands the windows enable, check or relabel after making them.
+// Each is its window's action with the object name command_name gives.
+enum class MenuCommand {
+    save_kor_input_file,
+    view_results,
+    save_results,
+    view_exam,
+    view_item,
+    view_options,
+    view_grade_reports,
+    save_grade_reports,
+    save_item_file,
+    save_right_wrong_data,
+    spearman_brown_prophecy,
+    print_grades_on_reports,
+    round_percentages,
+    absolute_percentages,
+    suggest_problem_items,
+    use_problem_criteria,
+    sort_examinees_none,
+    sort_examinees_label,
+    sort_examinees_score,
+    sort_items_number,
+    sort_items_difficulty,
+    sort_items_discrimination,
+    sort_items_pbis,
+    sort_items_adjusted_pbis,
+    bands_raw,
+    bands_percent,
+    bands_letters,
+    change_seed_each_call,
+    auto_save_kor_file,
+    data_are_right_wrong,
+    convert_heading,
+    convert_to_right_wrong,
+    convert_back_to_original,
+    convert_to_numbers,
+    convert_to_letters,
+    convert_back_to_original_lines,
+    set_table_of_specs,  // the last one: a test walks every command up to it
+};
+const char* command_name(MenuCommand command);
+
 }  // namespace kor

@@ -13,10 +13,6 @@ namespace kor {
 
 namespace {
 
-std::size_t at(int k) {
-    return static_cast<std::size_t>(k);
-}
-
 int clamp_count(int k) {
     return std::clamp(k, 0, max_tos_categories);
 }

@@ -16,10 +16,6 @@ namespace kor {
 
 namespace {
 
-std::size_t at(int position) {
-    return static_cast<std::size_t>(position);
-}
-
 // Every analysis starts from fresh records: only the loader's case number,
 // label and item number carry over, so no value of an earlier analysis (of
 // an excluded item, or a grade) can leak into this one.

@@ -14,10 +14,6 @@ constexpr double z_step = 0.01;
 // walk stops there even if a percentile rank could never be passed.
 constexpr std::size_t max_steps = 4000;
 
-std::size_t at(int position) {
-    return static_cast<std::size_t>(position);
-}
-
 }  // namespace
 
 int stanine_for(double percentile_rank) {

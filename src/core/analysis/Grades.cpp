@@ -10,10 +10,6 @@ namespace kor {
 
 namespace {
 
-std::size_t at(int position) {
-    return static_cast<std::size_t>(position);
-}
-
 std::string band_label(const AnalysisSettings& settings, double percent) {
     if (settings.num_grade_cats == 0) {
         return {};

@@ -17,10 +17,6 @@ namespace kor {
 
 namespace {
 
-std::size_t at(int position) {
-    return static_cast<std::size_t>(position);
-}
-
 bool included(const Item_Record& item) {
     return item.Include > 0;
 }

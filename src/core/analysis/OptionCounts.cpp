@@ -9,10 +9,6 @@ namespace kor {
 
 namespace {
 
-std::size_t at(int position) {
-    return static_cast<std::size_t>(position);
-}
-
 double share(int count, int total) {
     return total > 0 ? static_cast<double>(count) / total : 0.0;
 }

@@ -11,10 +11,6 @@ namespace kor {
 
 namespace {
 
-std::size_t at(int position) {
-    return static_cast<std::size_t>(position);
-}
-
 // Column 0 of a row of sums collects the omitted answers.
 constexpr std::size_t omitted_column = 0;
 constexpr std::size_t columns = max_option_columns + 1;

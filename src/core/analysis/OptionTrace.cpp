@@ -10,10 +10,6 @@ namespace kor {
 
 namespace {
 
-std::size_t at(int position) {
-    return static_cast<std::size_t>(position);
-}
-
 // Whether chosen/size of group `a` exceeds that of group `b` by at least the
 // margin, in whole numbers so that 0.3 - 0.2 counts as the tenth it is.
 bool exceeds_by_margin(int chosen_a, int size_a, int chosen_b, int size_b) {

@@ -10,10 +10,6 @@ namespace kor {
 
 namespace {
 
-std::size_t at(int position) {
-    return static_cast<std::size_t>(position);
-}
-
 // The numbers 1..count in the order of the selection sort by `keys`
 // (keys[p] belongs to number p + 1).
 template <typename Key>

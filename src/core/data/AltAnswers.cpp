@@ -20,10 +20,6 @@ constexpr int key_column = 2;  // table column c holds correct-answer slot c - 2
 constexpr int first_alt_column = 3;
 constexpr int last_answer_column = alt_table_columns_max - 1;
 
-std::size_t at(int k) {
-    return static_cast<std::size_t>(k);
-}
-
 // Column j of a line as a one-character cell; empty beyond the line's end.
 std::string column_text(const std::string& line, int j) {
     const std::size_t index = at(j - 1);

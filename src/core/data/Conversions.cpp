@@ -17,10 +17,6 @@ const char* const heading_original = "DATA are in ORIGINAL FORMAT";
 const char* const heading_letters = "DATA are in LETTER FORMAT";
 const char* const heading_numbers = "DATA are in NUMERIC FORMAT";
 
-std::size_t at(int i) {
-    return static_cast<std::size_t>(i);
-}
-
 void enter_right_wrong_state(AnalysisState& state, ConvertMenu& menu) {
     state.data.data_are_right_wrong = true;
     menu.heading = heading_right_wrong;

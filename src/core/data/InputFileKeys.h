@@ -9,10 +9,6 @@
 
 namespace kor::input_file {
 
-inline std::size_t as_index(int k) {
-    return static_cast<std::size_t>(k);
-}
-
 inline int clamped(int value, int low, int high) {
     return std::clamp(value, low, high);
 }

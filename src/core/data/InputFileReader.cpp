@@ -406,7 +406,7 @@ class InputReader {
                 return false;
             }
             forms_.set_grade_minimum(box, std::to_string(*minimum));
-            state_.settings.grade_min_percent[as_index(box)] = *minimum;
+            state_.settings.grade_min_percent[at(box)] = *minimum;
         }
         take_messages(forms_.confirm_grades());
         return true;
@@ -470,8 +470,8 @@ class InputReader {
             if (!cell) {
                 return false;
             }
-            row.cells[as_index(s + 1)] = *cell;
-            state_.data.alt_answer_cells[as_index(*item)][as_index(s - 1)] = *cell;
+            row.cells[at(s + 1)] = *cell;
+            state_.data.alt_answer_cells[at(*item)][at(s - 1)] = *cell;
         }
         state_.alt_table.rows.push_back(std::move(row));
         return true;
@@ -480,7 +480,7 @@ class InputReader {
     // Entry s stands alone in column 15 + 2s; "*" and a short line leave the
     // cell empty, anything else must be a digit.
     std::optional<std::string> alternative_cell(const std::string& line, int s) {
-        const std::size_t index = key_width + 2 * as_index(s - 1);
+        const std::size_t index = key_width + 2 * at(s - 1);
         if (index >= line.size() || line[index] == '*') {
             return std::string();
         }
@@ -550,7 +550,7 @@ class InputReader {
         levels_ = static_cast<int>(std::size(standard_level_names));
         data.num_cognitive_levels = levels_;
         for (int k = 1; k <= levels_; ++k) {
-            data.cognitive_level_names[as_index(k)] = standard_level_names[k - 1];
+            data.cognitive_level_names[at(k)] = standard_level_names[k - 1];
         }
     }
 
@@ -561,7 +561,7 @@ class InputReader {
             if (!name) {
                 return false;
             }
-            names[as_index(k)] = cut(*name, tos_name_length);
+            names[at(k)] = cut(*name, tos_name_length);
         }
         return true;
     }
@@ -574,7 +574,7 @@ class InputReader {
             if (!line) {
                 return false;
             }
-            ItemTos& tos = state_.data.item_tos[as_index(j)];
+            ItemTos& tos = state_.data.item_tos[at(j)];
             tos.content_area = digit_after_comma(*line, 1);
             tos.cognitive_level = digit_after_comma(*line, 2);
         }

@@ -70,10 +70,10 @@ void add_grade_lines(const AnalysisSettings& settings, std::vector<std::string>&
         return;
     }
     for (int k = 1; k < count; ++k) {
-        lines.push_back(grade_label_column(settings.grade_label[as_index(k)]) + grade_separator +
-                        settings.grade_min_percent_text[as_index(k)]);
+        lines.push_back(grade_label_column(settings.grade_label[at(k)]) + grade_separator +
+                        settings.grade_min_percent_text[at(k)]);
     }
-    lines.push_back(grade_label_column(settings.grade_label[as_index(count)]) + last_grade_tail);
+    lines.push_back(grade_label_column(settings.grade_label[at(count)]) + last_grade_tail);
 }
 
 // Nine entries, each followed by one blank: the confirmed cell or "*".
@@ -81,8 +81,7 @@ std::string alternative_entries_text(const TTestData& data, std::optional<int> i
     std::string text;
     const bool known_item = item && *item >= 1 && *item <= max_items;
     for (int s = 0; s < alternative_entries; ++s) {
-        const std::string* cell =
-            known_item ? &data.alt_answer_cells[as_index(*item)][as_index(s)] : nullptr;
+        const std::string* cell = known_item ? &data.alt_answer_cells[at(*item)][at(s)] : nullptr;
         text += (cell == nullptr || cell->empty()) ? std::string(empty_alt_cell) : *cell;
         text += ' ';
     }
@@ -117,19 +116,19 @@ void add_table_of_specs_lines(const AnalysisState& state, std::vector<std::strin
     lines.push_back(key_areas + std::to_string(areas));
     for (int k = 1; k <= areas; ++k) {
         lines.push_back("Content Area " + std::to_string(k) + "= " +
-                        data.content_area_names[as_index(k)]);
+                        data.content_area_names[at(k)]);
     }
     lines.push_back(key_levels + std::to_string(levels));
     for (int k = 1; k <= levels; ++k) {
         lines.push_back("Cognitive Lvl" + std::to_string(k) + "= " +
-                        data.cognitive_level_names[as_index(k)]);
+                        data.cognitive_level_names[at(k)]);
     }
     if (areas == 0 && levels == 0) {
         return;
     }
     const int items = items_in_item_box(state);
     for (int j = 1; j <= items; ++j) {
-        const ItemTos& tos = data.item_tos[as_index(j)];
+        const ItemTos& tos = data.item_tos[at(j)];
         lines.push_back(item_number_text(j) + "," + std::to_string(tos.content_area) + "," +
                         std::to_string(tos.cognitive_level));
     }

@@ -10,21 +10,34 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
 namespace kor {
 
+// The slot of a 1-based position (an item or examinee number) in a
+// container indexed from 0 or 1 by std::size_t.
+constexpr std::size_t at(int position) {
+    return static_cast<std::size_t>(position);
+}
+
+// A position of any integer type: item and examinee numbers are int.
+template <typename I>
+concept Position = std::is_integral_v<I>;
+
 template <typename T, std::size_t N>
 class OneBased {
   public:
-    T& operator[](std::size_t i) {
-        assert(i >= 1 && i <= N);
-        return slots_[i];
+    template <Position I>
+    T& operator[](I i) {
+        assert(i >= 1 && static_cast<std::size_t>(i) <= N);
+        return slots_[static_cast<std::size_t>(i)];
     }
-    const T& operator[](std::size_t i) const {
-        assert(i >= 1 && i <= N);
-        return slots_[i];
+    template <Position I>
+    const T& operator[](I i) const {
+        assert(i >= 1 && static_cast<std::size_t>(i) <= N);
+        return slots_[static_cast<std::size_t>(i)];
     }
     void fill(const T& value) { slots_.fill(value); }
     static constexpr std::size_t size() { return N; }
@@ -48,15 +61,19 @@ class OneBasedHeap {
     }
     ~OneBasedHeap() = default;
 
-    T& operator[](std::size_t i) {
-        assert(i >= 1 && i <= N);
+    template <Position I>
+    T& operator[](I position) {
+        const auto i = static_cast<std::size_t>(position);
+        assert(position >= 1 && i <= N);
         if (i >= slots_.size()) {
             slots_.resize(i + 1);
         }
         return slots_[i];
     }
-    const T& operator[](std::size_t i) const {
-        assert(i >= 1 && i <= N);
+    template <Position I>
+    const T& operator[](I position) const {
+        const auto i = static_cast<std::size_t>(position);
+        assert(position >= 1 && i <= N);
         return i < slots_.size() ? slots_[i] : fresh();
     }
     static constexpr std::size_t size() { return N; }

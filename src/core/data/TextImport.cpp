@@ -15,10 +15,6 @@ namespace {
 
 constexpr const char* key_line_label = "Answer Key          ";
 
-std::size_t at(int k) {
-    return static_cast<std::size_t>(k);
-}
-
 // The lines of a file as the editor reads them: one at least, so that an
 // empty file still gives the data window one (empty) line.
 std::vector<std::string> lines_read(std::string_view contents) {

@@ -4,6 +4,7 @@
 
 #include "app/Analyze.h"
 #include "app/Examples.h"
+#include "app/Guarded.h"
 #include "app/forms/GenForm.h"
 #include "app/forms/InputFileForms.h"
 #include "core/Encoding.h"
@@ -18,19 +19,6 @@
 namespace kor {
 
 namespace {
-
-// Runs a step that may fail in the file system: its failure becomes a
-// refusal with the system's message, after what the step had done so far.
-template <typename Step>
-Outcome guarded(Step&& step) {
-    Outcome outcome;
-    try {
-        step(outcome);
-    } catch (const FileError& error) {
-        outcome.refuse(error.what());
-    }
-    return outcome;
-}
 
 bool has_spreadsheet_extension(const std::string& path) {
     const std::string name = file_name_of(path);
@@ -99,7 +87,7 @@ Outcome Application::open_input_file(const std::string& path, InputLayout layout
     if (outcome.accepted()) {
         mark_data_saved();
     }
-    return outcome;
+    return changed_data_and_settings(std::move(outcome));
 }
 
 Outcome Application::open_example(const std::string& name) {
@@ -107,13 +95,13 @@ Outcome Application::open_example(const std::string& name) {
     const ExampleInfo* example = find_example(name);
     if (example == nullptr) {
         outcome.refuse("There is no example called \"" + name + "\"");
-        return outcome;
+        return changed_data_and_settings(std::move(outcome));
     }
     outcome = example->run(*state_);
     if (outcome.accepted()) {
         mark_data_saved();
     }
-    return outcome;
+    return changed_data_and_settings(std::move(outcome));
 }
 
 bool Application::is_example(const std::string& name) {
@@ -137,15 +125,15 @@ std::vector<Application::ExampleEntry> Application::examples() {
 }
 
 Outcome Application::insert_text_file(const std::string& path, TextSource source) {
-    return guarded([&](Outcome& outcome) {
+    return changed_data(guarded([&](Outcome& outcome) {
         outcome.append(on_editor_boxes(source == TextSource::text
                                            ? kor::insert_text_file(*state_, path)
                                            : insert_data_and_key_file(*state_, path)));
-    });
+    }));
 }
 
 Outcome Application::import_testscore_data() {
-    return kor::import_testscore_data(*state_);
+    return changed_data(kor::import_testscore_data(*state_));
 }
 
 void Application::start_generator() {
@@ -158,12 +146,13 @@ Outcome Application::generate() {
         gen_dialog_finish(*state_);
         mark_data_saved();  // made again from its seed at will
     }
-    return outcome;
+    return changed_data(std::move(outcome));
 }
 
-void Application::cancel_generator() {
+Outcome Application::cancel_generator() {
     gen_cancel_click(*state_);
     gen_dialog_finish(*state_);
+    return changed_data({});
 }
 
 bool Application::is_foreign_file(const std::string& path) const {
@@ -209,11 +198,11 @@ CsvPlan Application::plan_csv_import(const std::string& path, const CsvOptions& 
 
 Outcome Application::apply_csv_plan(const CsvPlan& plan, const std::string& path) {
     if (!plan.mapping) {
-        return plan.outcome;  // refused with the reason
+        return changed_data_and_settings(plan.outcome);  // refused with the reason
     }
     fill_editor_from_csv(*state_, *plan.mapping, path);
     mark_data_saved();
-    return {};
+    return changed_data_and_settings({});
 }
 
 CsvPlan Application::import_csv(const std::string& path, const CsvOptions& options,
@@ -225,7 +214,7 @@ CsvPlan Application::import_csv(const std::string& path, const CsvOptions& optio
     return plan;
 }
 
-void Application::start_hidden_generate() {
+Outcome Application::start_hidden_generate() {
     TTestData& data = state_->data;
     data.data_are_right_wrong = false;
     refresh_convert_menu();
@@ -234,6 +223,7 @@ void Application::start_hidden_generate() {
     data.data_set_name.clear();
     state_->settings.change_seed_each_call = false;
     data.editor_load_failed = true;
+    return changed_data_and_settings({});
 }
 
 EditorCloseResult Application::close_editor(EditorExit how, KeyCheck key_check) {
@@ -248,25 +238,29 @@ EditorCloseResult Application::close_editor(EditorExit how, KeyCheck key_check) 
         result.enable_analyze = false;
         result.enable_view_buttons = false;
     }
+    result.outcome.changed.data = true;
     return result;
 }
 
-void Application::return_to_editor() {
+Outcome Application::return_to_editor() {
     TTestData& data = state_->data;
     data.data_loaded = false;
     data.editor_load_failed = true;
     data.editor_start_mode = start_nothing;
     state_->analyze_on_return = false;
+    return changed_data({});
 }
 
-void Application::new_data_set() {
+Outcome Application::new_data_set() {
     kor::new_data_set(*state_);
     mark_data_saved();
+    return changed_data_and_settings({});
 }
 
-void Application::show_example_data() {
+Outcome Application::show_example_data() {
     kor::show_example_data(*state_);
     mark_data_saved();
+    return changed_data({});
 }
 
 EditorStartAction Application::editor_startup() {
@@ -287,6 +281,7 @@ Outcome Application::analyze(ExamineeOutput examinee_output) {
         for (const std::string& warning : state_->results.warnings) {
             outcome.show(warning);
         }
+        outcome.changed.results = true;
     }
     return outcome;
 }
@@ -408,6 +403,10 @@ Outcome Application::save_item_stats(const std::string& path) {
 }
 
 Outcome Application::save_zero_one_data(const std::string& path, ZeroOneLayout layout) {
+    return changed_data(write_zero_one_data(path, layout));
+}
+
+Outcome Application::write_zero_one_data(const std::string& path, ZeroOneLayout layout) {
     // The editor's export converts the data as they stand; the main window's
     // writes the responses of the last analysis.
     if (layout == ZeroOneLayout::main_window) {
@@ -573,6 +572,10 @@ Outcome Application::export_data_only(const std::string& path) {
 }
 
 Outcome Application::convert(Conversion conversion) {
+    return changed_data(convert_data(conversion));
+}
+
+Outcome Application::convert_data(Conversion conversion) {
     Outcome outcome;
     switch (conversion) {
         case Conversion::right_wrong:
@@ -591,8 +594,9 @@ Outcome Application::convert(Conversion conversion) {
     return outcome;
 }
 
-void Application::toggle_right_wrong() {
+Outcome Application::toggle_right_wrong() {
     kor::toggle_right_wrong(*state_, convert_menu_);
+    return changed_data({});
 }
 
 void Application::refresh_convert_menu() {

@@ -1,8 +1,9 @@
 #pragma once
 // The application: it owns the program state of one run and carries out each
 // workflow a user starts, from the command line or from the windows, to its
-// end. Every workflow returns an Outcome with the messages to show, whether it
-// was refused (and which control takes the focus) and the files it wrote; it
+// end. Every workflow that changes what a window shows returns an Outcome with
+// the messages to show, whether it was refused (and which control takes the
+// focus), the files it wrote and what it changed (data, settings, results); it
 // never prints and never throws a file-system failure at its caller, which it
 // turns into a refusal carrying the system's message.
 
@@ -76,10 +77,10 @@ class Application {
     // The user's decimal separator (the system locale's); one outside the
     // single-byte range keeps ".".
     void set_decimal_separator(char16_t separator);
-    void choose_examinee_order(ExamineeOrder order);
-    void choose_item_order(ItemOrder order);
-    void set_grade_rounding(bool round_percent);
-    void toggle(OptionToggle option);
+    Outcome choose_examinee_order(ExamineeOrder order);
+    Outcome choose_item_order(ItemOrder order);
+    Outcome set_grade_rounding(bool round_percent);
+    Outcome toggle(OptionToggle option);
     // Raw scores and percentages switch at once; grade letters first read
     // the saved grading scale `scale_file` when it exists, and a scale that
     // does not read leaves the unit as it was (refused).
@@ -99,7 +100,7 @@ class Application {
 
     // --- The data editor's boxes and small commands. The editor copies its
     // boxes in before a command and shows the boxes of the state afterwards.
-    void go_to_data_editor(InputMode mode);
+    Outcome go_to_data_editor(InputMode mode);
     void set_editor_texts(const EditorTexts& texts);
     Outcome items_changed();
     Outcome label_length_changed();
@@ -107,7 +108,7 @@ class Application {
     // filled them: items first, then the label length.
     Outcome counts_filled();
     void include_changed();
-    void count_lines_as_examinees();
+    Outcome count_lines_as_examinees();
     void change_max_options(int maximum);
     void cancel_editor();
     void close_editor_without_loading();
@@ -139,9 +140,9 @@ class Application {
     // "Set Criteria for Problem Items".
     void open_problem_dialog();
     void set_problem_form(const ProblemItemForm& form);
-    void set_common_criterion(Criterion criterion);
+    Outcome set_common_criterion(Criterion criterion);
     void set_remove_criterion(Criterion criterion);
-    void set_default_criteria();
+    Outcome set_default_criteria();
     Outcome problem_criteria_ok();
 
     // "Spearman-Brown Prophecy Formula" for the analysed test.
@@ -170,13 +171,13 @@ class Application {
     // "Table of Specifications".
     void open_table_of_specs();
     void set_tos_form(const TosForm& form);
-    void tos_select_areas(int count);
-    void tos_select_levels(int count);
-    void tos_use_taxonomy(Taxonomy taxonomy);
-    void tos_use_default_set();
-    void tos_reset();
+    Outcome tos_select_areas(int count);
+    Outcome tos_select_levels(int count);
+    Outcome tos_use_taxonomy(Taxonomy taxonomy);
+    Outcome tos_use_default_set();
+    Outcome tos_reset();
     Outcome tos_ok();
-    void tos_cancel();
+    Outcome tos_cancel();
 
     // "Data Generation Information": its boxes, "Set a New Random Seed";
     // the command line's generator opens it as the hidden "Generate" does.
@@ -211,10 +212,10 @@ class Application {
     // dialog is done when it is accepted.
     Outcome generate();
     // The generator dialog's Cancel.
-    void cancel_generator();
+    Outcome cancel_generator();
     // The main window's hidden "Generate": a new data set from the
     // generator's fixed start values, with the seed kept from call to call.
-    void start_hidden_generate();
+    Outcome start_hidden_generate();
 
     // --- Spreadsheet (CSV) files
 
@@ -244,13 +245,13 @@ class Application {
     EditorCloseResult close_editor(EditorExit how, KeyCheck key_check = KeyCheck::warn);
     // The user chose to correct what the load warned about rather than go
     // on: the data count as not loaded and the editor is to be shown again.
-    void return_to_editor();
+    Outcome return_to_editor();
     // "&New (reset)" and the start of the editor, which begins a new data set
     // for every start mode but editing.
-    void new_data_set();
+    Outcome new_data_set();
     EditorStartAction editor_startup();
     // The editor's "SHOW EXAMPLE DATA": a small example, nothing of it unsaved.
-    void show_example_data();
+    Outcome show_example_data();
 
     // --- Unsaved data: whether the data set differs from what was last
     // opened, imported, generated, reset or saved, so that replacing it
@@ -346,12 +347,14 @@ class Application {
     Outcome convert(Conversion conversion);
     const ConvertMenu& convert_menu() const { return convert_menu_; }
     // The hidden "Data are Right-Wrong (0/1) Data": flips the flag and the menu.
-    void toggle_right_wrong();
+    Outcome toggle_right_wrong();
     // Puts the menu into the state the right-wrong flag stands for, as the
     // editor does each time it opens.
     void refresh_convert_menu();
 
   private:
+    Outcome write_zero_one_data(const std::string& path, ZeroOneLayout layout);
+    Outcome convert_data(Conversion conversion);
     // A fresh data set or one just saved: nothing of it is unsaved.
     void mark_data_saved();
     // Whether `path` is the input file the data were read from and holds a

@@ -25,19 +25,22 @@ void Application::set_decimal_separator(char16_t separator) {
         separator > 0 && separator < 0x100 ? static_cast<char>(separator) : '.';
 }
 
-void Application::choose_examinee_order(ExamineeOrder order) {
+Outcome Application::choose_examinee_order(ExamineeOrder order) {
     kor::choose_examinee_order(*state_, order);
+    return changed_settings({});
 }
 
-void Application::choose_item_order(ItemOrder order) {
+Outcome Application::choose_item_order(ItemOrder order) {
     kor::choose_item_order(*state_, order);
+    return changed_settings({});
 }
 
-void Application::set_grade_rounding(bool round_percent) {
+Outcome Application::set_grade_rounding(bool round_percent) {
     state_->settings.grade_round_percent = round_percent;
+    return changed_settings({});
 }
 
-void Application::toggle(OptionToggle option) {
+Outcome Application::toggle(OptionToggle option) {
     AnalysisSettings& s = state_->settings;
     switch (option) {
         case OptionToggle::print_grades_on_reports:
@@ -56,14 +59,15 @@ void Application::toggle(OptionToggle option) {
             s.auto_save_kor_file = !s.auto_save_kor_file;
             break;
     }
+    return changed_settings({});
 }
 
 Outcome Application::choose_band_unit(BandUnit unit, const std::string& scale_file) {
     if (unit == BandUnit::grade_letters) {
-        return guarded([&] { return use_grade_letters(*state_, scale_file); });
+        return changed_settings(guarded([&] { return use_grade_letters(*state_, scale_file); }));
     }
     kor::choose_band_unit(*state_, unit);
-    return {};
+    return changed_settings({});
 }
 
 void Application::set_band_unit(BandUnit unit) {
@@ -71,10 +75,10 @@ void Application::set_band_unit(BandUnit unit) {
 }
 
 Outcome Application::use_grading_file(const std::string& path) {
-    return guarded([&] {
+    return changed_settings(guarded([&] {
         read_file(path, 64 * 1024);  // a file that cannot be read is reported as such
         return use_grade_letters(*state_, path);
-    });
+    }));
 }
 
 void Application::set_save_choice(SaveChoice choice, bool on) {
@@ -102,17 +106,18 @@ void Application::set_problem_item_suggestions(bool on) {
 
 Outcome Application::set_problem_criteria(const ProblemItemForm& form) {
     state_->problem_form = form;
-    return kor::problem_criteria_ok(*state_);
+    return changed_settings(kor::problem_criteria_ok(*state_));
 }
 
 Outcome Application::set_groups(const std::string& upper, const std::string& lower) {
-    return apply_group_percentages(*state_, upper, lower);
+    return changed_settings(apply_group_percentages(*state_, upper, lower));
 }
 
 // ---------------------------------------------------------------- the data editor
 
-void Application::go_to_data_editor(InputMode mode) {
+Outcome Application::go_to_data_editor(InputMode mode) {
     kor::go_to_data_editor(*state_, mode);
+    return changed_data_and_settings({});
 }
 
 void Application::set_editor_texts(const EditorTexts& texts) {
@@ -139,8 +144,9 @@ void Application::include_changed() {
     kor::include_changed(*state_);
 }
 
-void Application::count_lines_as_examinees() {
+Outcome Application::count_lines_as_examinees() {
     kor::count_lines_as_examinees(*state_);
+    return changed_data({});
 }
 
 void Application::change_max_options(int maximum) {
@@ -191,7 +197,7 @@ std::string Application::patience_message() const {
 // ---------------------------------------------------------------- grades
 
 Outcome Application::open_grade_dialog(const std::string& folder) {
-    return guarded([&] { return kor::open_grade_dialog(*state_, folder); });
+    return changed_settings(guarded([&] { return kor::open_grade_dialog(*state_, folder); }));
 }
 
 void Application::set_grade_form(const GradeForm& form) {
@@ -213,13 +219,14 @@ Outcome Application::choose_grade_scheme(GradeScheme scheme) {
             select_grade_preset(*state_, 12);
             break;
         case GradeScheme::user:
-            return select_user_scheme(*state_, std::to_string(state_->settings.num_grade_cats));
+            return changed_settings(
+                select_user_scheme(*state_, std::to_string(state_->settings.num_grade_cats)));
     }
-    return {};
+    return changed_settings({});
 }
 
 Outcome Application::grade_count_changed(const std::string& text) {
-    return kor::grade_count_changed(*state_, text);
+    return changed_settings(kor::grade_count_changed(*state_, text));
 }
 
 void Application::use_grade_program_defaults() {
@@ -227,7 +234,7 @@ void Application::use_grade_program_defaults() {
 }
 
 Outcome Application::grade_ok() {
-    return grade_scale_ok(*state_);
+    return changed_settings(grade_scale_ok(*state_));
 }
 
 Outcome Application::save_scale_file(const std::string& path) {
@@ -244,7 +251,7 @@ Outcome Application::save_scale_file(const std::string& path) {
 }
 
 Outcome Application::read_scale_file(const std::string& path) {
-    return guarded([&] { return load_scale_file(*state_, path, false); });
+    return changed_settings(guarded([&] { return load_scale_file(*state_, path, false); }));
 }
 
 // ---------------------------------------------------------------- groups
@@ -259,7 +266,7 @@ void Application::group_defaults() {
 }
 
 Outcome Application::group_ok() {
-    return group_percentages_ok(*state_);
+    return changed_settings(group_percentages_ok(*state_));
 }
 
 // ---------------------------------------------------------------- problem items
@@ -272,20 +279,22 @@ void Application::set_problem_form(const ProblemItemForm& form) {
     state_->problem_form = form;
 }
 
-void Application::set_common_criterion(Criterion criterion) {
+Outcome Application::set_common_criterion(Criterion criterion) {
     kor::set_common_criterion(*state_, criterion);
+    return changed_settings({});
 }
 
 void Application::set_remove_criterion(Criterion criterion) {
     kor::set_remove_criterion(*state_, criterion);
 }
 
-void Application::set_default_criteria() {
+Outcome Application::set_default_criteria() {
     kor::set_default_criteria(*state_);
+    return changed_settings({});
 }
 
 Outcome Application::problem_criteria_ok() {
-    return kor::problem_criteria_ok(*state_);
+    return changed_settings(kor::problem_criteria_ok(*state_));
 }
 
 // ---------------------------------------------------------------- Spearman-Brown
@@ -316,7 +325,7 @@ Application::SpearmanBrownAnswer Application::spearman_brown(double reliability,
 // ---------------------------------------------------------------- alternative answers
 
 Outcome Application::prepare_alt_answers() {
-    return prepare_alt_answer_table(*state_);
+    return changed_data(prepare_alt_answer_table(*state_));
 }
 
 void Application::set_alt_answer_rows(const std::vector<AltAnswerRow>& rows) {
@@ -324,7 +333,7 @@ void Application::set_alt_answer_rows(const std::vector<AltAnswerRow>& rows) {
 }
 
 Outcome Application::alt_answers_ok() {
-    return kor::alt_answers_ok(*state_);
+    return changed_data(kor::alt_answers_ok(*state_));
 }
 
 // ---------------------------------------------------------------- partial credit
@@ -344,11 +353,11 @@ void Application::partial_credit_defaults() {
 }
 
 Outcome Application::partial_credit_ok() {
-    return partial_credit_dialog_ok(*state_);
+    return changed_data(partial_credit_dialog_ok(*state_));
 }
 
 Outcome Application::turn_off_partial_credit() {
-    return kor::turn_off_partial_credit(*state_);
+    return changed_data(kor::turn_off_partial_credit(*state_));
 }
 
 // ---------------------------------------------------------------- table of specifications
@@ -361,32 +370,38 @@ void Application::set_tos_form(const TosForm& form) {
     state_->tos_form = form;
 }
 
-void Application::tos_select_areas(int count) {
+Outcome Application::tos_select_areas(int count) {
     kor::tos_select_areas(*state_, count);
+    return changed_data({});
 }
 
-void Application::tos_select_levels(int count) {
+Outcome Application::tos_select_levels(int count) {
     kor::tos_select_levels(*state_, count);
+    return changed_data({});
 }
 
-void Application::tos_use_taxonomy(Taxonomy taxonomy) {
+Outcome Application::tos_use_taxonomy(Taxonomy taxonomy) {
     kor::tos_use_taxonomy(*state_, taxonomy);
+    return changed_data({});
 }
 
-void Application::tos_use_default_set() {
+Outcome Application::tos_use_default_set() {
     kor::tos_use_default_set(*state_);
+    return changed_data({});
 }
 
-void Application::tos_reset() {
+Outcome Application::tos_reset() {
     kor::tos_reset(*state_, static_cast<int>(state_->tos_form.item_cells.size()) - 1);
+    return changed_data({});
 }
 
 Outcome Application::tos_ok() {
-    return kor::tos_ok(*state_);
+    return changed_data(kor::tos_ok(*state_));
 }
 
-void Application::tos_cancel() {
+Outcome Application::tos_cancel() {
     kor::tos_cancel(*state_);
+    return changed_data({});
 }
 
 // ---------------------------------------------------------------- generator

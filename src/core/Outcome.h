@@ -14,6 +14,14 @@ struct Outcome {
     std::vector<std::string> messages;  // message boxes, in the order shown
     std::string focus;                  // control name that takes the focus; empty for none
     std::vector<std::string> written;   // paths of the files written, in order
+    // What the command changed, so that whatever shows it is shown anew:
+    // the data set (or its editor texts), a setting, the results.
+    struct Changed {
+        bool data = false;
+        bool settings = false;
+        bool results = false;
+    };
+    Changed changed;
 
     // A message box that does not stop the command.
     void show(std::string text) { messages.push_back(std::move(text)); }
@@ -31,6 +39,9 @@ struct Outcome {
     void append(const Outcome& other) {
         messages.insert(messages.end(), other.messages.begin(), other.messages.end());
         written.insert(written.end(), other.written.begin(), other.written.end());
+        changed.data = changed.data || other.changed.data;
+        changed.settings = changed.settings || other.changed.settings;
+        changed.results = changed.results || other.changed.results;
         if (other.refused && !refused) {
             refused = true;
             focus = other.focus;

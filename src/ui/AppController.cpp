@@ -14,13 +14,18 @@ AppController::AppController(QObject* parent) : QObject(parent) {}
 AppController::AppController(std::unique_ptr<ProgramState> state, QObject* parent)
     : QObject(parent), app_(std::move(state)) {}
 
-Outcome AppController::announceData(Outcome outcome) {
-    emit dataChanged();
-    return outcome;
-}
-
-Outcome AppController::announceSettings(Outcome outcome) {
-    emit settingsChanged();
+// The one place the controller says what a command changed: the settings
+// first, as the windows redraw the data set's views with them.
+Outcome AppController::announce(Outcome outcome) {
+    if (outcome.changed.settings) {
+        emit settingsChanged();
+    }
+    if (outcome.changed.data) {
+        emit dataChanged();
+    }
+    if (outcome.changed.results) {
+        emit analysed();
+    }
     return outcome;
 }
 
@@ -31,27 +36,23 @@ void AppController::setDecimalSeparator(QChar decimal_point) {
 }
 
 void AppController::chooseExamineeOrder(ExamineeOrder order) {
-    app_.choose_examinee_order(order);
-    emit settingsChanged();
+    announce(app_.choose_examinee_order(order));
 }
 
 void AppController::chooseItemOrder(ItemOrder order) {
-    app_.choose_item_order(order);
-    emit settingsChanged();
+    announce(app_.choose_item_order(order));
 }
 
 void AppController::chooseGradeRounding(bool round_percent) {
-    app_.set_grade_rounding(round_percent);
-    emit settingsChanged();
+    announce(app_.set_grade_rounding(round_percent));
 }
 
 void AppController::toggle(OptionToggle option) {
-    app_.toggle(option);
-    emit settingsChanged();
+    announce(app_.toggle(option));
 }
 
 Outcome AppController::chooseBandUnit(BandUnit unit, const std::string& scale_file) {
-    return announceSettings(app_.choose_band_unit(unit, scale_file));
+    return announce(app_.choose_band_unit(unit, scale_file));
 }
 
 void AppController::setSaveChoice(SaveChoice choice, bool on) {
@@ -61,21 +62,15 @@ void AppController::setSaveChoice(SaveChoice choice, bool on) {
 // ---------------------------------------------------------------- into the editor
 
 void AppController::goToDataEditor(InputMode mode) {
-    app_.go_to_data_editor(mode);
-    emit settingsChanged();  // the band unit is back to raw scores
-    emit dataChanged();
+    announce(app_.go_to_data_editor(mode));  // the band unit is back to raw scores too
 }
 
 void AppController::startHiddenGenerate() {
-    app_.start_hidden_generate();
-    emit settingsChanged();
-    emit dataChanged();
+    announce(app_.start_hidden_generate());
 }
 
 Outcome AppController::openExample(const std::string& name) {
-    Outcome outcome = app_.open_example(name);
-    emit settingsChanged();
-    return announceData(std::move(outcome));
+    return announce(app_.open_example(name));
 }
 
 // ---------------------------------------------------------------- the data editor
@@ -102,25 +97,23 @@ void AppController::includeChanged() {
 
 EditorStartAction AppController::editorStartup() {
     const EditorStartAction action = app_.editor_startup();
-    emit settingsChanged();  // a new data set has no grading scale
+    // What the editor does as it opens is no Outcome: a new data set, which
+    // has no grading scale, may begin.
+    emit settingsChanged();
     emit dataChanged();
     return action;
 }
 
 void AppController::newDataSet() {
-    app_.new_data_set();
-    emit settingsChanged();
-    emit dataChanged();
+    announce(app_.new_data_set());
 }
 
 void AppController::countLinesAsExaminees() {
-    app_.count_lines_as_examinees();
-    emit dataChanged();
+    announce(app_.count_lines_as_examinees());
 }
 
 void AppController::showExampleData() {
-    app_.show_example_data();
-    emit dataChanged();
+    announce(app_.show_example_data());
 }
 
 void AppController::changeMaxOptions(int maximum) {
@@ -137,19 +130,16 @@ void AppController::closeEditorWithoutLoading() {
 
 EditorCloseResult AppController::closeEditor(EditorExit how) {
     EditorCloseResult result = app_.close_editor(how);
-    emit dataChanged();
+    announce(result.outcome);
     return result;
 }
 
 void AppController::returnToEditor() {
-    app_.return_to_editor();
-    emit dataChanged();
+    announce(app_.return_to_editor());
 }
 
 Outcome AppController::openInputFile(const std::string& path, InputLayout layout) {
-    Outcome outcome = app_.open_input_file(path, layout);
-    emit settingsChanged();  // the file carries groups and a grading scale
-    return announceData(std::move(outcome));
+    return announce(app_.open_input_file(path, layout));  // with groups and a grading scale
 }
 
 Outcome AppController::saveInputFile(const std::string& path) {
@@ -161,11 +151,11 @@ std::string AppController::proposedInputFileName() const {
 }
 
 Outcome AppController::insertTextFile(const std::string& path, TextSource source) {
-    return announceData(app_.insert_text_file(path, source));
+    return announce(app_.insert_text_file(path, source));
 }
 
 Outcome AppController::importTestscoreData() {
-    return announceData(app_.import_testscore_data());
+    return announce(app_.import_testscore_data());
 }
 
 CsvPlan AppController::planCsvImport(const std::string& path, const CsvOptions& options) const {
@@ -173,9 +163,7 @@ CsvPlan AppController::planCsvImport(const std::string& path, const CsvOptions& 
 }
 
 Outcome AppController::applyCsvPlan(const CsvPlan& plan, const std::string& path) {
-    Outcome outcome = app_.apply_csv_plan(plan, path);
-    emit settingsChanged();  // a new data set starts from the program's settings
-    return announceData(std::move(outcome));
+    return announce(app_.apply_csv_plan(plan, path));  // from the program's settings
 }
 
 Outcome AppController::exportDataOnly(const std::string& path) {
@@ -187,7 +175,7 @@ Outcome AppController::exportRawData(const std::string& path) {
 }
 
 Outcome AppController::exportZeroOneData(const std::string& path, ZeroOneLayout layout) {
-    return announceData(app_.save_zero_one_data(path, layout));
+    return announce(app_.save_zero_one_data(path, layout));
 }
 
 Outcome AppController::saveSpssSyntax(const std::string& path) {
@@ -195,12 +183,11 @@ Outcome AppController::saveSpssSyntax(const std::string& path) {
 }
 
 Outcome AppController::convert(Conversion conversion) {
-    return announceData(app_.convert(conversion));
+    return announce(app_.convert(conversion));
 }
 
 void AppController::toggleRightWrong() {
-    app_.toggle_right_wrong();
-    emit dataChanged();
+    announce(app_.toggle_right_wrong());
 }
 
 ConvertMenuView AppController::convertMenuView() const {
@@ -211,11 +198,7 @@ ConvertMenuView AppController::convertMenuView() const {
 
 Outcome AppController::analyze() {
     alt_files_allowed_ = false;
-    Outcome outcome = app_.analyze();
-    if (outcome.accepted()) {
-        emit analysed();
-    }
-    return outcome;
+    return announce(app_.analyze());
 }
 
 std::vector<std::string> AppController::reportLines(ReportKind kind, Outcome& messages) {

@@ -201,8 +201,8 @@ class AppController : public QObject {
     void analysed();
 
   private:
-    Outcome announceData(Outcome outcome);
-    Outcome announceSettings(Outcome outcome);
+    // Emits the signals of what the outcome says changed.
+    Outcome announce(Outcome outcome);
 
     Application app_;
     bool alt_files_allowed_ = false;

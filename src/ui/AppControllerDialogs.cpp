@@ -16,7 +16,7 @@ constexpr const char* working_folder = ".";
 // ---------------------------------------------------------------- grades
 
 Outcome AppController::openGradeDialog() {
-    return announceSettings(app_.open_grade_dialog(working_folder));
+    return announce(app_.open_grade_dialog(working_folder));
 }
 
 void AppController::setGradeForm(const GradeForm& form) {
@@ -24,11 +24,11 @@ void AppController::setGradeForm(const GradeForm& form) {
 }
 
 Outcome AppController::chooseGradeScheme(GradeScheme scheme) {
-    return announceSettings(app_.choose_grade_scheme(scheme));
+    return announce(app_.choose_grade_scheme(scheme));
 }
 
 Outcome AppController::gradeCountChanged(const std::string& text) {
-    return announceSettings(app_.grade_count_changed(text));
+    return announce(app_.grade_count_changed(text));
 }
 
 void AppController::useGradeProgramDefaults() {
@@ -36,7 +36,7 @@ void AppController::useGradeProgramDefaults() {
 }
 
 Outcome AppController::gradeOk() {
-    return announceSettings(app_.grade_ok());
+    return announce(app_.grade_ok());
 }
 
 Outcome AppController::saveScaleFile(const std::string& path) {
@@ -44,7 +44,7 @@ Outcome AppController::saveScaleFile(const std::string& path) {
 }
 
 Outcome AppController::readScaleFile(const std::string& path) {
-    return announceSettings(app_.read_scale_file(path));
+    return announce(app_.read_scale_file(path));
 }
 
 void AppController::deleteSavedScale() {
@@ -62,7 +62,7 @@ void AppController::groupDefaults() {
 }
 
 Outcome AppController::groupOk() {
-    return announceSettings(app_.group_ok());
+    return announce(app_.group_ok());
 }
 
 // ---------------------------------------------------------------- problem items
@@ -76,8 +76,8 @@ void AppController::setProblemForm(const ProblemItemForm& form) {
 }
 
 void AppController::setCommonCriterion(Criterion criterion) {
-    app_.set_common_criterion(criterion);
-    emit settingsChanged();  // the criteria are in use again: the menu's check mark
+    announce(app_.set_common_criterion(
+        criterion));  // the criteria are in use again: the menu's check mark
 }
 
 void AppController::setRemoveCriterion(Criterion criterion) {
@@ -85,12 +85,11 @@ void AppController::setRemoveCriterion(Criterion criterion) {
 }
 
 void AppController::setDefaultCriteria() {
-    app_.set_default_criteria();
-    emit settingsChanged();
+    announce(app_.set_default_criteria());
 }
 
 Outcome AppController::problemCriteriaOk() {
-    return announceSettings(app_.problem_criteria_ok());
+    return announce(app_.problem_criteria_ok());
 }
 
 // ---------------------------------------------------------------- Spearman-Brown
@@ -106,7 +105,7 @@ Outcome AppController::calculateSpearmanBrown(const std::string& desired) {
 // ---------------------------------------------------------------- alternative answers
 
 Outcome AppController::prepareAltAnswers() {
-    return announceData(app_.prepare_alt_answers());
+    return announce(app_.prepare_alt_answers());
 }
 
 void AppController::setAltAnswerRows(const std::vector<AltAnswerRow>& rows) {
@@ -114,7 +113,7 @@ void AppController::setAltAnswerRows(const std::vector<AltAnswerRow>& rows) {
 }
 
 Outcome AppController::altAnswersOk() {
-    return announceData(app_.alt_answers_ok());
+    return announce(app_.alt_answers_ok());
 }
 
 // ---------------------------------------------------------------- partial credit
@@ -133,11 +132,11 @@ void AppController::partialCreditDefaults() {
 }
 
 Outcome AppController::partialCreditOk() {
-    return announceData(app_.partial_credit_ok());
+    return announce(app_.partial_credit_ok());
 }
 
 Outcome AppController::turnOffPartialCredit() {
-    return announceData(app_.turn_off_partial_credit());
+    return announce(app_.turn_off_partial_credit());
 }
 
 // ---------------------------------------------------------------- table of specifications
@@ -151,37 +150,31 @@ void AppController::setTosForm(const TosForm& form) {
 }
 
 void AppController::tosSelectAreas(int count) {
-    app_.tos_select_areas(count);
-    emit dataChanged();
+    announce(app_.tos_select_areas(count));
 }
 
 void AppController::tosSelectLevels(int count) {
-    app_.tos_select_levels(count);
-    emit dataChanged();
+    announce(app_.tos_select_levels(count));
 }
 
 void AppController::tosUseTaxonomy(Taxonomy taxonomy) {
-    app_.tos_use_taxonomy(taxonomy);
-    emit dataChanged();
+    announce(app_.tos_use_taxonomy(taxonomy));
 }
 
 void AppController::tosUseDefaultSet() {
-    app_.tos_use_default_set();
-    emit dataChanged();
+    announce(app_.tos_use_default_set());
 }
 
 void AppController::tosReset() {
-    app_.tos_reset();
-    emit dataChanged();
+    announce(app_.tos_reset());
 }
 
 Outcome AppController::tosOk() {
-    return announceData(app_.tos_ok());
+    return announce(app_.tos_ok());
 }
 
 void AppController::tosCancel() {
-    app_.tos_cancel();
-    emit dataChanged();
+    announce(app_.tos_cancel());
 }
 
 // ---------------------------------------------------------------- generator
@@ -199,12 +192,11 @@ void AppController::newGeneratorSeed() {
 }
 
 Outcome AppController::generate() {
-    return announceData(app_.generate());
+    return announce(app_.generate());
 }
 
 void AppController::cancelGenerator() {
-    app_.cancel_generator();
-    emit dataChanged();
+    announce(app_.cancel_generator());
 }
 
 }  // namespace kor::ui

@@ -294,5 +294,35 @@ TEST_F(ApplicationFlow, TheExamineeOutputLeftUntilAskedForIsTheSame) {
     EXPECT_EQ(contents(at("cli/later.txt")), contents(at("app/now.txt")));
 }
 
+// Each workflow says what it changed, so that the windows show exactly that
+// anew: the data set, the settings, the results.
+TEST_F(ApplicationFlow, EachWorkflowSaysWhatItChanged) {
+    struct Expected {
+        const char* what;
+        Outcome outcome;
+        bool data, settings, results;
+    };
+    Application app;
+    const Outcome refused_analysis = app.analyze();  // nothing loaded yet
+    const Expected cases[] = {
+        {"a refused analysis", refused_analysis, false, false, false},
+        {"an example", app.open_example("set1"), true, true, false},
+        {"an item order", app.choose_item_order(ItemOrder::difficulty), false, true, false},
+        {"the group dialog's OK", app.group_ok(), false, true, false},
+        {"counting the lines", app.count_lines_as_examinees(), true, false, false},
+        {"a conversion", app.convert(Conversion::letters), true, false, false},
+        {"closing the editor", app.close_editor(EditorExit::close_and_analyze).outcome, true, false,
+         false},
+        {"an analysis", app.analyze(), false, false, true},
+        {"a save of results", app.save_item_stats(at("items.txt")), false, false, false},
+    };
+    for (const Expected& c : cases) {
+        EXPECT_EQ(c.outcome.changed.data, c.data) << c.what;
+        EXPECT_EQ(c.outcome.changed.settings, c.settings) << c.what;
+        EXPECT_EQ(c.outcome.changed.results, c.results) << c.what;
+    }
+    EXPECT_FALSE(cases[7].outcome.refused);
+}
+
 }  // namespace
 }  // namespace kor

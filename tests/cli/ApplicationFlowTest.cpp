@@ -324,5 +324,61 @@ TEST_F(ApplicationFlow, EachWorkflowSaysWhatItChanged) {
     EXPECT_FALSE(cases[7].outcome.refused);
 }
 
+// The calculator as a value: no analysis is needed and nothing of the
+// program state changes. A test of reliability 0.5 needs four times its
+// length to reach 0.8.
+TEST(SpearmanBrownValue, GivesTheLengthForADesiredReliabilityOrRefuses) {
+    const Application::SpearmanBrownAnswer quadruple = Application::spearman_brown(0.5, 10, "0.8");
+    EXPECT_FALSE(quadruple.outcome.refused);
+    EXPECT_EQ(quadruple.answer.txt_totalitems, "40");
+    EXPECT_EQ(quadruple.answer.txt_moreitems, "30");
+    EXPECT_EQ(quadruple.answer.lbl_more_fewer, "more");
+    EXPECT_EQ(quadruple.answer.txt_rel_out, "0.500");
+    const Application::SpearmanBrownAnswer shorter = Application::spearman_brown(0.9, 40);
+    EXPECT_EQ(shorter.answer.txt_sbrel, "0.800");  // the usual desired value
+    EXPECT_EQ(shorter.answer.lbl_more_fewer, "fewer");
+    EXPECT_TRUE(Application::spearman_brown(0.0, 10, "0.8").outcome.refused);
+    EXPECT_TRUE(Application::spearman_brown(0.5, 10, "1.0").outcome.refused);
+}
+
+// What the front ends ask the application instead of deciding themselves.
+TEST_F(ApplicationFlow, QueriesTheFrontEndsShare) {
+    EXPECT_TRUE(Application::is_example("set1"));
+    EXPECT_FALSE(Application::is_example("set"));
+    EXPECT_EQ(Application::example_names(" ").rfind("set1 ", 0), 0u);
+
+    ASSERT_EQ(testing::kor({"example", "set1", "-o", at("set1.kor")}).code, 0);
+    folder.write("marks.csv", "Student,Q1\r\nKEY,A\r\nAnn,A\r\n");
+    Application app;
+    EXPECT_FALSE(app.is_foreign_file(at("set1.kor")));
+    EXPECT_TRUE(app.is_foreign_file(at("marks.csv")));
+    EXPECT_FALSE(app.is_foreign_file(at("missing.kor")));  // the reader says why
+
+    EXPECT_FALSE(app.can_save_web_page());
+    EXPECT_TRUE(app.patience_message().empty());
+    ASSERT_FALSE(app.open_example("set1").refused);
+    ASSERT_FALSE(app.close_editor(EditorExit::close_and_analyze).outcome.refused);
+    ASSERT_FALSE(app.analyze().refused);
+    EXPECT_TRUE(app.can_save_web_page());
+    EXPECT_TRUE(app.can_view_grade_reports());
+    EXPECT_TRUE(app.can_save_grade_reports());
+}
+
+// The domain names the field to correct; the editor's form the box.
+TEST(EditorBoxes, AFieldBecomesItsBoxAndAnyOtherFocusStays) {
+    const std::pair<const char*, const char*> cases[] = {
+        {editor_field::items, "txt_items"},
+        {editor_field::answer_key, "txt_answer_key"},
+        {editor_field::data, "MemoData"},
+        {"txt_sbrel", "txt_sbrel"},
+        {"", ""},
+    };
+    for (const auto& [field, box] : cases) {
+        Outcome outcome;
+        outcome.refuse("refused", field);
+        EXPECT_EQ(on_editor_boxes(outcome).focus, box) << field;
+    }
+}
+
 }  // namespace
 }  // namespace kor

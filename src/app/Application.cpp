@@ -185,7 +185,7 @@ CsvPlan Application::plan_csv_import(const std::string& path, const CsvOptions& 
     try {
         CsvOptions with_key_file = options;
         if (!key_file_path.empty()) {
-            with_key_file.key_file = CsvKeyFile{file_name_of(key_file_path),
+            with_key_file.key_file = CsvNamedFile{file_name_of(key_file_path),
                                                 read_file(key_file_path, csv_file_max_bytes)};
         }
         return kor::plan_csv_import(read_file(path, csv_file_max_bytes), file_name_of(path),

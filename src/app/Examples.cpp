@@ -31,7 +31,7 @@ void begin_example(ProgramState& state) {
     data.data_set_name.clear();
     data.opened_from_file = false;
     data.input_file_path.clear();
-    data.full_ids.clear();
+    data.forget_import_companions();
     data.editor_start_mode = start_nothing;
 }
 

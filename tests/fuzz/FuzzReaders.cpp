@@ -169,7 +169,7 @@ CsvFuzzInput csv_fuzz_input(std::string_view contents) {
     options.no_key_row = (choices & 32u) != 0;
     const std::size_t nul = input.data.find('\0');
     if ((choices & 64u) != 0 && nul != std::string_view::npos) {
-        options.key_file = kor::CsvKeyFile{"key.csv", std::string(input.data.substr(nul + 1))};
+        options.key_file = kor::CsvNamedFile{"key.csv", std::string(input.data.substr(nul + 1))};
         input.data = input.data.substr(0, nul);
     }
     static const char* const items[] = {"", "2-5", "Q1..Q4", "3", "5-2", "Q1"};

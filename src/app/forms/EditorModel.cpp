@@ -221,7 +221,7 @@ void include_changed(ProgramState& state) {
 
 void new_data_set(ProgramState& state) {
     state.data.partial_credit_on = false;
-    state.data.full_ids.clear();
+    state.data.forget_import_companions();
     EditorTexts& e = state.editor;
     e.title.clear();
     e.comments.clear();

@@ -98,7 +98,7 @@ std::optional<GenRequest> read_request(ProgramState& state, Outcome& outcome) {
 }
 
 void fill_editor(ProgramState& state, const GenRequest& request, GeneratedSet set) {
-    state.data.full_ids.clear();
+    state.data.forget_import_companions();
     EditorTexts& editor = state.editor;
     editor.label_length = std::to_string(set.label_length);
     editor.cases = std::to_string(request.cases);

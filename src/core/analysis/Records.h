@@ -106,6 +106,21 @@ struct ScoreStatistics {
     std::optional<double> mean_se;
 };
 
+// The figures of one group of examinees (the takers of one exam version),
+// each as an analysis of that group's examinees alone computes it.
+struct GroupSummary {
+    std::string name;
+    int examinees = 0;
+    ScoreStatistics score;  // of Score
+    // None for fewer than two examinees, fewer than two included items or
+    // scores without variance.
+    std::optional<double> kr20;
+    std::optional<double> sem;
+    // Proportion correct in the group, by item number (index 0 is item 1);
+    // none for an excluded item.
+    std::vector<std::optional<double>> difficulty;
+};
+
 struct AnalysisResults {
     OneBasedHeap<Case_Record, max_examinees_limit> examinee_records;
     OneBased<Item_Record, max_items> item_records;
@@ -147,6 +162,12 @@ struct AnalysisResults {
 
     // Grades
     OneBased<int, 13> grade_count;
+
+    // With exam versions (the data set's version label): one summary per
+    // version, in the order of their names, and the examinees whose label
+    // names none.
+    std::vector<GroupSummary> versions;
+    int examinees_without_version = 0;
 
     // Texts of the numerical routines' diagnostics and of the reports'
     // warnings, each once.

@@ -25,9 +25,9 @@ struct AnalysisState;
 // A spreadsheet file is read whole; a class of 9999 with 100 items is far below this.
 inline constexpr std::size_t csv_file_max_bytes = 16u * 1024u * 1024u;
 
-// A key kept in a file of its own: its name (for messages) and its bytes,
-// read as the data file's are.
-struct CsvKeyFile {
+// A file read beside the data file (a key file, a versions map): its name
+// (for messages) and its bytes, read as the data file's are.
+struct CsvNamedFile {
     std::string name;
     std::string text;
 };
@@ -48,7 +48,12 @@ struct CsvOptions {
     // key typed as one character per item. At most one source.
     std::optional<int> key_row;
     bool no_key_row = false;
-    std::optional<CsvKeyFile> key_file;
+    std::optional<CsvNamedFile> key_file;
+    // Exam versions: the column (name or number) that names each student's
+    // version, and the map from every version's questions and options to
+    // the master order. Both or neither.
+    std::string version_column;
+    std::optional<CsvNamedFile> versions_map;
     std::string key;
     // Options: one digit for every item, or one digit per item.
     std::string options;
@@ -63,6 +68,15 @@ struct CsvTable {
 };
 
 enum class CsvKeySource { row, file, text };
+
+// One version of an exam as the import found it: its students and the key
+// it was given, in the version's own question order.
+struct CsvVersion {
+    std::string name;
+    int students = 0;
+    std::string key_from;  // "row 2", "key file row 3", or empty: the master key through the map
+    std::string key;
+};
 
 // Every choice of the import, detected or given (`..._given`), and what the
 // data editor's boxes become: what a preview window shows and changes.
@@ -96,6 +110,13 @@ struct CsvMapping {
     // By label, the whole id and name of each student whose id was cut to fit
     // the data lines; empty when every id fits.
     std::map<std::string, FullId> full_ids;
+    // With exam versions: the version column, the map's file name, the
+    // versions in the map's order, and the label columns where each data
+    // line keeps its student's version. The data lines are in master order.
+    std::optional<std::size_t> version_column;
+    std::string versions_map_name;
+    std::vector<CsvVersion> versions;
+    std::optional<LabelColumns> version_label;
     // The boxes the data editor is filled with.
     EditorTexts texts;
 };

@@ -139,7 +139,7 @@ bool convert_key_cells(PlanState& s, std::vector<CsvRow>& rows, const std::strin
     return true;
 }
 
-bool key_from_word(PlanState& s, const CsvKeyFile& file, const CsvRow& row, std::size_t column) {
+bool key_from_word(PlanState& s, const CsvNamedFile& file, const CsvRow& row, std::size_t column) {
     const std::string word = trimmed(row.cells[column]);
     if (word.size() != s.item_count()) {
         return s.refuse("The key file " + file.name + " holds " + std::to_string(word.size()) +
@@ -159,7 +159,7 @@ bool key_from_word(PlanState& s, const CsvKeyFile& file, const CsvRow& row, std:
 }
 
 // The key read from the answer cells of the key file.
-bool key_from_cells(PlanState& s, const CsvKeyFile& file, const KeyCells& cells) {
+bool key_from_cells(PlanState& s, const CsvNamedFile& file, const KeyCells& cells) {
     const std::string in_file = "Key file " + file.name + ", ";
     if (cells.size() != s.item_count()) {
         return s.refuse("The key file " + file.name + " holds " + std::to_string(cells.size()) +
@@ -182,7 +182,7 @@ bool key_from_cells(PlanState& s, const CsvKeyFile& file, const KeyCells& cells)
 // One row of answers (with a header row above it, or a label cell
 // before it, or laid out as the data with its id columns) or one column
 // (with a header cell on top); or the answers as one word.
-bool key_from_file(PlanState& s, const CsvKeyFile& file) {
+bool key_from_file(PlanState& s, const CsvNamedFile& file) {
     const FileBytes bytes = file_bytes(file.text);
     CsvParse parse = parse_csv(bytes.text, detect_delimiter(bytes.text).value_or(','));
     const std::string in_file = "Key file " + file.name + ", ";

@@ -601,7 +601,7 @@ Outcome read_input_text(AnalysisState& state, std::string_view contents, InputLa
     Outcome refused;
     const std::optional<std::string> text = single_byte_text(contents, refused);
     if (text) {
-        state.data.full_ids.clear();  // another data set, whose labels are its own
+        state.data.forget_import_companions();  // another data set, whose labels are its own
     }
     return text ? InputReader(state, *text, layout, forms).run() : refused;
 }

@@ -5,10 +5,12 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/data/AltAnswers.h"
+#include "core/data/LabelColumns.h"
 #include "core/data/OneBased.h"
 
 namespace kor {
@@ -173,6 +175,17 @@ struct TTestData {
     // id of an examinee whose label is here, wherever its line was moved;
     // every other data set starts without any.
     std::map<std::string, FullId> full_ids;
+    // The label columns that hold each examinee's exam version: set by a
+    // spreadsheet import with versions, or given for a data set whose
+    // labels carry them; none for every other data set.
+    std::optional<LabelColumns> version_label;
+
+    // What an import kept beside the data lines, which another data set
+    // (opened, generated, reset, imported) must not inherit.
+    void forget_import_companions() {
+        full_ids.clear();
+        version_label.reset();
+    }
 
   private:
     static std::size_t cell(int examinee, int item) {

@@ -27,7 +27,7 @@ std::vector<std::string> lines_read(std::string_view contents) {
 
 void remember_source(AnalysisState& state, const std::string& path) {
     state.data.input_file_path = path;
-    state.data.full_ids.clear();  // other students, whose labels are their own
+    state.data.forget_import_companions();  // other students, whose labels are their own
 }
 
 // Everything from the first digit on; a line without a digit gives nothing.

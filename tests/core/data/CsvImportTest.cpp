@@ -219,7 +219,7 @@ TEST(CsvKeyFile, OneRowOrOneColumnWithOrWithoutHeader) {
     for (const auto& [shape, text] : files) {
         SCOPED_TRACE(shape);
         CsvOptions options;
-        options.key_file = CsvKeyFile{"key.csv", text};
+        options.key_file = CsvNamedFile{"key.csv", text};
         const CsvMapping& m = accepted(plan(data, options));
         EXPECT_EQ(m.key, "ABD");
         EXPECT_EQ(m.key_source, CsvKeySource::file);
@@ -229,20 +229,20 @@ TEST(CsvKeyFile, OneRowOrOneColumnWithOrWithoutHeader) {
 TEST(CsvKeyFile, RefusalsNameTheFileAndCell) {
     const std::vector<std::string> data = {"id,Q1,Q2,Q3", "s1,A,B,C", "s2,B,B,C"};
     CsvOptions options;
-    options.key_file = CsvKeyFile{"key.csv", "A,B\n"};
+    options.key_file = CsvNamedFile{"key.csv", "A,B\n"};
     EXPECT_EQ(refusal(plan(data, options)),
               "The key file key.csv holds 2 answers, but the data have 3 item columns (B-D)");
-    options.key_file = CsvKeyFile{"key.csv", "A,X,C\n"};
+    options.key_file = CsvNamedFile{"key.csv", "A,X,C\n"};
     EXPECT_EQ(refusal(plan(data, options)),
               "Key file key.csv, row 1, column B: the key must be one response character (A-H, "
               "a-h, 1-8, T, F "
               "or 0) for every item, but this cell holds \"X\"");
-    options.key_file = CsvKeyFile{"key.csv", "Q1,Q2,Q3\nA,B,C\nA,B,D\n"};
+    options.key_file = CsvNamedFile{"key.csv", "Q1,Q2,Q3\nA,B,C\nA,B,D\n"};
     EXPECT_EQ(
         refusal(plan(data, options)),
         "The key file key.csv has 3 rows; it may hold one row (or one column) of answers, with or "
         "without a header row");
-    options.key_file = CsvKeyFile{"key.csv", "\r\n"};
+    options.key_file = CsvNamedFile{"key.csv", "\r\n"};
     EXPECT_EQ(refusal(plan(data, options)), "The key file key.csv is empty");
 }
 
@@ -495,7 +495,7 @@ TEST(CsvCharacters, IdsAreTransliteratedWithOneWarningAnswersAndKeysRefuse) {
     EXPECT_EQ(refusal(plan({"id,Q1,Q2", "key,A,\xC5\x81", "s1,A,B"})),
               "Row 2, column C (Q2): " + cannot);
     CsvOptions options;
-    options.key_file = CsvKeyFile{"key.csv", "A,\xC5\x81\n"};
+    options.key_file = CsvNamedFile{"key.csv", "A,\xC5\x81\n"};
     EXPECT_EQ(refusal(plan({"id,Q1,Q2", "s1,A,B"}, options)),
               "Key file key.csv, row 1, column B: " + cannot);
     // After the UTF-8 mark, a byte that is not UTF-8 is named by its cell.

@@ -180,16 +180,20 @@ bool Application::is_spreadsheet_file(const std::string& path) const {
 }
 
 CsvPlan Application::plan_csv_import(const std::string& path, const CsvOptions& options,
-                                     const std::string& key_file_path) const {
+                                     const CsvSideFiles& side) const {
     CsvPlan plan;
     try {
-        CsvOptions with_key_file = options;
-        if (!key_file_path.empty()) {
-            with_key_file.key_file = CsvNamedFile{file_name_of(key_file_path),
-                                                read_file(key_file_path, csv_file_max_bytes)};
+        CsvOptions with_files = options;
+        if (!side.key_file.empty()) {
+            with_files.key_file = CsvNamedFile{file_name_of(side.key_file),
+                                               read_file(side.key_file, csv_file_max_bytes)};
+        }
+        if (!side.versions_map.empty()) {
+            with_files.versions_map = CsvNamedFile{
+                file_name_of(side.versions_map), read_file(side.versions_map, csv_file_max_bytes)};
         }
         return kor::plan_csv_import(read_file(path, csv_file_max_bytes), file_name_of(path),
-                                    with_key_file);
+                                    with_files);
     } catch (const FileError& error) {
         plan.outcome.refuse(error.what());
     }
@@ -206,8 +210,8 @@ Outcome Application::apply_csv_plan(const CsvPlan& plan, const std::string& path
 }
 
 CsvPlan Application::import_csv(const std::string& path, const CsvOptions& options,
-                                const std::string& key_file_path) {
-    CsvPlan plan = plan_csv_import(path, options, key_file_path);
+                                const CsvSideFiles& side) {
+    CsvPlan plan = plan_csv_import(path, options, side);
     if (plan.mapping) {
         plan.outcome.append(apply_csv_plan(plan, path));
     }

@@ -227,17 +227,17 @@ class Application {
     // Whether the file at `path` reads but does not start as an input file
     // does: a file of another kind, which an import may turn into one.
     bool is_foreign_file(const std::string& path) const;
-    // Reads the file (and the key file, when `key_file_path` names one) and
-    // plans the import with the choices of `options`; nothing changes. What
-    // a preview shows: the rows, every choice and the summary.
+    // Reads the file (and the key file and the versions map that `side`
+    // names) and plans the import with the choices of `options`; nothing
+    // changes. What a preview shows: the rows, every choice and the summary.
     CsvPlan plan_csv_import(const std::string& path, const CsvOptions& options,
-                            const std::string& key_file_path = {}) const;
+                            const CsvSideFiles& side = {}) const;
     // The preview's OK: the editor's boxes become the planned data set, read
     // from `path`. Refused, with nothing changed, for a refused plan.
     Outcome apply_csv_plan(const CsvPlan& plan, const std::string& path);
     // Both in one step.
     CsvPlan import_csv(const std::string& path, const CsvOptions& options,
-                       const std::string& key_file_path = {});
+                       const CsvSideFiles& side = {});
 
     // --- Leaving the editor: the loader and the closing steps. Refused when
     // the data are refused; the editor is then to be shown again. With

@@ -40,6 +40,7 @@ std::optional<CsvOptions> options_of(const CsvFlags& flags, std::ostream& err) {
     }
     options.key = flags.key;
     options.options = flags.options;
+    options.version_column = flags.version_column;
     if (flags.short_rows == "blank") {
         options.short_rows = CsvShortRows::blank;
     }
@@ -51,7 +52,7 @@ std::optional<CsvOptions> options_of(const CsvFlags& flags, std::ostream& err) {
 bool CsvFlags::any() const {
     return !delimiter.empty() || !header.empty() || !items.empty() || !ids.empty() ||
            !key_row.empty() || !key_file.empty() || !key.empty() || !options.empty() ||
-           !short_rows.empty();
+           !short_rows.empty() || !version_column.empty() || !versions_map.empty();
 }
 
 void add_csv_flags(CLI::App* command, CsvFlags& flags, bool with_items_and_key) {
@@ -89,6 +90,14 @@ void add_csv_flags(CLI::App* command, CsvFlags& flags, bool with_items_and_key) 
                      "CSV: rows with fewer cells than the others: refuse (default) or fill with "
                      "blanks")
         ->check(CLI::IsMember({"refuse", "blank"}));
+    command
+        ->add_option("--version-column", flags.version_column,
+                     "CSV: the column naming each student's exam version, by number or header name")
+        ->type_name("COLUMN");
+    command
+        ->add_option("--versions", flags.versions_map,
+                     "CSV: the map of every version's questions (and options) to the master order")
+        ->type_name("FILE");
 }
 
 std::optional<int> import_csv(Application& app, const std::string& path, const CsvFlags& flags,
@@ -97,7 +106,7 @@ std::optional<int> import_csv(Application& app, const std::string& path, const C
     if (!options) {
         return exit_usage;
     }
-    const CsvPlan plan = app.import_csv(path, *options, flags.key_file);
+    const CsvPlan plan = app.import_csv(path, *options, {flags.key_file, flags.versions_map});
     if (plan.mapping) {
         for (const std::string& line : csv_summary(*plan.mapping, plan.table)) {
             err << line << '\n';
@@ -107,8 +116,13 @@ std::optional<int> import_csv(Application& app, const std::string& path, const C
 }
 
 std::vector<std::string> csv_sources(const CsvFlags& flags) {
-    return flags.key_file.empty() ? std::vector<std::string>{}
-                                  : std::vector<std::string>{flags.key_file};
+    std::vector<std::string> sources;
+    for (const std::string* path : {&flags.key_file, &flags.versions_map}) {
+        if (!path->empty()) {
+            sources.push_back(*path);
+        }
+    }
+    return sources;
 }
 
 }  // namespace kor

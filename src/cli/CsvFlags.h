@@ -23,6 +23,8 @@ struct CsvFlags {
     std::string key;
     std::string options;
     std::string short_rows;  // refuse or blank
+    std::string version_column;
+    std::string versions_map;
 
     // Whether any flag was given, which makes a file a spreadsheet file.
     bool any() const;
@@ -38,7 +40,7 @@ void add_csv_flags(CLI::App* command, CsvFlags& flags, bool with_items_and_key);
 std::optional<int> import_csv(Application& app, const std::string& path, const CsvFlags& flags,
                               std::ostream& err);
 
-// The files the import reads besides the data file (a key file), which no
+// The files the import reads besides the data file (a key file, a versions map), which no
 // output of the same command may replace.
 std::vector<std::string> csv_sources(const CsvFlags& flags);
 

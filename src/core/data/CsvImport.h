@@ -32,6 +32,13 @@ struct CsvNamedFile {
     std::string text;
 };
 
+// The paths of the files an import reads besides the data file; empty
+// for none.
+struct CsvSideFiles {
+    std::string key_file;
+    std::string versions_map;
+};
+
 // What becomes of a row with fewer cells than the others: scanners and
 // learning-management systems drop the empty answers at the end of a row.
 enum class CsvShortRows { refuse, blank };

@@ -100,6 +100,16 @@ class Application {
     // The label columns ("12", "12-13") that hold each examinee's exam
     // version in the loaded data set, for a summary per version.
     Outcome set_version_label(const std::string& columns);
+    // The label columns that hold each examinee's group (a section, a
+    // campus), for a summary per group.
+    Outcome set_group_label(const std::string& columns);
+    // The groups compared for differential item functioning; refused
+    // without groups, for a group the labels do not name, and for a group
+    // compared with itself.
+    Outcome set_dif_groups(const std::string& reference, const std::string& focal);
+    // The groups the loaded data set's labels name, in order; none without
+    // a group label.
+    std::vector<std::string> group_names() const;
 
     // --- The data editor's boxes and small commands. The editor copies its
     // boxes in before a command and shows the boxes of the state afterwards.

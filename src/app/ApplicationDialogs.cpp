@@ -123,6 +123,29 @@ Outcome Application::set_version_label(const std::string& columns) {
     return changed_data(outcome);
 }
 
+Outcome Application::set_group_label(const std::string& columns) {
+    LabelColumns read;
+    Outcome outcome = read_label_columns(columns, state_->data.label_length, "group", read);
+    if (outcome.accepted()) {
+        state_->data.group_label = read;
+    }
+    return changed_data(outcome);
+}
+
+std::vector<std::string> Application::group_names() const {
+    const TTestData& data = state_->data;
+    return data.group_label ? kor::group_names(*state_, *data.group_label)
+                            : std::vector<std::string>{};
+}
+
+Outcome Application::set_dif_groups(const std::string& reference, const std::string& focal) {
+    Outcome outcome = dif_choice_refusal(group_names(), reference, focal);
+    if (outcome.accepted()) {
+        state_->data.dif_groups = DifChoice{reference, focal};
+    }
+    return changed_data(outcome);
+}
+
 // ---------------------------------------------------------------- the data editor
 
 Outcome Application::go_to_data_editor(InputMode mode) {

@@ -36,6 +36,8 @@ struct AnalysisFlags {
     std::string criteria;
     std::string groups;
     std::string version_label;  // label columns, such as 12 or 12-13
+    std::string group_label;
+    std::string dif;  // REFERENCE,FOCAL
     bool strict = false;
 
     // Files written after the analysis.
@@ -113,6 +115,31 @@ std::optional<int> apply_criteria_and_groups(Application& app, const AnalysisFla
         return refused_flag(app.set_groups(parts[0], parts[1]), err);
     }
     return std::nullopt;
+}
+
+// The label columns of the versions and groups, and the groups compared,
+// once the data are loaded and the labels known.
+std::optional<int> apply_label_flags(Application& app, const AnalysisFlags& flags,
+                                     std::ostream& err) {
+    if (!flags.version_label.empty()) {
+        if (auto refused = refused_flag(app.set_version_label(flags.version_label), err)) {
+            return refused;
+        }
+    }
+    if (!flags.group_label.empty()) {
+        if (auto refused = refused_flag(app.set_group_label(flags.group_label), err)) {
+            return refused;
+        }
+    }
+    if (flags.dif.empty()) {
+        return std::nullopt;
+    }
+    const auto parts = comma_list(flags.dif);
+    if (parts.size() != 2) {
+        err << "--dif takes two groups: REFERENCE,FOCAL\n";
+        return exit_usage;
+    }
+    return refused_flag(app.set_dif_groups(parts[0], parts[1]), err);
 }
 
 // Applies the flags as the menu commands and dialogs would. A scale file is
@@ -316,10 +343,8 @@ int run_analyze(const std::string& path, const AnalysisFlags& flags, std::ostrea
                                       flags.strict ? KeyCheck::strict : KeyCheck::warn)) {
         return *refused;
     }
-    if (!flags.version_label.empty()) {
-        if (auto refused = refused_flag(app.set_version_label(flags.version_label), err)) {
-            return *refused;
-        }
+    if (auto refused = apply_label_flags(app, flags, err)) {
+        return *refused;
     }
     // Nothing changes between the analysis and the output, so the examinee
     // output is written only if a report or a file shows it.
@@ -381,6 +406,14 @@ void add_analysis_flags(CLI::App* analyze, AnalysisFlags& flags, CLI::Option*& f
         ->add_option("--version-label", flags.version_label,
                      "the label's character columns that hold each examinee's exam version")
         ->type_name("COLUMNS");
+    analyze
+        ->add_option("--group-label", flags.group_label,
+                     "the label's character columns that hold each examinee's group (a section)")
+        ->type_name("COLUMNS");
+    analyze
+        ->add_option("--dif", flags.dif,
+                     "differential item functioning (Mantel-Haenszel) of two groups")
+        ->type_name("REFERENCE,FOCAL");
     analyze->add_option("--groups", flags.groups, "high and low group percentages")
         ->type_name("TOP,BOTTOM");
     analyze->add_flag("--strict", flags.strict,

@@ -41,6 +41,7 @@ std::optional<CsvOptions> options_of(const CsvFlags& flags, std::ostream& err) {
     options.key = flags.key;
     options.options = flags.options;
     options.version_column = flags.version_column;
+    options.group_column = flags.group_column;
     if (flags.short_rows == "blank") {
         options.short_rows = CsvShortRows::blank;
     }
@@ -52,7 +53,8 @@ std::optional<CsvOptions> options_of(const CsvFlags& flags, std::ostream& err) {
 bool CsvFlags::any() const {
     return !delimiter.empty() || !header.empty() || !items.empty() || !ids.empty() ||
            !key_row.empty() || !key_file.empty() || !key.empty() || !options.empty() ||
-           !short_rows.empty() || !version_column.empty() || !versions_map.empty();
+           !short_rows.empty() || !version_column.empty() || !versions_map.empty() ||
+           !group_column.empty();
 }
 
 void add_csv_flags(CLI::App* command, CsvFlags& flags, bool with_items_and_key) {
@@ -98,6 +100,11 @@ void add_csv_flags(CLI::App* command, CsvFlags& flags, bool with_items_and_key) 
         ->add_option("--versions", flags.versions_map,
                      "CSV: the map of every version's questions (and options) to the master order")
         ->type_name("FILE");
+    command
+        ->add_option("--group-column", flags.group_column,
+                     "CSV: the column naming each student's group (a section), by number or "
+                     "header name")
+        ->type_name("COLUMN");
 }
 
 std::optional<int> import_csv(Application& app, const std::string& path, const CsvFlags& flags,

@@ -25,6 +25,7 @@ struct CsvFlags {
     std::string short_rows;  // refuse or blank
     std::string version_column;
     std::string versions_map;
+    std::string group_column;
 
     // Whether any flag was given, which makes a file a spreadsheet file.
     bool any() const;

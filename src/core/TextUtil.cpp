@@ -167,4 +167,12 @@ std::string with_user_separator(std::string text, char separator) {
     return text;
 }
 
+std::string listed_with_and(const std::vector<std::string>& names) {
+    std::string text;
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        text += (k == 0 ? "" : k + 1 == names.size() ? " and " : ", ") + names[k];
+    }
+    return text;
+}
+
 }  // namespace kor

@@ -23,6 +23,9 @@ std::optional<int> parse_int(std::string_view text);
 // Clamps a parsed whole number into the range of int.
 int clamp_to_int(long long value);
 
+// "A", "A and B", "A, B and C": names as a message lists them.
+std::string listed_with_and(const std::vector<std::string>& names);
+
 // A decimal real: optional blanks, optional sign, digits with at most one
 // decimal separator, an optional exponent, optional blanks. `separators` lists
 // the characters accepted as the decimal separator (for example "." or ",",

@@ -41,6 +41,11 @@ void reset_records(AnalysisState& state) {
     results.warnings.clear();
     results.examinee_order.clear();
     results.item_order.clear();
+    results.versions.clear();
+    results.examinees_without_version = 0;
+    results.groups.clear();
+    results.examinees_without_group = 0;
+    results.dif.reset();
 }
 
 void describe_all_scores(AnalysisState& state) {
@@ -126,9 +131,9 @@ Outcome run_analysis(AnalysisState& state) {
     set_report_orders(state);
     count_options(state);
     compute_option_figures(state);
-    summarise_versions(state, correct, outcome);
 
     state.results.warnings = diagnostics.texts();
+    summarise_label_groups(state, correct, state.results.warnings);
     state.results.analysed = true;
     return outcome;
 }

@@ -1,7 +1,9 @@
 #pragma once
-// Summaries of groups of examinees within one analysis (the takers of each
-// exam version): each group's scores, reliability and item difficulties as
-// an analysis of that group's examinees alone computes them.
+// Groups of examinees within one analysis: the takers of each exam version,
+// or the sections or campuses the labels name. Each group is summarised as
+// an analysis of its examinees alone would summarise it (scores,
+// reliability, each item's difficulty and point-biserial), and two groups
+// may be compared item by item for differential item functioning.
 
 #include <string>
 #include <vector>
@@ -13,6 +15,11 @@
 namespace kor {
 
 struct AnalysisState;
+
+// The smallest group that differential item functioning tests, and the
+// size below which its classes are unstable.
+inline constexpr int dif_smallest_group = 2;
+inline constexpr int dif_stable_group = 100;
 
 // The label columns `text` names ("12", "12-13") in labels of
 // `label_length` characters, for `what` ("exam version"); refused when it
@@ -27,12 +34,28 @@ std::vector<GroupSummary> summarise_groups(const AnalysisState& state,
                                            const CorrectnessMatrix& correct,
                                            const std::vector<std::string>& group_of);
 
-// Each examinee's exam version, read from the data set's version label;
-// empty when the data set has none.
-std::vector<std::string> examinee_versions(const AnalysisState& state);
+// What the label columns hold for each examinee of the loaded data set, by
+// examinee number (index 0 is examinee 1).
+std::vector<std::string> label_parts(const AnalysisState& state, LabelColumns columns);
 
-// The results' summary per version and the count of examinees whose label
-// names none (with a message in `outcome`); nothing without a version label.
-void summarise_versions(AnalysisState& state, const CorrectnessMatrix& correct, Outcome& outcome);
+// The group names the label columns hold, in order, each once.
+std::vector<std::string> group_names(const AnalysisState& state, LabelColumns columns);
+
+// Why `reference` and `focal` cannot be compared among the groups `names`:
+// there are no groups, a group is not among them, or both are one group.
+Outcome dif_choice_refusal(const std::vector<std::string>& names, const std::string& reference,
+                           const std::string& focal);
+
+// The Mantel-Haenszel figures of every included item for the examinees of
+// `choice.reference` and `choice.focal`, matched on their scores.
+DifResults dif_between(const AnalysisState& state, const CorrectnessMatrix& correct,
+                       const std::vector<std::string>& group_of, const DifChoice& choice);
+
+// The results' summaries per version and per group and the comparison for
+// differential item functioning, as the data set's labels and choices ask;
+// each examinee without a version or group, each group too small to test,
+// is told in `warnings`.
+void summarise_label_groups(AnalysisState& state, const CorrectnessMatrix& correct,
+                            std::vector<std::string>& warnings);
 
 }  // namespace kor

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "core/analysis/MantelHaenszel.h"
 #include "core/data/OneBased.h"
 #include "core/data/TestData.h"
 
@@ -116,9 +117,26 @@ struct GroupSummary {
     // scores without variance.
     std::optional<double> kr20;
     std::optional<double> sem;
-    // Proportion correct in the group, by item number (index 0 is item 1);
-    // none for an excluded item.
+    // Proportion correct in the group and the point-biserial correlation
+    // with the group's scores, by item number (index 0 is item 1); none for
+    // an excluded item, and a correlation none where it cannot be computed.
     std::vector<std::optional<double>> difficulty;
+    std::vector<std::optional<double>> pbis;
+};
+
+// Differential item functioning between two groups: the Mantel-Haenszel
+// figures of every included item, in item order.
+struct DifItem {
+    int item = 0;
+    MhFigures figures;
+};
+
+struct DifResults {
+    std::string reference;
+    std::string focal;
+    int reference_examinees = 0;
+    int focal_examinees = 0;
+    std::vector<DifItem> items;
 };
 
 struct AnalysisResults {
@@ -168,6 +186,11 @@ struct AnalysisResults {
     // names none.
     std::vector<GroupSummary> versions;
     int examinees_without_version = 0;
+    // With groups (the data set's group label): the same per group, and the
+    // comparison of the two groups chosen for differential item functioning.
+    std::vector<GroupSummary> groups;
+    int examinees_without_group = 0;
+    std::optional<DifResults> dif;
 
     // Texts of the numerical routines' diagnostics and of the reports'
     // warnings, each once.

@@ -219,8 +219,8 @@ bool check_replaced_cells(PlanState& s) {
         const bool student =
             std::binary_search(s.student_indexes.begin(), s.student_indexes.end(), replaced.row);
         const bool answers = student || s.is_key_row(replaced.row);
-        const bool version = replaced.column == s.mapping.version_column;
-        if (answers && (version || contains(s.mapping.item_columns, replaced.column))) {
+        const bool label_column = !s.label_column_role(replaced.column).empty();
+        if (answers && (label_column || contains(s.mapping.item_columns, replaced.column))) {
             return s.refuse_row(
                 row.number, s.at_cell(row, replaced.column) + cannot_store_message(replaced.code));
         }

@@ -93,7 +93,7 @@ void note_ignored_columns(PlanState& s) {
         const bool filled = std::any_of(s.filled.begin(), s.filled.end(),
                                         [&](std::size_t r) { return !s.cell(r, c).empty(); });
         if (filled && !contains(s.mapping.item_columns, c) && !contains(s.mapping.id_columns, c) &&
-            c != s.mapping.version_column) {
+            s.label_column_role(c).empty()) {
             s.mapping.ignored_columns.push_back(c);
         }
     }
@@ -255,9 +255,10 @@ void detect_item_columns(PlanState& s) {
     const std::vector<std::size_t> rows = sample_rows(s);
     std::vector<ColumnKind> kinds;
     for (std::size_t c = 0; c < s.plan.table.columns; ++c) {
-        // The version column's cells (A, B, C) look like answers but are none.
-        kinds.push_back(c == s.mapping.version_column ? ColumnKind::other
-                                                      : column_kind(s, c, rows));
+        // The version or group column's cells (A, B, C) look like answers
+        // but are none.
+        kinds.push_back(s.label_column_role(c).empty() ? column_kind(s, c, rows)
+                                                       : ColumnKind::other);
     }
     s.mapping.item_columns = longest_answer_run(kinds);
 }
@@ -280,14 +281,15 @@ bool choose_id_columns(PlanState& s) {
             if (contains(s.mapping.item_columns, c)) {
                 return s.refuse("--id: column " + s.column_label(c) + " is an item column");
             }
-            if (c == s.mapping.version_column) {
-                return s.refuse("--id: column " + s.column_label(c) + " is the version column");
+            if (const std::string role = s.label_column_role(c); !role.empty()) {
+                return s.refuse("--id: column " + s.column_label(c) + " is the " + role +
+                                " column");
             }
         }
         return true;
     }
     for (std::size_t c = 0; c < s.mapping.item_columns.front(); ++c) {
-        if (c != s.mapping.version_column) {
+        if (s.label_column_role(c).empty()) {
             s.mapping.id_columns.push_back(c);
         }
     }
@@ -298,8 +300,9 @@ bool choose_id_columns(PlanState& s) {
 
 bool choose_columns(PlanState& s) {
     const bool names = names_columns(s.options.items) || names_columns(s.options.ids) ||
-                       names_columns(s.options.version_column);
-    if (!choose_given_header(s, names) || !choose_version_column(s)) {
+                       names_columns(s.options.version_column) ||
+                       names_columns(s.options.group_column);
+    if (!choose_given_header(s, names) || !choose_label_columns(s)) {
         return false;
     }
     if (!s.options.items.empty()) {
@@ -307,10 +310,11 @@ bool choose_columns(PlanState& s) {
         if (!given_columns(s, s.options.items, "--items", true, s.mapping.item_columns)) {
             return false;
         }
-        if (s.mapping.version_column &&
-            contains(s.mapping.item_columns, *s.mapping.version_column)) {
-            return s.refuse("--items: column " + s.column_label(*s.mapping.version_column) +
-                            " is the version column");
+        for (std::size_t c : s.mapping.item_columns) {
+            if (const std::string role = s.label_column_role(c); !role.empty()) {
+                return s.refuse("--items: column " + s.column_label(c) + " is the " + role +
+                                " column");
+            }
         }
     } else {
         detect_item_columns(s);

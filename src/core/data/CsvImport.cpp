@@ -23,8 +23,8 @@ bool run_stages(csv::PlanState& s, std::string_view bytes) {
     return csv::read_table(s, bytes) && csv::check_row_widths(s) && csv::check_key_choices(s) &&
            csv::check_version_choices(s) && csv::choose_columns(s) && csv::read_versions(s) &&
            csv::choose_key_row(s) && csv::collect_students(s) && csv::check_replaced_cells(s) &&
-           csv::assign_versions(s) && csv::choose_key(s) && csv::choose_options(s) &&
-           csv::build_lines(s);
+           csv::assign_versions(s) && csv::assign_groups(s) && csv::choose_key(s) &&
+           csv::choose_options(s) && csv::build_lines(s);
 }
 
 }  // namespace

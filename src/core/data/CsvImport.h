@@ -61,6 +61,9 @@ struct CsvOptions {
     // the master order. Both or neither.
     std::string version_column;
     std::optional<CsvNamedFile> versions_map;
+    // The column that names each student's group (a section, a campus); it
+    // may be the version column.
+    std::string group_column;
     std::string key;
     // Options: one digit for every item, or one digit per item.
     std::string options;
@@ -124,6 +127,12 @@ struct CsvMapping {
     std::string versions_map_name;
     std::vector<CsvVersion> versions;
     std::optional<LabelColumns> version_label;
+    // With a group column: the column, and the label columns where each data
+    // line keeps its student's group (blank for a student without one).
+    std::optional<std::size_t> group_column;
+    std::optional<LabelColumns> group_label;
+    std::vector<std::string> groups;      // the names found, in order
+    std::vector<int> rows_without_group;  // students whose group cell is empty
     // The boxes the data editor is filled with.
     EditorTexts texts;
 };

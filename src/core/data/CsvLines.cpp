@@ -267,32 +267,71 @@ void note_line_warnings(PlanState& s, const MarkedCells& marked) {
     }
 }
 
-// The longest version name among the students; 0 without versions.
-std::size_t version_width(const PlanState& s) {
-    std::size_t width = 0;
-    for (const ExamVersion* version : s.student_versions) {
-        width = std::max(width, version->name.size());
+// What each label gains after the id, each part after a blank and in the
+// same columns on every line, so that an analysis of the saved data set
+// still finds it there: the student's version, then the group (unless the
+// version column is the group column too).
+struct LabelPart {
+    std::vector<std::string> of_student;
+    std::optional<LabelColumns>* columns;
+};
+
+std::vector<LabelPart> label_parts(PlanState& s) {
+    std::vector<LabelPart> parts;
+    if (!s.student_versions.empty()) {
+        LabelPart versions{{}, &s.mapping.version_label};
+        for (const ExamVersion* version : s.student_versions) {
+            versions.of_student.push_back(version->name);
+        }
+        parts.push_back(std::move(versions));
     }
-    return width;
+    if (s.mapping.group_column && s.mapping.group_column != s.mapping.version_column) {
+        if (longest_of(s.student_groups) == 0) {
+            s.mapping.warnings.push_back("The group column " +
+                                         s.column_label(*s.mapping.group_column) +
+                                         " is empty for every student, so there are no groups");
+        } else {
+            parts.push_back(LabelPart{s.student_groups, &s.mapping.group_label});
+        }
+    }
+    return parts;
 }
 
-// Each label gains its student's version after a blank, in the same
-// columns on every line, so that an analysis of the saved data set still
-// finds it there. The whole ids kept by label follow their labels.
-void add_versions_to_labels(PlanState& s, std::vector<std::string>& labels, std::size_t longest) {
+// The columns the parts take: each its widest text and a blank before it.
+std::size_t label_parts_room(const std::vector<LabelPart>& parts) {
+    std::size_t room = 0;
+    for (const LabelPart& part : parts) {
+        room += longest_of(part.of_student) + 1;
+    }
+    return room;
+}
+
+// Adds the parts to the labels, padded to `longest`, and notes the columns
+// of each; the whole ids kept by label follow their labels.
+void add_label_parts(PlanState& s, const std::vector<LabelPart>& parts,
+                     std::vector<std::string>& labels, std::size_t longest) {
+    std::vector<std::string> before = labels;
+    std::size_t width = longest;
+    for (const LabelPart& part : parts) {
+        const std::size_t part_width = longest_of(part.of_student);
+        for (std::size_t k = 0; k < labels.size(); ++k) {
+            labels[k] = pad_right(labels[k], width) + " " + part.of_student[k];
+        }
+        const int first = static_cast<int>(width) + 2;
+        *part.columns = LabelColumns{first, first + static_cast<int>(part_width) - 1};
+        width += part_width + 1;
+    }
+    if (s.mapping.group_column && s.mapping.group_column == s.mapping.version_column) {
+        s.mapping.group_label = s.mapping.version_label;
+    }
     std::map<std::string, FullId> full_ids;
     for (std::size_t k = 0; k < labels.size(); ++k) {
-        const std::string with_version =
-            pad_right(labels[k], longest) + " " + s.student_versions[k]->name;
-        const auto full = s.mapping.full_ids.find(labels[k]);
+        const auto full = s.mapping.full_ids.find(before[k]);
         if (full != s.mapping.full_ids.end()) {
-            full_ids[with_version] = full->second;
+            full_ids[trimmed(labels[k])] = full->second;
         }
-        labels[k] = with_version;
     }
     s.mapping.full_ids = std::move(full_ids);
-    const int first = static_cast<int>(longest) + 2;
-    s.mapping.version_label = LabelColumns{first, first + static_cast<int>(version_width(s)) - 1};
 }
 
 void fill_texts(PlanState& s, std::size_t label_length) {
@@ -402,9 +441,10 @@ bool collect_students(PlanState& s) {
 
 bool build_lines(PlanState& s) {
     std::vector<std::string> labels = student_labels(s);
-    const std::size_t version_room = version_width(s) == 0 ? 0 : version_width(s) + 1;
+    const std::vector<LabelPart> parts = label_parts(s);
+    const std::size_t parts_room = label_parts_room(parts);
     const std::size_t allowed =
-        static_cast<std::size_t>(max_label_plus_items) - s.item_count() - version_room;
+        static_cast<std::size_t>(max_label_plus_items) - s.item_count() - parts_room;
     if (longest_of(labels) > allowed) {
         shorten_ids(s, labels, allowed);
     }
@@ -412,10 +452,8 @@ bool build_lines(PlanState& s) {
         return false;
     }
     std::size_t longest = longest_of(labels);
-    if (version_room != 0) {
-        add_versions_to_labels(s, labels, longest);
-        longest += version_room;
-    }
+    add_label_parts(s, parts, labels, longest);
+    longest += parts_room;
     note_line_warnings(s, write_data_lines(s, labels, longest));
     fill_texts(s, longest);
     return true;

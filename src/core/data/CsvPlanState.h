@@ -48,6 +48,7 @@ struct PlanState {
     // of student_indexes).
     std::optional<VersionsMap> versions;
     std::vector<const ExamVersion*> student_versions;
+    std::vector<std::string> student_groups;  // with a group column, in the same order
 
     const CsvRow& row_at(std::size_t index) const { return plan.table.rows[index]; }
     const CsvRow& first_row() const { return row_at(filled.front()); }
@@ -74,6 +75,15 @@ struct PlanState {
     }
 
     std::size_t item_count() const { return mapping.item_columns.size(); }
+
+    // "version" or "group" for the column that names the students' version
+    // or group, which is neither an item nor an id column; empty otherwise.
+    std::string label_column_role(std::size_t column) const {
+        if (column == mapping.version_column) {
+            return "version";
+        }
+        return column == mapping.group_column ? "group" : "";
+    }
 
     bool is_key_row(std::size_t index) const {
         return key_row_index == index || std::find(key_row_indexes.begin(), key_row_indexes.end(),

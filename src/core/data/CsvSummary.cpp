@@ -111,6 +111,15 @@ std::string key_line(const CsvMapping& m, const std::string& key) {
     return "Key: given, " + key;
 }
 
+// "Version label: column 6 of each label (--version-label 6 finds them in
+// the saved input file)".
+std::string label_columns_line(const std::string& what, LabelColumns columns) {
+    const std::string text = label_columns_text(columns);
+    const bool one = columns.first == columns.last;
+    return what + " label: " + (one ? "column " : "columns ") + text + " of each label (--" +
+           lower(what) + "-label " + text + " finds them in the saved input file)";
+}
+
 // With exam versions: the column, the map, each version's students and key,
 // and the label columns that keep each student's version.
 void add_version_lines(std::vector<std::string>& lines, const CsvMapping& m,
@@ -132,11 +141,26 @@ void add_version_lines(std::vector<std::string>& lines, const CsvMapping& m,
                                                   : "from " + version.key_from));
     }
     if (m.version_label) {
-        const std::string columns = label_columns_text(*m.version_label);
-        const bool one = m.version_label->first == m.version_label->last;
-        lines.push_back("Version label: " + std::string(one ? "column " : "columns ") + columns +
-                        " of each label (--version-label " + columns +
-                        " finds them in the saved input file)");
+        lines.push_back(label_columns_line("Version", *m.version_label));
+    }
+}
+
+// With a group column: the column, the groups, the students without one
+// and the label columns that keep each student's group.
+void add_group_lines(std::vector<std::string>& lines, const CsvMapping& m, const CsvTable& table) {
+    if (!m.group_column) {
+        return;
+    }
+    std::string line = "Groups: " + std::to_string(m.groups.size()) + " (" + join(m.groups, ", ") +
+                       "), column " + csv_column_label(table, m.header_row, *m.group_column);
+    if (!m.rows_without_group.empty()) {
+        const std::size_t n = m.rows_without_group.size();
+        line += "; " + std::to_string(n) + (n == 1 ? " student has" : " students have") +
+                " no group (" + lower_first(row_list(m.rows_without_group, listed_rows)) + ")";
+    }
+    lines.push_back(line);
+    if (m.group_label) {
+        lines.push_back(label_columns_line("Group", *m.group_label));
     }
 }
 
@@ -170,6 +194,7 @@ std::vector<std::string> summary_lines(const CsvMapping& m, const CsvTable& tabl
     add_column_lines(lines, m, table);
     lines.push_back(key_line(m, key));
     add_version_lines(lines, m, table);
+    add_group_lines(lines, m, table);
     lines.push_back("Options: " + (in_letters ? options_in_letters(m) : m.options) +
                     given_or_detected(m.options_given));
     add_student_lines(lines, m);

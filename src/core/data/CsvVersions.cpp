@@ -1,6 +1,7 @@
 #include "core/data/CsvVersions.h"
 
 #include <map>
+#include <set>
 
 #include "core/Encoding.h"
 #include "core/FileIO.h"
@@ -223,20 +224,32 @@ bool check_version_choices(PlanState& s) {
     return true;
 }
 
-bool choose_version_column(PlanState& s) {
-    if (s.options.version_column.empty()) {
-        return true;
-    }
+namespace {
+
+// The one column `flag` names, into `column`.
+bool one_given_column(PlanState& s, const std::string& text, const std::string& flag,
+                      std::optional<std::size_t>& column) {
     std::vector<std::size_t> columns;
-    if (!given_columns(s, s.options.version_column, "--version-column", false, columns)) {
+    if (!given_columns(s, text, flag, false, columns)) {
         return false;
     }
     if (columns.size() != 1) {
-        return s.refuse("--version-column names one column, not " +
-                        quoted(s.options.version_column));
+        return s.refuse(flag + " names one column, not " + quoted(text));
     }
-    s.mapping.version_column = columns.front();
+    column = columns.front();
     return true;
+}
+
+}  // namespace
+
+bool choose_label_columns(PlanState& s) {
+    if (!s.options.version_column.empty() &&
+        !one_given_column(s, s.options.version_column, "--version-column",
+                          s.mapping.version_column)) {
+        return false;
+    }
+    return s.options.group_column.empty() ||
+           one_given_column(s, s.options.group_column, "--group-column", s.mapping.group_column);
 }
 
 bool read_versions(PlanState& s) {
@@ -284,6 +297,24 @@ bool assign_versions(PlanState& s) {
         return false;
     }
     note_versions(s, keys);
+    return true;
+}
+
+bool assign_groups(PlanState& s) {
+    if (!s.mapping.group_column) {
+        return true;
+    }
+    std::set<std::string> names;
+    for (std::size_t index : s.student_indexes) {
+        const std::string group = one_line(s.cell(index, *s.mapping.group_column));
+        s.student_groups.push_back(group);
+        if (group.empty()) {
+            s.mapping.rows_without_group.push_back(s.row_at(index).number);
+        } else {
+            names.insert(group);
+        }
+    }
+    s.mapping.groups.assign(names.begin(), names.end());
     return true;
 }
 

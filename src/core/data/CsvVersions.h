@@ -1,8 +1,9 @@
 #pragma once
-// Exam versions in a spreadsheet import: the column that names each
-// student's version, the map of every version's questions (and options) to
-// the master order, one key per version checked against the others through
-// the map, and every student's answers read in the master order.
+// Exam versions and groups in a spreadsheet import: the column that names
+// each student's version, the map of every version's questions (and
+// options) to the master order, one key per version checked against the
+// others through the map, and every student's answers read in the master
+// order; and the column that names each student's group (a section).
 
 #include "core/data/CsvPlanState.h"
 
@@ -11,9 +12,10 @@ namespace kor::csv {
 // A version column and a versions map come together.
 bool check_version_choices(PlanState& s);
 
-// The version column the user names, once the header row is known; it is
-// then neither an item nor an id column, whatever its cells look like.
-bool choose_version_column(PlanState& s);
+// The version and group columns the user names, once the header row is
+// known; they are then neither item nor id columns, whatever their cells
+// look like.
+bool choose_label_columns(PlanState& s);
 
 // Reads the map for the items found.
 bool read_versions(PlanState& s);
@@ -23,5 +25,8 @@ bool read_versions(PlanState& s);
 // key file) moved to the master order, and the master key where they all
 // agree. A disagreement refuses the import with one line per master item.
 bool assign_versions(PlanState& s);
+
+// Each student's group: the group column's cell, which may be empty.
+bool assign_groups(PlanState& s);
 
 }  // namespace kor::csv

@@ -94,6 +94,14 @@ struct RightWrongKept {
     AltAnswerTable table;
 };
 
+// The two groups an analysis of differential item functioning compares.
+struct DifChoice {
+    std::string reference;
+    std::string focal;
+
+    friend bool operator==(const DifChoice&, const DifChoice&) = default;
+};
+
 struct TTestData {
     // --- loaded layer: written by the loader, read by the analysis ---
     std::string test_title;
@@ -179,12 +187,20 @@ struct TTestData {
     // spreadsheet import with versions, or given for a data set whose
     // labels carry them; none for every other data set.
     std::optional<LabelColumns> version_label;
+    // The label columns that hold each examinee's group (a section, a
+    // campus), set as the version label is; and the reference and focal
+    // groups compared for differential item functioning.
+    std::optional<LabelColumns> group_label;
+    std::optional<DifChoice> dif_groups;
 
-    // What an import kept beside the data lines, which another data set
-    // (opened, generated, reset, imported) must not inherit.
+    // What an import kept beside the data lines, and what was chosen for its
+    // labels, which another data set (opened, generated, reset, imported)
+    // must not inherit.
     void forget_import_companions() {
         full_ids.clear();
         version_label.reset();
+        group_label.reset();
+        dif_groups.reset();
     }
 
   private:

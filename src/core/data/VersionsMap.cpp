@@ -309,11 +309,11 @@ const ExamVersion* VersionsMap::find(const std::string& name) const {
 }
 
 std::string VersionsMap::names() const {
-    std::string text;
-    for (std::size_t k = 0; k < versions.size(); ++k) {
-        text += (k == 0 ? "" : k + 1 == versions.size() ? " and " : ", ") + versions[k].name;
+    std::vector<std::string> names;
+    for (const ExamVersion& version : versions) {
+        names.push_back(version.name);
     }
-    return text;
+    return listed_with_and(names);
 }
 
 VersionsMapRead read_versions_map(std::string_view bytes, const std::string& file_name, int items) {

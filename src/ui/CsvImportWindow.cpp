@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -69,10 +70,11 @@ bool contains(const std::vector<std::size_t>& columns, std::size_t column) {
     return std::find(columns.begin(), columns.end(), column) != columns.end();
 }
 
-// The shades of the table: the id columns, the item columns, the key row
-// and the row a refusal names.
+// The shades of the table: the id columns, the item columns, the version
+// column, the key row and the row a refusal names.
 const QColor id_shade(255, 248, 220);
 const QColor item_shade(225, 238, 255);
+const QColor version_shade(240, 225, 250);
 const QColor key_shade(220, 245, 220);
 const QColor refused_shade(255, 215, 215);
 
@@ -168,6 +170,7 @@ QHBoxLayout* CsvImportWindow::buildChoices() {
             QStringLiteral("numbers or header names, comma-separated"));
     addEdit(txt_items_, "txt_items", QStringLiteral("I&tem columns:"),
             QStringLiteral("4-43 or Q1..Q40"));
+    choices->addRow(QStringLiteral("&Versions:"), buildVersionChoices());
     choices = keyed;
     addEdit(txt_key_row_, "txt_key_row", QStringLiteral("&Key row:"),
             QStringLiteral("row number, or none"));
@@ -183,6 +186,45 @@ QHBoxLayout* CsvImportWindow::buildChoices() {
     connect(cmb_short_rows_, &QComboBox::activated, this, &CsvImportWindow::replan);
     choices->addRow(QStringLiteral("Short rows:"), cmb_short_rows_);
     return columns;
+}
+
+// The column naming each student's exam version, and beside it the map
+// from every version's questions to the master order: a button that asks
+// for the file and the file's name once one was chosen.
+QHBoxLayout* CsvImportWindow::buildVersionChoices() {
+    auto* row = new QHBoxLayout;
+    txt_version_column_ = new QLineEdit(this);
+    txt_version_column_->setObjectName(QStringLiteral("txt_version_column"));
+    txt_version_column_->setPlaceholderText(QStringLiteral("number or header name"));
+    btn_versions_map_ = new QPushButton(QStringLiteral("Versions Map..."), this);
+    btn_versions_map_->setObjectName(QStringLiteral("btn_versions_map"));
+    btn_versions_map_->setAutoDefault(false);
+    connect(btn_versions_map_, &QPushButton::clicked, this, &CsvImportWindow::chooseVersionsMap);
+    lbl_versions_map_ = new QLabel(this);
+    lbl_versions_map_->setObjectName(QStringLiteral("lbl_versions_map"));
+    // A long file name is cut rather than widening the window; the tooltip
+    // holds the whole path.
+    lbl_versions_map_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    row->addWidget(txt_version_column_, 2);
+    row->addWidget(btn_versions_map_);
+    row->addWidget(lbl_versions_map_, 3);
+    return row;
+}
+
+// A cancelled dialog keeps the map chosen before.
+void CsvImportWindow::chooseVersionsMap() {
+    const QString path = FileDialogs::openFile(
+        this, {QStringLiteral("Versions maps (*.csv *.txt)|*.csv;*.txt|All Files (*.*)|*.*"),
+               QStringLiteral("csv"),
+               {},
+               QStringLiteral("Versions Map")});
+    if (path.isEmpty()) {
+        return;
+    }
+    versions_map_path_ = path;
+    lbl_versions_map_->setText(QFileInfo(path).fileName());
+    lbl_versions_map_->setToolTip(QDir::toNativeSeparators(path));
+    replan();
 }
 
 // Enter in a box previews the changed choices; only OK fills the editor.
@@ -230,6 +272,9 @@ void CsvImportWindow::takeChoices() {
     if (const auto items = typed(txt_items_)) {
         given_.items = *items;
     }
+    if (const auto version_column = typed(txt_version_column_)) {
+        given_.version_column = *version_column;
+    }
     if (const auto key_row = typed(txt_key_row_)) {
         given_.no_key_row = txt_key_row_->text().trimmed().compare(QStringLiteral("none"),
                                                                    Qt::CaseInsensitive) == 0;
@@ -245,7 +290,8 @@ void CsvImportWindow::takeChoices() {
 
 void CsvImportWindow::replan() {
     takeChoices();
-    plan_ = controller_.planCsvImport(fromQt(path_), given_);
+    plan_ = controller_.planCsvImport(fromQt(path_), given_,
+                                      CsvSideFiles{{}, fromQt(versions_map_path_)});
     showPlan();
 }
 
@@ -296,6 +342,8 @@ void CsvImportWindow::showTable() {
                 cell->setFont(bold);
             } else if (key_row) {
                 cell->setBackground(key_shade);
+            } else if (mapping != nullptr && mapping->version_column == c) {
+                cell->setBackground(version_shade);
             } else if (mapping != nullptr && contains(mapping->item_columns, c)) {
                 cell->setBackground(item_shade);
             } else if (mapping != nullptr && contains(mapping->id_columns, c)) {
@@ -338,6 +386,7 @@ void CsvImportWindow::showChoices() {
     chk_header_->setChecked(m.header_row != 0);
     txt_ids_->setText(m.row_numbers_as_ids ? QString() : columnNumbers(m.id_columns));
     txt_items_->setText(columnNumbers(m.item_columns));
+    txt_version_column_->setText(m.version_column ? columnNumbers({*m.version_column}) : QString());
     txt_key_row_->setText(m.key_source == CsvKeySource::row ? QString::number(m.key_row)
                                                             : QStringLiteral("none"));
     txt_key_->setText(m.key_source == CsvKeySource::text ? toQt(m.key) : QString());
@@ -349,8 +398,8 @@ void CsvImportWindow::showChoices() {
 
 void CsvImportWindow::ok() {
     const bool typed = txt_ids_->isModified() || txt_items_->isModified() ||
-                       txt_key_row_->isModified() || txt_key_->isModified() ||
-                       txt_options_->isModified();
+                       txt_version_column_->isModified() || txt_key_row_->isModified() ||
+                       txt_key_->isModified() || txt_options_->isModified();
     if (typed) {
         replan();  // what the user typed last counts, as if previewed
     }

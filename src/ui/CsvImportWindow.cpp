@@ -134,7 +134,7 @@ void CsvImportWindow::buildControls() {
 
 // The choices in two columns side by side, so that the window keeps to the
 // height of a laptop screen: how the file is split and read, then the key,
-// the options and short rows.
+// the options, short rows and the versions map.
 QHBoxLayout* CsvImportWindow::buildChoices() {
     auto* columns = new QHBoxLayout;
     auto* reading = new QFormLayout;
@@ -170,7 +170,8 @@ QHBoxLayout* CsvImportWindow::buildChoices() {
             QStringLiteral("numbers or header names, comma-separated"));
     addEdit(txt_items_, "txt_items", QStringLiteral("I&tem columns:"),
             QStringLiteral("4-43 or Q1..Q40"));
-    choices->addRow(QStringLiteral("&Versions:"), buildVersionChoices());
+    addEdit(txt_version_column_, "txt_version_column", QStringLiteral("&Versions:"),
+            QStringLiteral("column number or header name"));
     choices = keyed;
     addEdit(txt_key_row_, "txt_key_row", QStringLiteral("&Key row:"),
             QStringLiteral("row number, or none"));
@@ -185,17 +186,15 @@ QHBoxLayout* CsvImportWindow::buildChoices() {
     cmb_short_rows_->addItems({QStringLiteral("refuse"), QStringLiteral("fill with blanks")});
     connect(cmb_short_rows_, &QComboBox::activated, this, &CsvImportWindow::replan);
     choices->addRow(QStringLiteral("Short rows:"), cmb_short_rows_);
+    choices->addRow(buildVersionsMapChoice());
     return columns;
 }
 
-// The column naming each student's exam version, and beside it the map
-// from every version's questions to the master order: a button that asks
-// for the file and the file's name once one was chosen.
-QHBoxLayout* CsvImportWindow::buildVersionChoices() {
+// The map from every version's questions to the master order, across from
+// the version column: a button that asks for the file, and the file's name
+// once one was chosen.
+QHBoxLayout* CsvImportWindow::buildVersionsMapChoice() {
     auto* row = new QHBoxLayout;
-    txt_version_column_ = new QLineEdit(this);
-    txt_version_column_->setObjectName(QStringLiteral("txt_version_column"));
-    txt_version_column_->setPlaceholderText(QStringLiteral("number or header name"));
     btn_versions_map_ = new QPushButton(QStringLiteral("Versions Map..."), this);
     btn_versions_map_->setObjectName(QStringLiteral("btn_versions_map"));
     btn_versions_map_->setAutoDefault(false);
@@ -205,9 +204,8 @@ QHBoxLayout* CsvImportWindow::buildVersionChoices() {
     // A long file name is cut rather than widening the window; the tooltip
     // holds the whole path.
     lbl_versions_map_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    row->addWidget(txt_version_column_, 2);
     row->addWidget(btn_versions_map_);
-    row->addWidget(lbl_versions_map_, 3);
+    row->addWidget(lbl_versions_map_, 1);
     return row;
 }
 

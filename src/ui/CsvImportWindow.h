@@ -47,7 +47,7 @@ class CsvImportWindow : public QDialog {
   private:
     void buildControls();
     QHBoxLayout* buildChoices();
-    QHBoxLayout* buildVersionChoices();
+    QHBoxLayout* buildVersionsMapChoice();
     void chooseVersionsMap();
     QHBoxLayout* buildButtons();
     void replan();

@@ -97,6 +97,9 @@ class Application {
     Outcome set_problem_criteria(const ProblemItemForm& form);
     // The group percentages as typed, then the group dialog's OK.
     Outcome set_groups(const std::string& upper, const std::string& lower);
+    // The label columns ("12", "12-13") that hold each examinee's exam
+    // version in the loaded data set, for a summary per version.
+    Outcome set_version_label(const std::string& columns);
 
     // --- The data editor's boxes and small commands. The editor copies its
     // boxes in before a command and shows the boxes of the state afterwards.

@@ -10,6 +10,7 @@
 #include "app/forms/GroupForm.h"
 #include "core/FileIO.h"
 #include "core/analysis/Analysis.h"
+#include "core/analysis/GroupSummary.h"
 #include "core/data/AltAnswers.h"
 #include "core/data/TextImport.h"
 #include "reports/GradeReports.h"
@@ -111,6 +112,15 @@ Outcome Application::set_problem_criteria(const ProblemItemForm& form) {
 
 Outcome Application::set_groups(const std::string& upper, const std::string& lower) {
     return changed_settings(apply_group_percentages(*state_, upper, lower));
+}
+
+Outcome Application::set_version_label(const std::string& columns) {
+    LabelColumns read;
+    Outcome outcome = read_label_columns(columns, state_->data.label_length, "exam version", read);
+    if (outcome.accepted()) {
+        state_->data.version_label = read;
+    }
+    return changed_data(outcome);
 }
 
 // ---------------------------------------------------------------- the data editor

@@ -35,6 +35,7 @@ struct AnalysisFlags {
     bool no_problem_items = false;
     std::string criteria;
     std::string groups;
+    std::string version_label;  // label columns, such as 12 or 12-13
     bool strict = false;
 
     // Files written after the analysis.
@@ -315,6 +316,11 @@ int run_analyze(const std::string& path, const AnalysisFlags& flags, std::ostrea
                                       flags.strict ? KeyCheck::strict : KeyCheck::warn)) {
         return *refused;
     }
+    if (!flags.version_label.empty()) {
+        if (auto refused = refused_flag(app.set_version_label(flags.version_label), err)) {
+            return *refused;
+        }
+    }
     // Nothing changes between the analysis and the output, so the examinee
     // output is written only if a report or a file shows it.
     if (auto refused = print_outcome(app.analyze(ExamineeOutput::when_asked), err)) {
@@ -371,6 +377,10 @@ void add_analysis_flags(CLI::App* analyze, AnalysisFlags& flags, CLI::Option*& f
     analyze->add_flag("--no-problem-items", flags.no_problem_items, "do not suggest problem items");
     analyze->add_option("--criteria", flags.criteria, "problem-item criteria")
         ->type_name("LOW,HIGH,D,PBIS,ADJ");
+    analyze
+        ->add_option("--version-label", flags.version_label,
+                     "the label's character columns that hold each examinee's exam version")
+        ->type_name("COLUMNS");
     analyze->add_option("--groups", flags.groups, "high and low group percentages")
         ->type_name("TOP,BOTTOM");
     analyze->add_flag("--strict", flags.strict,

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -70,19 +71,25 @@ class FormatsDocumentTest : public ::testing::Test {
         return path;
     }
 
-    // The command shown in the document, run on the files of this test.
+    // The command shown in the document, run on the files of this test: a
+    // file the document showed earlier (a versions map) by the name the
+    // command gives it.
     CliRun import_as_shown(std::vector<std::string> command, const std::string& source,
                            const std::string& target) {
         EXPECT_GE(command.size(), 3u);
         command.erase(command.begin());  // "kor"
         command[1] = source;
-        for (std::size_t k = 0; k + 1 < command.size(); ++k) {
-            if (command[k] == "-o") {
-                command[k + 1] = target;
+        for (std::size_t k = 2; k < command.size(); ++k) {
+            if (command[k - 1] == "-o") {
+                command[k] = target;
+            } else if (const auto side = side_files.find(command[k]); side != side_files.end()) {
+                command[k] = side->second;
             }
         }
         return kor(command);
     }
+
+    std::map<std::string, std::string> side_files;  // by the name a command gives them
 
     testing::TempFolder folder;
 };
@@ -93,6 +100,7 @@ TEST_F(FormatsDocumentTest, EveryExampleIsReadByKor) {
     int input_files = 0;
     int text_files = 0;
     int scale_files = 0;
+    int versions_maps = 0;
     for (std::size_t k = 0; k < examples.size(); ++k) {
         const DocumentExample& example = examples[k];
         ASSERT_FALSE(example.lines.empty());
@@ -107,6 +115,9 @@ TEST_F(FormatsDocumentTest, EveryExampleIsReadByKor) {
                                         "--grading", write(name + ".ini", example.lines)});
             EXPECT_EQ(analyze.code, 0) << analyze.err;
             ++scale_files;
+        } else if (starts_with(example.lines[0], "version,question,master_item")) {
+            side_files["map.csv"] = write(name + ".csv", example.lines);
+            ++versions_maps;
         } else {
             ASSERT_FALSE(example.command.empty()) << "no command shown under the text file";
             const std::string target = (folder / (name + ".kor")).string();
@@ -119,8 +130,9 @@ TEST_F(FormatsDocumentTest, EveryExampleIsReadByKor) {
         }
     }
     EXPECT_EQ(input_files, 2);
-    EXPECT_EQ(text_files, 4);  // three text formats and a spreadsheet file
+    EXPECT_EQ(text_files, 5);  // three text formats and two spreadsheet files
     EXPECT_EQ(scale_files, 2);
+    EXPECT_EQ(versions_maps, 1);
 }
 
 }  // namespace

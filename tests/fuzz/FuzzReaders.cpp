@@ -167,6 +167,15 @@ CsvFuzzInput csv_fuzz_input(std::string_view contents) {
     options.short_rows =
         (choices & 16u) != 0 ? kor::CsvShortRows::blank : kor::CsvShortRows::refuse;
     options.no_key_row = (choices & 32u) != 0;
+    // Two NULs end the data of an exam in versions: a versions map follows,
+    // for the version column B.
+    const std::size_t map_at = input.data.find(std::string_view("\0\0", 2));
+    if (map_at != std::string_view::npos) {
+        options.version_column = "2";
+        options.versions_map =
+            kor::CsvNamedFile{"map.csv", std::string(input.data.substr(map_at + 2))};
+        input.data = input.data.substr(0, map_at);
+    }
     const std::size_t nul = input.data.find('\0');
     if ((choices & 64u) != 0 && nul != std::string_view::npos) {
         options.key_file = kor::CsvNamedFile{"key.csv", std::string(input.data.substr(nul + 1))};

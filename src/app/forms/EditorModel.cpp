@@ -334,6 +334,7 @@ void fill_editor_from_csv(ProgramState& state, const CsvMapping& mapping, const 
     redraw_rulers(state);
     TTestData& data = state.data;
     data.full_ids = mapping.full_ids;
+    data.version_label = mapping.version_label;
     data.input_file_path = path;
     data.opened_from_file = false;
     data.data_set_name = file_name_of(path);

@@ -5,6 +5,7 @@
 
 #include "core/AnalysisState.h"
 #include "core/analysis/Grades.h"
+#include "core/analysis/GroupSummary.h"
 #include "core/analysis/ItemStatistics.h"
 #include "core/analysis/NormalCurve.h"
 #include "core/analysis/OptionCounts.h"
@@ -125,6 +126,7 @@ Outcome run_analysis(AnalysisState& state) {
     set_report_orders(state);
     count_options(state);
     compute_option_figures(state);
+    summarise_versions(state, correct, outcome);
 
     state.results.warnings = diagnostics.texts();
     state.results.analysed = true;

@@ -218,8 +218,9 @@ bool check_replaced_cells(PlanState& s) {
         const CsvRow& row = s.row_at(replaced.row);
         const bool student =
             std::binary_search(s.student_indexes.begin(), s.student_indexes.end(), replaced.row);
-        const bool answers = student || s.key_row_index == replaced.row;
-        if (answers && contains(s.mapping.item_columns, replaced.column)) {
+        const bool answers = student || s.is_key_row(replaced.row);
+        const bool version = replaced.column == s.mapping.version_column;
+        if (answers && (version || contains(s.mapping.item_columns, replaced.column))) {
             return s.refuse_row(
                 row.number, s.at_cell(row, replaced.column) + cannot_store_message(replaced.code));
         }

@@ -8,6 +8,7 @@
 #include "core/AnalysisState.h"
 #include "core/TextUtil.h"
 #include "core/data/CsvCells.h"
+#include "core/data/CsvVersions.h"
 
 namespace kor::csv {
 
@@ -91,7 +92,8 @@ void note_ignored_columns(PlanState& s) {
     for (std::size_t c = 0; c < s.plan.table.columns; ++c) {
         const bool filled = std::any_of(s.filled.begin(), s.filled.end(),
                                         [&](std::size_t r) { return !s.cell(r, c).empty(); });
-        if (filled && !contains(s.mapping.item_columns, c) && !contains(s.mapping.id_columns, c)) {
+        if (filled && !contains(s.mapping.item_columns, c) && !contains(s.mapping.id_columns, c) &&
+            c != s.mapping.version_column) {
             s.mapping.ignored_columns.push_back(c);
         }
     }
@@ -253,7 +255,9 @@ void detect_item_columns(PlanState& s) {
     const std::vector<std::size_t> rows = sample_rows(s);
     std::vector<ColumnKind> kinds;
     for (std::size_t c = 0; c < s.plan.table.columns; ++c) {
-        kinds.push_back(column_kind(s, c, rows));
+        // The version column's cells (A, B, C) look like answers but are none.
+        kinds.push_back(c == s.mapping.version_column ? ColumnKind::other
+                                                      : column_kind(s, c, rows));
     }
     s.mapping.item_columns = longest_answer_run(kinds);
 }
@@ -276,11 +280,16 @@ bool choose_id_columns(PlanState& s) {
             if (contains(s.mapping.item_columns, c)) {
                 return s.refuse("--id: column " + s.column_label(c) + " is an item column");
             }
+            if (c == s.mapping.version_column) {
+                return s.refuse("--id: column " + s.column_label(c) + " is the version column");
+            }
         }
         return true;
     }
     for (std::size_t c = 0; c < s.mapping.item_columns.front(); ++c) {
-        s.mapping.id_columns.push_back(c);
+        if (c != s.mapping.version_column) {
+            s.mapping.id_columns.push_back(c);
+        }
     }
     return true;
 }
@@ -288,14 +297,20 @@ bool choose_id_columns(PlanState& s) {
 }  // namespace
 
 bool choose_columns(PlanState& s) {
-    const bool names = names_columns(s.options.items) || names_columns(s.options.ids);
-    if (!choose_given_header(s, names)) {
+    const bool names = names_columns(s.options.items) || names_columns(s.options.ids) ||
+                       names_columns(s.options.version_column);
+    if (!choose_given_header(s, names) || !choose_version_column(s)) {
         return false;
     }
     if (!s.options.items.empty()) {
         s.mapping.items_given = true;
         if (!given_columns(s, s.options.items, "--items", true, s.mapping.item_columns)) {
             return false;
+        }
+        if (s.mapping.version_column &&
+            contains(s.mapping.item_columns, *s.mapping.version_column)) {
+            return s.refuse("--items: column " + s.column_label(*s.mapping.version_column) +
+                            " is the version column");
         }
     } else {
         detect_item_columns(s);

@@ -10,6 +10,7 @@
 #include "core/data/CsvKey.h"
 #include "core/data/CsvLines.h"
 #include "core/data/CsvPlanState.h"
+#include "core/data/CsvVersions.h"
 #include "core/data/InputFile.h"
 
 namespace kor {
@@ -20,8 +21,9 @@ namespace {
 // first refusal stops the planning.
 bool run_stages(csv::PlanState& s, std::string_view bytes) {
     return csv::read_table(s, bytes) && csv::check_row_widths(s) && csv::check_key_choices(s) &&
-           csv::choose_columns(s) && csv::choose_key_row(s) && csv::collect_students(s) &&
-           csv::check_replaced_cells(s) && csv::choose_key(s) && csv::choose_options(s) &&
+           csv::check_version_choices(s) && csv::choose_columns(s) && csv::read_versions(s) &&
+           csv::choose_key_row(s) && csv::collect_students(s) && csv::check_replaced_cells(s) &&
+           csv::assign_versions(s) && csv::choose_key(s) && csv::choose_options(s) &&
            csv::build_lines(s);
 }
 

@@ -226,8 +226,8 @@ bool key_from_file(PlanState& s, const CsvNamedFile& file) {
 // highest option its key or its answers name, at least 2.
 int detected_options(const PlanState& s, std::size_t item) {
     std::string answers(1, s.mapping.key[item]);
-    for (std::size_t r : s.student_indexes) {
-        const std::string text = s.cell(r, s.mapping.item_columns[item]);
+    for (std::size_t k = 0; k < s.student_indexes.size(); ++k) {
+        const std::string text = s.answer(k, item);
         if (is_single_response(text)) {
             answers += text;
         }
@@ -275,7 +275,7 @@ bool choose_key_row(PlanState& s) {
     if (s.options.key_row && !find_given_key_row(s, key_rows)) {
         return false;
     }
-    if (key_rows.size() > 1) {
+    if (key_rows.size() > 1 && !s.versions) {
         std::vector<int> numbers;
         for (std::size_t r : key_rows) {
             numbers.push_back(s.row_at(r).number);
@@ -285,6 +285,7 @@ bool choose_key_row(PlanState& s) {
                         "with --key-row N");
     }
     if (!key_rows.empty()) {
+        s.key_row_indexes = key_rows;
         s.key_row_index = key_rows.front();
         if (!s.options.key.empty() || s.options.key_file) {
             const std::string row = std::to_string(s.row_at(*s.key_row_index).number);
@@ -300,6 +301,9 @@ bool choose_key_row(PlanState& s) {
 }
 
 bool choose_key(PlanState& s) {
+    if (s.versions && !s.mapping.key.empty()) {
+        return true;  // the versions' keys, checked against each other
+    }
     if (!s.options.key.empty()) {
         s.mapping.key_source = CsvKeySource::text;
         return key_from_text(s, s.options.key);

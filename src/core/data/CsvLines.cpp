@@ -228,7 +228,7 @@ MarkedCells write_data_lines(PlanState& s, const std::vector<std::string>& label
         const int row = s.mapping.student_rows[k];
         std::string line = pad_right(labels[k], longest);
         for (std::size_t item = 0; item < s.item_count(); ++item) {
-            const std::string text = s.cell(s.student_indexes[k], s.mapping.item_columns[item]);
+            const std::string text = s.answer(k, item);
             char answer = missing_in_data;
             if (is_missing_mark(text)) {
                 ++s.mapping.missing_cells;
@@ -265,6 +265,34 @@ void note_line_warnings(PlanState& s, const MarkedCells& marked) {
                                                               ? " is empty and was skipped"
                                                               : " are empty and were skipped"));
     }
+}
+
+// The longest version name among the students; 0 without versions.
+std::size_t version_width(const PlanState& s) {
+    std::size_t width = 0;
+    for (const ExamVersion* version : s.student_versions) {
+        width = std::max(width, version->name.size());
+    }
+    return width;
+}
+
+// Each label gains its student's version after a blank, in the same
+// columns on every line, so that an analysis of the saved data set still
+// finds it there. The whole ids kept by label follow their labels.
+void add_versions_to_labels(PlanState& s, std::vector<std::string>& labels, std::size_t longest) {
+    std::map<std::string, FullId> full_ids;
+    for (std::size_t k = 0; k < labels.size(); ++k) {
+        const std::string with_version =
+            pad_right(labels[k], longest) + " " + s.student_versions[k]->name;
+        const auto full = s.mapping.full_ids.find(labels[k]);
+        if (full != s.mapping.full_ids.end()) {
+            full_ids[with_version] = full->second;
+        }
+        labels[k] = with_version;
+    }
+    s.mapping.full_ids = std::move(full_ids);
+    const int first = static_cast<int>(longest) + 2;
+    s.mapping.version_label = LabelColumns{first, first + static_cast<int>(version_width(s)) - 1};
 }
 
 void fill_texts(PlanState& s, std::size_t label_length) {
@@ -348,7 +376,7 @@ bool collect_students(PlanState& s) {
             empty_rows.push_back(row.number);
             continue;
         }
-        if (s.is_header(r) || r == s.key_row_index) {
+        if (s.is_header(r) || s.is_key_row(r)) {
             continue;
         }
         // Empty rows count only when students follow them.
@@ -374,14 +402,20 @@ bool collect_students(PlanState& s) {
 
 bool build_lines(PlanState& s) {
     std::vector<std::string> labels = student_labels(s);
-    const std::size_t allowed = static_cast<std::size_t>(max_label_plus_items) - s.item_count();
+    const std::size_t version_room = version_width(s) == 0 ? 0 : version_width(s) + 1;
+    const std::size_t allowed =
+        static_cast<std::size_t>(max_label_plus_items) - s.item_count() - version_room;
     if (longest_of(labels) > allowed) {
         shorten_ids(s, labels, allowed);
     }
     if (!check_label_lengths(s, labels, allowed)) {
         return false;
     }
-    const std::size_t longest = longest_of(labels);
+    std::size_t longest = longest_of(labels);
+    if (version_room != 0) {
+        add_versions_to_labels(s, labels, longest);
+        longest += version_room;
+    }
     note_line_warnings(s, write_data_lines(s, labels, longest));
     fill_texts(s, longest);
     return true;

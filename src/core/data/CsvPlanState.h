@@ -5,12 +5,14 @@
 // stage reads what earlier ones chose and refuses, through `refuse`, at the
 // first thing it cannot read; the stage-runner stops at the first refusal.
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/data/CsvImport.h"
+#include "core/data/VersionsMap.h"
 
 namespace kor::csv {
 
@@ -36,17 +38,27 @@ struct PlanState {
     const CsvOptions& options;  // the caller's, which outlive the planning
     CsvPlan plan;
     CsvMapping mapping;
-    std::vector<std::size_t> filled;  // indexes of the rows that hold something
-    std::optional<std::size_t> key_row_index;
+    std::vector<std::size_t> filled;           // indexes of the rows that hold something
+    std::optional<std::size_t> key_row_index;  // the (first) key row
+    std::vector<std::size_t> key_row_indexes;  // every key row: one per version with versions
     std::vector<std::size_t> student_indexes;
     std::vector<ReplacedCell> replaced_cells;
     std::optional<RowRefusal> short_row;  // the first short row, when they are refused
+    // With exam versions: the map and each student's version (in the order
+    // of student_indexes).
+    std::optional<VersionsMap> versions;
+    std::vector<const ExamVersion*> student_versions;
 
     const CsvRow& row_at(std::size_t index) const { return plan.table.rows[index]; }
     const CsvRow& first_row() const { return row_at(filled.front()); }
 
     std::string cell(std::size_t row_index, std::size_t column) const {
         return trimmed(row_at(row_index).cells[column]);
+    }
+
+    // The header row's name of the column; empty without a header.
+    std::string column_header(std::size_t column) const {
+        return mapping.header_row != 0 ? cell(filled.front(), column) : std::string();
     }
 
     std::string column_label(std::size_t column) const {
@@ -62,6 +74,25 @@ struct PlanState {
     }
 
     std::size_t item_count() const { return mapping.item_columns.size(); }
+
+    bool is_key_row(std::size_t index) const {
+        return key_row_index == index || std::find(key_row_indexes.begin(), key_row_indexes.end(),
+                                                   index) != key_row_indexes.end();
+    }
+
+    // The answer cell of student `student` (an index into student_indexes)
+    // to the master's item `item` (an index): with versions, the cell of
+    // the question the student's version printed for it, its answer moved
+    // to the master's options.
+    std::string answer(std::size_t student, std::size_t item) const {
+        const std::size_t row = student_indexes[student];
+        if (student_versions.empty()) {
+            return cell(row, mapping.item_columns[item]);
+        }
+        const ExamVersion& version = *student_versions[student];
+        const std::size_t question = version.question_of[item];
+        return version.answer_in_master(question, cell(row, mapping.item_columns[question]));
+    }
 
     // Records the refusal; false, for the stage to return.
     bool refuse(const std::string& message) {

@@ -111,6 +111,35 @@ std::string key_line(const CsvMapping& m, const std::string& key) {
     return "Key: given, " + key;
 }
 
+// With exam versions: the column, the map, each version's students and key,
+// and the label columns that keep each student's version.
+void add_version_lines(std::vector<std::string>& lines, const CsvMapping& m,
+                       const CsvTable& table) {
+    if (!m.version_column) {
+        return;
+    }
+    std::vector<std::string> names;
+    for (const CsvVersion& version : m.versions) {
+        names.push_back(version.name);
+    }
+    lines.push_back("Versions: " + std::to_string(m.versions.size()) + " (" + join(names, ", ") +
+                    "), column " + csv_column_label(table, m.header_row, *m.version_column) +
+                    ", map " + m.versions_map_name + "; the answers are put into the master order");
+    for (const CsvVersion& version : m.versions) {
+        lines.push_back("Version " + version.name + ": " + std::to_string(version.students) +
+                        (version.students == 1 ? " student" : " students") + ", key " +
+                        (version.key_from.empty() ? "the master key through the map"
+                                                  : "from " + version.key_from));
+    }
+    if (m.version_label) {
+        const std::string columns = label_columns_text(*m.version_label);
+        const bool one = m.version_label->first == m.version_label->last;
+        lines.push_back("Version label: " + std::string(one ? "column " : "columns ") + columns +
+                        " of each label (--version-label " + columns +
+                        " finds them in the saved input file)");
+    }
+}
+
 // The lines on the students: their rows, the cells read as missing, the
 // short rows filled and the warnings.
 void add_student_lines(std::vector<std::string>& lines, const CsvMapping& m) {
@@ -140,6 +169,7 @@ std::vector<std::string> summary_lines(const CsvMapping& m, const CsvTable& tabl
     std::vector<std::string> lines{"Spreadsheet file: " + m.file_name};
     add_column_lines(lines, m, table);
     lines.push_back(key_line(m, key));
+    add_version_lines(lines, m, table);
     lines.push_back("Options: " + (in_letters ? options_in_letters(m) : m.options) +
                     given_or_detected(m.options_given));
     add_student_lines(lines, m);

@@ -10,6 +10,7 @@
 #include <QTableWidget>
 
 #include "CliRun.h"
+#include "DialogTestSupport.h"
 #include "UiSession.h"
 #include "ui/CsvImportWindow.h"
 #include "ui/ReportView.h"
@@ -299,10 +300,16 @@ class CsvImportTest : public QObject {
             QCOMPARE(child<QLabel>(preview, "lbl_versions_map")->text(),
                      QStringLiteral("versions-map.csv"));
             child<QPushButton>(preview, "btn_preview")->click();
-            const QString summary = summaryOf(preview);
-            for (const char* version : {"A", "B", "C"}) {
-                QVERIFY2(summary.contains(QLatin1String(version)), qPrintable(summary));
+            const QStringList summary = summaryOf(preview).split(QLatin1Char('\n'));
+            const char* version_lines[] = {
+                "Versions: 3 (A, B, C), column B (Version), map versions-map.csv; the answers "
+                "are put into the master order",
+                "Version A: 2 students, key from row 2", "Version B: 2 students, key from row 3",
+                "Version C: 2 students, key from row 4"};
+            for (const char* line : version_lines) {
+                QVERIFY2(summary.contains(QLatin1String(line)), line);
             }
+            keepScreenshot(preview, QStringLiteral("csv-preview-versions"));
             QCOMPARE(column->text(), QStringLiteral("2"));
             auto* table = child<QTableWidget>(preview, "grd_rows");
             const QColor version_shade = table->item(4, 1)->background().color();

@@ -158,8 +158,9 @@ Outcome AppController::importTestscoreData() {
     return announce(app_.import_testscore_data());
 }
 
-CsvPlan AppController::planCsvImport(const std::string& path, const CsvOptions& options) const {
-    return app_.plan_csv_import(path, options, {});
+CsvPlan AppController::planCsvImport(const std::string& path, const CsvOptions& options,
+                                     const CsvSideFiles& side) const {
+    return app_.plan_csv_import(path, options, side);
 }
 
 Outcome AppController::applyCsvPlan(const CsvPlan& plan, const std::string& path) {

@@ -76,9 +76,10 @@ class AppController : public QObject {
     std::string proposedInputFileName() const;
     Outcome insertTextFile(const std::string& path, TextSource source);
     Outcome importTestscoreData();
-    // A spreadsheet file: planned with the user's choices, then the plan
-    // fills the editor's boxes.
-    CsvPlan planCsvImport(const std::string& path, const CsvOptions& options) const;
+    // A spreadsheet file: planned with the user's choices and the files read
+    // beside it (a versions map), then the plan fills the editor's boxes.
+    CsvPlan planCsvImport(const std::string& path, const CsvOptions& options,
+                          const CsvSideFiles& side) const;
     Outcome applyCsvPlan(const CsvPlan& plan, const std::string& path);
     Outcome exportDataOnly(const std::string& path);
     Outcome exportRawData(const std::string& path);

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -69,10 +70,11 @@ bool contains(const std::vector<std::size_t>& columns, std::size_t column) {
     return std::find(columns.begin(), columns.end(), column) != columns.end();
 }
 
-// The shades of the table: the id columns, the item columns, the key row
-// and the row a refusal names.
+// The shades of the table: the id columns, the item columns, the version
+// column, the key row and the row a refusal names.
 const QColor id_shade(255, 248, 220);
 const QColor item_shade(225, 238, 255);
+const QColor version_shade(240, 225, 250);
 const QColor key_shade(220, 245, 220);
 const QColor refused_shade(255, 215, 215);
 
@@ -132,7 +134,7 @@ void CsvImportWindow::buildControls() {
 
 // The choices in two columns side by side, so that the window keeps to the
 // height of a laptop screen: how the file is split and read, then the key,
-// the options and short rows.
+// the options, short rows and the versions map.
 QHBoxLayout* CsvImportWindow::buildChoices() {
     auto* columns = new QHBoxLayout;
     auto* reading = new QFormLayout;
@@ -168,6 +170,8 @@ QHBoxLayout* CsvImportWindow::buildChoices() {
             QStringLiteral("numbers or header names, comma-separated"));
     addEdit(txt_items_, "txt_items", QStringLiteral("I&tem columns:"),
             QStringLiteral("4-43 or Q1..Q40"));
+    addEdit(txt_version_column_, "txt_version_column", QStringLiteral("&Versions:"),
+            QStringLiteral("column number or header name"));
     choices = keyed;
     addEdit(txt_key_row_, "txt_key_row", QStringLiteral("&Key row:"),
             QStringLiteral("row number, or none"));
@@ -182,7 +186,43 @@ QHBoxLayout* CsvImportWindow::buildChoices() {
     cmb_short_rows_->addItems({QStringLiteral("refuse"), QStringLiteral("fill with blanks")});
     connect(cmb_short_rows_, &QComboBox::activated, this, &CsvImportWindow::replan);
     choices->addRow(QStringLiteral("Short rows:"), cmb_short_rows_);
+    choices->addRow(buildVersionsMapChoice());
     return columns;
+}
+
+// The map from every version's questions to the master order, across from
+// the version column: a button that asks for the file, and the file's name
+// once one was chosen.
+QHBoxLayout* CsvImportWindow::buildVersionsMapChoice() {
+    auto* row = new QHBoxLayout;
+    btn_versions_map_ = new QPushButton(QStringLiteral("Versions Map..."), this);
+    btn_versions_map_->setObjectName(QStringLiteral("btn_versions_map"));
+    btn_versions_map_->setAutoDefault(false);
+    connect(btn_versions_map_, &QPushButton::clicked, this, &CsvImportWindow::chooseVersionsMap);
+    lbl_versions_map_ = new QLabel(this);
+    lbl_versions_map_->setObjectName(QStringLiteral("lbl_versions_map"));
+    // A long file name is cut rather than widening the window; the tooltip
+    // holds the whole path.
+    lbl_versions_map_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    row->addWidget(btn_versions_map_);
+    row->addWidget(lbl_versions_map_, 1);
+    return row;
+}
+
+// A cancelled dialog keeps the map chosen before.
+void CsvImportWindow::chooseVersionsMap() {
+    const QString path = FileDialogs::openFile(
+        this, {QStringLiteral("Versions maps (*.csv *.txt)|*.csv;*.txt|All Files (*.*)|*.*"),
+               QStringLiteral("csv"),
+               {},
+               QStringLiteral("Versions Map")});
+    if (path.isEmpty()) {
+        return;
+    }
+    versions_map_path_ = path;
+    lbl_versions_map_->setText(QFileInfo(path).fileName());
+    lbl_versions_map_->setToolTip(QDir::toNativeSeparators(path));
+    replan();
 }
 
 // Enter in a box previews the changed choices; only OK fills the editor.
@@ -230,6 +270,9 @@ void CsvImportWindow::takeChoices() {
     if (const auto items = typed(txt_items_)) {
         given_.items = *items;
     }
+    if (const auto version_column = typed(txt_version_column_)) {
+        given_.version_column = *version_column;
+    }
     if (const auto key_row = typed(txt_key_row_)) {
         given_.no_key_row = txt_key_row_->text().trimmed().compare(QStringLiteral("none"),
                                                                    Qt::CaseInsensitive) == 0;
@@ -245,7 +288,8 @@ void CsvImportWindow::takeChoices() {
 
 void CsvImportWindow::replan() {
     takeChoices();
-    plan_ = controller_.planCsvImport(fromQt(path_), given_);
+    plan_ = controller_.planCsvImport(fromQt(path_), given_,
+                                      CsvSideFiles{{}, fromQt(versions_map_path_)});
     showPlan();
 }
 
@@ -296,6 +340,8 @@ void CsvImportWindow::showTable() {
                 cell->setFont(bold);
             } else if (key_row) {
                 cell->setBackground(key_shade);
+            } else if (mapping != nullptr && mapping->version_column == c) {
+                cell->setBackground(version_shade);
             } else if (mapping != nullptr && contains(mapping->item_columns, c)) {
                 cell->setBackground(item_shade);
             } else if (mapping != nullptr && contains(mapping->id_columns, c)) {
@@ -338,6 +384,7 @@ void CsvImportWindow::showChoices() {
     chk_header_->setChecked(m.header_row != 0);
     txt_ids_->setText(m.row_numbers_as_ids ? QString() : columnNumbers(m.id_columns));
     txt_items_->setText(columnNumbers(m.item_columns));
+    txt_version_column_->setText(m.version_column ? columnNumbers({*m.version_column}) : QString());
     txt_key_row_->setText(m.key_source == CsvKeySource::row ? QString::number(m.key_row)
                                                             : QStringLiteral("none"));
     txt_key_->setText(m.key_source == CsvKeySource::text ? toQt(m.key) : QString());
@@ -349,8 +396,8 @@ void CsvImportWindow::showChoices() {
 
 void CsvImportWindow::ok() {
     const bool typed = txt_ids_->isModified() || txt_items_->isModified() ||
-                       txt_key_row_->isModified() || txt_key_->isModified() ||
-                       txt_options_->isModified();
+                       txt_version_column_->isModified() || txt_key_row_->isModified() ||
+                       txt_key_->isModified() || txt_options_->isModified();
     if (typed) {
         replan();  // what the user typed last counts, as if previewed
     }

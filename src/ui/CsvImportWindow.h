@@ -1,11 +1,12 @@
 #pragma once
 // The preview of a spreadsheet (CSV) import: the first rows of the file as a
 // table, and every choice the import detected (delimiter, header row, id and
-// item columns, key row or typed key, options, short rows) shown in a
-// control the user can change. "Preview" plans the import again with the changed choices; OK
-// fills the data editor's boxes from the plan, for the user to check before
-// the data are analysed. The window holds no rules of its own: the core
-// plans the import and words every refusal and warning.
+// item columns, version column and versions map, key row or typed key,
+// options, short rows) shown in a control the user can change. "Preview"
+// plans the import again with the changed choices; OK fills the data
+// editor's boxes from the plan, for the user to check before the data are
+// analysed. The window holds no rules of its own: the core plans the import
+// and words every refusal and warning.
 
 #include <QDialog>
 #include <QString>
@@ -17,8 +18,10 @@ class QCheckBox;
 class QComboBox;
 class QFormLayout;
 class QHBoxLayout;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 class QTableWidget;
 
 namespace kor::ui {
@@ -44,6 +47,8 @@ class CsvImportWindow : public QDialog {
   private:
     void buildControls();
     QHBoxLayout* buildChoices();
+    QHBoxLayout* buildVersionsMapChoice();
+    void chooseVersionsMap();
     QHBoxLayout* buildButtons();
     void replan();
     void showPlan();
@@ -61,12 +66,17 @@ class CsvImportWindow : public QDialog {
     // the rest it detects again.
     bool delimiter_changed_ = false;
     bool header_changed_ = false;
+    // The versions map chosen through "Versions Map..."; empty for none.
+    QString versions_map_path_;
 
     QTableWidget* grd_rows_ = nullptr;
     QComboBox* cmb_delimiter_ = nullptr;
     QCheckBox* chk_header_ = nullptr;
     QLineEdit* txt_ids_ = nullptr;
     QLineEdit* txt_items_ = nullptr;
+    QLineEdit* txt_version_column_ = nullptr;
+    QPushButton* btn_versions_map_ = nullptr;
+    QLabel* lbl_versions_map_ = nullptr;
     QLineEdit* txt_key_row_ = nullptr;
     QLineEdit* txt_key_ = nullptr;
     QLineEdit* txt_options_ = nullptr;

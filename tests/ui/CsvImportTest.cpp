@@ -5,10 +5,12 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTableWidget>
 
 #include "CliRun.h"
+#include "DialogTestSupport.h"
 #include "UiSession.h"
 #include "ui/CsvImportWindow.h"
 #include "ui/ReportView.h"
@@ -51,6 +53,47 @@ QString writeFile(const QString& name, const QString& text) {
         QTest::qFail("cannot write the test's spreadsheet file", __FILE__, __LINE__);
     }
     return path;
+}
+
+// An exam handed out in three versions of four questions: A in the master
+// order, B in reverse, C shifted by one. Each student answered the master
+// answers below in the order of his version; each version has its key row.
+const QString master_key = QStringLiteral("BDAC");
+struct VersionedStudent {
+    const char* name;
+    const char* version;
+    const char* master_answers;
+    const char* answers;  // in the version's order
+};
+const VersionedStudent versioned_students[] = {
+    {"Ann", "A", "BDAC", "BDAC"}, {"Ben", "B", "BDAA", "AADB"}, {"Cat", "C", "ADAC", "DACA"},
+    {"Dan", "A", "CDAC", "CDAC"}, {"Eve", "B", "BBAC", "CABB"}, {"Fay", "C", "BDBC", "DBCB"},
+};
+
+QString versionedExport() {
+    QStringList rows{QStringLiteral("Student,Version,Q1,Q2,Q3,Q4"), QStringLiteral("KEY,A,B,D,A,C"),
+                     QStringLiteral("KEY,B,C,A,D,B"), QStringLiteral("KEY,C,D,A,C,B")};
+    for (const VersionedStudent& s : versioned_students) {
+        QString row = QStringLiteral("%1,%2").arg(QLatin1String(s.name), QLatin1String(s.version));
+        for (const char c : std::string(s.answers)) {
+            row += QLatin1Char(',') + QChar(c);
+        }
+        rows.append(row);
+    }
+    return rows.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
+
+// Which master item each version's question is.
+QString versionsMap() {
+    const int master_of[3][4] = {{1, 2, 3, 4}, {4, 3, 2, 1}, {2, 3, 4, 1}};
+    QStringList rows{QStringLiteral("version,question,master_item")};
+    for (int v = 0; v < 3; ++v) {
+        for (int q = 0; q < 4; ++q) {
+            rows.append(
+                QStringLiteral("%1,%2,%3").arg(QChar(u'A' + v)).arg(q + 1).arg(master_of[v][q]));
+        }
+    }
+    return rows.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
 QString summaryOf(QDialog& preview) {
@@ -216,6 +259,111 @@ class CsvImportTest : public QObject {
             QCOMPARE(child<QTableWidget>(preview, "grd_rows")->rowCount(),
                      CsvImportWindow::preview_rows);
             child<QPushButton>(preview, "btn_ok")->click();
+        });
+        s.command("CreateNewDataFile1")->trigger();
+        QVERIFY(ModalWindows::unexpected().isEmpty());
+    }
+
+    // The version column typed, the map chosen through its dialog: the
+    // summary names the versions, the table shades the column, and the
+    // editor receives every student's answers in the master order with the
+    // master key, analysed as the command line analyses the same files.
+    void threeVersionsArePreviewedAndAnalysedInTheMasterOrder() {
+        UiSession s;
+        const QString path = writeFile(QStringLiteral("versions.csv"), versionedExport());
+        const QString map = writeFile(QStringLiteral("versions-map.csv"), versionsMap());
+        FileDialogs::setNextAnswer(path);
+        ModalWindows::setNextAction([](QDialog& editor) {
+            action(editor, "ImportSpreadsheetCSVFile1")->trigger();
+            QCOMPARE(child<QLineEdit>(editor, "txt_cases")->text(), QStringLiteral("6"));
+            QCOMPARE(child<QLineEdit>(editor, "txt_items")->text(), QStringLiteral("4"));
+            QCOMPARE(child<QLineEdit>(editor, "txt_answer_key")->text(), master_key);
+            const QStringList lines =
+                child<QPlainTextEdit>(editor, "MemoData")->toPlainText().split(QLatin1Char('\n'));
+            QCOMPARE(lines.size(), static_cast<qsizetype>(std::size(versioned_students)));
+            for (std::size_t i = 0; i < std::size(versioned_students); ++i) {
+                const VersionedStudent& student = versioned_students[i];
+                const QString& line = lines[static_cast<qsizetype>(i)];
+                QVERIFY2(line.startsWith(QLatin1String(student.name)) &&
+                             line.endsWith(QLatin1String(student.master_answers)),
+                         qPrintable(line));
+            }
+            child<QPushButton>(editor, "btn_done")->click();
+        });
+        ModalWindows::setNextAction([map](QDialog& preview) {
+            auto* column = child<QLineEdit>(preview, "txt_version_column");
+            QVERIFY(column->text().isEmpty());  // no versions until the user names the column
+            QTest::keyClicks(column, QStringLiteral("Version"));
+            FileDialogs::setNextAnswer(map);
+            child<QPushButton>(preview, "btn_versions_map")->click();
+            QCOMPARE(FileDialogs::asked().last().title, QStringLiteral("Versions Map"));
+            QCOMPARE(child<QLabel>(preview, "lbl_versions_map")->text(),
+                     QStringLiteral("versions-map.csv"));
+            child<QPushButton>(preview, "btn_preview")->click();
+            const QStringList summary = summaryOf(preview).split(QLatin1Char('\n'));
+            const char* version_lines[] = {
+                "Versions: 3 (A, B, C), column B (Version), map versions-map.csv; the answers "
+                "are put into the master order",
+                "Version A: 2 students, key from row 2", "Version B: 2 students, key from row 3",
+                "Version C: 2 students, key from row 4"};
+            for (const char* line : version_lines) {
+                QVERIFY2(summary.contains(QLatin1String(line)), line);
+            }
+            keepScreenshot(preview, QStringLiteral("csv-preview-versions"));
+            QCOMPARE(column->text(), QStringLiteral("2"));
+            auto* table = child<QTableWidget>(preview, "grd_rows");
+            const QColor version_shade = table->item(4, 1)->background().color();
+            QVERIFY(version_shade != table->item(4, 0)->background().color());
+            QVERIFY(version_shade != table->item(4, 2)->background().color());
+            QCOMPARE(table->item(9, 1)->background().color(), version_shade);
+            child<QPushButton>(preview, "btn_ok")->click();
+        });
+        s.command("CreateNewDataFile1")->trigger();
+        QVERIFY2(ModalWindows::unexpected().isEmpty(),
+                 qPrintable(ModalWindows::unexpected().join(QLatin1Char('\n'))));
+        QVERIFY(s.command("ViewResults1")->isEnabled());
+
+        s.command("ViewExam1")->trigger();
+        const auto cli = kor::testing::kor({"analyze", fromQt(path), "--version-column", "Version",
+                                            "--versions", fromQt(map), "--report", "examinees"});
+        QCOMPARE(cli.code, 0);
+        QCOMPARE(s.main().viewers().quick->view().toPlainText() + QLatin1Char('\n'), toQt(cli.out));
+    }
+
+    // The map is asked for through the program's file dialog; a cancelled
+    // dialog keeps the map chosen before, a new one replaces it.
+    void theVersionsMapChosenIsKeptAndNamedBesideItsButton() {
+        UiSession s;
+        const QString path = writeFile(QStringLiteral("versions.csv"), versionedExport());
+        const QString first = writeFile(QStringLiteral("first-map.csv"), versionsMap());
+        const QString second = writeFile(QStringLiteral("second-map.csv"), versionsMap());
+        FileDialogs::setNextAnswer(path);
+        ModalWindows::setNextAction([](QDialog& editor) {
+            action(editor, "ImportSpreadsheetCSVFile1")->trigger();
+            editor.reject();
+        });
+        ModalWindows::setNextAction([&](QDialog& preview) {
+            auto* button = child<QPushButton>(preview, "btn_versions_map");
+            auto* name = child<QLabel>(preview, "lbl_versions_map");
+            QCOMPARE(button->text(), QStringLiteral("Versions Map..."));
+            QVERIFY(name->text().isEmpty());
+            struct Step {
+                QString answer;  // empty: the dialog is cancelled
+                QString shown;
+            };
+            const Step steps[] = {{{}, {}},
+                                  {first, QStringLiteral("first-map.csv")},
+                                  {{}, QStringLiteral("first-map.csv")},
+                                  {second, QStringLiteral("second-map.csv")}};
+            for (const Step& step : steps) {
+                FileDialogs::setNextAnswer(step.answer);
+                const qsizetype asked = FileDialogs::asked().size();
+                button->click();
+                QCOMPARE(FileDialogs::asked().size(), asked + 1);
+                QCOMPARE(name->text(), step.shown);
+            }
+            QCOMPARE(name->toolTip(), QDir::toNativeSeparators(second));
+            preview.reject();
         });
         s.command("CreateNewDataFile1")->trigger();
         QVERIFY(ModalWindows::unexpected().isEmpty());

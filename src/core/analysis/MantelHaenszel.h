@@ -6,6 +6,14 @@
 // and Thayer (1988), "Differential item performance and the Mantel-Haenszel
 // procedure", in Wainer and Braun (eds.), Test Validity, and the ETS
 // classes the screening form of Zwick (2012), ETS Research Report RR-12-08.
+//
+// At each score level, with A, B the reference group's right and wrong
+// answers, C, D the focal group's, n_R = A + B, n_F = C + D, m_1 = A + C,
+// m_0 = B + D and N = n_R + n_F:
+//   alpha_MH   = sum(A D / N) / sum(B C / N)
+//   MH D-DIF   = -2.35 ln alpha_MH  (negative: harder for the focal group)
+//   E(A)       = n_R m_1 / N,  Var(A) = n_R n_F m_1 m_0 / (N^2 (N - 1))
+//   chi-square = (|sum A - sum E(A)| - 0.5)^2 / sum Var(A), 1 degree of freedom
 
 #include <optional>
 #include <string>

@@ -180,6 +180,41 @@ TEST(ExamVersions, FaultsOfTheMapAndTheImportAreRefusedWithTheirPlace) {
     }
 }
 
+TEST(ExamineeGroupColumn, AGroupColumnGoesIntoTheLabelOrSharesTheVersions) {
+    const std::vector<std::string> sections = {
+        "Student,Section,Q1,Q2",  //
+        "KEY,,A,B",               //
+        "1001,01,A,B",            //
+        "1002,,B,B",              //
+        "1003,02,A,A",
+    };
+    CsvOptions by_section;
+    by_section.group_column = "Section";
+    const CsvPlan planned = plan_csv_import(lines(sections), "exam.csv", by_section);
+    ASSERT_TRUE(planned.mapping) << planned.outcome.messages.back();
+    const CsvMapping& m = *planned.mapping;
+    EXPECT_EQ(m.texts.data_lines,
+              (std::vector<std::string>{"1001 01AB", "1002   BB", "1003 02AA"}));
+    EXPECT_EQ(m.group_label, (LabelColumns{6, 7}));
+    EXPECT_EQ(m.groups, (std::vector<std::string>{"01", "02"}));
+    const std::vector<std::string> summary = csv_summary(m, planned.table);
+    EXPECT_NE(std::find(summary.begin(), summary.end(),
+                        "Groups: 2 (01, 02), column B (Section); 1 student has no group (row 4)"),
+              summary.end());
+
+    CsvOptions versions_as_groups = with_versions();
+    versions_as_groups.group_column = "Version";
+    const CsvPlan both = plan(exam, versions_as_groups);
+    ASSERT_TRUE(both.mapping) << both.outcome.messages.back();
+    EXPECT_EQ(both.mapping->group_label, both.mapping->version_label);
+    EXPECT_EQ(both.mapping->texts.data_lines, master_lines);
+
+    CsvOptions section_as_item = by_section;
+    section_as_item.items = "2-4";
+    EXPECT_EQ(plan_csv_import(lines(sections), "exam.csv", section_as_item).outcome.messages.back(),
+              "--items: column B (Section) is the group column");
+}
+
 TEST(ExamVersions, AnAnswerMovesToTheMastersOptionInItsOwnStyle) {
     ExamVersion version;
     version.questions = {MappedQuestion{1, "CADB", 2}, MappedQuestion{2, "", 3},

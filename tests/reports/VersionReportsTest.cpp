@@ -1,0 +1,163 @@
+// What the JSON document and the scores file say about the versions of an
+// exam: the summary per version and each examinee's version.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/ProgramState.h"
+#include "core/analysis/Analysis.h"
+#include "core/data/Loader.h"
+#include "reports/AnalysisJson.h"
+#include "reports/CsvResults.h"
+#include "support/DataSets.h"
+
+namespace kor {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr std::optional<double> none = std::nullopt;
+
+// Six examinees of five items whose third label column names their version;
+// the last names none. Item 6 is excluded.
+std::unique_ptr<ProgramState> versioned_exam() {
+    auto state = testing::typed(
+        {.label_length = 3,
+         .key = "ABCDEA",
+         .options = "555555",
+         .include = "YYYYYN",
+         .lines = {"01AABCDEA", "02BABCAAB", "03CABAAEA", "04AAAAAAC", "05BBBCDEA", "06 ABCDDA"}});
+    const Outcome loaded = load_test_data(*state);
+    EXPECT_FALSE(loaded.refused) << loaded.messages.back();
+    const Outcome analysed = run_analysis(*state);
+    EXPECT_FALSE(analysed.refused) << analysed.messages.back();
+    state->data.version_label = LabelColumns{3, 3};
+    return state;
+}
+
+// Summaries as the analysis would give them; the difficulties are chosen to
+// sit on either side of the flagging limit.
+std::vector<GroupSummary> three_versions() {
+    ScoreStatistics b;
+    b.mean = 3.25;
+    b.sd = 0.5;
+    return {
+        {"A", 2, ScoreStatistics{}, 0.625, 1.0625, {0.50, 0.60, 0.30, 0.40, 0.90, none}},
+        {"B", 2, b, 0.125, 0.25, {0.65, 0.45, 0.44, 0.45, none, none}},
+        {"C", 1, ScoreStatistics{}, none, none, {0.55, 0.50, 0.40, 0.60, none, none}},
+    };
+}
+
+std::unique_ptr<ProgramState> exam_with_versions() {
+    auto state = versioned_exam();
+    state->results.versions = three_versions();
+    state->results.examinees_without_version = 1;
+    return state;
+}
+
+std::vector<std::string> keys_of(const Json& object) {
+    std::vector<std::string> keys;
+    for (const auto& [key, value] : object.items()) {
+        keys.push_back(key);
+    }
+    return keys;
+}
+
+// The text as the library writes it, so that a whole number and a real differ.
+std::string dumped(const char* json) {
+    return Json::parse(json).dump();
+}
+
+TEST(VersionsJson, SummaryFollowsTheExamineesAndEachExamineeNamesItsVersion) {
+    const auto state = exam_with_versions();
+    const Json document = Json::parse(analysis_json_text(*state));
+    const std::vector<std::string> top = keys_of(document);
+    ASSERT_GE(top.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(top.end() - 3, top.end()),
+              (std::vector<std::string>{"examinees", "versions", "warnings"}));
+    const Json& versions = document["versions"];
+    ASSERT_EQ(versions.size(), 3u);
+    // Whole numbers stay whole, what a version lacks is null, members in order.
+    EXPECT_EQ(versions[1].dump(), dumped(R"({"version": "B", "examinees": 2, "mean": 3.25,
+        "sd": 0.5, "kr20": 0.125, "sem": 0.25, "difficulty": [0.65, 0.45, 0.44, 0.45, null, null]})"));
+    EXPECT_EQ(versions[2].dump(), dumped(R"({"version": "C", "examinees": 1, "mean": 0.0,
+        "sd": 0.0, "kr20": null, "sem": null, "difficulty": [0.55, 0.5, 0.4, 0.6, null, null]})"));
+
+    const Json& examinees = document["examinees"];
+    ASSERT_EQ(examinees.size(), 6u);
+    const std::vector<Json> expected{"A", "B", "C", "A", "B", nullptr};
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(examinees[i]["version"], expected[i]) << "examinee " << i + 1;
+    }
+}
+
+TEST(VersionsJson, VersionFollowsTheWholeIdAndIsLeftOutWithoutAVersionLabel) {
+    struct Case {
+        const char* what;
+        bool version_label;
+        bool full_ids;
+        std::vector<std::string> leading_keys;
+    };
+    const std::vector<Case> cases{
+        {"version label", true, false, {"id", "label", "version", "score"}},
+        {"and whole ids", true, true, {"id", "label", "full_id", "name", "version", "score"}},
+        {"no version label", false, false, {"id", "label", "score"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto state = versioned_exam();
+        if (!c.version_label) {
+            state->data.version_label.reset();
+        }
+        if (c.full_ids) {
+            state->data.full_ids = {{"01A", {"2024-0001", "Jo Adams"}}};
+        }
+        const Json document = Json::parse(analysis_json_text(*state));
+        // No summaries were given: the document has no member for them.
+        EXPECT_FALSE(document.contains("versions"));
+        const std::vector<std::string> keys = keys_of(document["examinees"][0]);
+        ASSERT_GE(keys.size(), c.leading_keys.size());
+        EXPECT_EQ(std::vector<std::string>(keys.begin(),
+                                           keys.begin() + static_cast<long>(c.leading_keys.size())),
+                  c.leading_keys);
+    }
+}
+
+TEST(VersionsCsv, LastColumnHoldsTheVersion) {
+    struct Case {
+        const char* what;
+        bool full_ids;
+        std::ptrdiff_t columns;
+    };
+    const std::vector<Case> cases{{"labels", false, 11}, {"whole ids", true, 13}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto state = versioned_exam();
+        if (c.full_ids) {
+            state->data.full_ids = {{"01A", {"2024-0001", "Jo Adams"}}};
+        }
+        const std::vector<std::string> lines = scores_csv_lines(*state);
+        ASSERT_EQ(lines.size(), 7u);
+        EXPECT_EQ(lines[0].substr(lines[0].rfind(',')), ",version");
+        EXPECT_EQ(lines[0].find("band95_high,label,name,version") != std::string::npos, c.full_ids);
+        const std::vector<std::string> versions{"A", "B", "C", "A", "B", ""};
+        for (std::size_t i = 0; i < versions.size(); ++i) {
+            const std::string& line = lines[i + 1];
+            EXPECT_EQ(std::count(line.begin(), line.end(), ','), c.columns - 1) << line;
+            EXPECT_EQ(line.substr(line.rfind(',') + 1), versions[i]) << line;
+        }
+    }
+    auto plain = versioned_exam();
+    plain->data.version_label.reset();
+    EXPECT_EQ(scores_csv_lines(*plain).front().find("version"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kor

@@ -1,5 +1,6 @@
-// What the JSON document and the scores file say about the versions of an
-// exam: the summary per version and each examinee's version.
+// What the JSON document, the web page and the scores file say about the
+// versions of an exam: the summary per version, each examinee's version, and
+// the items whose difficulty moves between versions.
 
 #include <gtest/gtest.h>
 
@@ -16,12 +17,16 @@
 #include "core/data/Loader.h"
 #include "reports/AnalysisJson.h"
 #include "reports/CsvResults.h"
+#include "reports/HtmlReport.h"
 #include "support/DataSets.h"
+#include "support/HtmlCheck.h"
 
 namespace kor {
 namespace {
 
 using Json = nlohmann::ordered_json;
+using testing::HtmlElement;
+using testing::HtmlPage;
 
 constexpr std::optional<double> none = std::nullopt;
 
@@ -128,6 +133,86 @@ TEST(VersionsJson, VersionFollowsTheWholeIdAndIsLeftOutWithoutAVersionLabel) {
                                            keys.begin() + static_cast<long>(c.leading_keys.size())),
                   c.leading_keys);
     }
+}
+
+HtmlPage page_of(const ProgramState& state) {
+    const HtmlPage page = testing::read_html(testing::joined(html_report_lines(state)));
+    EXPECT_EQ(page.error, "");
+    return page;
+}
+
+std::vector<std::string> cell_texts(const HtmlPage& page, const HtmlElement& row) {
+    std::vector<std::string> texts;
+    for (const char* name : {"th", "td"}) {
+        for (const HtmlElement* cell : page.inside(row, name)) {
+            texts.push_back(cell->text);
+        }
+    }
+    return texts;
+}
+
+TEST(VersionsPage, TableOfVersionsWithNoneForWhatALoneExamineeLacks) {
+    const auto state = exam_with_versions();
+    const HtmlPage page = page_of(*state);
+    ASSERT_NE(page.by_id("versions-heading"), nullptr);
+    EXPECT_EQ(page.by_id("versions-heading")->text, "Exam versions");
+    const HtmlElement* table = page.by_id("versions-table");
+    ASSERT_NE(table, nullptr);
+    const auto rows = page.inside(*table, "tr");
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(cell_texts(page, *rows[0]),
+              (std::vector<std::string>{"Version", "Examinees", "Mean", "SD", "KR20", "SEM"}));
+    EXPECT_EQ(cell_texts(page, *rows[2]),
+              (std::vector<std::string>{"B", "2", "3.250", "0.500", "0.125", "0.250"}));
+    EXPECT_EQ(cell_texts(page, *rows[3]),
+              (std::vector<std::string>{"C", "1", "0.000", "0.000", "none", "none"}));
+    const std::string text = testing::joined(html_report_lines(*state));
+    EXPECT_NE(text.find("<p>1 examinee names no version;"), std::string::npos);
+    EXPECT_NE(text.find("<p>KR20 and SEM are none"), std::string::npos);
+}
+
+TEST(VersionsPage, ItemsWhoseDifficultyMovesByTheLimitOrMoreAreFlagged) {
+    struct Case {
+        int item;
+        std::vector<std::string> cells;  // item, A, B, C, difference
+        bool flagged;
+    };
+    const std::vector<Case> cases{
+        {1, {"1", "0.50", "0.65", "0.55", "0.15 !"}, true},  // exactly the limit
+        {2, {"2", "0.60", "0.45", "0.50", "0.15 !"}, true},  // the limit, a hair below in doubles
+        {3, {"3", "0.30", "0.44", "0.40", "0.14"}, false},
+        {4, {"4", "0.40", "0.45", "0.60", "0.20 !"}, true},  // between the first and the last
+        {5, {"5", "0.90", "none", "none", ""}, false},       // one version: nothing to compare
+    };
+    const auto state = exam_with_versions();
+    const HtmlPage page = page_of(*state);
+    const HtmlElement* table = page.by_id("version-difficulty-table");
+    ASSERT_NE(table, nullptr);
+    EXPECT_TRUE(table->has_class("sortable"));
+    EXPECT_EQ(cell_texts(page, *page.inside(*table, "tr").front()),
+              (std::vector<std::string>{"Item", "A", "B", "C", "Difference"}));
+    for (const Case& c : cases) {
+        SCOPED_TRACE("item " + std::to_string(c.item));
+        const HtmlElement* row = page.by_id("version-row-" + std::to_string(c.item));
+        ASSERT_NE(row, nullptr);
+        EXPECT_EQ(cell_texts(page, *row), c.cells);
+        EXPECT_EQ(row->has_class("differs"), c.flagged);
+    }
+    // The excluded item has no row; the mark is explained.
+    EXPECT_EQ(page.by_id("version-row-6"), nullptr);
+    EXPECT_EQ(page.inside(*table, "tr").size(), 6u);
+    const std::string text = testing::joined(html_report_lines(*state));
+    EXPECT_NE(text.find("! Difficulty differs between versions by 0.15 or more."),
+              std::string::npos);
+}
+
+TEST(VersionsPage, NoSectionWithoutSummaries) {
+    const auto state = versioned_exam();  // a version label, but no summaries
+    const std::vector<std::string> with_label = html_report_lines(*state);
+    EXPECT_EQ(testing::read_html(testing::joined(with_label)).by_id("versions-heading"), nullptr);
+    auto plain = versioned_exam();
+    plain->data.version_label.reset();
+    EXPECT_EQ(html_report_lines(*plain), with_label);
 }
 
 TEST(VersionsCsv, LastColumnHoldsTheVersion) {

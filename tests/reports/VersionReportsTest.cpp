@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/ProgramState.h"
@@ -47,17 +48,26 @@ std::unique_ptr<ProgramState> versioned_exam() {
     return state;
 }
 
+GroupSummary summary(const char* name, int examinees, double mean, double sd,
+                     std::optional<double> kr20, std::optional<double> sem,
+                     std::vector<std::optional<double>> difficulty) {
+    GroupSummary version;
+    version.name = name;
+    version.examinees = examinees;
+    version.score.mean = mean;
+    version.score.sd = sd;
+    version.kr20 = kr20;
+    version.sem = sem;
+    version.difficulty = std::move(difficulty);
+    return version;
+}
+
 // Summaries as the analysis would give them; the difficulties are chosen to
 // sit on either side of the flagging limit.
 std::vector<GroupSummary> three_versions() {
-    ScoreStatistics b;
-    b.mean = 3.25;
-    b.sd = 0.5;
-    return {
-        {"A", 2, ScoreStatistics{}, 0.625, 1.0625, {0.50, 0.60, 0.30, 0.40, 0.90, none}},
-        {"B", 2, b, 0.125, 0.25, {0.65, 0.45, 0.44, 0.45, none, none}},
-        {"C", 1, ScoreStatistics{}, none, none, {0.55, 0.50, 0.40, 0.60, none, none}},
-    };
+    return {summary("A", 2, 0.0, 0.0, 0.625, 1.0625, {0.50, 0.60, 0.30, 0.40, 0.90, none}),
+            summary("B", 2, 3.25, 0.5, 0.125, 0.25, {0.65, 0.45, 0.44, 0.45, none, none}),
+            summary("C", 1, 0.0, 0.0, none, none, {0.55, 0.50, 0.40, 0.60, none, none})};
 }
 
 std::unique_ptr<ProgramState> exam_with_versions() {

@@ -50,12 +50,25 @@ class Members {
     // A figure that is not defined goes out as null.
     Members& real_or_null(std::string_view name, const std::optional<double>& value) {
         json_.key(name);
-        if (value) {
-            json_.real(*value);
-        } else {
+        real_or_null_value(json_, value);
+        return *this;
+    }
+    // An empty text goes out as null.
+    Members& text_or_null(std::string_view name, std::string_view value) {
+        json_.key(name);
+        if (value.empty()) {
             json_.null();
+        } else {
+            json_.text(value);
         }
         return *this;
+    }
+    static void real_or_null_value(JsonStream& json, const std::optional<double>& value) {
+        if (value) {
+            json.real(*value);
+        } else {
+            json.null();
+        }
     }
     static void correlation_value(JsonStream& json, double value) {
         if (value == not_computable) {
@@ -289,6 +302,10 @@ void examinee_json(JsonStream& json, const AnalysisState& state, const Case_Reco
         const FullId full = full_id_of(state.data, r.Name);
         Members(json).text("full_id", full.id).text("name", full.name);
     }
+    if (state.data.version_label) {
+        // null for an examinee whose label names no version.
+        Members(json).text_or_null("version", version_of(state.data, r.Name));
+    }
     Members(json)
         .whole("score", r.Score)
         .real("percent", r.Percent)
@@ -308,6 +325,31 @@ void examinee_json(JsonStream& json, const AnalysisState& state, const Case_Reco
     text_pair(json, "band68_grades", r.Minus1grade, r.Plus1grade);
     text_pair(json, "band95_grades", r.Minus2grade, r.Plus2grade);
     json.end_object();
+}
+
+// The figures of each version's examinees alone; the difficulties by item
+// number, null for an excluded item.
+void versions_json(JsonStream& json, const std::vector<GroupSummary>& versions) {
+    json.key("versions");
+    json.begin_array();
+    for (const GroupSummary& version : versions) {
+        json.begin_object();
+        Members(json)
+            .text("version", version.name)
+            .whole("examinees", version.examinees)
+            .real("mean", version.score.mean)
+            .real("sd", version.score.sd)
+            .real_or_null("kr20", version.kr20)
+            .real_or_null("sem", version.sem);
+        json.key("difficulty");
+        json.begin_array();
+        for (const std::optional<double>& p : version.difficulty) {
+            Members::real_or_null_value(json, p);
+        }
+        json.end_array();
+        json.end_object();
+    }
+    json.end_array();
 }
 
 }  // namespace
@@ -339,6 +381,9 @@ void write_analysis_json(const AnalysisState& state, TextSink& sink, std::string
         examinee_json(json, state, r.examinee_records[at(i)]);
     }
     json.end_array();
+    if (!r.versions.empty()) {
+        versions_json(json, r.versions);
+    }
     json.key("warnings");
     json.begin_array();
     for (const std::string& warning : r.warnings) {

@@ -5,6 +5,7 @@
 #include "core/AnalysisState.h"
 #include "core/Encoding.h"
 #include "core/Format.h"
+#include "core/data/LabelColumns.h"
 #include "reports/QuickOptions.h"
 
 namespace kor {
@@ -78,6 +79,10 @@ FullId full_id_of(const TTestData& data, std::string_view label) {
     return found != data.full_ids.end() ? found->second : FullId{key, ""};
 }
 
+std::string version_of(const TTestData& data, const std::string& label) {
+    return data.version_label ? label_part(label, *data.version_label) : std::string();
+}
+
 int option_columns(const TTestData& data, int item) {
     if (data.data_are_right_wrong) {
         return 2;
@@ -118,10 +123,11 @@ std::string csv_row(const std::vector<std::string>& cells) {
 std::vector<std::string> scores_csv_lines(const AnalysisState& state) {
     const bool points = state.data.partial_credit_on;
     const bool full_ids = !state.data.full_ids.empty();
+    const bool versions = state.data.version_label.has_value();
     std::vector<std::string> lines{
         "id,score,percent,points,points_percent,grade,band68_low,band68_high,band95_low,band95_"
         "high" +
-        std::string(full_ids ? ",label,name" : "")};
+        std::string(full_ids ? ",label,name" : "") + std::string(versions ? ",version" : "")};
     for (const Case_Record* r : examinees_in_data_order(state)) {
         if (r == nullptr) {
             continue;
@@ -142,6 +148,9 @@ std::vector<std::string> scores_csv_lines(const AnalysisState& state) {
         if (full_ids) {
             cells.push_back(csv_text_cell(label));
             cells.push_back(csv_text_cell(full.name));
+        }
+        if (versions) {
+            cells.push_back(csv_text_cell(version_of(state.data, r->Name)));
         }
         lines.push_back(csv_row(cells));
     }

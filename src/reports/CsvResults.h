@@ -25,6 +25,11 @@ int option_columns(const TTestData& data, int item);
 // itself and no name.
 FullId full_id_of(const TTestData& data, std::string_view label);
 
+// The exam version the examinee with the label wrote: what the data set's
+// version label columns hold; empty when they hold nothing or the data set
+// has no version label.
+std::string version_of(const TTestData& data, const std::string& label);
+
 // One cell: quoted when it holds a comma, a quote, a line break or blanks at
 // either end, with its quotes doubled.
 std::string csv_cell(std::string_view text);
@@ -41,7 +46,9 @@ std::string csv_row(const std::vector<std::string>& cells);
 // band95_low,band95_high", then one row per examinee in data order. Points
 // are the partial-credit points when partial credit is on, otherwise the
 // score; the bands are in raw scores. When the labels are shortened ids, the
-// id is the whole id and two columns follow: "label" and "name".
+// id is the whole id and two columns follow: "label" and "name". When the
+// data set has a version label, a last column "version" holds each
+// examinee's version.
 std::vector<std::string> scores_csv_lines(const AnalysisState& state);
 
 // "item,option,key,count,proportion,high,low,pbis", then for every included

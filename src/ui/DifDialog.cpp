@@ -40,6 +40,9 @@ DifDialog::DifDialog(AppController& controller, QWidget* parent)
         QStringLiteral("The examinees of the reference and the focal group are compared item by "
                        "item at equal total scores (Mantel-Haenszel)."));
     intro->setWordWrap(true);
+    // Two lines rather than a narrow column of them.
+    intro->setMinimumWidth(intro->fontMetrics().horizontalAdvance(
+        QStringLiteral("The examinees of the reference and the focal group are compared item")));
     layout->addWidget(intro);
 
     auto* choices = new QFormLayout;
@@ -52,7 +55,11 @@ DifDialog::DifDialog(AppController& controller, QWidget* parent)
     label_row->addWidget(txt_group_label_);
     label_row->addWidget(find);
     label_row->addStretch();
-    choices->addRow(QStringLiteral("Group &label columns:"), label_row);
+    // A row of a layout gets no buddy of its own: the caption names the box.
+    QLabel* label_caption =
+        namedLabel(this, "lbl_group_label", QStringLiteral("Group &label columns:"));
+    label_caption->setBuddy(txt_group_label_);
+    choices->addRow(label_caption, label_row);
     cmb_reference_ = groupBox(this, "cmb_reference");
     cmb_focal_ = groupBox(this, "cmb_focal");
     choices->addRow(QStringLiteral("&Reference group:"), cmb_reference_);

@@ -124,6 +124,12 @@ class AppController : public QObject {
     void groupDefaults();
     Outcome groupOk();
 
+    // "Differential Item Functioning": the label columns of the groups,
+    // then the two groups compared (the groups found are the application's
+    // group_names()).
+    Outcome setGroupLabel(const std::string& columns);
+    Outcome setDifGroups(const std::string& reference, const std::string& focal);
+
     // "Set Criteria for Problem Items".
     void openProblemDialog();
     void setProblemForm(const ProblemItemForm& form);

@@ -65,6 +65,16 @@ Outcome AppController::groupOk() {
     return announce(app_.group_ok());
 }
 
+// ---------------------------------------------------------------- differential item functioning
+
+Outcome AppController::setGroupLabel(const std::string& columns) {
+    return announce(app_.set_group_label(columns));
+}
+
+Outcome AppController::setDifGroups(const std::string& reference, const std::string& focal) {
+    return announce(app_.set_dif_groups(reference, focal));
+}
+
 // ---------------------------------------------------------------- problem items
 
 void AppController::openProblemDialog() {

@@ -71,10 +71,12 @@ bool contains(const std::vector<std::size_t>& columns, std::size_t column) {
 }
 
 // The shades of the table: the id columns, the item columns, the version
-// column, the key row and the row a refusal names.
+// column, the group column, the key row and the row a refusal names. A
+// column that holds both the version and the group shows the version's.
 const QColor id_shade(255, 248, 220);
 const QColor item_shade(225, 238, 255);
 const QColor version_shade(240, 225, 250);
+const QColor group_shade(255, 232, 205);
 const QColor key_shade(220, 245, 220);
 const QColor refused_shade(255, 215, 215);
 
@@ -171,6 +173,8 @@ QHBoxLayout* CsvImportWindow::buildChoices() {
     addEdit(txt_items_, "txt_items", QStringLiteral("I&tem columns:"),
             QStringLiteral("4-43 or Q1..Q40"));
     addEdit(txt_version_column_, "txt_version_column", QStringLiteral("&Versions:"),
+            QStringLiteral("column number or header name"));
+    addEdit(txt_group_column_, "txt_group_column", QStringLiteral("&Groups:"),
             QStringLiteral("column number or header name"));
     choices = keyed;
     addEdit(txt_key_row_, "txt_key_row", QStringLiteral("&Key row:"),
@@ -273,6 +277,9 @@ void CsvImportWindow::takeChoices() {
     if (const auto version_column = typed(txt_version_column_)) {
         given_.version_column = *version_column;
     }
+    if (const auto group_column = typed(txt_group_column_)) {
+        given_.group_column = *group_column;
+    }
     if (const auto key_row = typed(txt_key_row_)) {
         given_.no_key_row = txt_key_row_->text().trimmed().compare(QStringLiteral("none"),
                                                                    Qt::CaseInsensitive) == 0;
@@ -342,6 +349,8 @@ void CsvImportWindow::showTable() {
                 cell->setBackground(key_shade);
             } else if (mapping != nullptr && mapping->version_column == c) {
                 cell->setBackground(version_shade);
+            } else if (mapping != nullptr && mapping->group_column == c) {
+                cell->setBackground(group_shade);
             } else if (mapping != nullptr && contains(mapping->item_columns, c)) {
                 cell->setBackground(item_shade);
             } else if (mapping != nullptr && contains(mapping->id_columns, c)) {
@@ -385,6 +394,7 @@ void CsvImportWindow::showChoices() {
     txt_ids_->setText(m.row_numbers_as_ids ? QString() : columnNumbers(m.id_columns));
     txt_items_->setText(columnNumbers(m.item_columns));
     txt_version_column_->setText(m.version_column ? columnNumbers({*m.version_column}) : QString());
+    txt_group_column_->setText(m.group_column ? columnNumbers({*m.group_column}) : QString());
     txt_key_row_->setText(m.key_source == CsvKeySource::row ? QString::number(m.key_row)
                                                             : QStringLiteral("none"));
     txt_key_->setText(m.key_source == CsvKeySource::text ? toQt(m.key) : QString());
@@ -396,8 +406,9 @@ void CsvImportWindow::showChoices() {
 
 void CsvImportWindow::ok() {
     const bool typed = txt_ids_->isModified() || txt_items_->isModified() ||
-                       txt_version_column_->isModified() || txt_key_row_->isModified() ||
-                       txt_key_->isModified() || txt_options_->isModified();
+                       txt_version_column_->isModified() || txt_group_column_->isModified() ||
+                       txt_key_row_->isModified() || txt_key_->isModified() ||
+                       txt_options_->isModified();
     if (typed) {
         replan();  // what the user typed last counts, as if previewed
     }

@@ -1,7 +1,8 @@
 #pragma once
 // The preview of a spreadsheet (CSV) import: the first rows of the file as a
 // table, and every choice the import detected (delimiter, header row, id and
-// item columns, version column and versions map, key row or typed key,
+// item columns, version column and versions map, group column, key row or
+// typed key,
 // options, short rows) shown in a control the user can change. "Preview"
 // plans the import again with the changed choices; OK fills the data
 // editor's boxes from the plan, for the user to check before the data are
@@ -75,6 +76,7 @@ class CsvImportWindow : public QDialog {
     QLineEdit* txt_ids_ = nullptr;
     QLineEdit* txt_items_ = nullptr;
     QLineEdit* txt_version_column_ = nullptr;
+    QLineEdit* txt_group_column_ = nullptr;
     QPushButton* btn_versions_map_ = nullptr;
     QLabel* lbl_versions_map_ = nullptr;
     QLineEdit* txt_key_row_ = nullptr;

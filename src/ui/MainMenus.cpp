@@ -17,6 +17,7 @@
 #include "ui/AppController.h"
 #include "ui/Binding.h"
 #include "ui/DataEditorWindow.h"
+#include "ui/DifDialog.h"
 #include "ui/GradeDialog.h"
 #include "ui/GroupDialog.h"
 #include "ui/HelpTexts.h"
@@ -184,6 +185,14 @@ void MainWindow::buildAnalysisMenu() {
     connect(addCommand(run_menu_, "SpearmanBrownProphecy1",
                        QStringLiteral("&Spearman-Brown Prophecy"), keys(Qt::Key_F10)),
             &QAction::triggered, this, [this] { spearman_dialog_->run(); });
+    // With the rest of the menu, only while there are data to analyse; the
+    // groups chosen are compared by the analysis that follows.
+    connect(addCommand(run_menu_, "mnu_dif", QStringLiteral("&Differential Item Functioning...")),
+            &QAction::triggered, this, [this] {
+                if (run_menu_->menuAction()->isEnabled() && DifDialog::choose(controller_, this)) {
+                    analyze();
+                }
+            });
 }
 
 // The Options menu's commands in the order the user sees them.

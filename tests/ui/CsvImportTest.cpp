@@ -12,6 +12,7 @@
 #include "CliRun.h"
 #include "DialogTestSupport.h"
 #include "UiSession.h"
+#include "core/data/LabelColumns.h"
 #include "ui/CsvImportWindow.h"
 #include "ui/ReportView.h"
 #include "ui/ReportWindow.h"
@@ -92,6 +93,24 @@ QString versionsMap() {
             rows.append(
                 QStringLiteral("%1,%2,%3").arg(QChar(u'A' + v)).arg(q + 1).arg(master_of[v][q]));
         }
+    }
+    return rows.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
+
+// Two sections of one class, the section in a column of its own beside the
+// student's name, and the key as the first row after the header.
+QString sectionedExport() {
+    QStringList rows{QStringLiteral("Student,Section,Q1,Q2,Q3,Q4"),
+                     QStringLiteral("KEY,,A,B,C,D")};
+    const char* students[][3] = {{"Ann", "Mon", "ABCD"}, {"Ben", "Tue", "ABCA"},
+                                 {"Cat", "Mon", "ABDD"}, {"Dan", "Tue", "BBCD"},
+                                 {"Eve", "Mon", "ACCD"}, {"Fay", "Tue", "ABCD"}};
+    for (const auto& [name, section, answers] : students) {
+        QString row = QStringLiteral("%1,%2").arg(QLatin1String(name), QLatin1String(section));
+        for (const char c : std::string(answers)) {
+            row += QLatin1Char(',') + QChar(c);
+        }
+        rows.append(row);
     }
     return rows.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
@@ -328,6 +347,61 @@ class CsvImportTest : public QObject {
                                             "--versions", fromQt(map), "--report", "examinees"});
         QCOMPARE(cli.code, 0);
         QCOMPARE(s.main().viewers().quick->view().toPlainText() + QLatin1Char('\n'), toQt(cli.out));
+    }
+
+    // The group column typed by its header name: the summary names the
+    // groups, the box shows the column's number, the table shades it, and
+    // the analysis summarises each section; the groups are then listed for
+    // a comparison without asking for the label columns again.
+    void aGroupColumnIsPreviewedShadedAndSummarisedPerGroup() {
+        UiSession s;
+        FileDialogs::setNextAnswer(writeFile(QStringLiteral("sections.csv"), sectionedExport()));
+        ModalWindows::setNextAction([](QDialog& editor) {
+            action(editor, "ImportSpreadsheetCSVFile1")->trigger();
+            QCOMPARE(child<QLineEdit>(editor, "txt_cases")->text(), QStringLiteral("6"));
+            QCOMPARE(child<QLineEdit>(editor, "txt_items")->text(), QStringLiteral("4"));
+            child<QPushButton>(editor, "btn_done")->click();
+        });
+        ModalWindows::setNextAction([](QDialog& preview) {
+            auto* column = child<QLineEdit>(preview, "txt_group_column");
+            QVERIFY(column->text().isEmpty());  // no groups until the user names the column
+            QTest::keyClicks(column, QStringLiteral("Section"));
+            child<QPushButton>(preview, "btn_preview")->click();
+            const QStringList summary = summaryOf(preview).split(QLatin1Char('\n'));
+            QVERIFY2(summary.contains(QStringLiteral("Groups: 2 (Mon, Tue), column B (Section)")),
+                     qPrintable(summaryOf(preview)));
+            QCOMPARE(column->text(), QStringLiteral("2"));
+            keepScreenshot(preview, QStringLiteral("csv-preview-groups"));
+            auto* table = child<QTableWidget>(preview, "grd_rows");
+            const QColor group_shade = table->item(2, 1)->background().color();
+            for (int other : {0, 2}) {
+                QVERIFY(group_shade != table->item(2, other)->background().color());
+            }
+            QCOMPARE(table->item(7, 1)->background().color(), group_shade);
+            QVERIFY(table->item(0, 1)->background().color() != group_shade);  // the header
+            child<QPushButton>(preview, "btn_ok")->click();
+        });
+        s.command("CreateNewDataFile1")->trigger();
+        QVERIFY2(ModalWindows::unexpected().isEmpty(),
+                 qPrintable(ModalWindows::unexpected().join(QLatin1Char('\n'))));
+
+        const ProgramState& state = s.controller.state();
+        QVERIFY(state.results.analysed);
+        QCOMPARE(state.results.groups.size(), std::size_t{2});
+        QCOMPARE(state.results.groups[0].name, std::string("Mon"));
+        QCOMPARE(state.results.groups[1].examinees, 3);
+        QVERIFY(state.data.group_label.has_value());
+        const QString label = toQt(label_columns_text(*state.data.group_label));
+        ModalWindows::setNextAction([label](QDialog& dialog) {
+            QCOMPARE(child<QLineEdit>(dialog, "txt_group_label")->text(), label);
+            auto* reference = child<QComboBox>(dialog, "cmb_reference");
+            QCOMPARE(reference->count(), 2);
+            QCOMPARE(reference->currentText(), QStringLiteral("Mon"));
+            QCOMPARE(child<QComboBox>(dialog, "cmb_focal")->currentText(), QStringLiteral("Tue"));
+            dialog.reject();
+        });
+        s.command("mnu_dif")->trigger();
+        QVERIFY(ModalWindows::unexpected().isEmpty());
     }
 
     // The map is asked for through the program's file dialog; a cancelled

@@ -177,6 +177,23 @@ class DialogLayoutTest : public QObject {
         QVERIFY(ModalWindows::unexpected().isEmpty());
     }
 
+    void theDifferentialItemFunctioningDialog() {
+        UiSession s;
+        pressInEditor("btn_done");
+        s.command("SampleDataSet11")->trigger();
+        ModalWindows::setNextAction([](QDialog& d) {
+            typeInto(d, "txt_group_label", QStringLiteral("1"));
+            press(d, "btn_find_groups");
+            checkLayout(d,
+                        {"txt_group_label", "btn_find_groups", "cmb_reference", "cmb_focal",
+                         "btn_ok", "btn_cancel"},
+                        QStringLiteral("dif-dialog"));
+            press(d, "btn_cancel");
+        });
+        s.command("mnu_dif")->trigger();
+        QVERIFY(ModalWindows::unexpected().isEmpty());
+    }
+
     void aHundredAlternativeAnswerRowsScroll() {
         UiSession s;
         inEditorWithItems(s, 100, "SetAlternativeCorrectAnswers1", [](QDialog& d) {

@@ -337,7 +337,8 @@ void CsvImportWindow::showTable() {
         }
         row_numbers.append(QString::number(row.number));
         const bool key_row = mapping != nullptr && mapping->key_source == CsvKeySource::row &&
-                             mapping->key_row == row.number;
+                             std::find(mapping->key_rows.begin(), mapping->key_rows.end(),
+                                       row.number) != mapping->key_rows.end();
         const bool header_row = mapping != nullptr && mapping->header_row == row.number;
         for (std::size_t c = 0; c < row.cells.size() && c < table.columns; ++c) {
             auto* cell = new QTableWidgetItem(toQt(row.cells[c]));

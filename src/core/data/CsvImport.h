@@ -103,7 +103,8 @@ struct CsvMapping {
     bool items_given = false;
     std::vector<std::size_t> ignored_columns;
     CsvKeySource key_source = CsvKeySource::row;
-    int key_row = 0;  // with CsvKeySource::row
+    int key_row = 0;            // with CsvKeySource::row
+    std::vector<int> key_rows;  // every key row: one per version with versions
     std::string key_file_name;
     std::string key;      // one character per item
     std::string options;  // one digit per item

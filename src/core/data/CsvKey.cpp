@@ -39,6 +39,7 @@ std::string not_a_key_answer(const std::string& text) {
 bool key_from_row(PlanState& s, std::size_t index) {
     const CsvRow& row = s.row_at(index);
     s.mapping.key_row = row.number;
+    s.mapping.key_rows = {row.number};
     std::string key;
     for (std::size_t c : s.mapping.item_columns) {
         const std::string text = s.cell(index, c);

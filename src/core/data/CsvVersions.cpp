@@ -292,6 +292,9 @@ bool assign_versions(PlanState& s) {
     } else if (s.key_row_index) {
         s.mapping.key_source = CsvKeySource::row;
         s.mapping.key_row = s.row_at(*s.key_row_index).number;
+        for (std::size_t index : s.key_row_indexes) {
+            s.mapping.key_rows.push_back(s.row_at(index).number);
+        }
     }
     if (!keys.empty() && !master_key_of(s, keys)) {
         return false;

@@ -73,6 +73,7 @@ TEST(ExamVersions, AnswersAndKeysAreReadInTheMasterOrder) {
     const CsvMapping& m = *planned.mapping;
     EXPECT_EQ(m.texts.data_lines, master_lines);
     EXPECT_EQ(m.texts.answer_key, "BDAC");
+    EXPECT_EQ(m.key_rows, (std::vector<int>{2, 3}));
     EXPECT_EQ(m.texts.label_length, "6");
     EXPECT_EQ(m.version_label, (LabelColumns{6, 6}));
     EXPECT_EQ(m.version_column, 1u);

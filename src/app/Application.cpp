@@ -12,6 +12,7 @@
 #include "core/data/Conversions.h"
 #include "core/data/TextImport.h"
 #include "reports/CsvResults.h"
+#include "reports/DifCsv.h"
 #include "reports/GradeReports.h"
 #include "reports/HtmlReport.h"
 #include "reports/ViewerText.h"
@@ -544,6 +545,21 @@ Outcome Application::save_options_csv(const std::string& path) {
         return stale;
     }
     return save_text_file(path, options_csv_lines(*state_));
+}
+
+Outcome Application::save_dif_csv(const std::string& path) {
+    if (Outcome stale = check_results_current(); stale.refused) {
+        return stale;
+    }
+    if (!state_->results.dif) {
+        Outcome refused;
+        refused.refuse(
+            "The results hold no comparison of groups for differential item functioning: "
+            "choose a reference and a focal group before the analysis; its warnings tell why "
+            "a choice gave none");
+        return refused;
+    }
+    return save_text_file(path, dif_csv_lines(*state_->results.dif));
 }
 
 Outcome Application::save_html_report(const std::string& path) {

@@ -346,6 +346,9 @@ class Application {
     // one row per item and option.
     Outcome save_scores_csv(const std::string& path);
     Outcome save_options_csv(const std::string& path);
+    // The comparison of two groups for differential item functioning, one
+    // row per item. Refused when the results hold no such comparison.
+    Outcome save_dif_csv(const std::string& path);
     // The item-analysis report as one web page to open in any browser.
     // Refused before the first analysis.
     Outcome save_html_report(const std::string& path);

@@ -53,6 +53,7 @@ struct AnalysisFlags {
     std::string alt_base;
     std::string scores_csv_path;
     std::string options_csv_path;
+    std::string dif_csv_path;
     std::string html_path;
 
     // How a spreadsheet file is read.
@@ -61,7 +62,7 @@ struct AnalysisFlags {
     bool writes_files() const {
         return !save_path.empty() || !grade_reports_path.empty() || !item_stats_path.empty() ||
                !zero_one_path.empty() || !alt_base.empty() || !scores_csv_path.empty() ||
-               !options_csv_path.empty() || !html_path.empty();
+               !options_csv_path.empty() || !dif_csv_path.empty() || !html_path.empty();
     }
 };
 
@@ -196,7 +197,7 @@ std::vector<std::string> other_targets(const AnalysisFlags& flags) {
         targets.insert(targets.end(), alt.begin(), alt.end());
     }
     for (const std::string* path :
-         {&flags.scores_csv_path, &flags.options_csv_path, &flags.html_path}) {
+         {&flags.scores_csv_path, &flags.options_csv_path, &flags.dif_csv_path, &flags.html_path}) {
         if (!path->empty()) {
             targets.push_back(*path);
         }
@@ -276,6 +277,11 @@ std::optional<int> write_files(Application& app, const AnalysisFlags& flags, std
     }
     if (!flags.options_csv_path.empty()) {
         if (auto refused = print_outcome(app.save_options_csv(flags.options_csv_path), err)) {
+            return refused;
+        }
+    }
+    if (!flags.dif_csv_path.empty()) {
+        if (auto refused = print_outcome(app.save_dif_csv(flags.dif_csv_path), err)) {
             return refused;
         }
     }
@@ -462,6 +468,13 @@ void add_output_flags(CLI::App* analyze, AnalysisFlags& flags) {
             "--options-csv", flags.options_csv_path,
             "write one row per item and option (counts, proportions, point-biserial) as CSV")
         ->type_name("FILE");
+    // Without two groups compared there is nothing to write.
+    analyze
+        ->add_option("--dif-csv", flags.dif_csv_path,
+                     "write one row per item of the --dif comparison (Mantel-Haenszel figures, "
+                     "class) as CSV")
+        ->type_name("FILE")
+        ->needs(analyze->get_option("--dif"));
     analyze
         ->add_option("--html", flags.html_path,
                      "write the item-analysis report as one web page with its plots")

@@ -10,6 +10,7 @@
 #include "core/analysis/ItemStatistics.h"
 #include "core/settings/Choices.h"
 #include "reports/CsvResults.h"
+#include "reports/DifCsv.h"
 #include "reports/JsonStream.h"
 #include "reports/QuickCommon.h"
 
@@ -306,6 +307,9 @@ void examinee_json(JsonStream& json, const AnalysisState& state, const Case_Reco
         // null for an examinee whose label names no version.
         Members(json).text_or_null("version", version_of(state.data, r.Name));
     }
+    if (state.data.group_label) {
+        Members(json).text_or_null("group", group_of(state.data, r.Name));
+    }
     Members(json)
         .whole("score", r.Score)
         .real("percent", r.Percent)
@@ -327,29 +331,74 @@ void examinee_json(JsonStream& json, const AnalysisState& state, const Case_Reco
     json.end_object();
 }
 
-// The figures of each version's examinees alone; the difficulties by item
-// number, null for an excluded item.
-void versions_json(JsonStream& json, const std::vector<GroupSummary>& versions) {
-    json.key("versions");
+void optional_reals(JsonStream& json, std::string_view name,
+                    const std::vector<std::optional<double>>& values) {
+    json.key(name);
     json.begin_array();
-    for (const GroupSummary& version : versions) {
+    for (const std::optional<double>& value : values) {
+        Members::real_or_null_value(json, value);
+    }
+    json.end_array();
+}
+
+// What a summary lists for each item: the versions compare difficulties
+// only, the groups the point-biserials too.
+enum class ItemFigures { difficulty, difficulty_and_pbis };
+
+// The figures of each group's examinees alone (`member` "versions" with each
+// one's `name_member` "version", or "groups" and "group"); the items' figures
+// by item number, null for an excluded item or a correlation that cannot be
+// computed.
+void summaries_json(JsonStream& json, std::string_view member, std::string_view name_member,
+                    const std::vector<GroupSummary>& summaries, ItemFigures figures) {
+    json.key(member);
+    json.begin_array();
+    for (const GroupSummary& summary : summaries) {
         json.begin_object();
         Members(json)
-            .text("version", version.name)
-            .whole("examinees", version.examinees)
-            .real("mean", version.score.mean)
-            .real("sd", version.score.sd)
-            .real_or_null("kr20", version.kr20)
-            .real_or_null("sem", version.sem);
-        json.key("difficulty");
-        json.begin_array();
-        for (const std::optional<double>& p : version.difficulty) {
-            Members::real_or_null_value(json, p);
+            .text(name_member, summary.name)
+            .whole("examinees", summary.examinees)
+            .real("mean", summary.score.mean)
+            .real("sd", summary.score.sd)
+            .real_or_null("kr20", summary.kr20)
+            .real_or_null("sem", summary.sem);
+        optional_reals(json, "difficulty", summary.difficulty);
+        if (figures == ItemFigures::difficulty_and_pbis) {
+            optional_reals(json, "pbis", summary.pbis);
         }
-        json.end_array();
         json.end_object();
     }
     json.end_array();
+}
+
+// The Mantel-Haenszel figures of every compared item, in item order; null
+// for what cannot be computed, with the reason as text.
+void dif_json(JsonStream& json, const DifResults& dif) {
+    json.key("dif");
+    json.begin_object();
+    Members(json)
+        .text("reference", dif.reference)
+        .text("focal", dif.focal)
+        .whole("reference_examinees", dif.reference_examinees)
+        .whole("focal_examinees", dif.focal_examinees);
+    json.key("items");
+    json.begin_array();
+    for (const DifItem& item : dif.items) {
+        const MhFigures& f = item.figures;
+        json.begin_object();
+        Members(json)
+            .whole("item", item.item)
+            .real_or_null("alpha_mh", f.alpha)
+            .real_or_null("d_dif", f.d_dif)
+            .real_or_null("chi_square", f.chi_square)
+            .real_or_null("p", f.p)
+            .text_or_null("class", f.ets_class)
+            .text_or_null("favours", favoured_group(f))
+            .text_or_null("reason", f.reason);
+        json.end_object();
+    }
+    json.end_array();
+    json.end_object();
 }
 
 }  // namespace
@@ -382,7 +431,13 @@ void write_analysis_json(const AnalysisState& state, TextSink& sink, std::string
     }
     json.end_array();
     if (!r.versions.empty()) {
-        versions_json(json, r.versions);
+        summaries_json(json, "versions", "version", r.versions, ItemFigures::difficulty);
+    }
+    if (!r.groups.empty()) {
+        summaries_json(json, "groups", "group", r.groups, ItemFigures::difficulty_and_pbis);
+    }
+    if (r.dif) {
+        dif_json(json, *r.dif);
     }
     json.key("warnings");
     json.begin_array();

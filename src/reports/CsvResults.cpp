@@ -1,6 +1,7 @@
 #include "reports/CsvResults.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "core/AnalysisState.h"
 #include "core/Encoding.h"
@@ -64,6 +65,11 @@ std::string option_name(const TTestData& data, int option) {
     return std::string(1, static_cast<char>('A' + option - 1));
 }
 
+// What the label columns hold; empty for a data set without them.
+std::string part_of_label(const std::string& label, const std::optional<LabelColumns>& columns) {
+    return columns ? label_part(label, *columns) : std::string();
+}
+
 std::vector<std::string> utf8_lines(std::vector<std::string> lines) {
     for (std::string& line : lines) {
         line = utf8_from_latin1(line);
@@ -80,7 +86,11 @@ FullId full_id_of(const TTestData& data, std::string_view label) {
 }
 
 std::string version_of(const TTestData& data, const std::string& label) {
-    return data.version_label ? label_part(label, *data.version_label) : std::string();
+    return part_of_label(label, data.version_label);
+}
+
+std::string group_of(const TTestData& data, const std::string& label) {
+    return part_of_label(label, data.group_label);
 }
 
 int option_columns(const TTestData& data, int item) {
@@ -124,10 +134,12 @@ std::vector<std::string> scores_csv_lines(const AnalysisState& state) {
     const bool points = state.data.partial_credit_on;
     const bool full_ids = !state.data.full_ids.empty();
     const bool versions = state.data.version_label.has_value();
+    const bool groups = state.data.group_label.has_value();
     std::vector<std::string> lines{
         "id,score,percent,points,points_percent,grade,band68_low,band68_high,band95_low,band95_"
         "high" +
-        std::string(full_ids ? ",label,name" : "") + std::string(versions ? ",version" : "")};
+        std::string(full_ids ? ",label,name" : "") + std::string(versions ? ",version" : "") +
+        std::string(groups ? ",group" : "")};
     for (const Case_Record* r : examinees_in_data_order(state)) {
         if (r == nullptr) {
             continue;
@@ -151,6 +163,9 @@ std::vector<std::string> scores_csv_lines(const AnalysisState& state) {
         }
         if (versions) {
             cells.push_back(csv_text_cell(version_of(state.data, r->Name)));
+        }
+        if (groups) {
+            cells.push_back(csv_text_cell(group_of(state.data, r->Name)));
         }
         lines.push_back(csv_row(cells));
     }

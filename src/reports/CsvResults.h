@@ -30,6 +30,10 @@ FullId full_id_of(const TTestData& data, std::string_view label);
 // has no version label.
 std::string version_of(const TTestData& data, const std::string& label);
 
+// The group (a section, a campus) of the examinee with the label, read as
+// the version is from the data set's group label columns.
+std::string group_of(const TTestData& data, const std::string& label);
+
 // One cell: quoted when it holds a comma, a quote, a line break or blanks at
 // either end, with its quotes doubled.
 std::string csv_cell(std::string_view text);
@@ -47,8 +51,8 @@ std::string csv_row(const std::vector<std::string>& cells);
 // are the partial-credit points when partial credit is on, otherwise the
 // score; the bands are in raw scores. When the labels are shortened ids, the
 // id is the whole id and two columns follow: "label" and "name". When the
-// data set has a version label, a last column "version" holds each
-// examinee's version.
+// data set has a version label, a column "version" holds each examinee's
+// version, and with a group label a last column "group" its group.
 std::vector<std::string> scores_csv_lines(const AnalysisState& state);
 
 // "item,option,key,count,proportion,high,low,pbis", then for every included

@@ -1,6 +1,7 @@
 #include "reports/HtmlMarkup.h"
 
 #include "core/Encoding.h"
+#include "core/Format.h"
 
 namespace kor {
 
@@ -42,6 +43,21 @@ std::string attribute(std::string_view name, std::string_view value) {
 std::string element(std::string_view tag, std::string_view content, std::string_view attributes) {
     return "<" + std::string(tag) + std::string(attributes) + ">" + std::string(content) + "</" +
            std::string(tag) + ">";
+}
+
+std::string cell(std::string_view content, std::string_view css_class) {
+    return element("td", content,
+                   css_class.empty() ? std::string() : attribute("class", css_class));
+}
+
+std::string header_cell(std::string_view content, std::string_view css_class) {
+    return element("th", content,
+                   attribute("scope", "col") +
+                       (css_class.empty() ? std::string() : attribute("class", css_class)));
+}
+
+std::string item_id(int item) {
+    return "item-" + whole(item);
 }
 
 }  // namespace html

@@ -21,6 +21,13 @@ std::string attribute(std::string_view name, std::string_view value);
 std::string element(std::string_view tag, std::string_view content,
                     std::string_view attributes = {});
 
+// A table's data cell and column heading, with a CSS class when one is given.
+std::string cell(std::string_view content, std::string_view css_class = {});
+std::string header_cell(std::string_view content, std::string_view css_class = {});
+
+// The page-wide id of an item's section, which its table rows link to.
+std::string item_id(int item);
+
 }  // namespace html
 
 }  // namespace kor

@@ -13,6 +13,7 @@
 #include "core/analysis/Reliability.h"
 #include "reports/AnswerNames.h"
 #include "reports/CsvResults.h"
+#include "reports/HtmlGroups.h"
 #include "reports/Ident.h"
 #include "reports/QuickCommon.h"
 #include "reports/QuickItems.h"
@@ -24,26 +25,13 @@ namespace kor {
 namespace {
 
 using html::attribute;
+using html::cell;
 using html::element;
+using html::header_cell;
+using html::item_id;
 using Lines = std::vector<std::string>;
 
 // ------------------------------------------------------------ markup
-
-std::string cell(std::string_view content, std::string_view css_class = {}) {
-    return element("td", content,
-                   css_class.empty() ? std::string() : attribute("class", css_class));
-}
-
-std::string header_cell(std::string_view content, std::string_view css_class = {}) {
-    return element("th", content,
-                   attribute("scope", "col") +
-                       (css_class.empty() ? std::string() : attribute("class", css_class)));
-}
-
-// Page-wide ids of the parts a reader (or a test) looks for.
-std::string item_id(int item) {
-    return "item-" + whole(item);
-}
 
 // The style sheet or the script between its opening and closing tags, a
 // line of the page for each line of its file.
@@ -209,126 +197,6 @@ Lines grade_section(const AnalysisState& state) {
     return lines;
 }
 
-// ------------------------------------------------------------ exam versions
-
-// An item is flagged when its difficulties in two versions lie this far
-// apart or more. The difference of two proportions may come out a hair
-// below the value it stands for (0.65 - 0.5), so the comparison allows for
-// that and a difference of exactly 0.15 counts.
-constexpr double version_gap_limit = 0.15;
-constexpr double version_gap_tolerance = 1e-9;
-
-// A figure a version may lack, with 3 decimals.
-std::string figure_or_none(const std::optional<double>& value) {
-    return value ? fixed(*value, 3) : "none";
-}
-
-std::optional<double> difficulty_in(const GroupSummary& version, int item) {
-    const std::size_t index = static_cast<std::size_t>(item - 1);
-    return index < version.difficulty.size() ? version.difficulty[index] : std::nullopt;
-}
-
-// The highest minus the lowest difficulty of the item among the versions;
-// none when fewer than two versions have one.
-std::optional<double> difficulty_gap(const std::vector<GroupSummary>& versions, int item) {
-    std::vector<double> found;
-    for (const GroupSummary& version : versions) {
-        if (const std::optional<double> p = difficulty_in(version, item)) {
-            found.push_back(*p);
-        }
-    }
-    if (found.size() < 2) {
-        return std::nullopt;
-    }
-    const auto [low, high] = std::minmax_element(found.begin(), found.end());
-    return *high - *low;
-}
-
-bool versions_differ(const std::optional<double>& gap) {
-    return gap && *gap >= version_gap_limit - version_gap_tolerance;
-}
-
-std::string examinees_without_version_note(int count) {
-    return element("p", whole(count) + (count == 1 ? " examinee names" : " examinees name") +
-                            " no version; the figures of the whole test include " +
-                            (count == 1 ? "it." : "them."));
-}
-
-Lines versions_table(const std::vector<GroupSummary>& versions) {
-    Lines lines{"<div class=\"scroll\"><table id=\"versions-table\">",
-                "<thead><tr>" + header_cell("Version", "text") + header_cell("Examinees") +
-                    header_cell("Mean") + header_cell("SD") + header_cell("KR20") +
-                    header_cell("SEM") + "</tr></thead>",
-                "<tbody>"};
-    bool lacking = false;
-    for (const GroupSummary& version : versions) {
-        lacking = lacking || !version.kr20 || !version.sem;
-        lines.push_back("<tr>" + element("th", html_text(version.name), attribute("scope", "row")) +
-                        cell(whole(version.examinees)) + cell(fixed(version.score.mean, 3)) +
-                        cell(fixed(version.score.sd, 3)) + cell(figure_or_none(version.kr20)) +
-                        cell(figure_or_none(version.sem)) + "</tr>");
-    }
-    lines.push_back("</tbody></table></div>");
-    if (lacking) {
-        lines.push_back(element("p",
-                                "KR20 and SEM are none for a version with fewer than two "
-                                "examinees or items, or whose scores do not vary."));
-    }
-    return lines;
-}
-
-Lines version_difficulty_table(const AnalysisState& state) {
-    const std::vector<GroupSummary>& versions = state.results.versions;
-    std::string head = "<thead><tr>" + header_cell("Item");
-    for (const GroupSummary& version : versions) {
-        head += header_cell(html_text(version.name));
-    }
-    head += header_cell("Difference") + "</tr></thead>";
-    Lines lines{element("h3", "Difficulty by version"),
-                element("p", "Click a column heading to sort by it."),
-                "<div class=\"scroll\"><table class=\"sortable\" id=\"version-difficulty-table\">",
-                head, "<tbody>"};
-    for (const Item_Record* item : included_items(state)) {
-        const int j = item->ItemNum;
-        const std::optional<double> gap = difficulty_gap(versions, j);
-        const bool differs = versions_differ(gap);
-        std::string row = "<tr" + attribute("id", "version-row-" + whole(j)) +
-                          (differs ? attribute("class", "differs") : "") + ">" +
-                          cell(element("a", whole(j), attribute("href", "#" + item_id(j))), "item");
-        for (const GroupSummary& version : versions) {
-            const std::optional<double> p = difficulty_in(version, j);
-            row += cell(p ? fixed(*p, 2) : "none");
-        }
-        const std::string gap_text = gap ? fixed(*gap, 2) : "";
-        row += cell(differs ? element("b", gap_text + " !") : gap_text, "gap") + "</tr>";
-        lines.push_back(row);
-    }
-    lines.push_back("</tbody></table></div>");
-    lines.push_back(element("p", "! Difficulty differs between versions by " +
-                                     fixed(version_gap_limit, 2) + " or more."));
-    return lines;
-}
-
-// Only for a data set whose examinees wrote different versions of the test.
-Lines versions_section(const AnalysisState& state) {
-    const AnalysisResults& r = state.results;
-    if (r.versions.empty()) {
-        return {};
-    }
-    Lines lines{"<section class=\"versions\" aria-labelledby=\"versions-heading\">",
-                element("h2", "Exam versions", attribute("id", "versions-heading")),
-                element("p",
-                        "The figures of each version are those of its examinees alone; the "
-                        "items are numbered as in the data set.")};
-    if (r.examinees_without_version > 0) {
-        lines.push_back(examinees_without_version_note(r.examinees_without_version));
-    }
-    append(lines, versions_table(r.versions));
-    append(lines, version_difficulty_table(state));
-    lines.push_back("</section>");
-    return lines;
-}
-
 // ------------------------------------------------------------ one item
 
 std::string option_row(const std::string& name, bool keyed, int count, double share, double high,
@@ -471,6 +339,8 @@ std::vector<std::string> html_report_lines(const AnalysisState& state) {
     append(lines, grade_section(state));
     lines.push_back("</section>");
     append(lines, versions_section(state));
+    append(lines, groups_section(state));
+    append(lines, dif_section(state));
     append(lines, items_table(state));
     const ScoreGroups groups = quintile_groups_of(state);
     for (const Item_Record* item : included_items(state)) {

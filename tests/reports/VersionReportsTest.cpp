@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "SummaryChecks.h"
 #include "app/ProgramState.h"
 #include "core/analysis/Analysis.h"
 #include "core/data/Loader.h"
@@ -25,9 +26,14 @@
 namespace kor {
 namespace {
 
-using Json = nlohmann::ordered_json;
+using testing::cell_texts;
+using testing::dumped;
 using testing::HtmlElement;
 using testing::HtmlPage;
+using testing::Json;
+using testing::keys_of;
+using testing::page_of;
+using testing::summary;
 
 constexpr std::optional<double> none = std::nullopt;
 
@@ -48,20 +54,6 @@ std::unique_ptr<ProgramState> versioned_exam() {
     return state;
 }
 
-GroupSummary summary(const char* name, int examinees, double mean, double sd,
-                     std::optional<double> kr20, std::optional<double> sem,
-                     std::vector<std::optional<double>> difficulty) {
-    GroupSummary version;
-    version.name = name;
-    version.examinees = examinees;
-    version.score.mean = mean;
-    version.score.sd = sd;
-    version.kr20 = kr20;
-    version.sem = sem;
-    version.difficulty = std::move(difficulty);
-    return version;
-}
-
 // Summaries as the analysis would give them; the difficulties are chosen to
 // sit on either side of the flagging limit.
 std::vector<GroupSummary> three_versions() {
@@ -75,19 +67,6 @@ std::unique_ptr<ProgramState> exam_with_versions() {
     state->results.versions = three_versions();
     state->results.examinees_without_version = 1;
     return state;
-}
-
-std::vector<std::string> keys_of(const Json& object) {
-    std::vector<std::string> keys;
-    for (const auto& [key, value] : object.items()) {
-        keys.push_back(key);
-    }
-    return keys;
-}
-
-// The text as the library writes it, so that a whole number and a real differ.
-std::string dumped(const char* json) {
-    return Json::parse(json).dump();
 }
 
 TEST(VersionsJson, SummaryFollowsTheExamineesAndEachExamineeNamesItsVersion) {
@@ -143,22 +122,6 @@ TEST(VersionsJson, VersionFollowsTheWholeIdAndIsLeftOutWithoutAVersionLabel) {
                                            keys.begin() + static_cast<long>(c.leading_keys.size())),
                   c.leading_keys);
     }
-}
-
-HtmlPage page_of(const ProgramState& state) {
-    const HtmlPage page = testing::read_html(testing::joined(html_report_lines(state)));
-    EXPECT_EQ(page.error, "");
-    return page;
-}
-
-std::vector<std::string> cell_texts(const HtmlPage& page, const HtmlElement& row) {
-    std::vector<std::string> texts;
-    for (const char* name : {"th", "td"}) {
-        for (const HtmlElement* cell : page.inside(row, name)) {
-            texts.push_back(cell->text);
-        }
-    }
-    return texts;
 }
 
 TEST(VersionsPage, TableOfVersionsWithNoneForWhatALoneExamineeLacks) {

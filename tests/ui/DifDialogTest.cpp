@@ -173,6 +173,7 @@ class DifDialogTest : public QObject {
         const Outcome saved = s.controller.saveHtmlReport(fromQt(page));
         QVERIFY2(!saved.refused, saved.messages.empty() ? "" : saved.messages.back().c_str());
         QVERIFY(fileBytes(page).contains("<html"));
+        QVERIFY(fileBytes(page).contains("Differential item functioning"));
         QFile::remove(page);
 
         ModalWindows::setNextAction([](QDialog& dialog) {

@@ -100,8 +100,7 @@ QString versionsMap() {
 // Two sections of one class, the section in a column of its own beside the
 // student's name, and the key as the first row after the header.
 QString sectionedExport() {
-    QStringList rows{QStringLiteral("Student,Section,Q1,Q2,Q3,Q4"),
-                     QStringLiteral("KEY,,A,B,C,D")};
+    QStringList rows{QStringLiteral("Student,Section,Q1,Q2,Q3,Q4"), QStringLiteral("KEY,,A,B,C,D")};
     const char* students[][3] = {{"Ann", "Mon", "ABCD"}, {"Ben", "Tue", "ABCA"},
                                  {"Cat", "Mon", "ABDD"}, {"Dan", "Tue", "BBCD"},
                                  {"Eve", "Mon", "ACCD"}, {"Fay", "Tue", "ABCD"}};

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/AnalysisState.h"
+#include "core/analysis/FDistribution.h"
 
 namespace kor {
 
@@ -95,6 +96,27 @@ std::vector<Item_Record> included_items_in_report_order(const AnalysisState& sta
         }
     }
     return items;
+}
+
+ReliabilityInterval feldt_interval(double r, int examinees, int items, bool has_variance,
+                                   double level) {
+    ReliabilityInterval interval;
+    if (examinees < 2) {
+        interval.reason = "an interval needs at least two examinees";
+    } else if (items < 2) {
+        interval.reason = "an interval needs at least two items";
+    } else if (!has_variance) {
+        interval.reason = "the scores do not vary, so the coefficient has no interval";
+    }
+    if (!interval.reason.empty()) {
+        return interval;
+    }
+    const double d1 = examinees - 1.0;
+    const double d2 = d1 * (items - 1.0);
+    const double tail = (1.0 - level) / 2.0;
+    interval.low = 1.0 - (1.0 - r) * f_quantile(1.0 - tail, d1, d2);
+    interval.high = 1.0 - (1.0 - r) * f_quantile(tail, d1, d2);
+    return interval;
 }
 
 }  // namespace kor

@@ -119,4 +119,11 @@ ReliabilityInterval feldt_interval(double r, int examinees, int items, bool has_
     return interval;
 }
 
+double binomial_csem(int x, int k) {
+    if (k < 2) {
+        return 0.0;
+    }
+    return std::sqrt(static_cast<double>(x) * (k - x) / (k - 1.0));
+}
+
 }  // namespace kor

@@ -83,6 +83,11 @@ struct ReliabilityInterval {
 ReliabilityInterval feldt_interval(double r, int examinees, int items, bool has_variance,
                                    double level);
 
+// The conditional standard error of measurement at number-correct score x
+// of k items by Lord's (1955) binomial error model: sqrt(x (k - x) / (k - 1));
+// 0 for fewer than two items.
+double binomial_csem(int x, int k);
+
 // The included items' records in their present (report) order.
 std::vector<Item_Record> included_items_in_report_order(const AnalysisState& state);
 

@@ -114,22 +114,30 @@ Outcome Application::set_groups(const std::string& upper, const std::string& low
     return changed_settings(apply_group_percentages(*state_, upper, lower));
 }
 
-Outcome Application::set_version_label(const std::string& columns) {
+namespace {
+
+// The label columns `columns` names become the data set's `label` (the
+// version's or the group's); a refusal leaves it as it was.
+Outcome set_label_columns(TTestData& data, const std::string& columns, const std::string& what,
+                          std::optional<LabelColumns>& label) {
     LabelColumns read;
-    Outcome outcome = read_label_columns(columns, state_->data.label_length, "exam version", read);
+    Outcome outcome = read_label_columns(columns, data.label_length, what, read);
     if (outcome.accepted()) {
-        state_->data.version_label = read;
+        label = read;
     }
-    return changed_data(outcome);
+    return outcome;
+}
+
+}  // namespace
+
+Outcome Application::set_version_label(const std::string& columns) {
+    TTestData& data = state_->data;
+    return changed_data(set_label_columns(data, columns, "exam version", data.version_label));
 }
 
 Outcome Application::set_group_label(const std::string& columns) {
-    LabelColumns read;
-    Outcome outcome = read_label_columns(columns, state_->data.label_length, "group", read);
-    if (outcome.accepted()) {
-        state_->data.group_label = read;
-    }
-    return changed_data(outcome);
+    TTestData& data = state_->data;
+    return changed_data(set_label_columns(data, columns, "group", data.group_label));
 }
 
 std::vector<std::string> Application::group_names() const {

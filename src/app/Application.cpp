@@ -547,6 +547,20 @@ Outcome Application::save_options_csv(const std::string& path) {
     return save_text_file(path, options_csv_lines(*state_));
 }
 
+Outcome Application::save_items_csv(const std::string& path) {
+    if (Outcome stale = check_results_current(); stale.refused) {
+        return stale;
+    }
+    return save_text_file(path, items_csv_lines(*state_));
+}
+
+Outcome Application::save_missing_answers_csv(const std::string& path) {
+    if (Outcome stale = check_results_current(); stale.refused) {
+        return stale;
+    }
+    return save_text_file(path, missing_answers_csv_lines(*state_));
+}
+
 Outcome Application::save_dif_csv(const std::string& path) {
     if (Outcome stale = check_results_current(); stale.refused) {
         return stale;

@@ -87,6 +87,13 @@ class Application {
     Outcome choose_band_unit(BandUnit unit, const std::string& scale_file);
     // The unit alone, as the command line's --bands sets it.
     void set_band_unit(BandUnit unit);
+    // How sure the figures are: the confidence of the KR20 interval (one of
+    // ci_levels, else refused), the error of the bands of the web page, the
+    // JSON and the CSV results, and how the answers not reached count in
+    // their items' figures there. The fixed-width reports keep theirs.
+    Outcome set_ci_level(double level);
+    Outcome set_bands_error(BandsError error);
+    Outcome set_not_reached(NotReached use);
     // A grading-scale file applied as grade letters do, which must exist and
     // read: a file that cannot be read is refused with the system's message.
     Outcome use_grading_file(const std::string& path);
@@ -343,9 +350,12 @@ class Application {
     // The same for a text written as it is produced, straight into the file.
     Outcome save_text_file(const std::string& path, const std::function<void(TextSink&)>& produce);
     // The results as comma-separated UTF-8 files: one row per examinee, and
-    // one row per item and option.
+    // one row per item and option, one row per item, and one row per
+    // examinee of the answers left out.
     Outcome save_scores_csv(const std::string& path);
     Outcome save_options_csv(const std::string& path);
+    Outcome save_items_csv(const std::string& path);
+    Outcome save_missing_answers_csv(const std::string& path);
     // The comparison of two groups for differential item functioning, one
     // row per item. Refused when the results hold no such comparison.
     Outcome save_dif_csv(const std::string& path);

@@ -2,6 +2,7 @@
 // form model on the program state, as a menu command, a dialog's button or a
 // command-line flag asks.
 
+#include <cmath>
 #include <utility>
 
 #include "app/Application.h"
@@ -9,6 +10,7 @@
 #include "app/forms/GradingScaleFile.h"
 #include "app/forms/GroupForm.h"
 #include "core/FileIO.h"
+#include "core/Format.h"
 #include "core/analysis/Analysis.h"
 #include "core/analysis/GroupSummary.h"
 #include "core/data/AltAnswers.h"
@@ -73,6 +75,29 @@ Outcome Application::choose_band_unit(BandUnit unit, const std::string& scale_fi
 
 void Application::set_band_unit(BandUnit unit) {
     kor::choose_band_unit(*state_, unit);
+}
+
+Outcome Application::set_ci_level(double level) {
+    for (const double allowed : ci_levels) {
+        if (std::abs(level - allowed) < 1e-12) {
+            state_->settings.ci_level = allowed;
+            return changed_settings({});
+        }
+    }
+    Outcome outcome;
+    outcome.refuse("The confidence level of the KR20 interval must be 0.90, 0.95 or 0.99, not " +
+                   general(level));
+    return outcome;
+}
+
+Outcome Application::set_bands_error(BandsError error) {
+    state_->settings.bands_error = error;
+    return changed_settings({});
+}
+
+Outcome Application::set_not_reached(NotReached use) {
+    state_->settings.not_reached = use;
+    return changed_settings({});
 }
 
 Outcome Application::use_grading_file(const std::string& path) {

@@ -38,6 +38,9 @@ struct AnalysisFlags {
     std::string version_label;  // label columns, such as 12 or 12-13
     std::string group_label;
     std::string dif;  // REFERENCE,FOCAL
+    std::string ci_level;
+    std::string bands_error;
+    std::string not_reached;
     bool strict = false;
 
     // Files written after the analysis.
@@ -53,6 +56,8 @@ struct AnalysisFlags {
     std::string alt_base;
     std::string scores_csv_path;
     std::string options_csv_path;
+    std::string items_csv_path;
+    std::string missing_csv_path;
     std::string dif_csv_path;
     std::string html_path;
 
@@ -62,7 +67,8 @@ struct AnalysisFlags {
     bool writes_files() const {
         return !save_path.empty() || !grade_reports_path.empty() || !item_stats_path.empty() ||
                !zero_one_path.empty() || !alt_base.empty() || !scores_csv_path.empty() ||
-               !options_csv_path.empty() || !dif_csv_path.empty() || !html_path.empty();
+               !options_csv_path.empty() || !items_csv_path.empty() || !missing_csv_path.empty() ||
+               !dif_csv_path.empty() || !html_path.empty();
     }
 };
 
@@ -143,6 +149,24 @@ std::optional<int> apply_label_flags(Application& app, const AnalysisFlags& flag
     return refused_flag(app.set_dif_groups(parts[0], parts[1]), err);
 }
 
+// The confidence level of the KR20 interval, the bands' error and how the
+// answers not reached count; the names were checked when parsed.
+std::optional<int> apply_precision_flags(Application& app, const AnalysisFlags& flags,
+                                         std::ostream& err) {
+    if (const auto level = ci_level_named(flags.ci_level)) {
+        if (auto refused = refused_flag(app.set_ci_level(*level), err)) {
+            return refused;
+        }
+    }
+    if (const auto error = bands_error_named(flags.bands_error)) {
+        app.set_bands_error(*error);
+    }
+    if (const auto use = not_reached_named(flags.not_reached)) {
+        app.set_not_reached(*use);
+    }
+    return std::nullopt;
+}
+
 // Applies the flags as the menu commands and dialogs would. A scale file is
 // applied as "Use Grade Letters in Confidence Bands" applies kor.ini.
 std::optional<int> apply_analysis_flags(Application& app, const AnalysisFlags& flags,
@@ -167,6 +191,9 @@ std::optional<int> apply_analysis_flags(Application& app, const AnalysisFlags& f
     }
     if (flags.no_problem_items) {
         app.set_problem_item_suggestions(false);
+    }
+    if (auto refused = apply_precision_flags(app, flags, err)) {
+        return refused;
     }
     return apply_criteria_and_groups(app, flags, err);
 }
@@ -197,7 +224,8 @@ std::vector<std::string> other_targets(const AnalysisFlags& flags) {
         targets.insert(targets.end(), alt.begin(), alt.end());
     }
     for (const std::string* path :
-         {&flags.scores_csv_path, &flags.options_csv_path, &flags.dif_csv_path, &flags.html_path}) {
+         {&flags.scores_csv_path, &flags.options_csv_path, &flags.items_csv_path,
+          &flags.missing_csv_path, &flags.dif_csv_path, &flags.html_path}) {
         if (!path->empty()) {
             targets.push_back(*path);
         }
@@ -277,6 +305,17 @@ std::optional<int> write_files(Application& app, const AnalysisFlags& flags, std
     }
     if (!flags.options_csv_path.empty()) {
         if (auto refused = print_outcome(app.save_options_csv(flags.options_csv_path), err)) {
+            return refused;
+        }
+    }
+    if (!flags.items_csv_path.empty()) {
+        if (auto refused = print_outcome(app.save_items_csv(flags.items_csv_path), err)) {
+            return refused;
+        }
+    }
+    if (!flags.missing_csv_path.empty()) {
+        if (auto refused =
+                print_outcome(app.save_missing_answers_csv(flags.missing_csv_path), err)) {
             return refused;
         }
     }
@@ -420,6 +459,20 @@ void add_analysis_flags(CLI::App* analyze, AnalysisFlags& flags, CLI::Option*& f
         ->add_option("--dif", flags.dif,
                      "differential item functioning (Mantel-Haenszel) of two groups")
         ->type_name("REFERENCE,FOCAL");
+    analyze
+        ->add_option("--ci-level", flags.ci_level,
+                     "confidence of the KR20 interval in the JSON, web page and CSV (0.95)")
+        ->check(CLI::IsMember(ci_level_names()));
+    analyze
+        ->add_option("--bands-error", flags.bands_error,
+                     "error of the bands in the JSON, web page and CSV: the one SEM or the "
+                     "conditional SEM at each score (sem)")
+        ->check(CLI::IsMember(bands_error_names()));
+    analyze
+        ->add_option("--not-reached", flags.not_reached,
+                     "answers not reached in the item difficulties and point-biserials of the "
+                     "JSON, web page and CSV: counted wrong or left out (wrong)")
+        ->check(CLI::IsMember(not_reached_names()));
     analyze->add_option("--groups", flags.groups, "high and low group percentages")
         ->type_name("TOP,BOTTOM");
     analyze->add_flag("--strict", flags.strict,
@@ -467,6 +520,16 @@ void add_output_flags(CLI::App* analyze, AnalysisFlags& flags) {
         ->add_option(
             "--options-csv", flags.options_csv_path,
             "write one row per item and option (counts, proportions, point-biserial) as CSV")
+        ->type_name("FILE");
+    analyze
+        ->add_option("--items-csv", flags.items_csv_path,
+                     "write one row per item (difficulty, point-biserial, N, skipped and not "
+                     "reached answers) as CSV")
+        ->type_name("FILE");
+    analyze
+        ->add_option("--missing-csv", flags.missing_csv_path,
+                     "write one row per examinee (answers skipped and not reached, the last "
+                     "item answered) as CSV")
         ->type_name("FILE");
     // Without two groups compared there is nothing to write.
     analyze

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "core/AnalysisState.h"
+#include "core/analysis/Grades.h"
 #include "core/analysis/ItemStatistics.h"
+#include "core/analysis/Precision.h"
 #include "core/settings/Choices.h"
 #include "reports/CsvResults.h"
 #include "reports/DifCsv.h"
@@ -147,6 +149,10 @@ void settings_json(JsonStream& json, const AnalysisState& state) {
     }
     json.end_array();
     json.end_object();
+    Members(json)
+        .real("ci_level", s.ci_level)
+        .text("bands_error", name_of(s.bands_error))
+        .text("not_reached", name_of(s.not_reached));
     json.end_object();
 }
 
@@ -163,15 +169,40 @@ void score_statistics_members(JsonStream& json, const ScoreStatistics& s) {
         .real("kurtosis", s.kurtosis);
 }
 
+// Feldt's interval of KR20 as [low, high], or null with the reason.
+void kr20_interval_members(JsonStream& json, const ReliabilityInterval& interval, double level) {
+    json.key("kr20_ci");
+    if (interval.reason.empty()) {
+        json.begin_array();
+        json.real(interval.low);
+        json.real(interval.high);
+        json.end_array();
+    } else {
+        json.null();
+    }
+    Members(json).real("kr20_ci_level", level).text_or_null("kr20_ci_reason", interval.reason);
+}
+
+// The conditional standard error of measurement at every number-correct score.
+void csem_json(JsonStream& json, const std::vector<double>& csem) {
+    json.key("csem");
+    json.begin_array();
+    for (std::size_t x = 0; x < csem.size(); ++x) {
+        json.begin_object();
+        Members(json).whole("score", static_cast<long long>(x)).real("csem", csem[x]);
+        json.end_object();
+    }
+    json.end_array();
+}
+
 void test_json(JsonStream& json, const AnalysisState& state) {
     const AnalysisResults& r = state.results;
     json.key("test");
     json.begin_object();
     score_statistics_members(json, r.score);
+    Members(json).real("kr20", r.kr20).real("kr21", r.kr21).real("sem", r.sem_kr20);
+    kr20_interval_members(json, r.precision.kr20_ci, state.settings.ci_level);
     Members(json)
-        .real("kr20", r.kr20)
-        .real("kr21", r.kr21)
-        .real("sem", r.sem_kr20)
         .real("split_half_first_second", r.split_half_first_second)
         .real("split_half_odd_even", r.split_half_odd_even)
         .real("mean_item_difficulty", r.mean_item_diff)
@@ -245,11 +276,12 @@ void item_json(JsonStream& json, const AnalysisState& state, const Item_Record& 
         .whole("options", d.item_options[at(j)]);
     correct_answers_of(json, d, j);
     if (d.item_include[at(j)] != 0) {
+        const ItemFiguresUsed used = item_figures_used(state, item);
         Members(json)
             .whole("num_correct", item.NumCorrect)
-            .real("difficulty", item.Diff)
+            .real_or_null("difficulty", used.difficulty)
             .real("discrimination", item.Disc)
-            .correlation("pbis", item.PtBis)
+            .correlation("pbis", used.pbis)
             .correlation("adj_pbis", item.AdjPtBis)
             .real("biserial", item.Biserial)
             .real("adj_biserial", item.AdjBiserial)
@@ -273,6 +305,11 @@ void item_json(JsonStream& json, const AnalysisState& state, const Item_Record& 
             .whole("omitted_high", figures.NumOmittedHigh)
             .whole("omitted_low", figures.NumOmittedLow)
             .correlation("omitted_pbis", figures.OmitPtBis);
+        const MissingAnswers& missing = state.results.precision.missing;
+        Members(json)
+            .whole("skipped", count_of(missing.skipped_by_item, j))
+            .whole("not_reached", count_of(missing.not_reached_by_item, j))
+            .whole("n_used", used.examinees);
     }
     json.end_object();
 }
@@ -322,12 +359,17 @@ void examinee_json(JsonStream& json, const AnalysisState& state, const Case_Reco
         .whole("half2", r.Half2)
         .whole("odds", r.Odds)
         .whole("evens", r.Evens);
-    pair(json, "band68", r.Minus1sem, r.Plus1sem);
-    pair(json, "band95", r.Minus2sem, r.Plus2sem);
-    pair(json, "band68_percent", r.Minus1pc, r.Plus1pc);
-    pair(json, "band95_percent", r.Minus2pc, r.Plus2pc);
-    text_pair(json, "band68_grades", r.Minus1grade, r.Plus1grade);
-    text_pair(json, "band95_grades", r.Minus2grade, r.Plus2grade);
+    const MissingAnswers& missing = state.results.precision.missing;
+    Members(json)
+        .whole("skipped", count_of(missing.skipped_by_examinee, r.IDnum))
+        .whole("not_reached", count_of(missing.not_reached_by_examinee, r.IDnum));
+    const ConfidenceBands b = reported_bands(state, r);
+    pair(json, "band68", b.minus1, b.plus1);
+    pair(json, "band95", b.minus2, b.plus2);
+    pair(json, "band68_percent", b.minus1_percent, b.plus1_percent);
+    pair(json, "band95_percent", b.minus2_percent, b.plus2_percent);
+    text_pair(json, "band68_grades", b.minus1_grade, b.plus1_grade);
+    text_pair(json, "band95_grades", b.minus2_grade, b.plus2_grade);
     json.end_object();
 }
 
@@ -417,6 +459,7 @@ void write_analysis_json(const AnalysisState& state, TextSink& sink, std::string
         score_statistics_members(json, r.pc_score);
         json.end_object();
     }
+    csem_json(json, r.precision.csem);
     // The document lists items by number and examinees by their place in the data.
     json.key("items");
     json.begin_array();

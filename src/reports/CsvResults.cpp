@@ -6,6 +6,8 @@
 #include "core/AnalysisState.h"
 #include "core/Encoding.h"
 #include "core/Format.h"
+#include "core/analysis/Grades.h"
+#include "core/analysis/Precision.h"
 #include "core/data/LabelColumns.h"
 #include "reports/QuickOptions.h"
 
@@ -146,6 +148,7 @@ std::vector<std::string> scores_csv_lines(const AnalysisState& state) {
         }
         const std::string label = without_trailing_blanks(r->Name);
         const FullId full = full_id_of(state.data, r->Name);
+        const ConfidenceBands bands = reported_bands(state, *r);
         std::vector<std::string> cells{
             csv_text_cell(full.id),
             whole(r->Score),
@@ -153,10 +156,10 @@ std::vector<std::string> scores_csv_lines(const AnalysisState& state) {
             percent_cell(points ? r->PC_Score : r->Score),
             percent_cell(points ? r->PC_Percent : r->Percent),
             csv_text_cell(without_trailing_blanks(points ? r->PC_Grade : r->Grade)),
-            percent_cell(r->Minus1sem),
-            percent_cell(r->Plus1sem),
-            percent_cell(r->Minus2sem),
-            percent_cell(r->Plus2sem)};
+            percent_cell(bands.minus1),
+            percent_cell(bands.plus1),
+            percent_cell(bands.minus2),
+            percent_cell(bands.plus2)};
         if (full_ids) {
             cells.push_back(csv_text_cell(label));
             cells.push_back(csv_text_cell(full.name));
@@ -196,6 +199,40 @@ std::vector<std::string> options_csv_lines(const AnalysisState& state) {
             csv_row({whole(j), "omitted", omitted_key, whole(figures.NumOmitted),
                      proportion_cell(figures.OmitProp), proportion_cell(figures.OmitPropHigh),
                      proportion_cell(figures.OmitPropLow), correlation_cell(figures.OmitPtBis)}));
+    }
+    return utf8_lines(std::move(lines));
+}
+
+std::vector<std::string> items_csv_lines(const AnalysisState& state) {
+    const TTestData& data = state.data;
+    const MissingAnswers& missing = state.results.precision.missing;
+    std::vector<std::string> lines{"item,difficulty,pbis,n,skipped,not_reached"};
+    const std::vector<const Item_Record*> items = items_in_number_order(state);
+    for (int j = 1; j <= data.num_items; ++j) {
+        const Item_Record* item = items[at(j)];
+        if (item == nullptr || data.item_include[at(j)] == 0) {
+            continue;
+        }
+        const ItemFiguresUsed used = item_figures_used(state, *item);
+        lines.push_back(csv_row({whole(j), used.difficulty ? proportion_cell(*used.difficulty) : "",
+                                 correlation_cell(used.pbis), whole(used.examinees),
+                                 whole(count_of(missing.skipped_by_item, j)),
+                                 whole(count_of(missing.not_reached_by_item, j))}));
+    }
+    return lines;
+}
+
+std::vector<std::string> missing_answers_csv_lines(const AnalysisState& state) {
+    const MissingAnswers& missing = state.results.precision.missing;
+    std::vector<std::string> lines{"id,skipped,not_reached,last_answered"};
+    for (const Case_Record* r : examinees_in_data_order(state)) {
+        if (r == nullptr) {
+            continue;
+        }
+        lines.push_back(csv_row({csv_text_cell(full_id_of(state.data, r->Name).id),
+                                 whole(count_of(missing.skipped_by_examinee, r->IDnum)),
+                                 whole(count_of(missing.not_reached_by_examinee, r->IDnum)),
+                                 whole(count_of(missing.last_answered_by_examinee, r->IDnum))}));
     }
     return utf8_lines(std::move(lines));
 }

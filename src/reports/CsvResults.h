@@ -52,7 +52,9 @@ std::string csv_row(const std::vector<std::string>& cells);
 // score; the bands are in raw scores. When the labels are shortened ids, the
 // id is the whole id and two columns follow: "label" and "name". When the
 // data set has a version label, a column "version" holds each examinee's
-// version, and with a group label a last column "group" its group.
+// version, and with a group label a last column "group" its group. The
+// bands take the error the settings choose for the bands (the one SEM, or
+// the conditional one at the examinee's score).
 std::vector<std::string> scores_csv_lines(const AnalysisState& state);
 
 // "item,option,key,count,proportion,high,low,pbis", then for every included
@@ -60,5 +62,18 @@ std::vector<std::string> scores_csv_lines(const AnalysisState& state);
 // for right-wrong data) and one row "omitted" for the answers left out. A
 // point-biserial that cannot be computed is an empty cell.
 std::vector<std::string> options_csv_lines(const AnalysisState& state);
+
+// "item,difficulty,pbis,n,skipped,not_reached", then one row per included
+// item in item-number order: the difficulty and point-biserial over the n
+// examinees they are taken over (every examinee, or with answers not reached
+// left out those who reached the item), and the answers left out, skipped
+// and not reached. A figure that cannot be computed is an empty cell.
+std::vector<std::string> items_csv_lines(const AnalysisState& state);
+
+// "id,skipped,not_reached,last_answered", then one row per examinee in data
+// order: the id as in the scores file, the answers left out of the included
+// items, skipped and not reached, and the number of the last item answered
+// (0 for none).
+std::vector<std::string> missing_answers_csv_lines(const AnalysisState& state);
 
 }  // namespace kor

@@ -399,9 +399,49 @@ std::string option_name(const TTestData& data, int option) {
     return "Option " + answer_name(answer_form(data), option);
 }
 
+// The conditional standard error at each score of the histogram's range,
+// as a line on a scale of its own at the right.
+Lines csem_line(const Frame& f, const ChartData& chart, const std::vector<double>& csem) {
+    if (csem.empty() || chart.edges.size() < 2) {
+        return {};
+    }
+    const double first = chart.edges.front();
+    const double span = chart.edges.back() - first;
+    const double highest = *std::max_element(csem.begin(), csem.end());
+    const double top = std::max(1.0, std::ceil(highest));
+    const auto x_of = [&](double score) {
+        return f.left + f.plot_width() * (score - first) / span;
+    };
+    const auto y_of = [&](double error) { return f.top + f.plot_height() * (1.0 - error / top); };
+    std::string points;
+    for (int score = static_cast<int>(std::ceil(first)); score < chart.edges.back(); ++score) {
+        if (score < 0 || static_cast<std::size_t>(score) >= csem.size()) {
+            continue;
+        }
+        points += (points.empty() ? "" : " ") + coordinate(x_of(score)) + "," +
+                  coordinate(y_of(csem[static_cast<std::size_t>(score)]));
+    }
+    const std::string style =
+        attribute("fill", "none") + attribute("stroke", "#c0392b") + attribute("stroke-width", "2");
+    Lines lines{"<polyline" + attribute("id", "csem-line") + attribute("points", points) + style +
+                ">" + element("title", "Conditional standard error of measurement") +
+                "</polyline>"};
+    const double axis_x = f.width - f.right;
+    for (const double mark : {0.0, top / 2.0, top}) {
+        lines.push_back(text_shape(axis_x + 4, y_of(mark) + 4, general(mark), "start",
+                                   attribute("font-size", "11") + attribute("fill", "#c0392b")));
+    }
+    const double middle = f.top + f.plot_height() / 2;
+    lines.push_back(text_shape(f.width - 10, middle, "CSEM", "middle",
+                               attribute("fill", "#c0392b") +
+                                   attribute("transform", "rotate(90 " + coordinate(f.width - 10) +
+                                                              " " + coordinate(middle) + ")")));
+    return lines;
+}
+
 Lines histogram_figure(const AnalysisState& state) {
     const ChartData chart = chart_of(state, ChartKind::histogram);
-    const Frame f{640, 280, 48, 12, 24, 48};
+    const Frame f{640, 280, 48, 44, 24, 48};
     int highest = 1;
     for (const ChartBar& bar : chart.bars) {
         highest = std::max(highest, bar.value);
@@ -446,10 +486,12 @@ Lines histogram_figure(const AnalysisState& state) {
     lines.push_back(
         text_shape(f.left + f.plot_width() / 2, f.height - 8, "Score (middle of each range)"));
     lines.push_back(vertical_axis_title(f, "Examinees"));
+    append(lines, csem_line(f, chart, state.results.precision.csem));
     lines.push_back("</svg>");
     lines.push_back(element("figcaption",
                             "Histogram for Scores (number correct), in the bins of the results "
-                            "window's histogram."));
+                            "window's histogram. The red line is the conditional standard error "
+                            "of measurement at each score (scale at the right)."));
     lines.push_back("</figure>");
     return lines;
 }

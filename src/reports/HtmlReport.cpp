@@ -10,10 +10,12 @@
 #include "core/TextUtil.h"
 #include "core/analysis/ItemStatistics.h"
 #include "core/analysis/OptionTrace.h"
+#include "core/analysis/Precision.h"
 #include "core/analysis/Reliability.h"
 #include "reports/AnswerNames.h"
 #include "reports/CsvResults.h"
 #include "reports/HtmlGroups.h"
+#include "reports/HtmlPrecision.h"
 #include "reports/Ident.h"
 #include "reports/QuickCommon.h"
 #include "reports/QuickItems.h"
@@ -88,6 +90,8 @@ Lines summary_card(const AnalysisState& state) {
     lines.push_back(card_entry("Minimum", "min", fixed(s.min, 3)));
     lines.push_back(card_entry("Maximum", "max", fixed(s.max, 3)));
     lines.push_back(card_entry("KR20 (alpha)", "kr20", fixed(r.kr20, 3)));
+    lines.push_back(card_entry(interval_caption(state.settings.ci_level), "kr20-ci-card",
+                               interval_text(r.precision.kr20_ci)));
     lines.push_back(card_entry("SEM (from KR20)", "sem", fixed(r.sem_kr20, 3)));
     lines.push_back(card_entry("KR21", "kr21", fixed(r.kr21, 3)));
     lines.push_back(card_entry("Split-half (1st/2nd)", "split-first-second",
@@ -122,40 +126,56 @@ std::string key_text(const TTestData& data, const Item_Record& item) {
            (has_multiple_correct_answers(item) ? "*" : "");
 }
 
+// An item's difficulty as the page gives it; none when nobody reached it.
+std::string difficulty_text(const ItemFiguresUsed& used) {
+    return used.difficulty ? fixed(*used.difficulty, 2) : "none";
+}
+
 Lines items_table(const AnalysisState& state) {
     const AnalysisSettings& s = state.settings;
     const double kr20 = state.results.kr20;
-    Lines lines{"<section class=\"items\" aria-labelledby=\"items-heading\">",
-                element("h2", "Items", attribute("id", "items-heading")),
-                element("p",
-                        "Click a column heading to sort by it. Correlations that cannot be "
-                        "computed show as ****. "
-                        "+ marks an item without which KR20 (" +
-                            fixed(kr20, 3) +
-                            ") would be higher; "
-                            "* a key with more than one correct answer."),
-                "<div class=\"scroll\"><table class=\"sortable\" id=\"items-table\">",
-                "<thead><tr>" + header_cell("Item") + header_cell("Key") +
-                    header_cell("Difficulty") + header_cell("D") + header_cell("Pt-biserial") +
-                    header_cell("Adj. pt-biserial") + header_cell("KR20 if deleted") +
-                    header_cell("Problem", "text") + "</tr></thead>",
-                "<tbody>"};
+    const bool excluding = s.not_reached == NotReached::exclude;
+    const MissingAnswers& missing = state.results.precision.missing;
+    Lines lines{
+        "<section class=\"items\" aria-labelledby=\"items-heading\">",
+        element("h2", "Items", attribute("id", "items-heading")),
+        element("p",
+                "Click a column heading to sort by it. Correlations that cannot be "
+                "computed show as ****. "
+                "+ marks an item without which KR20 (" +
+                    fixed(kr20, 3) +
+                    ") would be higher; "
+                    "* a key with more than one correct answer." +
+                    (excluding ? " Answers not reached are left out of the difficulty "
+                                 "and pt-biserial, which are over the N examinees who "
+                                 "reached the item."
+                               : "")),
+        "<div class=\"scroll\"><table class=\"sortable\" id=\"items-table\">",
+        "<thead><tr>" + header_cell("Item") + header_cell("Key") + header_cell("Difficulty") +
+            header_cell("D") + header_cell("Pt-biserial") + header_cell("Adj. pt-biserial") +
+            header_cell("KR20 if deleted") + header_cell("Skipped") + header_cell("Not reached") +
+            (excluding ? header_cell("N") : "") + header_cell("Problem", "text") + "</tr></thead>",
+        "<tbody>"};
     for (const Item_Record* item : included_items(state)) {
         const bool problem = is_problem_item(*item, s);
         const std::string flags =
             problem ? criteria_text(problem_criteria_met(*item, s), s) : std::string();
+        const ItemFiguresUsed used = item_figures_used(state, *item);
         lines.push_back(
             "<tr" + attribute("id", "row-" + whole(item->ItemNum)) +
             (problem ? attribute("class", "problem") : "") + ">" +
             cell(
                 element("a", whole(item->ItemNum), attribute("href", "#" + item_id(item->ItemNum))),
                 "item") +
-            cell(key_text(state.data, *item), "key") + cell(fixed(item->Diff, 2), "p") +
-            cell(fixed(item->Disc, 2), "d") + cell(correlation_text(item->PtBis), "pbis") +
+            cell(key_text(state.data, *item), "key") + cell(difficulty_text(used), "p") +
+            cell(fixed(item->Disc, 2), "d") + cell(correlation_text(used.pbis), "pbis") +
             cell(correlation_text(item->AdjPtBis), "adjpbis") +
             cell(fixed(item->KR20IfDeleted, 3) + (kr20_improves_without(*item, kr20) ? "+" : ""),
                  "kr20del") +
-            cell(flags, "text flags") + "</tr>");
+            cell(whole(count_of(missing.skipped_by_item, item->ItemNum)), "skipped") +
+            cell(whole(count_of(missing.not_reached_by_item, item->ItemNum)), "notreached") +
+            (excluding ? cell(whole(used.examinees), "n") : "") + cell(flags, "text flags") +
+            "</tr>");
     }
     lines.push_back("</tbody></table></div>");
     if (s.suggest_problem_items) {
@@ -285,11 +305,20 @@ Lines item_section(const AnalysisState& state, const Item_Record& item, const Sc
     const std::vector<OptionTraceLine> trace = trace_item(state, groups, item.ItemNum, keyed);
     const std::string id = item_id(item.ItemNum);
     // Blanks between the parts let a narrow screen wrap the line.
-    std::string facts = element("span", "Key " + element("b", key_text(data, item))) + " " +
-                        element("span", "Difficulty " + fixed(item.Diff, 2)) + " " +
-                        element("span", "D " + fixed(item.Disc, 2)) + " " +
-                        element("span", "Pt-biserial " + correlation_text(item.PtBis)) + " " +
-                        element("span", "Adj. pt-biserial " + correlation_text(item.AdjPtBis));
+    const ItemFiguresUsed used = item_figures_used(state, item);
+    const MissingAnswers& missing = state.results.precision.missing;
+    std::string facts =
+        element("span", "Key " + element("b", key_text(data, item))) + " " +
+        element("span", "Difficulty " + difficulty_text(used)) + " " +
+        element("span", "D " + fixed(item.Disc, 2)) + " " +
+        element("span", "Pt-biserial " + correlation_text(used.pbis)) + " " +
+        element("span", "Adj. pt-biserial " + correlation_text(item.AdjPtBis)) + " " +
+        element("span", "Skipped " + whole(count_of(missing.skipped_by_item, item.ItemNum))) + " " +
+        element("span",
+                "Not reached " + whole(count_of(missing.not_reached_by_item, item.ItemNum)));
+    if (s.not_reached == NotReached::exclude) {
+        facts += " " + element("span", "N " + whole(used.examinees));
+    }
     if (is_problem_item(item, s)) {
         facts += " " +
                  element("span", element("b", "Potential problem: " +
@@ -338,6 +367,7 @@ std::vector<std::string> html_report_lines(const AnalysisState& state) {
     lines.push_back("</div>");
     append(lines, grade_section(state));
     lines.push_back("</section>");
+    append(lines, precision_section(state));
     append(lines, versions_section(state));
     append(lines, groups_section(state));
     append(lines, dif_section(state));

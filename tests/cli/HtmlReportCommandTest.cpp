@@ -95,7 +95,7 @@ void compare_with_json(const std::string& example) {
         ++rows;
         const std::string name = "item " + std::to_string(number);
         const auto cells = page.inside(*row, "td");
-        ASSERT_EQ(cells.size(), 8u);
+        ASSERT_EQ(cells.size(), 10u);
         EXPECT_EQ(cells[0]->text, std::to_string(number));
         EXPECT_EQ(cells[1]->text.substr(0, 1), std::to_string(item["key"].get<int>())) << name;
         expect_printed(cells[2]->text, item["difficulty"], 2, name + " difficulty");
@@ -108,6 +108,8 @@ void compare_with_json(const std::string& example) {
             kr20.pop_back();
         }
         expect_printed(kr20, item["kr20_if_deleted"], 3, name + " KR20 if deleted");
+        EXPECT_EQ(cells[7]->text, std::to_string(item["skipped"].get<int>())) << name;
+        EXPECT_EQ(cells[8]->text, std::to_string(item["not_reached"].get<int>())) << name;
         EXPECT_EQ(row->has_class("problem"), item["problem"].get<bool>()) << name;
     }
     EXPECT_EQ(rows, results["data_set"]["included_items"].get<int>());

@@ -246,8 +246,8 @@ TEST(HtmlReport, ProblemItemsCarryTheirCriteriaOnTheMapAndInTheTable) {
         const bool problem = row->has_class("problem");
         problems += problem ? 1 : 0;
         const auto cells = page.inside(*row, "td");
-        ASSERT_EQ(cells.size(), 8u);
-        EXPECT_EQ(cells[7]->text.empty(), !problem) << "item " << j;
+        ASSERT_EQ(cells.size(), 10u);
+        EXPECT_EQ(cells[9]->text.empty(), !problem) << "item " << j;
     }
     EXPECT_EQ(problems, state->results.num_problem_items);
     EXPECT_GT(problems, 0);
@@ -288,7 +288,7 @@ TEST(HtmlReport, EverybodyAlikeGivesAsterisksAndOneGroupNotNumbersThatAreNot) {
     const HtmlElement* row = page.by_id("row-1");
     ASSERT_NE(row, nullptr);
     const auto cells = page.inside(*row, "td");
-    ASSERT_EQ(cells.size(), 8u);
+    ASSERT_EQ(cells.size(), 10u);
     EXPECT_EQ(cells[2]->text, "1.00");
     EXPECT_EQ(cells[4]->text, "****");
     EXPECT_EQ(cells[5]->text, "****");

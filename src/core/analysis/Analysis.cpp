@@ -10,6 +10,7 @@
 #include "core/analysis/NormalCurve.h"
 #include "core/analysis/OptionCounts.h"
 #include "core/analysis/OptionStatistics.h"
+#include "core/analysis/Precision.h"
 #include "core/analysis/ScoreStatistics.h"
 #include "core/analysis/Scoring.h"
 
@@ -46,6 +47,7 @@ void reset_records(AnalysisState& state) {
     results.groups.clear();
     results.examinees_without_group = 0;
     results.dif.reset();
+    results.precision = PrecisionResults{};
 }
 
 void describe_all_scores(AnalysisState& state) {
@@ -131,6 +133,7 @@ Outcome run_analysis(AnalysisState& state) {
     set_report_orders(state);
     count_options(state);
     compute_option_figures(state);
+    compute_precision(state, correct);
 
     state.results.warnings = diagnostics.texts();
     summarise_label_groups(state, correct, state.results.warnings);

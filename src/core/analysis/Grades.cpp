@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "core/AnalysisState.h"
 #include "core/TextUtil.h"
@@ -50,28 +51,51 @@ void assign_grades(AnalysisState& state) {
     }
 }
 
+ConfidenceBands confidence_bands(const AnalysisSettings& settings, int items, double score,
+                                 double error) {
+    const double k = items;
+    auto raw = [k](double v) { return std::clamp(v, 0.0, k); };
+    auto percent = [k](double v) { return std::clamp(v / k * 100.0, 0.0, 100.0); };
+    ConfidenceBands b;
+    b.plus1 = raw(score + error);
+    b.minus1 = raw(score - error);
+    b.plus2 = raw(score + 2.0 * error);
+    b.minus2 = raw(score - 2.0 * error);
+    b.plus1_percent = percent(score + error);
+    b.minus1_percent = percent(score - error);
+    b.plus2_percent = percent(score + 2.0 * error);
+    b.minus2_percent = percent(score - 2.0 * error);
+    b.plus1_grade = band_label(settings, b.plus1_percent);
+    b.minus1_grade = band_label(settings, b.minus1_percent);
+    b.plus2_grade = band_label(settings, b.plus2_percent);
+    b.minus2_grade = band_label(settings, b.minus2_percent);
+    return b;
+}
+
+ConfidenceBands bands_of(const Case_Record& r) {
+    return {r.Minus1sem, r.Plus1sem, r.Minus2sem,   r.Plus2sem,   r.Minus1pc,    r.Plus1pc,
+            r.Minus2pc,  r.Plus2pc,  r.Minus1grade, r.Plus1grade, r.Minus2grade, r.Plus2grade};
+}
+
 void assign_confidence_bands(AnalysisState& state) {
     const AnalysisSettings& settings = state.settings;
     AnalysisResults& results = state.results;
-    const double k = state.data.num_included_items;
-    const double sem = results.sem_kr20;
-    auto raw = [k](double v) { return std::clamp(v, 0.0, k); };
-    auto percent = [k](double v) { return std::clamp(v / k * 100.0, 0.0, 100.0); };
     for (int i = 1; i <= state.data.num_examinees; ++i) {
         Case_Record& r = results.examinee_records[at(i)];
-        const double s = r.Score;
-        r.Plus1sem = raw(s + sem);
-        r.Minus1sem = raw(s - sem);
-        r.Plus2sem = raw(s + 2.0 * sem);
-        r.Minus2sem = raw(s - 2.0 * sem);
-        r.Plus1pc = percent(s + sem);
-        r.Minus1pc = percent(s - sem);
-        r.Plus2pc = percent(s + 2.0 * sem);
-        r.Minus2pc = percent(s - 2.0 * sem);
-        r.Plus1grade = band_label(settings, r.Plus1pc);
-        r.Minus1grade = band_label(settings, r.Minus1pc);
-        r.Plus2grade = band_label(settings, r.Plus2pc);
-        r.Minus2grade = band_label(settings, r.Minus2pc);
+        ConfidenceBands b =
+            confidence_bands(settings, state.data.num_included_items, r.Score, results.sem_kr20);
+        r.Plus1sem = b.plus1;
+        r.Minus1sem = b.minus1;
+        r.Plus2sem = b.plus2;
+        r.Minus2sem = b.minus2;
+        r.Plus1pc = b.plus1_percent;
+        r.Minus1pc = b.minus1_percent;
+        r.Plus2pc = b.plus2_percent;
+        r.Minus2pc = b.minus2_percent;
+        r.Plus1grade = std::move(b.plus1_grade);
+        r.Minus1grade = std::move(b.minus1_grade);
+        r.Plus2grade = std::move(b.plus2_grade);
+        r.Minus2grade = std::move(b.minus2_grade);
     }
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // The answers left out, told apart: a blank is "not reached" when it and
 // every answer after it in the examinee's item order are blank (the
-// examinee ran out of time), "skipped" otherwise. The two add up to the
-// answers left out that the options analysis counts.
+// examinee ran out of time), "skipped" otherwise. Every item's answer
+// counts in telling them apart, but only the included items' blanks are
+// counted: the two then add up to the answers left out that the options
+// analysis counts, by item and over the examinees.
 
 #include <vector>
 
@@ -17,9 +19,16 @@ struct MissingAnswers {
     // By examinee number (index 0 is examinee 1).
     std::vector<int> skipped_by_examinee;
     std::vector<int> not_reached_by_examinee;
+    // The number of the last item each examinee answered (0 for none): the
+    // items after it were not reached.
+    std::vector<int> last_answered_by_examinee;
 };
 
-// The counts of the loaded data set, over every item.
+// The count of item or examinee `number` (from 1); 0 beyond the counts,
+// as before an analysis has counted anything.
+int count_of(const std::vector<int>& counts, int number);
+
+// The counts of the loaded data set.
 MissingAnswers count_missing_answers(const TTestData& data);
 
 }  // namespace kor

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/analysis/MantelHaenszel.h"
+#include "core/analysis/MissingAnswers.h"
 #include "core/data/OneBased.h"
 #include "core/data/TestData.h"
 
@@ -139,6 +140,35 @@ struct DifResults {
     std::vector<DifItem> items;
 };
 
+// A confidence interval of a reliability coefficient, or why there is none.
+struct ReliabilityInterval {
+    double low = 0.0;
+    double high = 0.0;
+    std::string reason;  // empty when the interval is computed
+};
+
+// An item's difficulty and point-biserial over the examinees who reached
+// it, when the settings leave answers not reached out of the item's figures.
+struct ReachedItemFigures {
+    int examinees = 0;                 // who reached the item: the N of its figures
+    std::optional<double> difficulty;  // none when nobody reached it
+    double pbis = not_computable;
+};
+
+// How sure the figures are: the interval of KR20, the standard error of
+// measurement at each score, and the answers left out told apart.
+struct PrecisionResults {
+    ReliabilityInterval kr20_ci;  // at the settings' ci_level
+    // The conditional standard error at every number-correct score 0..k of
+    // the included items (index = score).
+    std::vector<double> csem;
+    MissingAnswers missing;
+    // By item number (index 0 is item 1), the included items' figures with
+    // the answers not reached left out; empty while the settings count them
+    // wrong.
+    std::vector<ReachedItemFigures> reached;
+};
+
 struct AnalysisResults {
     OneBasedHeap<Case_Record, max_examinees_limit> examinee_records;
     OneBased<Item_Record, max_items> item_records;
@@ -191,6 +221,7 @@ struct AnalysisResults {
     std::vector<GroupSummary> groups;
     int examinees_without_group = 0;
     std::optional<DifResults> dif;
+    PrecisionResults precision;
 
     // Texts of the numerical routines' diagnostics and of the reports'
     // warnings, each once.

@@ -67,13 +67,6 @@ BiserialSummary biserial_summary(const std::vector<Item_Record>& included_items)
 // The test would be more reliable without the item: strictly higher KR20.
 bool kr20_improves_without(const Item_Record& item, double kr20);
 
-// A confidence interval of a reliability coefficient, or why there is none.
-struct ReliabilityInterval {
-    double low = 0.0;
-    double high = 0.0;
-    std::string reason;  // empty when the interval is computed
-};
-
 // Feldt's (1965) interval for a KR20 or coefficient alpha of `r` from
 // `examinees` examinees and `items` items at the confidence `level` (0.95):
 // (1 - rho) / (1 - r) follows F with N - 1 and (N - 1)(k - 1) degrees of

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/data/OneBased.h"
+#include "core/settings/Choices.h"
 
 namespace kor {
 
@@ -65,6 +66,14 @@ struct AnalysisSettings {
     bool save_opt_file = true;
     bool save_rpt_file = false;
     double sb_target_reliability = 0.8;
+    // How sure the figures are, beyond the reports: the confidence of the
+    // KR20 interval, the error of the bands of the web page, the JSON and
+    // the CSV results, and how answers not reached count in their items'
+    // figures. The fixed-width reports keep the one SEM and score every
+    // blank as wrong.
+    double ci_level = 0.95;
+    BandsError bands_error = BandsError::sem;
+    NotReached not_reached = NotReached::wrong;
 };
 
 }  // namespace kor

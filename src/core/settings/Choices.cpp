@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "core/Format.h"
 #include "core/settings/AnalysisSettings.h"
 
 namespace kor {
@@ -31,6 +32,16 @@ constexpr NameTable<ItemOrder, 5> item_order_table{{
     {ItemOrder::discrimination, "discrimination"},
     {ItemOrder::point_biserial, "pbis"},
     {ItemOrder::adjusted_point_biserial, "adjpbis"},
+}};
+
+constexpr NameTable<BandsError, 2> bands_error_table{{
+    {BandsError::sem, "sem"},
+    {BandsError::csem, "csem"},
+}};
+
+constexpr NameTable<NotReached, 2> not_reached_table{{
+    {NotReached::wrong, "wrong"},
+    {NotReached::exclude, "exclude"},
 }};
 
 template <typename Choice, std::size_t N>
@@ -104,6 +115,13 @@ const char* name_of(ItemOrder order) {
     return name_in(item_order_table, order);
 }
 
+const char* name_of(BandsError error) {
+    return name_in(bands_error_table, error);
+}
+const char* name_of(NotReached use) {
+    return name_in(not_reached_table, use);
+}
+
 std::optional<BandUnit> band_unit_named(std::string_view name) {
     return choice_in(band_unit_table, name);
 }
@@ -114,6 +132,13 @@ std::optional<ItemOrder> item_order_named(std::string_view name) {
     return choice_in(item_order_table, name);
 }
 
+std::optional<BandsError> bands_error_named(std::string_view name) {
+    return choice_in(bands_error_table, name);
+}
+std::optional<NotReached> not_reached_named(std::string_view name) {
+    return choice_in(not_reached_table, name);
+}
+
 std::vector<std::string> band_unit_names() {
     return names_in(band_unit_table);
 }
@@ -122,6 +147,34 @@ std::vector<std::string> examinee_order_names() {
 }
 std::vector<std::string> item_order_names() {
     return names_in(item_order_table);
+}
+
+std::vector<std::string> bands_error_names() {
+    return names_in(bands_error_table);
+}
+std::vector<std::string> not_reached_names() {
+    return names_in(not_reached_table);
+}
+
+std::string ci_level_name(double level) {
+    return fixed(level, 2);
+}
+
+std::vector<std::string> ci_level_names() {
+    std::vector<std::string> names;
+    for (const double level : ci_levels) {
+        names.push_back(ci_level_name(level));
+    }
+    return names;
+}
+
+std::optional<double> ci_level_named(std::string_view name) {
+    for (const double level : ci_levels) {
+        if (name == ci_level_name(level)) {
+            return level;
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace kor

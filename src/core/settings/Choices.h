@@ -27,6 +27,18 @@ enum class ItemOrder {
     adjusted_point_biserial
 };
 
+// The error the confidence bands of the web page, the JSON and the CSV
+// results use: the one SEM of the reports, or the conditional standard error
+// at each examinee's score.
+enum class BandsError { sem, csem };
+// How an answer the examinee did not reach counts in the items' difficulty
+// and point-biserial of the web page, the JSON and the CSV results: as wrong,
+// as every report scores it, or left out of the item's examinees.
+enum class NotReached { wrong, exclude };
+
+// The confidence levels a reliability interval may take.
+inline constexpr double ci_levels[] = {0.90, 0.95, 0.99};
+
 // The choice the settings' flags make.
 BandUnit band_unit_of(const AnalysisSettings& settings);
 ExamineeOrder examinee_order_of(const AnalysisSettings& settings);
@@ -36,12 +48,23 @@ ItemOrder item_order_of(const AnalysisSettings& settings);
 const char* name_of(BandUnit unit);
 const char* name_of(ExamineeOrder order);
 const char* name_of(ItemOrder order);
+const char* name_of(BandsError error);
+const char* name_of(NotReached use);
 std::optional<BandUnit> band_unit_named(std::string_view name);
 std::optional<ExamineeOrder> examinee_order_named(std::string_view name);
 std::optional<ItemOrder> item_order_named(std::string_view name);
+std::optional<BandsError> bands_error_named(std::string_view name);
+std::optional<NotReached> not_reached_named(std::string_view name);
 // Every name of a kind, in the menu's order.
 std::vector<std::string> band_unit_names();
 std::vector<std::string> examinee_order_names();
 std::vector<std::string> item_order_names();
+std::vector<std::string> bands_error_names();
+std::vector<std::string> not_reached_names();
+// A confidence level as the command line writes it ("0.95"), and the level
+// a text stands for: none unless it is one of ci_levels.
+std::string ci_level_name(double level);
+std::vector<std::string> ci_level_names();
+std::optional<double> ci_level_named(std::string_view name);
 
 }  // namespace kor

@@ -81,12 +81,13 @@ def f_quantile(p, d1, d2):
     raise RuntimeError("no convergence at %s %s %s" % (p, d1, d2))
 
 
-for x, a, b in [("0.3", "0.5", "1.5"), ("0.7", "2.5", "15"), ("0.45", "50", "500")]:
-    x, a, b = mp.mpf(x), mp.mpf(a), mp.mpf(b)
-    assert abs(incomplete_beta(x, a, b) - mp.betainc(a, b, 0, x, regularized=True)) < mp.mpf(10) ** -30
+if __name__ == "__main__":
+    for x, a, b in [("0.3", "0.5", "1.5"), ("0.7", "2.5", "15"), ("0.45", "50", "500")]:
+        x, a, b = mp.mpf(x), mp.mpf(a), mp.mpf(b)
+        assert abs(incomplete_beta(x, a, b) - mp.betainc(a, b, 0, x, regularized=True)) < mp.mpf(10) ** -30
 
-print("# p d1 d2 F(p; d1, d2), from make_references.py")
-for p in PROBABILITIES:
-    for d1 in DEGREES:
-        for d2 in DEGREES:
-            print(p, d1, d2, mp.nstr(f_quantile(p, d1, d2), 25))
+    print("# p d1 d2 F(p; d1, d2), from make_references.py")
+    for p in PROBABILITIES:
+        for d1 in DEGREES:
+            for d2 in DEGREES:
+                print(p, d1, d2, mp.nstr(f_quantile(p, d1, d2), 25))

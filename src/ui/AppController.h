@@ -129,6 +129,11 @@ class AppController : public QObject {
     // group_names()).
     Outcome setGroupLabel(const std::string& columns);
     Outcome setDifGroups(const std::string& reference, const std::string& focal);
+    // How sure the figures are: the KR20 interval's level, the bands' error and
+    // how answers not reached count, in the web page, the JSON and the CSV.
+    Outcome setCiLevel(double level);
+    Outcome setBandsError(BandsError error);
+    Outcome setNotReached(NotReached use);
 
     // "Set Criteria for Problem Items".
     void openProblemDialog();

@@ -75,6 +75,20 @@ Outcome AppController::setDifGroups(const std::string& reference, const std::str
     return announce(app_.set_dif_groups(reference, focal));
 }
 
+// ---------------------------------------------------------------- precision
+
+Outcome AppController::setCiLevel(double level) {
+    return announce(app_.set_ci_level(level));
+}
+
+Outcome AppController::setBandsError(BandsError error) {
+    return announce(app_.set_bands_error(error));
+}
+
+Outcome AppController::setNotReached(NotReached use) {
+    return announce(app_.set_not_reached(use));
+}
+
 // ---------------------------------------------------------------- problem items
 
 void AppController::openProblemDialog() {

@@ -26,6 +26,7 @@
 #include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ModalWindows.h"
+#include "ui/PrecisionWindow.h"
 #include "ui/ProblemItemDialog.h"
 #include "ui/SpearmanBrownDialog.h"
 #include "ui/TextInsertHelpWindow.h"
@@ -185,6 +186,9 @@ void MainWindow::buildAnalysisMenu() {
     connect(addCommand(run_menu_, "SpearmanBrownProphecy1",
                        QStringLiteral("&Spearman-Brown Prophecy"), keys(Qt::Key_F10)),
             &QAction::triggered, this, [this] { spearman_dialog_->run(); });
+    connect(
+        addCommand(run_menu_, "mnu_precision", QStringLiteral("&Precision and Missing Answers...")),
+        &QAction::triggered, this, [this] { precision_->showFigures(); });
     // With the rest of the menu, only while there are data to analyse; the
     // groups chosen are compared by the analysis that follows.
     connect(addCommand(run_menu_, "mnu_dif", QStringLiteral("&Differential Item Functioning...")),

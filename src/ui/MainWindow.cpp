@@ -27,6 +27,7 @@
 #include "ui/InfoWindows.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ModalWindows.h"
+#include "ui/PrecisionWindow.h"
 #include "ui/ProblemItemDialog.h"
 #include "ui/ReportView.h"
 #include "ui/ReportWindow.h"
@@ -74,12 +75,14 @@ MainWindow::MainWindow(AppController& controller, QWidget* parent)
     group_dialog_ = std::make_unique<GroupDialog>(controller_, nullptr);
     problem_dialog_ = std::make_unique<ProblemItemDialog>(controller_, nullptr);
     spearman_dialog_ = std::make_unique<SpearmanBrownDialog>(controller_, nullptr);
+    precision_ = std::make_unique<PrecisionWindow>(controller_, nullptr);
 
     buildControls();
     buildMenus();
     setStartState();
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
 
+    connect(precision_.get(), &PrecisionWindow::analysisWanted, this, &MainWindow::analyze);
     connect(editor_, &DataEditorWindow::dataAccepted, this, &MainWindow::dataAccepted);
     connect(editor_, &DataEditorWindow::cancelled, this, &MainWindow::editorCancelled);
     connect(editor_, &DataEditorWindow::wroteFiles, statusBar(),

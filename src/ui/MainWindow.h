@@ -42,6 +42,7 @@ class GradeDialog;
 class GroupDialog;
 class ProblemItemDialog;
 class SpearmanBrownDialog;
+class PrecisionWindow;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -162,6 +163,7 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<GroupDialog> group_dialog_;
     std::unique_ptr<ProblemItemDialog> problem_dialog_;
     std::unique_ptr<SpearmanBrownDialog> spearman_dialog_;
+    std::unique_ptr<PrecisionWindow> precision_;
     CommandTable commands_{*this};
 
     std::optional<ChartKind> shown_chart_;  // what the chart window last showed

@@ -47,6 +47,7 @@ package: deps
 bench: build-dev
 	./build/dev/bench/kor_bench
 	./build/dev/bench/kor_process_bench
+	QT_QPA_PLATFORM=offscreen ./build/dev/bench/kor_window_bench
 
 fuzz: deps
 	bash scripts/fuzz.sh

@@ -10,30 +10,16 @@
 #include <sstream>
 #include <string>
 
+#include "BenchData.h"
 #include "KorCli.h"
 #include "app/ProgramState.h"
 #include "core/analysis/Analysis.h"
 #include "core/data/InputFile.h"
 #include "core/data/Loader.h"
-#include "sample/Generator.h"
 
 namespace {
 
-// A data set from the program's own generator: fixed seed, mixed option
-// counts, a moderately difficult exam.
-std::unique_ptr<kor::ProgramState> generated(int cases, int items) {
-    auto state = std::make_unique<kor::ProgramState>();
-    kor::GenForm& form = state->gen_form;
-    form.edit_num_cases = std::to_string(cases);
-    form.edit_num_items = std::to_string(items);
-    form.edit_seed = "1804";
-    form.options = kor::GenOptionChoice::mix;
-    form.difficulty = kor::GenDifficulty::medium;
-    if (kor::gen_generate_click(*state).refused || kor::load_test_data(*state).refused) {
-        std::abort();
-    }
-    return state;
-}
+using kor::bench::generated;
 
 void analyse(benchmark::State& bench, int cases, int items) {
     auto state = generated(cases, items);

@@ -3,6 +3,8 @@
 // the processor time (user and system) the process used. Each command runs as
 // many times as the repetitions ask and the median is reported; `kor
 // --version` shows what starting a process costs before any work. The
+// The minor page faults (pages the kernel filled on first touch) show how
+// much memory the process touched and what each page cost. The
 // environment variable KOR_BENCH_PROGRAM names another kor program to run
 // instead (an earlier build, to compare under the same load).
 
@@ -45,6 +47,7 @@ const fs::path& work_folder() {
 struct Finished {
     int status = -1;
     long peak_kilobytes = 0;
+    long minor_faults = 0;
     double cpu_milliseconds = 0.0;
 };
 
@@ -78,6 +81,7 @@ Finished run_kor(const std::vector<std::string>& args) {
         rusage usage{};
         if (wait4(child, &finished.status, 0, &usage) == child) {
             finished.peak_kilobytes = usage.ru_maxrss;
+            finished.minor_faults = usage.ru_minflt;
             finished.cpu_milliseconds = milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime);
         }
     }
@@ -101,6 +105,7 @@ std::string data_file(int cases, int items) {
 
 void time_command(benchmark::State& bench, const std::vector<std::string>& args) {
     long peak = 0;
+    long faults = 0;
     double cpu = 0.0;
     for (auto _ : bench) {
         const Finished finished = run_kor(args);
@@ -109,10 +114,12 @@ void time_command(benchmark::State& bench, const std::vector<std::string>& args)
             return;
         }
         peak = std::max(peak, finished.peak_kilobytes);
+        faults = std::max(faults, finished.minor_faults);
         cpu = std::max(cpu, finished.cpu_milliseconds);
     }
     bench.counters["peak_MB"] = static_cast<double>(peak) / 1024.0;
     bench.counters["cpu_ms"] = cpu;
+    bench.counters["minor_faults"] = static_cast<double>(faults);
 }
 
 // Starting the program and printing one line: the part of every figure

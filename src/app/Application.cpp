@@ -43,14 +43,14 @@ std::uint64_t data_set_digest(const ProgramState& state) {
         hash ^= byte;
         hash *= 1099511628211ULL;
     };
-    for (const std::string& line : data_set_lines(state)) {
+    visit_data_set_lines(state, [&mix](std::string_view line) {
         for (const char c : line) {
             mix(static_cast<unsigned char>(c));
         }
         for (std::size_t length = line.size(), k = 0; k < sizeof length; ++k, length >>= 8) {
             mix(static_cast<unsigned char>(length & 0xFF));
         }
-    }
+    });
     return hash;
 }
 

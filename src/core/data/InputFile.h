@@ -5,6 +5,7 @@
 // lack a few lines and keep the grades in preset scales.
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,8 +26,10 @@ std::vector<std::string> input_file_lines(const AnalysisState& state);
 
 // The lines of the input file that hold the data set itself, without the
 // analysis settings that travel with it (group percentages, grading scale):
-// equal lines mean the same data.
-std::vector<std::string> data_set_lines(const AnalysisState& state);
+// equal lines mean the same data. They are given one by one to `visit`, the
+// data lines straight from the editor's texts, uncopied.
+void visit_data_set_lines(const AnalysisState& state,
+                          const std::function<void(std::string_view)>& visit);
 
 // Writes the input file to `path` (CR LF, atomically). Throws FileError.
 void write_input_file(const AnalysisState& state, const std::string& path);

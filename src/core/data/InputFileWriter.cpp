@@ -148,13 +148,22 @@ std::vector<std::string> input_file_lines(const AnalysisState& state) {
     return lines;
 }
 
-std::vector<std::string> data_set_lines(const AnalysisState& state) {
+void visit_data_set_lines(const AnalysisState& state,
+                          const std::function<void(std::string_view)>& visit) {
     std::vector<std::string> lines;
     add_header_lines(state, lines, false);
-    lines.insert(lines.end(), state.editor.data_lines.begin(), state.editor.data_lines.end());
+    for (const std::string& line : lines) {
+        visit(line);
+    }
+    for (const std::string& line : state.editor.data_lines) {
+        visit(line);
+    }
+    lines.clear();
     add_alternative_lines(state, lines);
     add_table_of_specs_lines(state, lines);
-    return lines;
+    for (const std::string& line : lines) {
+        visit(line);
+    }
 }
 
 void write_input_file(const AnalysisState& state, const std::string& path) {

@@ -1,0 +1,81 @@
+#include "HeapPrefill.h"
+
+#include <malloc.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace kor {
+
+namespace {
+
+// Reading, loading and analysing take about eleven times the file's size
+// (the text, its lines, the editor's copy, the response table and the
+// examinee records); the rest of the program about a quarter of a megabyte.
+constexpr std::size_t heap_per_file_byte = 11;
+constexpr std::size_t heap_besides_data = 256 * 1024;
+constexpr std::size_t largest_prefill = 128u * 1024 * 1024;
+// Below this the data take too few pages for filling them at once to pay.
+constexpr std::size_t smallest_prefilled_file = 256 * 1024;
+
+std::size_t file_size_of(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return 0;
+    }
+    const auto size = std::filesystem::file_size(path, error);
+    return error ? 0 : static_cast<std::size_t>(size);
+}
+
+}  // namespace
+
+std::size_t expected_heap_bytes(const std::vector<std::string>& args) {
+    // `kor COMMAND FILE ...`: the data file follows the command; the files
+    // the command writes do not count.
+    if (args.size() < 3 || args[2].empty() || args[2][0] == '-') {
+        return 0;
+    }
+    const std::size_t file = file_size_of(args[2]);
+    if (file < smallest_prefilled_file) {
+        return 0;
+    }
+    return std::min(largest_prefill, file * heap_per_file_byte + heap_besides_data);
+}
+
+void prefill_heap(std::size_t bytes) {
+#ifdef MADV_POPULATE_WRITE
+    if (bytes == 0) {
+        return;
+    }
+    // Blocks of any size come from the heap, and what is freed stays there,
+    // so that the pages filled here serve every later allocation.
+    const int keep = static_cast<int>(largest_prefill * 2);
+    if (mallopt(M_MMAP_THRESHOLD, keep) == 0 || mallopt(M_TRIM_THRESHOLD, keep) == 0) {
+        return;
+    }
+    void* block = std::malloc(bytes);
+    if (block == nullptr) {
+        return;
+    }
+    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    const auto start = (reinterpret_cast<std::uintptr_t>(block) + page - 1) / page * page;
+    const auto end = (reinterpret_cast<std::uintptr_t>(block) + bytes) / page * page;
+    if (end > start) {
+        // Huge pages where the system offers them, filled in one call; either
+        // request refused (an older kernel, huge pages switched off), the
+        // pages fill on first touch as they always did.
+        madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
+        madvise(reinterpret_cast<void*>(start), end - start, MADV_POPULATE_WRITE);
+    }
+    std::free(block);
+#else
+    (void)bytes;
+#endif
+}
+
+}  // namespace kor

@@ -19,6 +19,7 @@
 #include "ui/AltAnswersDialog.h"
 #include "ui/AppController.h"
 #include "ui/Binding.h"
+#include "ui/BusyCursor.h"
 #include "ui/DialogParts.h"
 #include "ui/GeneratorDialog.h"
 #include "ui/ImportChooserWindow.h"
@@ -414,9 +415,13 @@ void DataEditorWindow::runStartAction(int action) {
 // ---------------------------------------------------------------- leaving
 
 void DataEditorWindow::leave(EditorExit how) {
-    pullTexts();
-    const EditorCloseResult result = controller_.closeEditor(how);
-    pushTexts();  // the loader may have filled the include and options lines
+    EditorCloseResult result;
+    {
+        const BusyCursor busy;  // a large data set takes a moment to load
+        pullTexts();
+        result = controller_.closeEditor(how);
+        pushTexts();  // the loader may have filled the include and options lines
+    }
     showing_ = false;
     if (result.show_editor_again) {
         showOutcome(*this, result.outcome);

@@ -13,6 +13,7 @@
 #include "app/ProgramState.h"
 #include "ui/AppController.h"
 #include "ui/Binding.h"
+#include "ui/BusyCursor.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ReportView.h"
@@ -45,7 +46,11 @@ void MainWindow::analyze() {
         return;
     }
     beginAnalysis();
-    const Outcome outcome = controller_.analyze();
+    Outcome outcome;
+    {
+        const BusyCursor busy;
+        outcome = controller_.analyze();
+    }
     showOutcome(*this, outcome);
     if (outcome.refused) {
         // Nothing was analysed: the window goes back to where it was before.
@@ -80,8 +85,11 @@ void MainWindow::beginAnalysis() {
 }
 
 void MainWindow::endAnalysis() {
-    rich_edit_qe_->setLines(controller_.examineePane());
-    rich_edit_qi_->setLines(controller_.itemPane());
+    {
+        const BusyCursor busy;
+        rich_edit_qe_->setLines(controller_.examineePane());
+        rich_edit_qi_->setLines(controller_.itemPane());
+    }
     for (MenuCommand on :
          {MenuCommand::save_item_file, MenuCommand::save_results, MenuCommand::view_results,
           MenuCommand::view_exam, MenuCommand::view_item, MenuCommand::view_options,
@@ -96,6 +104,7 @@ void MainWindow::endAnalysis() {
     btn_analyze_->setText(QStringLiteral("Analyze (F9)"));
     showTitleRow(controller_.state().editor.title);
     setQuickCaptions();
+    const BusyCursor busy;  // the open viewers take the new texts
     refreshOpenViewers();
     btn_view_examinee_->setFocus();
 }

@@ -3,7 +3,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
+#include <optional>
 
 #include "CliRun.h"
 #include "UiSession.h"
@@ -96,6 +98,49 @@ class AcceptanceTest : public QObject {
         QCOMPARE(viewers.grades->windowTitle(), QStringLiteral("Grade Reports"));
         QCOMPARE(viewers.grades->view().toPlainText() + QLatin1Char('\n'),
                  cliReport(path, "grades"));
+        QFile::remove(path);
+    }
+
+    // The largest data set the program takes: the panes, opened first, and
+    // every viewer show what the command line prints for the same file.
+    void aLargeSetShowsInEveryPaneAndViewerWhatTheCommandLinePrints() {
+        const QString path = QDir::current().filePath(QStringLiteral("large.kor"));
+        QCOMPARE(
+            kor::testing::kor({"generate", "--cases", "9999", "--items", "100", "-o", fromQt(path)})
+                .code,
+            0);
+        UiSession s;
+        // The analysis runs under the wait cursor, which goes when it is done.
+        std::optional<Qt::CursorShape> cursor_while_analysing;
+        QObject::connect(&s.controller, &AppController::analysed, [&cursor_while_analysing] {
+            if (const QCursor* cursor = QGuiApplication::overrideCursor()) {
+                cursor_while_analysing = cursor->shape();
+            }
+        });
+        ModalWindows::setNextAction(
+            [](QDialog& editor) { child<QPushButton>(editor, "btn_done")->click(); });
+        s.main().openInputFile(path);
+        QCOMPARE(cursor_while_analysing, std::optional<Qt::CursorShape>(Qt::WaitCursor));
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        QVERIFY(ModalWindows::unexpected().isEmpty());
+        QVERIFY(s.command("ViewResults1")->isEnabled());
+        const auto panes = kor::testing::kor({"analyze", fromQt(path)});
+        QCOMPARE(s.find<ReportView>("RichEditQE")->toPlainText() + QStringLiteral("\n\n") +
+                     s.find<ReportView>("RichEditQI")->toPlainText() + QLatin1Char('\n'),
+                 toQt(panes.out));
+
+        Viewers& viewers = s.main().viewers();
+        const std::pair<const char*, const char*> quick[] = {
+            {"ViewExam1", "examinees"}, {"ViewItem1", "items"}, {"ViewOptions1", "options"}};
+        for (const auto& [command, report] : quick) {
+            s.command(command)->trigger();
+            QVERIFY(viewers.quick->isVisible());
+            QCOMPARE(viewers.quick->view().toPlainText() + QLatin1Char('\n'),
+                     cliReport(path, report));
+        }
+        s.command("ViewResults1")->trigger();
+        QCOMPARE(viewers.results->view().toPlainText() + QLatin1Char('\n'),
+                 cliReport(path, "full"));
         QFile::remove(path);
     }
 

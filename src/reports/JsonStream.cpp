@@ -1,5 +1,6 @@
 #include "reports/JsonStream.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -136,6 +137,18 @@ void JsonStream::text(std::string_view latin1) {
     before_value();
     static constexpr char hex_digits[] = "0123456789abcdef";
     put('"');
+    // Most texts (labels, grades) are plain ASCII with nothing to escape:
+    // they go out as they are, without a converted copy.
+    const bool plain = std::all_of(latin1.begin(), latin1.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte >= 0x20 && byte < 0x80 && c != '"' && c != '\\';
+    });
+    if (plain) {
+        put(latin1);
+        put('"');
+        flush_when_full();
+        return;
+    }
     for (const char c : utf8_from_latin1(latin1)) {
         const auto byte = static_cast<unsigned char>(c);
         switch (c) {

@@ -1,5 +1,6 @@
 #include "core/analysis/OptionStatistics.h"
 
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -15,12 +16,25 @@ namespace {
 constexpr std::size_t omitted_column = 0;
 constexpr std::size_t columns = max_option_columns + 1;
 
-struct OptionSums {
-    std::vector<int> count;
-    std::vector<int> high;
-    std::vector<int> low;
-    std::vector<long long> score_sum;  // whole scores, summed exactly
+// The answers of one item that fall into one column, in the whole group and
+// in the high and low groups, and the sum of their scores.
+struct OptionSum {
+    int count = 0;
+    int high = 0;
+    int low = 0;
+    long long score_sum = 0;  // whole scores, summed exactly
 };
+
+// The column of every response code: 0 for a missing answer, none (-1) for
+// an answer that is no option ("0" on most items).
+std::array<int, 256> columns_of_codes(bool right_wrong) {
+    std::array<int, 256> column_of{};
+    for (int code = 0; code < 256; ++code) {
+        const int column = option_column(code, right_wrong);
+        column_of[at(code)] = code == missing_code ? 0 : column == 0 ? -1 : column;
+    }
+    return column_of;
+}
 
 // An empty group has no share of anything: 0.
 double share(int count, int group_size) {
@@ -44,36 +58,31 @@ void compute_option_figures(AnalysisState& state) {
     const TTestData& data = state.data;
     AnalysisResults& results = state.results;
     const int items = data.num_items;
-    OptionSums sums;
     const std::size_t cells = at(items + 1) * columns;
-    sums.count.assign(cells, 0);
-    sums.high.assign(cells, 0);
-    sums.low.assign(cells, 0);
-    sums.score_sum.assign(cells, 0);
+    std::vector<OptionSum> sums(cells);
+    const std::array<int, 256> column_of = columns_of_codes(data.data_are_right_wrong);
     for (int p = 1; p <= data.num_examinees; ++p) {
         const Case_Record& r = results.examinee_records[at(p)];
-        const bool high = r.Score >= results.high_group_min_score;
-        const bool low = r.Score <= results.low_group_max_score;
+        const int high = r.Score >= results.high_group_min_score ? 1 : 0;
+        const int low = r.Score <= results.low_group_max_score ? 1 : 0;
         for (int j = 1; j <= items; ++j) {
-            const int code = data.responses(r.IDnum, j);
-            const int column =
-                code == missing_code ? 0 : option_column(code, data.data_are_right_wrong);
-            if (code != missing_code && column == 0) {
-                continue;  // an answer that is no option ("0" on most items)
+            const int column = column_of[data.responses(r.IDnum, j)];
+            if (column < 0) {
+                continue;
             }
-            const std::size_t cell = at(j) * columns + at(column);
-            ++sums.count[cell];
-            sums.high[cell] += high ? 1 : 0;
-            sums.low[cell] += low ? 1 : 0;
-            sums.score_sum[cell] += r.Score;
+            OptionSum& sum = sums[at(j) * columns + at(column)];
+            ++sum.count;
+            sum.high += high;
+            sum.low += low;
+            sum.score_sum += r.Score;
         }
     }
     const double n = data.num_examinees;
     const double mean = results.score.mean;
     const double sd = results.score.sd;
     const auto figure = [&](std::size_t cell) {
-        const int count = sums.count[cell];
-        return point_biserial(count / n, group_mean(count, sums.score_sum[cell]), mean, sd);
+        const int count = sums[cell].count;
+        return point_biserial(count / n, group_mean(count, sums[cell].score_sum), mean, sd);
     };
     for (int j = 1; j <= max_items; ++j) {
         Option_Figures& figures = results.option_figures[at(j)];
@@ -85,9 +94,10 @@ void compute_option_figures(AnalysisState& state) {
         for (std::size_t c = 1; c < columns; ++c) {
             figures.OptPtBis[c] = figure(row + c);
         }
-        figures.NumOmitted = sums.count[row + omitted_column];
-        figures.NumOmittedHigh = sums.high[row + omitted_column];
-        figures.NumOmittedLow = sums.low[row + omitted_column];
+        const OptionSum& omitted = sums[row + omitted_column];
+        figures.NumOmitted = omitted.count;
+        figures.NumOmittedHigh = omitted.high;
+        figures.NumOmittedLow = omitted.low;
         figures.OmitProp = share(figures.NumOmitted, data.num_examinees);
         figures.OmitPropHigh = share(figures.NumOmittedHigh, results.high_group_n);
         figures.OmitPropLow = share(figures.NumOmittedLow, results.low_group_n);

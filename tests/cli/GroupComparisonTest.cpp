@@ -18,6 +18,7 @@
 #include "CliRun.h"
 #include "core/FileIO.h"
 #include "core/TextUtil.h"
+#include "support/Definitions.h"
 #include "support/HtmlCheck.h"
 #include "support/TempFolder.h"
 
@@ -81,18 +82,7 @@ std::string class_file(int reference, int focal) {
     return text + "# Grades      = 0\r\n";
 }
 
-// The cells of a row whose last cell (the reason) holds no comma.
-std::vector<std::string> cells_of(const std::string& row) {
-    std::vector<std::string> cells;
-    std::size_t start = 0;
-    for (std::size_t comma = row.find(','); comma != std::string::npos;
-         comma = row.find(',', start)) {
-        cells.push_back(row.substr(start, comma - start));
-        start = comma + 1;
-    }
-    cells.push_back(row.substr(start));
-    return cells;
-}
+using testing::comma_cells;
 
 // A figure of the DIF file: empty for null, else the JSON's value rounded.
 void expect_cell(const std::string& cell, const Json& value, int decimals, const char* what) {
@@ -183,7 +173,7 @@ TEST_F(GroupComparison, EveryOutputTellsTheGroupsAndTheComparison) {
     for (std::size_t k = 0; k < compared.size(); ++k) {
         const Json& item = compared[k];
         SCOPED_TRACE(lines[k + 1]);
-        const std::vector<std::string> cells = cells_of(lines[k + 1]);
+        const std::vector<std::string> cells = comma_cells(lines[k + 1]);
         ASSERT_EQ(cells.size(), 8u);
         EXPECT_EQ(cells[0], std::to_string(k + 1));
         expect_cell(cells[1], item["alpha_mh"], 3, "alpha_mh");

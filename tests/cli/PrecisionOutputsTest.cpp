@@ -15,6 +15,7 @@
 #include "core/FileIO.h"
 #include "core/Format.h"
 #include "core/TextUtil.h"
+#include "support/Definitions.h"
 #include "support/HtmlCheck.h"
 #include "support/TempFolder.h"
 
@@ -59,17 +60,7 @@ std::string class_file(int examinees, bool alike) {
     return text + "# Grades      = 0\r\n";
 }
 
-std::vector<std::string> cells_of(const std::string& row) {
-    std::vector<std::string> cells;
-    std::size_t start = 0;
-    for (std::size_t comma = row.find(','); comma != std::string::npos;
-         comma = row.find(',', start)) {
-        cells.push_back(row.substr(start, comma - start));
-        start = comma + 1;
-    }
-    cells.push_back(row.substr(start));
-    return cells;
-}
+using testing::comma_cells;
 
 // The text of the cell with the class in the row of the table.
 std::string cell_text(const HtmlPage& page, const std::string& row_id, const std::string& css) {
@@ -142,7 +133,7 @@ TEST_F(PrecisionOutputs, EveryOutputGivesTheSameFigures) {
         EXPECT_EQ(item["skipped"], j == 2 ? 8 : 0);
         EXPECT_EQ(item["omitted"], item["skipped"].get<int>() + not_reached);
         EXPECT_EQ(item["n_used"], 40 - not_reached);
-        const std::vector<std::string> cells = cells_of(item_rows[j]);
+        const std::vector<std::string> cells = comma_cells(item_rows[j]);
         ASSERT_EQ(cells.size(), 6u);
         EXPECT_EQ(cells[1], fixed(item["difficulty"].get<double>(), 3));
         EXPECT_EQ(cells[3], std::to_string(40 - not_reached));
@@ -170,7 +161,7 @@ TEST_F(PrecisionOutputs, EveryOutputGivesTheSameFigures) {
         const double error = csem[static_cast<std::size_t>(score)]["csem"].get<double>();
         EXPECT_DOUBLE_EQ(examinee["band68"][0].get<double>(), std::max(0.0, score - error));
         EXPECT_DOUBLE_EQ(examinee["band68"][1].get<double>(), std::min(10.0, score + error));
-        EXPECT_EQ(cells_of(score_rows[i + 1])[6], fixed(examinee["band68"][0].get<double>(), 2));
+        EXPECT_EQ(comma_cells(score_rows[i + 1])[6], fixed(examinee["band68"][0].get<double>(), 2));
         const bool timed_out = i % 4 == 3;
         const int skipped = i % 5 == 4 ? 1 : 0;
         EXPECT_EQ(examinee["not_reached"], timed_out ? 3 : 0);

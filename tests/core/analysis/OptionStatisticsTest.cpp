@@ -13,6 +13,7 @@
 #include "core/analysis/OptionStatistics.h"
 #include "core/data/Loader.h"
 #include "support/DataSets.h"
+#include "support/Definitions.h"
 
 namespace kor {
 namespace {
@@ -43,22 +44,7 @@ void analyse(ProgramState& state) {
     ASSERT_FALSE(analysed.refused) << analysed.messages.back();
 }
 
-// The Pearson correlation (denominators N) of x and y.
-double pearson(const std::vector<double>& x, const std::vector<double>& y) {
-    const double n = static_cast<double>(x.size());
-    double mx = 0, my = 0;
-    for (std::size_t i = 0; i < x.size(); ++i) {
-        mx += x[i] / n;
-        my += y[i] / n;
-    }
-    double sxy = 0, sxx = 0, syy = 0;
-    for (std::size_t i = 0; i < x.size(); ++i) {
-        sxy += (x[i] - mx) * (y[i] - my);
-        sxx += (x[i] - mx) * (x[i] - mx);
-        syy += (y[i] - my) * (y[i] - my);
-    }
-    return sxy / std::sqrt(sxx * syy);
-}
+using testing::pearson;
 
 TEST(OptionFigures, PointBiserialOfEachOptionIsItsCorrelationWithTheScore) {
     // Item 1 key A; item 2 key B; item 3 key C. "." is left out.

@@ -14,6 +14,7 @@
 #include "core/analysis/Grades.h"
 #include "core/analysis/Precision.h"
 #include "core/analysis/Reliability.h"
+#include "support/Definitions.h"
 
 namespace kor {
 namespace {
@@ -57,22 +58,7 @@ bool reached(const std::string& line, std::size_t j) {
     return line.find_last_not_of('.') + 1 >= j;
 }
 
-// The Pearson correlation with denominators N.
-double correlation(const std::vector<double>& x, const std::vector<double>& y) {
-    const double n = static_cast<double>(x.size());
-    double mx = 0, my = 0;
-    for (std::size_t i = 0; i < x.size(); ++i) {
-        mx += x[i] / n;
-        my += y[i] / n;
-    }
-    double sxy = 0, sxx = 0, syy = 0;
-    for (std::size_t i = 0; i < x.size(); ++i) {
-        sxy += (x[i] - mx) * (y[i] - my);
-        sxx += (x[i] - mx) * (x[i] - mx);
-        syy += (y[i] - my) * (y[i] - my);
-    }
-    return sxy / std::sqrt(sxx * syy);
-}
+using testing::pearson;
 
 TEST(NotReachedAnswers, AreToldFromSkippedOnesOverTheIncludedItems) {
     Application app;
@@ -126,7 +112,7 @@ TEST(NotReachedAnswers, LeftOutGiveEachItemItsOwnExamineesAndChangeNoScoreOrRepo
         const double share = static_cast<double>(std::count(right.begin(), right.end(), 1.0)) /
                              static_cast<double>(right.size());
         EXPECT_DOUBLE_EQ(*used.difficulty, share);
-        EXPECT_NEAR(used.pbis, correlation(right, score), 1e-12);
+        EXPECT_NEAR(used.pbis, pearson(right, score), 1e-12);
         // The records and the reports keep the figures over every examinee.
         EXPECT_EQ(state.results.item_records[j].Diff, difficulty[j - 1]);
         EXPECT_EQ(state.results.item_records[j].PtBis, pbis[j - 1]);

@@ -1,4 +1,3 @@
-#!/usr/bin/env python3
 # The reference quantiles of the F distribution that the tests compare the
 # program's with, computed once in 40-digit arithmetic (mpmath):
 #

@@ -1,4 +1,3 @@
-#!/usr/bin/env python3
 # Feldt's confidence intervals of KR20 that the tests compare the program's
 # with, computed once in 40-digit arithmetic from the F quantiles of
 # ../f_quantiles/make_references.py:
@@ -14,16 +13,14 @@
 #     kor analyze --example set1 --json -
 #     kor analyze --example set2 --json -
 #     kor generate -o big.kor --cases 9999 --items 100 --seed 1804 && kor analyze big.kor --json -
-import importlib.util
 import os
+import runpy
 
 import mpmath as mp
 
 here = os.path.dirname(os.path.abspath(__file__))
-spec = importlib.util.spec_from_file_location(
-    "f_quantiles", os.path.join(here, "..", "f_quantiles", "make_references.py"))
-f_quantiles = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(f_quantiles)
+# The quantile script's functions, without running its own output.
+f_quantile = runpy.run_path(os.path.join(here, "..", "f_quantiles", "make_references.py"))["f_quantile"]
 mp.mp.dps = 40
 
 DATA_SETS = [
@@ -40,6 +37,6 @@ for name, n, k, r in DATA_SETS:
     d1, d2 = n - 1, (n - 1) * (k - 1)
     for level in LEVELS:
         tail = (1 - mp.mpf(level)) / 2
-        low = 1 - (1 - r) * f_quantiles.f_quantile(1 - tail, d1, d2)
-        high = 1 - (1 - r) * f_quantiles.f_quantile(tail, d1, d2)
+        low = 1 - (1 - r) * f_quantile(1 - tail, d1, d2)
+        high = 1 - (1 - r) * f_quantile(tail, d1, d2)
         print(name, n, k, mp.nstr(r, 17), level, mp.nstr(low, 20), mp.nstr(high, 20))

@@ -541,32 +541,28 @@ Outcome Application::save_text_file(const std::string& path,
     });
 }
 
-Outcome Application::save_scores_csv(const std::string& path) {
+Outcome Application::save_current_results(
+    const std::string& path, std::vector<std::string> (*lines_of)(const AnalysisState&)) {
     if (Outcome stale = check_results_current(); stale.refused) {
         return stale;
     }
-    return save_text_file(path, scores_csv_lines(*state_));
+    return save_text_file(path, lines_of(*state_));
+}
+
+Outcome Application::save_scores_csv(const std::string& path) {
+    return save_current_results(path, scores_csv_lines);
 }
 
 Outcome Application::save_options_csv(const std::string& path) {
-    if (Outcome stale = check_results_current(); stale.refused) {
-        return stale;
-    }
-    return save_text_file(path, options_csv_lines(*state_));
+    return save_current_results(path, options_csv_lines);
 }
 
 Outcome Application::save_items_csv(const std::string& path) {
-    if (Outcome stale = check_results_current(); stale.refused) {
-        return stale;
-    }
-    return save_text_file(path, items_csv_lines(*state_));
+    return save_current_results(path, items_csv_lines);
 }
 
 Outcome Application::save_missing_answers_csv(const std::string& path) {
-    if (Outcome stale = check_results_current(); stale.refused) {
-        return stale;
-    }
-    return save_text_file(path, missing_answers_csv_lines(*state_));
+    return save_current_results(path, missing_answers_csv_lines);
 }
 
 Outcome Application::save_dif_csv(const std::string& path) {

@@ -379,6 +379,10 @@ class Application {
     void refresh_convert_menu();
 
   private:
+    // The lines a writer makes of the current results, into `path`; refused
+    // when the results are not current.
+    Outcome save_current_results(const std::string& path,
+                                 std::vector<std::string> (*lines_of)(const AnalysisState&));
     Outcome write_zero_one_data(const std::string& path, ZeroOneLayout layout);
     Outcome convert_data(Conversion conversion);
     // A fresh data set or one just saved: nothing of it is unsaved.

@@ -2,9 +2,11 @@
 // as "Close && Analyze" does and runs the analysis. A spreadsheet (CSV) file
 // is read into the editor's boxes first, as its import does.
 
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "CliCommon.h"
@@ -271,61 +273,36 @@ std::optional<int> refuse_clashes(Application& app, const AnalysisFlags& flags, 
 // Writes the files asked for, in the order of the flags' help. Stops at the
 // first refusal or file-system failure; files already written stay.
 std::optional<int> write_files(Application& app, const AnalysisFlags& flags, std::ostream& err) {
-    if (!flags.save_path.empty()) {
-        if (auto refused = print_outcome(
-                app.save_results(flags.save_path, save_choices(app.state(), flags)), err)) {
+    using Save = std::function<Outcome(const std::string&)>;
+    const std::pair<const std::string&, Save> files[] = {
+        {flags.save_path,
+         [&](const std::string& path) {
+             return app.save_results(path, save_choices(app.state(), flags));
+         }},
+        {flags.grade_reports_path,
+         [&](const std::string& path) { return app.save_grade_reports(path); }},
+        {flags.item_stats_path, [&](const std::string& path) { return app.save_item_stats(path); }},
+        {flags.zero_one_path,
+         [&](const std::string& path) {
+             return app.save_zero_one_data(path, ZeroOneLayout::main_window);
+         }},
+        {flags.alt_base, [&](const std::string& base) { return app.save_alt_files(base); }},
+        {flags.scores_csv_path, [&](const std::string& path) { return app.save_scores_csv(path); }},
+        {flags.options_csv_path,
+         [&](const std::string& path) { return app.save_options_csv(path); }},
+        {flags.items_csv_path, [&](const std::string& path) { return app.save_items_csv(path); }},
+        {flags.missing_csv_path,
+         [&](const std::string& path) { return app.save_missing_answers_csv(path); }},
+        {flags.dif_csv_path, [&](const std::string& path) { return app.save_dif_csv(path); }},
+        {flags.html_path, [&](const std::string& path) { return app.save_html_report(path); }},
+    };
+    for (const auto& [path, save] : files) {
+        if (path.empty()) {
+            continue;
+        }
+        if (auto refused = print_outcome(save(path), err)) {
             return refused;
         }
-    }
-    if (!flags.grade_reports_path.empty()) {
-        if (auto refused = print_outcome(app.save_grade_reports(flags.grade_reports_path), err)) {
-            return refused;
-        }
-    }
-    if (!flags.item_stats_path.empty()) {
-        if (auto refused = print_outcome(app.save_item_stats(flags.item_stats_path), err)) {
-            return refused;
-        }
-    }
-    if (!flags.zero_one_path.empty()) {
-        if (auto refused = print_outcome(
-                app.save_zero_one_data(flags.zero_one_path, ZeroOneLayout::main_window), err)) {
-            return refused;
-        }
-    }
-    if (!flags.alt_base.empty()) {
-        if (auto refused = print_outcome(app.save_alt_files(flags.alt_base), err)) {
-            return refused;
-        }
-    }
-    if (!flags.scores_csv_path.empty()) {
-        if (auto refused = print_outcome(app.save_scores_csv(flags.scores_csv_path), err)) {
-            return refused;
-        }
-    }
-    if (!flags.options_csv_path.empty()) {
-        if (auto refused = print_outcome(app.save_options_csv(flags.options_csv_path), err)) {
-            return refused;
-        }
-    }
-    if (!flags.items_csv_path.empty()) {
-        if (auto refused = print_outcome(app.save_items_csv(flags.items_csv_path), err)) {
-            return refused;
-        }
-    }
-    if (!flags.missing_csv_path.empty()) {
-        if (auto refused =
-                print_outcome(app.save_missing_answers_csv(flags.missing_csv_path), err)) {
-            return refused;
-        }
-    }
-    if (!flags.dif_csv_path.empty()) {
-        if (auto refused = print_outcome(app.save_dif_csv(flags.dif_csv_path), err)) {
-            return refused;
-        }
-    }
-    if (!flags.html_path.empty()) {
-        return print_outcome(app.save_html_report(flags.html_path), err);
     }
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #include "KorCli.h"
 
 #include <CLI/CLI.hpp>
+#include <array>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -37,6 +38,52 @@ void add_help_command(CLI::App& app, CommandContext& context) {
     });
 }
 
+// The commands in the order of the help. Each one's options are built only
+// when the arguments may name it: building all of them costs more than the
+// short commands' own work.
+struct CommandEntry {
+    const char* name;
+    void (*add)(CLI::App&, CommandContext&);
+};
+
+constexpr std::array<CommandEntry, 8> commands{{
+    {"check", add_check_command},
+    {"analyze", add_analyze_command},
+    {"generate", add_generate_command},
+    {"example", add_example_command},
+    {"spearman-brown", add_spearman_brown_command},
+    {"convert", add_convert_command},
+    {"import", add_import_command},
+    {"export", add_export_command},
+}};
+
+// The one command that `args` can name: the first argument names it and no
+// later argument names another (a stray command name is told apart by the
+// parser only when every command is there). Nullptr when the arguments ask
+// for the help, the version or any other command, which need them all.
+const CommandEntry* only_command_named(const std::vector<std::string>& args) {
+    if (args.size() < 2) {
+        return nullptr;
+    }
+    const CommandEntry* named = nullptr;
+    for (const CommandEntry& command : commands) {
+        if (args[1] == command.name) {
+            named = &command;
+        }
+    }
+    if (named == nullptr) {
+        return nullptr;
+    }
+    for (std::size_t a = 2; a < args.size(); ++a) {
+        for (const CommandEntry& command : commands) {
+            if (args[a] == command.name || args[a] == "help") {
+                return nullptr;
+            }
+        }
+    }
+    return named;
+}
+
 }  // namespace
 
 int run_kor(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -45,15 +92,14 @@ int run_kor(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     app.require_subcommand(1);
 
     CommandContext context{out, err};
-    add_check_command(app, context);
-    add_analyze_command(app, context);
-    add_generate_command(app, context);
-    add_example_command(app, context);
-    add_spearman_brown_command(app, context);
-    add_convert_command(app, context);
-    add_import_command(app, context);
-    add_export_command(app, context);
-    add_help_command(app, context);
+    if (const CommandEntry* only = only_command_named(args)) {
+        only->add(app, context);
+    } else {
+        for (const CommandEntry& command : commands) {
+            command.add(app, context);
+        }
+        add_help_command(app, context);
+    }
 
     std::vector<const char*> argv;
     argv.reserve(args.size() + 1);

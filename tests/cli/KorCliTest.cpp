@@ -302,5 +302,22 @@ TEST(KorUsage, HelpVersionAndWrongUsage) {
     EXPECT_EQ(kor({"--no-such-flag"}).code, 2);
 }
 
+// A command run on its own is built without the others; its help, its usage
+// errors and a stray command name read as they do with all of them there.
+TEST(KorUsage, EachCommandReadsAsWithAllCommands) {
+    for (const char* command : {"check", "analyze", "generate", "example", "spearman-brown",
+                                "convert", "import", "export"}) {
+        const CliRun own = kor({command, "--help"});
+        EXPECT_EQ(own.code, 0) << command;
+        EXPECT_EQ(own.out, kor({"help", command}).out) << command;
+        const CliRun stray = kor({command, "--no-such-flag"});
+        EXPECT_EQ(stray.code, 2) << command;
+        EXPECT_NE(stray.err.find("Run with --help"), std::string::npos) << command;
+    }
+    const CliRun other = kor({"check", "a.kor", "analyze"});
+    EXPECT_EQ(other.code, 2);
+    EXPECT_NE(other.err.find("not expected: analyze"), std::string::npos) << other.err;
+}
+
 }  // namespace
 }  // namespace kor

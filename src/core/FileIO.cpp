@@ -1,10 +1,13 @@
 #include "core/FileIO.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <system_error>
 
@@ -156,6 +159,49 @@ fs::path comparable_form(const std::string& path) {
     return ec ? resolved.lexically_normal() : canonical;
 }
 
+// What telling paths apart needs, read with one look at the file system
+// (through links), so that comparing many paths looks at each only once.
+struct FileIdentity {
+    std::string path;
+    bool exists = false;
+    mode_t mode = 0;
+    dev_t device = 0;
+    ino_t inode = 0;
+    std::optional<fs::path> comparable;  // made only for a file not there yet
+};
+
+FileIdentity identity_of(const std::string& path) {
+    FileIdentity identity;
+    identity.path = path;
+    struct stat seen {};
+    if (::stat(path.c_str(), &seen) == 0) {
+        identity.exists = true;
+        identity.mode = seen.st_mode;
+        identity.device = seen.st_dev;
+        identity.inode = seen.st_ino;
+    }
+    return identity;
+}
+
+const fs::path& comparable_form_of(FileIdentity& identity) {
+    if (!identity.comparable) {
+        identity.comparable = comparable_form(identity.path);
+    }
+    return *identity.comparable;
+}
+
+// Two files that exist are the same when they are one file on one device;
+// two that do not are the same when their names resolve alike.
+bool same_identity(FileIdentity& a, FileIdentity& b) {
+    if (a.exists && b.exists) {
+        return a.device == b.device && a.inode == b.inode;
+    }
+    if (a.exists || b.exists) {
+        return false;
+    }
+    return comparable_form_of(a) == comparable_form_of(b);
+}
+
 // Written into, not replaced: a device, a pipe or a socket (also through a link).
 bool is_written_into(const std::string& path) {
     std::error_code ec;
@@ -238,17 +284,9 @@ void write_atomic(const std::string& path, const std::function<void(TextSink&)>&
 }
 
 bool same_file(const std::string& a, const std::string& b) {
-    std::error_code ec;
-    const bool a_exists = fs::exists(a, ec);
-    const bool b_exists = fs::exists(b, ec);
-    if (a_exists && b_exists) {
-        const bool same = fs::equivalent(a, b, ec);
-        return !ec && same;
-    }
-    if (a_exists || b_exists) {
-        return false;
-    }
-    return comparable_form(a) == comparable_form(b);
+    FileIdentity first = identity_of(a);
+    FileIdentity second = identity_of(b);
+    return same_identity(first, second);
 }
 
 bool file_holds(const std::string& path, const std::string& bytes) {
@@ -270,22 +308,28 @@ bool file_holds(const std::string& path, const std::string& bytes) {
 std::optional<std::string> write_targets_refusal(const std::vector<std::string>& targets,
                                                  const std::string& source) {
     const std::string nothing_written = "Nothing was written: ";
-    for (std::size_t i = 0; i < targets.size(); ++i) {
-        const std::string& target = targets[i];
-        std::error_code ec;
-        if (fs::is_directory(target, ec)) {
+    std::optional<FileIdentity> source_identity;
+    if (!source.empty()) {
+        source_identity = identity_of(source);
+    }
+    std::vector<FileIdentity> seen;
+    seen.reserve(targets.size());
+    for (const std::string& target : targets) {
+        seen.push_back(identity_of(target));
+        FileIdentity& identity = seen.back();
+        if (identity.exists && S_ISDIR(identity.mode)) {
             return nothing_written + "cannot write " + quoted(target) + ": " +
                    system_message(EISDIR);
         }
-        if (is_written_into(target)) {
-            continue;
+        if (identity.exists && !S_ISREG(identity.mode)) {
+            continue;  // written into, never clashes
         }
-        if (!source.empty() && same_file(target, source)) {
+        if (source_identity && same_identity(identity, *source_identity)) {
             return nothing_written + quoted(target) + " is the file the data were read from, " +
                    quoted(source) + ".";
         }
-        for (std::size_t j = 0; j < i; ++j) {
-            if (same_file(targets[j], target)) {
+        for (std::size_t j = 0; j + 1 < seen.size(); ++j) {
+            if (same_identity(seen[j], identity)) {
                 return nothing_written + quoted(targets[j]) + " and " + quoted(target) +
                        " name the same file.";
             }

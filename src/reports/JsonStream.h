@@ -4,6 +4,8 @@
 // layout is two blanks of indentation per level with every member and element
 // on a line of its own, and `{}` and `[]` for empty containers.
 
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +18,7 @@ class JsonStream {
   public:
     // Lines end with `newline`.
     JsonStream(TextSink& sink, std::string_view newline);
+    ~JsonStream();
     JsonStream(const JsonStream&) = delete;
     JsonStream& operator=(const JsonStream&) = delete;
 
@@ -40,11 +43,22 @@ class JsonStream {
     void finish();
 
   private:
+    // The shortest form of a double is at most 24 characters, and ".0" more.
+    static constexpr std::size_t real_text_size = 28;
+    // A real's text, kept by the bits of its value.
+    struct RealText {
+        std::uint64_t bits;
+        std::uint8_t size;
+        char text[real_text_size];
+    };
+    static std::size_t shortest_real(double value, char (&text)[real_text_size]);
+
     void before_value();
     void line_break();
     void put(std::string_view bytes);
     void put(char c);
     void flush_when_full();
+    void flush();
 
     struct Level {
         bool object = false;
@@ -53,8 +67,13 @@ class JsonStream {
 
     TextSink& sink_;
     std::string newline_;
-    std::string break_and_indent_;  // the line end and the deepest indentation so far
-    std::string buffer_;
+    std::string break_and_indent_;  // the line end and blanks past the deepest indentation
+    std::unique_ptr<char[]> buffer_;
+    std::size_t used_ = 0;
+    // Reals repeat (percentages and bands follow the score), and formatting
+    // one costs more than all else the writer does: the texts of the latest
+    // are kept.
+    std::vector<RealText> reals_;
     std::vector<Level> levels_;
     bool after_key_ = false;
 };

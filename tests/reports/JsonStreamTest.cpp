@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <vector>
 
 #include "reports/JsonStream.h"
 
@@ -101,6 +103,43 @@ TEST(JsonStream, LongDocumentsPassThroughTheBufferWhole) {
     ASSERT_EQ(parsed.size(), 50000u);
     EXPECT_EQ(parsed[0], 0);
     EXPECT_EQ(parsed[49999], 49999);
+}
+
+// Reals come back to the writer many times (the bands of every examinee with
+// one score), and a deep document is indented past any short cut: each still
+// reads exactly as its own value and level, over many buffers.
+TEST(JsonStream, RepeatedRealsAndDeepLevelsKeepTheirTexts) {
+    constexpr int depth = 24;
+    std::vector<double> values;
+    for (int k = 0; k < 30000; ++k) {
+        values.push_back(k % 3 == 0 ? k / 7.0 : (k % 1500) * 0.01);
+    }
+    const std::string text = written([&values](JsonStream& json) {
+        for (int level = 0; level < depth; ++level) {
+            json.begin_array();
+        }
+        for (const double value : values) {
+            json.real(value);
+        }
+        for (int level = 0; level < depth; ++level) {
+            json.end_array();
+        }
+    });
+    const std::string indent(2 * depth, ' ');
+    std::string expected;
+    for (std::size_t k = 0; k < values.size(); ++k) {
+        char digits[32];
+        const auto end = std::to_chars(digits, digits + sizeof digits, values[k]).ptr;
+        std::string shown(digits, end);
+        if (shown.find_first_of(".e") == std::string::npos) {
+            shown += ".0";
+        }
+        expected += (k == 0 ? "\n" : ",\n") + indent + shown;
+    }
+    const std::size_t first = text.find('\n' + indent + '0');
+    ASSERT_NE(first, std::string::npos);
+    EXPECT_EQ(text.substr(first, expected.size()), expected);
+    EXPECT_EQ(nlohmann::json::parse(text).flatten().size(), values.size());
 }
 
 }  // namespace

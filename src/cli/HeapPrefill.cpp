@@ -14,10 +14,13 @@ namespace kor {
 
 namespace {
 
-// Reading, loading and analysing take about eleven times the file's size
-// (the text, its lines, the editor's copy, the response table and the
-// examinee records); the rest of the program about a quarter of a megabyte.
-constexpr std::size_t heap_per_file_byte = 11;
+// Reading, loading and analysing take about nine times the file's size (the
+// text, its lines, the editor's copy, the response table and the examinee
+// records); writing the results files (their texts and the input file
+// beside them) three times more; the rest of the program about a quarter of
+// a megabyte. Memory filled and never used counts in the program's size.
+constexpr std::size_t heap_per_file_byte = 9;
+constexpr std::size_t results_files_per_file_byte = 3;
 constexpr std::size_t heap_besides_data = 256 * 1024;
 constexpr std::size_t largest_prefill = 128u * 1024 * 1024;
 // Below this the data take too few pages for filling them at once to pay.
@@ -44,7 +47,10 @@ std::size_t expected_heap_bytes(const std::vector<std::string>& args) {
     if (file < smallest_prefilled_file) {
         return 0;
     }
-    return std::min(largest_prefill, file * heap_per_file_byte + heap_besides_data);
+    const bool saves_results = std::find(args.begin(), args.end(), "--save") != args.end();
+    const std::size_t per_byte =
+        heap_per_file_byte + (saves_results ? results_files_per_file_byte : 0);
+    return std::min(largest_prefill, file * per_byte + heap_besides_data);
 }
 
 void prefill_heap(std::size_t bytes) {

@@ -86,19 +86,17 @@ class OneBasedHeap {
     std::vector<T> slots_;
 };
 
-// A table of bytes that reads as zeros from the start. The system hands out
-// new pages zeroed, so the parts of a large table that are never written
-// cost no memory and no time.
+// A table of bytes that reads as zeros from the start. It is made when it is
+// first written to, and the system hands out new pages zeroed, so a table
+// never written costs nothing and the parts of a large table that are never
+// written cost no memory and no time.
 class ZeroedBytes {
   public:
-    explicit ZeroedBytes(std::size_t size)
-        : size_(size), bytes_(static_cast<std::uint8_t*>(std::calloc(size, 1))) {
-        if (bytes_ == nullptr) {
-            throw std::bad_alloc();
+    explicit ZeroedBytes(std::size_t size) : size_(size) {}
+    ZeroedBytes(const ZeroedBytes& other) : size_(other.size_) {
+        if (other.bytes_) {
+            std::memcpy(made(), other.bytes_.get(), size_);
         }
-    }
-    ZeroedBytes(const ZeroedBytes& other) : ZeroedBytes(other.size_) {
-        std::memcpy(bytes_.get(), other.bytes_.get(), size_);
     }
     ZeroedBytes& operator=(const ZeroedBytes& other) {
         if (this != &other) {
@@ -112,14 +110,23 @@ class ZeroedBytes {
 
     std::uint8_t& operator[](std::size_t i) {
         assert(i < size_);
-        return bytes_.get()[i];
+        return made()[i];
     }
     std::uint8_t operator[](std::size_t i) const {
         assert(i < size_);
-        return bytes_.get()[i];
+        return bytes_ ? bytes_.get()[i] : 0;
     }
 
   private:
+    std::uint8_t* made() {
+        if (!bytes_) {
+            bytes_.reset(static_cast<std::uint8_t*>(std::calloc(size_, 1)));
+            if (!bytes_) {
+                throw std::bad_alloc();
+            }
+        }
+        return bytes_.get();
+    }
     struct Free {
         void operator()(std::uint8_t* bytes) const { std::free(bytes); }
     };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "core/data/OneBased.h"
 
@@ -43,6 +44,17 @@ TEST(ZeroedBytes, ReadsZeroUntilWrittenAndCopiesWhole) {
     copy = bytes;
     EXPECT_EQ(copy[12345], 8);
     EXPECT_EQ(copy[12346], 0);
+
+    // A table never written reads zero, also through a copy, and writing
+    // one copy leaves the other as it was.
+    const ZeroedBytes unwritten(1u << 20);
+    ZeroedBytes written = unwritten;
+    EXPECT_EQ(unwritten[4242], 0);
+    written[4242] = 3;
+    copy = unwritten;
+    EXPECT_EQ(std::as_const(copy)[4242], 0);
+    EXPECT_EQ(unwritten[4242], 0);
+    EXPECT_EQ(written[4242], 3);
 }
 
 }  // namespace

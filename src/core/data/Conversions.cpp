@@ -112,7 +112,7 @@ void restore_first_load_lines(AnalysisState& state) {
     const TTestData& data = state.data;
     state.editor.data_lines.clear();
     for (int i = 1; i <= data.num_examinees; ++i) {
-        state.editor.data_lines.push_back(data.original_lines[at(i)]);
+        state.editor.data_lines.emplace_back(data.original_lines[at(i)]);
     }
 }
 

@@ -282,10 +282,7 @@ void capture_original_lines(AnalysisState& state) {
     data.original_lines_saved = true;
     // What a conversion kept belongs to the lines of an earlier data set.
     data.right_wrong_kept.held = false;
-    for (int i = 1; i <= data.num_examinees; ++i) {
-        data.original_lines[static_cast<std::size_t>(i)] =
-            state.editor.data_lines[static_cast<std::size_t>(i - 1)];
-    }
+    data.original_lines.assign(state.editor.data_lines);
 }
 
 }  // namespace

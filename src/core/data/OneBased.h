@@ -10,6 +10,8 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <string>
+#include <string_view>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -84,6 +86,44 @@ class OneBasedHeap {
         return value;
     }
     std::vector<T> slots_;
+};
+
+// Lines numbered from 1 and kept together in one text: a copy of thousands
+// of lines that is read back rarely takes little more than their characters
+// (no block and no text object per line). A line never kept reads empty.
+class OneBasedLines {
+  public:
+    // Keeps `lines` in place of what was kept.
+    void assign(const std::vector<std::string>& lines) {
+        std::size_t total = 0;
+        for (const std::string& line : lines) {
+            total += line.size();
+        }
+        std::string text;
+        text.reserve(total);
+        std::vector<std::size_t> ends;
+        ends.reserve(lines.size() + 1);
+        ends.push_back(0);
+        for (const std::string& line : lines) {
+            text += line;
+            ends.push_back(text.size());
+        }
+        text_ = std::move(text);
+        ends_ = std::move(ends);
+    }
+    template <Position I>
+    std::string_view operator[](I position) const {
+        const auto i = static_cast<std::size_t>(position);
+        assert(position >= 1);
+        if (i >= ends_.size()) {
+            return {};
+        }
+        return std::string_view(text_).substr(ends_[i - 1], ends_[i] - ends_[i - 1]);
+    }
+
+  private:
+    std::string text_;
+    std::vector<std::size_t> ends_;  // where line i ends is ends_[i]; ends_[0] = 0
 };
 
 // A table of bytes that reads as zeros from the start. It is made when it is

@@ -158,7 +158,7 @@ struct TTestData {
     RightWrongKept right_wrong_kept;
 
     std::string original_key_text;
-    OneBasedHeap<std::string, max_examinees_limit> original_lines;
+    OneBasedLines original_lines;
     bool original_lines_saved = false;
 
     int num_content_areas = 0;

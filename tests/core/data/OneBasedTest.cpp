@@ -57,5 +57,21 @@ TEST(ZeroedBytes, ReadsZeroUntilWrittenAndCopiesWhole) {
     EXPECT_EQ(written[4242], 3);
 }
 
+TEST(OneBasedLines, KeepsEachLineAsItWasAndNothingOfAnEarlierSet) {
+    OneBasedLines lines;
+    EXPECT_EQ(lines[1], "");
+    lines.assign({"S01ABCA", "", "S03  D\t", std::string(300, 'x')});
+    EXPECT_EQ(lines[1], "S01ABCA");
+    EXPECT_EQ(lines[2], "");
+    EXPECT_EQ(lines[3], "S03  D\t");
+    EXPECT_EQ(lines[4], std::string(300, 'x'));
+    EXPECT_EQ(lines[5], "");
+    const OneBasedLines kept = lines;
+    lines.assign({"T1"});
+    EXPECT_EQ(lines[1], "T1");
+    EXPECT_EQ(lines[2], "");
+    EXPECT_EQ(kept[3], "S03  D\t");
+}
+
 }  // namespace
 }  // namespace kor

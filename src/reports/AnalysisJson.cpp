@@ -322,8 +322,8 @@ void pair(JsonStream& json, std::string_view name, double low, double high) {
     json.end_array();
 }
 
-void text_pair(JsonStream& json, std::string_view name, const std::string& low,
-               const std::string& high) {
+void text_pair(JsonStream& json, std::string_view name, std::string_view low,
+               std::string_view high) {
     json.key(name);
     json.begin_array();
     json.text(low);

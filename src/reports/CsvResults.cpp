@@ -155,7 +155,7 @@ std::vector<std::string> scores_csv_lines(const AnalysisState& state) {
             percent_cell(r->Percent),
             percent_cell(points ? r->PC_Score : r->Score),
             percent_cell(points ? r->PC_Percent : r->Percent),
-            csv_text_cell(without_trailing_blanks(points ? r->PC_Grade : r->Grade)),
+            csv_text_cell(without_trailing_blanks((points ? r->PC_Grade : r->Grade).str())),
             percent_cell(bands.minus1),
             percent_cell(bands.plus1),
             percent_cell(bands.minus2),

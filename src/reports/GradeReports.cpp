@@ -253,11 +253,11 @@ std::vector<std::string> instructor_list(const AnalysisState& state, Form form) 
 
 // --- the individual report ---
 
-std::string grade_part(const AnalysisState& state, const std::string& grade) {
+std::string grade_part(const AnalysisState& state, std::string_view grade) {
     if (!state.settings.print_grades_on_reports || state.settings.num_grade_cats <= 0) {
         return "";
     }
-    return "(Grade = " + grade + ")";
+    return std::string("(Grade = ").append(grade).append(")");
 }
 
 std::string score_line(const AnalysisState& state, const Case_Record& r) {

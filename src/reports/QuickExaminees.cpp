@@ -115,7 +115,7 @@ std::string points_percent_column(double value) {
     return std::string(prefix) + fixed(value, 2) + "% ";
 }
 
-std::string grade_column(const std::string& grade, bool grading) {
+std::string grade_column(std::string_view grade, bool grading) {
     // An empty grade keeps the column's width.
     return grading ? " " + left(grade, 4) : blanks(5);
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 #include "core/AnalysisState.h"
 #include "core/TextUtil.h"
@@ -11,7 +10,7 @@ namespace kor {
 
 namespace {
 
-std::string band_label(const AnalysisSettings& settings, double percent) {
+GradeLabel band_label(const AnalysisSettings& settings, double percent) {
     if (settings.num_grade_cats == 0) {
         return {};
     }
@@ -36,7 +35,7 @@ void assign_grades(AnalysisState& state) {
     const bool points = state.data.partial_credit_on;
     for (int i = 1; i <= state.data.num_examinees; ++i) {
         Case_Record& record = results.examinee_records[at(i)];
-        std::string& grade = points ? record.PC_Grade : record.Grade;
+        GradeLabel& grade = points ? record.PC_Grade : record.Grade;
         if (settings.num_grade_cats == 0) {
             grade.clear();
             continue;
@@ -92,10 +91,10 @@ void assign_confidence_bands(AnalysisState& state) {
         r.Minus1pc = b.minus1_percent;
         r.Plus2pc = b.plus2_percent;
         r.Minus2pc = b.minus2_percent;
-        r.Plus1grade = std::move(b.plus1_grade);
-        r.Minus1grade = std::move(b.minus1_grade);
-        r.Plus2grade = std::move(b.plus2_grade);
-        r.Minus2grade = std::move(b.minus2_grade);
+        r.Plus1grade = b.plus1_grade;
+        r.Minus1grade = b.minus1_grade;
+        r.Plus2grade = b.plus2_grade;
+        r.Minus2grade = b.minus2_grade;
     }
 }
 

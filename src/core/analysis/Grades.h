@@ -2,7 +2,7 @@
 // Letter grades from percentage scores, and the confidence bands of the
 // scores in raw scores, percents and grade labels.
 
-#include <string>
+#include "core/analysis/GradeLabel.h"
 
 namespace kor {
 
@@ -16,7 +16,7 @@ struct Case_Record;
 struct ConfidenceBands {
     double minus1 = 0.0, plus1 = 0.0, minus2 = 0.0, plus2 = 0.0;
     double minus1_percent = 0.0, plus1_percent = 0.0, minus2_percent = 0.0, plus2_percent = 0.0;
-    std::string minus1_grade, plus1_grade, minus2_grade, plus2_grade;
+    GradeLabel minus1_grade, plus1_grade, minus2_grade, plus2_grade;
 };
 ConfidenceBands confidence_bands(const AnalysisSettings& settings, int items, double score,
                                  double error);

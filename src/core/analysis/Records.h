@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "core/analysis/GradeLabel.h"
 #include "core/analysis/MantelHaenszel.h"
 #include "core/analysis/MissingAnswers.h"
 #include "core/data/OneBased.h"
@@ -31,13 +32,13 @@ struct Case_Record {
     double PC_Score = 0.0;
     double Percent = 0.0;
     double PC_Percent = 0.0;
-    std::string Grade;
-    std::string PC_Grade;
+    GradeLabel Grade;
+    GradeLabel PC_Grade;
     int RankScore = 0;
     int PC_rankscore = 0;
     double Plus1sem = 0.0, Minus1sem = 0.0, Plus2sem = 0.0, Minus2sem = 0.0;
     double Plus1pc = 0.0, Minus1pc = 0.0, Plus2pc = 0.0, Minus2pc = 0.0;
-    std::string Plus1grade, Minus1grade, Plus2grade, Minus2grade;
+    GradeLabel Plus1grade, Minus1grade, Plus2grade, Minus2grade;
     int Half1 = 0, Half2 = 0;
     int Odds = 0, Evens = 0;
 

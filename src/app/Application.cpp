@@ -70,7 +70,10 @@ Outcome from_saved(const SavedFiles& saved) {
 
 }  // namespace
 
-Application::Application() : state_(std::make_unique<ProgramState>()) {
+Application::Application() : Application(WayBackToFirstLines::offered) {}
+
+Application::Application(WayBackToFirstLines way_back) : state_(std::make_unique<ProgramState>()) {
+    state_->data.keeps_original_lines = way_back == WayBackToFirstLines::offered;
     mark_data_saved();
 }
 

@@ -62,9 +62,15 @@ enum class Conversion {
     back_to_original_lines
 };
 
+// Whether a run offers the data editor's way back to the lines of the first
+// load. The windows do; the command line never converts back, so it keeps no
+// copy of the lines.
+enum class WayBackToFirstLines { offered, not_offered };
+
 class Application {
   public:
     Application();
+    explicit Application(WayBackToFirstLines way_back);
     // Takes over a program state prepared elsewhere (a test's data set).
     explicit Application(std::unique_ptr<ProgramState> state);
 

@@ -351,7 +351,7 @@ int print_reports(Application& app, const AnalysisFlags& flags, std::ostream& ou
 
 int run_analyze(const std::string& path, const AnalysisFlags& flags, std::ostream& out,
                 std::ostream& err) {
-    Application app;
+    Application app{WayBackToFirstLines::not_offered};
     if (auto refused = open_data(app, path, flags, err)) {
         return *refused;
     }

@@ -29,7 +29,7 @@ std::string summary_line(const ProgramState& state, const std::string& path) {
 }
 
 int run_check(const std::string& path, KeyCheck key_check, CommandContext& context) {
-    Application app;
+    Application app{WayBackToFirstLines::not_offered};
     if (auto refused = open_input_file(app, path, context.err)) {
         return *refused;
     }

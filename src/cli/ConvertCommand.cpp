@@ -29,7 +29,7 @@ Conversion conversion_named(const std::string& form) {
 }
 
 int run_convert(const ConvertFlags& flags, std::ostream& err) {
-    Application app;
+    Application app{WayBackToFirstLines::not_offered};
     if (auto refused = open_input_file(app, flags.path, err)) {
         return *refused;
     }

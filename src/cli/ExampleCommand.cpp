@@ -39,7 +39,7 @@ void print_example_list(std::ostream& out) {
 // The example as an input file: the editor's texts with the groups, the
 // grading scale, the alternative answers and the table of specifications.
 int write_example(const std::string& name, const std::string& path, CommandContext& context) {
-    Application app;
+    Application app{WayBackToFirstLines::not_offered};
     if (auto refused = open_example(app, name, context.err)) {
         return *refused;
     }

@@ -24,7 +24,7 @@ int run_export(const ExportFlags& flags, CommandContext& context) {
         context.err << "Name at least one of --raw, --01 and --data-only\n";
         return exit_usage;
     }
-    Application app;
+    Application app{WayBackToFirstLines::not_offered};
     if (auto refused = open_input_file(app, flags.path, context.err)) {
         return *refused;
     }

@@ -72,7 +72,7 @@ void fill_dialog(Application& app, const GenerateFlags& flags) {
 }
 
 int run_generate(const GenerateFlags& flags, std::ostream& out, std::ostream& err) {
-    Application app;
+    Application app{WayBackToFirstLines::not_offered};
     fill_dialog(app, flags);
     if (auto refused = print_outcome(app.generate(), err, exit_usage)) {
         return *refused;

@@ -142,7 +142,7 @@ int run_import(const ImportFlags& flags, CommandContext& context) {
     if (!items) {
         return exit_usage;
     }
-    Application app;
+    Application app{WayBackToFirstLines::not_offered};
     // The files to import are the sources, whatever their format, before they are read.
     for (const std::string& source : csv_sources(flags.csv)) {
         if (auto refused =

@@ -253,7 +253,7 @@ Outcome convert_to_numbers(AnalysisState& state, ConvertMenu& menu) {
 void convert_back_to_original_lines(AnalysisState& state, ConvertMenu& menu) {
     enter_original_state(state, menu, heading_original);
     const TTestData& data = state.data;
-    if (!data.original_lines_saved) {
+    if (!data.original_lines_saved || !data.keeps_original_lines) {
         return;
     }
     state.editor.answer_key = data.original_key_text;

@@ -282,7 +282,9 @@ void capture_original_lines(AnalysisState& state) {
     data.original_lines_saved = true;
     // What a conversion kept belongs to the lines of an earlier data set.
     data.right_wrong_kept.held = false;
-    data.original_lines.assign(state.editor.data_lines);
+    if (data.keeps_original_lines) {
+        data.original_lines.assign(state.editor.data_lines);
+    }
 }
 
 }  // namespace

@@ -160,6 +160,9 @@ struct TTestData {
     std::string original_key_text;
     OneBasedLines original_lines;
     bool original_lines_saved = false;
+    // Whether the first load keeps its lines for the way back to them; a run
+    // that never converts back (the command line) keeps no copy.
+    bool keeps_original_lines = true;
 
     int num_content_areas = 0;
     int num_cognitive_levels = 0;

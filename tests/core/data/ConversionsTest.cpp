@@ -212,6 +212,20 @@ TEST(OriginalLines, ReturnTheFirstLoadsTextsAndBeforeAnyLoadOnlyResetTheMenu) {
     EXPECT_EQ(menu.heading, "DATA are in ORIGINAL FORMAT");
 }
 
+// A run that never converts back (the command line) keeps no copy of the
+// lines; the way back then leaves the lines as they are, not emptied.
+TEST(OriginalLines, ARunThatKeepsNoneLeavesTheLinesAsTheyAre) {
+    auto state = typed("ABCD", "4444", "YYNY", {"S01ABDA"});
+    state->data.keeps_original_lines = false;
+    ConvertMenu menu;
+    ASSERT_FALSE(convert_to_numbers(*state, menu).refused);
+    EXPECT_TRUE(state->data.original_lines[1].empty());
+    convert_back_to_original_lines(*state, menu);
+    EXPECT_EQ(state->editor.data_lines, (Lines{"S011241"}));
+    EXPECT_EQ(state->editor.answer_key, "1234");
+    EXPECT_EQ(menu.heading, "DATA are in ORIGINAL FORMAT");
+}
+
 TEST(ConvertMenuState, OffersOnlyTheWayBackWhileTheDataAreRightWrong) {
     ProgramState state;
     ConvertMenu menu;

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <utility>
 
 namespace kor {
 
@@ -378,6 +379,13 @@ std::optional<std::string> single_byte_text(std::string_view bytes, Outcome& out
     }
     outcome.refuse(not_utf8_message(file.text, not_utf8));
     return std::nullopt;
+}
+
+std::optional<std::string> single_byte_text(std::string&& bytes, Outcome& outcome) {
+    if (is_ascii(bytes)) {
+        return std::move(bytes);
+    }
+    return single_byte_text(std::string_view(bytes), outcome);
 }
 
 std::string utf8_from_latin1(std::string_view text) {

@@ -29,6 +29,9 @@ namespace kor {
 // count them (CR LF, LF and CR each end one); columns are characters counted
 // from 1, as the editor shows the line once converted, the mark not counted.
 std::optional<std::string> single_byte_text(std::string_view bytes, Outcome& outcome);
+// The same for bytes the caller gives up: plain ASCII, as most files are, is
+// kept as it is instead of copied.
+std::optional<std::string> single_byte_text(std::string&& bytes, Outcome& outcome);
 
 // The UTF-8 form of single-byte (Latin-1) text: each byte is the character
 // of the same number.

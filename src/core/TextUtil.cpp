@@ -143,6 +143,10 @@ std::string pad_right(std::string_view text, std::size_t length) {
 
 std::vector<std::string_view> line_views(std::string_view contents) {
     std::vector<std::string_view> lines;
+    // Room for every line at once: a data set's thousands of lines would
+    // otherwise grow the list a dozen times, leaving the heap the blocks
+    // it outgrew.
+    lines.reserve(static_cast<std::size_t>(std::count(contents.begin(), contents.end(), '\n')) + 1);
     const std::size_t size = contents.size();
     std::size_t start = 0;
     while (start < size) {

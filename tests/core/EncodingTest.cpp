@@ -2,6 +2,8 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "core/Encoding.h"
 
@@ -15,9 +17,15 @@ struct Read {
     Outcome outcome;
 };
 
+// Reads `bytes` both ways, as a view and as bytes given up, which must agree.
 Read read(const std::string& bytes) {
     Read result;
-    result.text = single_byte_text(bytes, result.outcome);
+    result.text = single_byte_text(std::string_view(bytes), result.outcome);
+    Outcome given_up_outcome;
+    std::string given_up = bytes;
+    EXPECT_EQ(single_byte_text(std::move(given_up), given_up_outcome), result.text);
+    EXPECT_EQ(given_up_outcome.refused, result.outcome.refused);
+    EXPECT_EQ(given_up_outcome.messages, result.outcome.messages);
     return result;
 }
 

@@ -596,22 +596,35 @@ class InputReader {
 
 }  // namespace
 
+namespace {
+
+// Reads the file's single-byte text, or gives back why there is none.
+Outcome read_single_byte_text(AnalysisState& state, const std::optional<std::string>& text,
+                              const Outcome& refused, InputLayout layout, InputFileForms& forms) {
+    if (!text) {
+        return refused;
+    }
+    state.data.forget_import_companions();  // another data set, whose labels are its own
+    return InputReader(state, *text, layout, forms).run();
+}
+
+}  // namespace
+
 Outcome read_input_text(AnalysisState& state, std::string_view contents, InputLayout layout,
                         InputFileForms& forms) {
     Outcome refused;
     const std::optional<std::string> text = single_byte_text(contents, refused);
-    if (text) {
-        state.data.forget_import_companions();  // another data set, whose labels are its own
-    }
-    return text ? InputReader(state, *text, layout, forms).run() : refused;
+    return read_single_byte_text(state, text, refused, layout, forms);
 }
 
 Outcome read_input_file(AnalysisState& state, const std::string& path, InputLayout layout,
                         InputFileForms& forms) {
-    const std::string contents = read_file(path, input_file_max_bytes);
+    std::string contents = read_file(path, input_file_max_bytes);
     state.data.opened_from_file = true;
     state.data.input_file_path = path;
-    return read_input_text(state, contents, layout, forms);
+    Outcome refused;
+    const std::optional<std::string> text = single_byte_text(std::move(contents), refused);
+    return read_single_byte_text(state, text, refused, layout, forms);
 }
 
 }  // namespace kor

@@ -3,7 +3,7 @@
 // the processor time (user and system) the process used. Each command runs as
 // many times as the repetitions ask and the median is reported; `kor
 // --version` shows what starting a process costs before any work. The
-// The minor page faults (pages the kernel filled on first touch) show how
+// minor page faults (pages the kernel filled on first touch) show how
 // much memory the process touched and what each page cost. The
 // environment variable KOR_BENCH_PROGRAM names another kor program to run
 // instead (an earlier build, to compare under the same load).

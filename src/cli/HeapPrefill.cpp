@@ -14,13 +14,14 @@ namespace kor {
 
 namespace {
 
-// Reading, loading and analysing take about nine times the file's size (the
-// text, its lines, the editor's copy, the response table and the examinee
-// records); writing the results files (their texts and the input file
-// beside them) three times more; the rest of the program about a quarter of
-// a megabyte. Memory filled and never used counts in the program's size.
-constexpr std::size_t heap_per_file_byte = 9;
-constexpr std::size_t results_files_per_file_byte = 3;
+// Reading, loading and analysing take about six times the file's size (the
+// editor's lines, the response and correctness tables, the examinee records
+// and, while it is read, the file's text); writing the results files (their
+// texts and the input file beside them) five times more; the rest of the
+// program about a quarter of a megabyte. Memory filled and never used
+// counts in the program's size.
+constexpr std::size_t heap_per_file_byte = 6;
+constexpr std::size_t results_files_per_file_byte = 5;
 constexpr std::size_t heap_besides_data = 256 * 1024;
 constexpr std::size_t largest_prefill = 128u * 1024 * 1024;
 // Below this the data take too few pages for filling them at once to pay.

@@ -20,9 +20,9 @@ TEST(HeapPrefill, FollowsTheDataFileTheCommandReads) {
         std::vector<std::string> args;
         std::size_t expected;
     } cases[] = {
-        {{"kor", "analyze", large}, (9u << 20) + 256 * 1024},
-        {{"kor", "check", large, "--strict"}, (9u << 20) + 256 * 1024},
-        {{"kor", "analyze", large, "--save", "r.txt"}, (12u << 20) + 256 * 1024},
+        {{"kor", "analyze", large}, (6u << 20) + 256 * 1024},
+        {{"kor", "check", large, "--strict"}, (6u << 20) + 256 * 1024},
+        {{"kor", "analyze", large, "--save", "r.txt"}, (11u << 20) + 256 * 1024},
         {{"kor", "analyze", small}, 0},                       // too small to pay
         {{"kor", "analyze", small, "--json", large}, 0},      // the files written do not count
         {{"kor", "analyze", "--example", "set1"}, 0},         // no data file

@@ -1,5 +1,5 @@
 // How much heap a command is given at once: a multiple of the data file it
-// reads, nothing for a small file, a file it only writes or no file.
+// reads, nothing for a file it only writes or no file.
 
 #include <gtest/gtest.h>
 
@@ -23,8 +23,9 @@ TEST(HeapPrefill, FollowsTheDataFileTheCommandReads) {
         {{"kor", "analyze", large}, (6u << 20) + 256 * 1024},
         {{"kor", "check", large, "--strict"}, (6u << 20) + 256 * 1024},
         {{"kor", "analyze", large, "--save", "r.txt"}, (11u << 20) + 256 * 1024},
-        {{"kor", "analyze", small}, 0},                       // too small to pay
-        {{"kor", "analyze", small, "--json", large}, 0},      // the files written do not count
+        {{"kor", "analyze", small}, 6 * 1000 + 256 * 1024},
+        // The files the command writes do not count.
+        {{"kor", "analyze", small, "--json", large}, 6 * 1000 + 256 * 1024},
         {{"kor", "analyze", "--example", "set1"}, 0},         // no data file
         {{"kor", "analyze", folder.file("missing.kor")}, 0},  // none there
         {{"kor", "--version"}, 0},

@@ -31,7 +31,7 @@ std::size_t real_slot(std::uint64_t bits) {
 JsonStream::JsonStream(TextSink& sink, std::string_view newline)
     : sink_(sink),
       newline_(newline),
-      buffer_(std::make_unique<char[]>(buffer_size + buffer_slack)),
+      buffer_(std::make_unique_for_overwrite<char[]>(buffer_size + buffer_slack)),
       reals_(remembered_reals, RealText{no_real, 0, {}}) {}
 
 JsonStream::~JsonStream() = default;

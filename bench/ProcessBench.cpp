@@ -138,21 +138,23 @@ void BM_Analyze(benchmark::State& bench) {
                                               static_cast<int>(bench.range(1)))});
 }
 
-void BM_AnalyzeJson(benchmark::State& bench) {
-    const std::string json = (work_folder() / "out.json").string();
+// `kor analyze` of the benchmark's data set, writing `output` as `flag` asks.
+void time_analysis_writing(benchmark::State& bench, const std::string& flag,
+                           const fs::path& output) {
     time_command(
         bench,
         {"analyze", data_file(static_cast<int>(bench.range(0)), static_cast<int>(bench.range(1))),
-         "--json", json});
+         flag, output.string()});
+}
+
+void BM_AnalyzeJson(benchmark::State& bench) {
+    time_analysis_writing(bench, "--json", work_folder() / "out.json");
 }
 
 void BM_AnalyzeSave(benchmark::State& bench) {
     const fs::path results = work_folder() / "saved" / "results.txt";
     fs::create_directories(results.parent_path());
-    time_command(
-        bench,
-        {"analyze", data_file(static_cast<int>(bench.range(0)), static_cast<int>(bench.range(1))),
-         "--save", results.string()});
+    time_analysis_writing(bench, "--save", results);
 }
 
 // The same two commands writing their files anew, as the first analysis of
@@ -168,19 +170,11 @@ fs::path emptied_folder(const std::string& name) {
 }
 
 void BM_AnalyzeJsonNew(benchmark::State& bench) {
-    const std::string json = (emptied_folder("new_json") / "out.json").string();
-    time_command(
-        bench,
-        {"analyze", data_file(static_cast<int>(bench.range(0)), static_cast<int>(bench.range(1))),
-         "--json", json});
+    time_analysis_writing(bench, "--json", emptied_folder("new_json") / "out.json");
 }
 
 void BM_AnalyzeSaveNew(benchmark::State& bench) {
-    const fs::path results = emptied_folder("new_saved") / "results.txt";
-    time_command(
-        bench,
-        {"analyze", data_file(static_cast<int>(bench.range(0)), static_cast<int>(bench.range(1))),
-         "--save", results.string()});
+    time_analysis_writing(bench, "--save", emptied_folder("new_saved") / "results.txt");
 }
 
 // Every command runs 11 times as a process of its own; the median and the

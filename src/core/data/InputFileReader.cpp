@@ -594,13 +594,12 @@ class InputReader {
     Outcome outcome_;
 };
 
-}  // namespace
-
-namespace {
-
-// Reads the file's single-byte text, or gives back why there is none.
-Outcome read_single_byte_text(AnalysisState& state, const std::optional<std::string>& text,
-                              const Outcome& refused, InputLayout layout, InputFileForms& forms) {
+// Reads a file's bytes as single-byte text, then as an input file. Bytes
+// given up are used as they are when they are plain ASCII, as most files are.
+Outcome read_input_bytes(AnalysisState& state, std::string bytes, InputLayout layout,
+                         InputFileForms& forms) {
+    Outcome refused;
+    const std::optional<std::string> text = single_byte_text(std::move(bytes), refused);
     if (!text) {
         return refused;
     }
@@ -612,9 +611,7 @@ Outcome read_single_byte_text(AnalysisState& state, const std::optional<std::str
 
 Outcome read_input_text(AnalysisState& state, std::string_view contents, InputLayout layout,
                         InputFileForms& forms) {
-    Outcome refused;
-    const std::optional<std::string> text = single_byte_text(contents, refused);
-    return read_single_byte_text(state, text, refused, layout, forms);
+    return read_input_bytes(state, std::string(contents), layout, forms);
 }
 
 Outcome read_input_file(AnalysisState& state, const std::string& path, InputLayout layout,
@@ -622,9 +619,7 @@ Outcome read_input_file(AnalysisState& state, const std::string& path, InputLayo
     std::string contents = read_file(path, input_file_max_bytes);
     state.data.opened_from_file = true;
     state.data.input_file_path = path;
-    Outcome refused;
-    const std::optional<std::string> text = single_byte_text(std::move(contents), refused);
-    return read_single_byte_text(state, text, refused, layout, forms);
+    return read_input_bytes(state, std::move(contents), layout, forms);
 }
 
 }  // namespace kor

@@ -201,6 +201,33 @@ TEST_F(ApplicationFlow, OpenLoadAnalyseSaveAndConvertWriteWhatTheCommandLineWrit
     EXPECT_EQ(contents(at("app/back.kor")), contents(at("set2.kor")));
 }
 
+// The windows keep the first load's lines for the way back to them; the
+// command line keeps none, analyses alike and leaves the lines as they are
+// on the way back. The file is marked as UTF-8, so its text is converted
+// on reading instead of used as read.
+TEST_F(ApplicationFlow, OnlyTheWindowsKeepTheFirstLoadsLinesAndBothAnalyseAlike) {
+    ASSERT_EQ(testing::kor({"example", "set2", "-o", at("set2.kor")}).code, 0);
+    const std::string path = folder.write("marked.kor", "\xEF\xBB\xBF" + contents(at("set2.kor")));
+    Application windows;
+    Application command_line{WayBackToFirstLines::not_offered};
+    for (Application* app : {&windows, &command_line}) {
+        ASSERT_FALSE(app->open_input_file(path).refused);
+        ASSERT_FALSE(app->close_editor(EditorExit::close_and_analyze).outcome.refused);
+        ASSERT_FALSE(app->analyze().refused);
+    }
+    EXPECT_EQ(analysis_json_text(windows.state()), analysis_json_text(command_line.state()));
+    const std::vector<std::string> opened = windows.state().editor.data_lines;
+    std::vector<std::string> converted;
+    for (Application* app : {&windows, &command_line}) {
+        ASSERT_FALSE(app->convert(Conversion::letters).refused);
+        converted = app->state().editor.data_lines;
+        ASSERT_NE(converted, opened);
+        app->convert(Conversion::back_to_original_lines);
+    }
+    EXPECT_EQ(windows.state().editor.data_lines, opened);
+    EXPECT_EQ(command_line.state().editor.data_lines, converted);
+}
+
 // What the writers show of the order of the results: the JSON document and
 // the examinee and item lists of the quick reports.
 struct OrderedViews {
